@@ -1,0 +1,93 @@
+#include "rules/Card.hpp"
+
+#include <cmath>
+#include <limits>
+#include <utility>
+
+#include "rules/SeededRNG.hpp"
+
+namespace pellox {
+
+std::optional<Rank> makeRank(std::int64_t rawValue) noexcept {
+    if (rawValue < 2 || rawValue > 14) return std::nullopt;
+    return static_cast<Rank>(rawValue);
+}
+
+char symbolChar(Rank r) noexcept { return "??23456789TJQKA"[value(r)]; }
+
+std::string symbol(Rank r) { return std::string(1, symbolChar(r)); }
+
+const std::vector<Rank>& allRanks() {
+    static const std::vector<Rank> ranks = [] {
+        std::vector<Rank> out;
+        for (int v = 2; v <= 14; ++v) out.push_back(static_cast<Rank>(v));
+        return out;
+    }();
+    return ranks;
+}
+
+void to_json(Json& j, Rank r) { j = value(r); }
+
+void from_json(const Json& j, Rank& r) {
+    auto parsed = makeRank(json::asInt64(j));
+    if (!parsed) json::fail(j, "rank out of range");
+    r = *parsed;
+}
+
+std::string Card::description() const { return std::string{symbolChar(rank), rawValue(suit)[0]}; }
+
+std::vector<Card> Card::standardDeck() {
+    std::vector<Card> deck;
+    deck.reserve(52);
+    for (int i = 0; i < 52; ++i) deck.push_back(fromIndex(i));
+    return deck;
+}
+
+void to_json(Json& j, const Card& c) { j = Json{{"rank", value(c.rank)}, {"suit", rawValue(c.suit)}}; }
+
+void from_json(const Json& j, Card& c) {
+    c.rank = json::read<Rank>(j, "rank");
+    c.suit = json::read<Suit>(j, "suit");
+}
+
+namespace {
+
+template <typename Draw>
+std::vector<Card> fisherYates(std::vector<Card> cards, Draw&& draw) {
+    if (cards.size() < 2) return cards;
+    for (std::size_t i = cards.size() - 1; i >= 1; --i) {
+        double r = draw();
+        double scaled = r * static_cast<double>(i + 1);
+        std::size_t j = 0;
+        if (scaled >= static_cast<double>(i)) {
+            j = i;
+        } else if (scaled > 0.0) {  // false for NaN and negatives, which take 0
+            j = static_cast<std::size_t>(scaled);
+        }
+        if (j != i) std::swap(cards[i], cards[j]);
+    }
+    return cards;
+}
+
+}  // namespace
+
+std::vector<Card> shuffled(std::vector<Card> cards, SeededRNG& rng) {
+    return fisherYates(std::move(cards), [&rng] { return rng.next(); });
+}
+
+std::vector<Card> shuffled(std::vector<Card> cards, const std::function<double()>& drawingFrom) {
+    return fisherYates(std::move(cards), drawingFrom);
+}
+
+std::int64_t roundToChipStep(double amount) noexcept {
+    if (!std::isfinite(amount)) return 0;
+    double steps = std::round(amount / static_cast<double>(chipStep));
+    constexpr double limit = static_cast<double>(std::numeric_limits<std::int64_t>::max() / chipStep);
+    if (steps >= limit) return std::numeric_limits<std::int64_t>::max() / chipStep * chipStep;
+    if (steps <= -limit) return std::numeric_limits<std::int64_t>::min() / chipStep * chipStep;
+    return static_cast<std::int64_t>(steps) * chipStep;
+}
+
+std::int64_t roundToChipStep(std::int64_t amount) noexcept { return roundToChipStep(static_cast<double>(amount)); }
+
+}  // namespace pellox

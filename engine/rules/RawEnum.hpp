@@ -1,0 +1,57 @@
+#pragma once
+// Enumerations stored by raw string: one table per enum gives rawValue, parse, allCases and the JSON form.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include <nlohmann/json.hpp>
+
+namespace pellox {
+
+// Specialise with `static constexpr std::array cases{std::pair{E::a, std::string_view{"a"}}, ...};`
+// listed in declaration order.
+template <typename E>
+struct EnumCases;
+
+template <typename E>
+concept RawEnum = requires { EnumCases<E>::cases; };
+
+template <RawEnum E>
+constexpr std::string_view rawValue(E value) {
+    for (const auto& [c, raw] : EnumCases<E>::cases)
+        if (c == value) return raw;
+    return {};
+}
+
+template <RawEnum E>
+constexpr std::optional<E> parse(std::string_view raw) {
+    for (const auto& [c, r] : EnumCases<E>::cases)
+        if (r == raw) return c;
+    return std::nullopt;
+}
+
+template <RawEnum E>
+constexpr auto allCases() {
+    std::array<E, EnumCases<E>::cases.size()> out{};
+    for (std::size_t i = 0; i < out.size(); ++i) out[i] = EnumCases<E>::cases[i].first;
+    return out;
+}
+
+template <RawEnum E>
+void to_json(nlohmann::json& j, E value) {
+    j = std::string(rawValue(value));
+}
+
+template <RawEnum E>
+void from_json(const nlohmann::json& j, E& value) {
+    if (!j.is_string()) throw nlohmann::json::type_error::create(302, "raw value must be a string", &j);
+    auto parsed = parse<E>(j.get_ref<const std::string&>());
+    if (!parsed)
+        throw nlohmann::json::other_error::create(
+            501, "unknown raw value \"" + j.get<std::string>() + "\"", &j);
+    value = *parsed;
+}
+
+}  // namespace pellox

@@ -1,0 +1,50 @@
+#pragma once
+#include <cstdint>
+
+namespace pellox {
+
+// Mulberry32 over one 32-bit state. Non-copyable: holders share one stream by reference; a fork is an
+// explicit new instance started at another's state.
+class SeededRNG {
+public:
+    explicit SeededRNG(std::uint32_t seed) noexcept : s(seed) {}
+    SeededRNG() : s(randomSeed()) {}
+    SeededRNG(const SeededRNG&) = delete;
+    SeededRNG& operator=(const SeededRNG&) = delete;
+
+    double next() noexcept { return static_cast<double>(nextUInt32()) / 4294967296.0; }
+
+    std::uint32_t nextUInt32() noexcept {
+        s += 0x6D2B79F5u;
+        std::uint32_t t = (s ^ (s >> 15)) * (s | 1u);
+        t = (t + ((t ^ (t >> 7)) * (t | 61u))) ^ t;
+        return t ^ (t >> 14);
+    }
+
+    // Uniform 32 bits from the operating system's cryptographic source.
+    static std::uint32_t randomSeed();
+
+    std::uint32_t s;
+};
+
+namespace RNGStream {
+inline constexpr std::uint32_t game = 1;
+inline constexpr std::uint32_t advice = 2;
+
+// MurmurHash3's 32-bit finaliser over the seed mixed with the stream number.
+constexpr std::uint32_t seed(std::uint32_t seed, std::uint32_t stream) noexcept {
+    std::uint32_t x = seed ^ (stream * 0x9E3779B1u);
+    x ^= x >> 16;
+    x *= 0x85EBCA6Bu;
+    x ^= x >> 13;
+    x *= 0xC2B2AE35u;
+    x ^= x >> 16;
+    return x;
+}
+}  // namespace RNGStream
+
+// Seeds and generator states are kept as signed 32-bit values with the same bits.
+constexpr std::int32_t toStoredSeed(std::uint32_t seed) noexcept { return static_cast<std::int32_t>(seed); }
+constexpr std::uint32_t fromStoredSeed(std::int32_t stored) noexcept { return static_cast<std::uint32_t>(stored); }
+
+}  // namespace pellox

@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include "rules/EngineError.hpp"
+#include "rules/SeededRNG.hpp"
+
+namespace pellox {
+namespace {
+
+TEST(SeededRNGTests, KnownOutputsOfMulberry32) {
+    SeededRNG zero(0);
+    EXPECT_EQ(zero.next(), 0.26642920868471265);
+    EXPECT_EQ(zero.s, 0x6D2B79F5u);
+    EXPECT_EQ(zero.nextUInt32(), 1416247u);
+    EXPECT_EQ(zero.nextUInt32(), 958946056u);
+    SeededRNG zeroAgain(0);
+    EXPECT_EQ(zeroAgain.nextUInt32(), 1144304738u);
+    SeededRNG one(1);
+    EXPECT_EQ(one.next(), 0.6270739405881613);
+    EXPECT_EQ(SeededRNG(1).nextUInt32(), 2693262067u);
+}
+
+TEST(SeededRNGTests, StateWrapsAndRebuildingContinuesTheSequence) {
+    SeededRNG wrap(0xFFFFFFFFu);
+    wrap.next();
+    EXPECT_EQ(wrap.s, 0x6D2B79F4u);
+
+    SeededRNG a(12345);
+    for (int i = 0; i < 10; ++i) a.next();
+    SeededRNG b(a.s);
+    for (int i = 0; i < 100; ++i) EXPECT_EQ(a.next(), b.next());
+}
+
+TEST(SeededRNGTests, OutputsStayInUnitInterval) {
+    SeededRNG rng(99);
+    for (int i = 0; i < 100000; ++i) {
+        double r = rng.next();
+        ASSERT_GE(r, 0.0);
+        ASSERT_LT(r, 1.0);
+    }
+}
+
+TEST(SeededRNGTests, StreamSeeds) {
+    EXPECT_EQ(RNGStream::seed(0, RNGStream::game), 0x11FD02EBu);
+    EXPECT_EQ(RNGStream::seed(0, RNGStream::advice), 0xBB2AAFDEu);
+    EXPECT_EQ(RNGStream::seed(1, RNGStream::game), 0xB19FEA7Cu);
+    EXPECT_EQ(RNGStream::seed(1, RNGStream::advice), 0x0DD6B1D3u);
+}
+
+TEST(SeededRNGTests, StoredSeedsKeepTheirBits) {
+    for (std::uint32_t seed : {0u, 1u, 0x7FFFFFFFu, 0x80000000u, 0xDEADBEEFu, 0xFFFFFFFFu})
+        EXPECT_EQ(fromStoredSeed(toStoredSeed(seed)), seed);
+    EXPECT_EQ(toStoredSeed(0x80000000u), -2147483648);
+    EXPECT_EQ(toStoredSeed(0xFFFFFFFFu), -1);
+}
+
+TEST(SeededRNGTests, RandomSeedsVary) {
+    // Eight cryptographic draws are all equal with probability 2^-224.
+    std::uint32_t first = SeededRNG::randomSeed();
+    bool varied = false;
+    for (int i = 0; i < 8 && !varied; ++i) varied = SeededRNG::randomSeed() != first;
+    EXPECT_TRUE(varied);
+}
+
+TEST(EngineErrorTests, MessagesAreFixed) {
+    EXPECT_STREQ(EngineError::notPlayersTurn("bot-2").what(), "It is not bot-2's turn to act");
+    EXPECT_STREQ(EngineError::illegalAction(PlayerActionType::allIn).what(), "all-in is not legal here");
+    EXPECT_STREQ(EngineError::illegalAction(PlayerActionType::bet).what(), "bet is not legal here");
+    EXPECT_STREQ(EngineError::missingPlayer("ghost").what(), "no player with id \"ghost\"");
+    EXPECT_STREQ(EngineError::tooFewCards(4).what(), "hand evaluation requires at least 5 cards, got 4");
+    EXPECT_EQ(EngineError::tooFewCards(4).errorCase(), EngineError::Case::tooFewCards);
+    EXPECT_EQ(EngineError::missingPlayer("x").errorCase(), EngineError::Case::missingPlayer);
+}
+
+}  // namespace
+}  // namespace pellox
