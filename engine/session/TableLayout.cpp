@@ -28,8 +28,8 @@ bool anyOverlap(const std::vector<Rect>& frames) {
 
 }  // namespace
 
-std::vector<double> TableLayout::seatAngles(int seatCount) {
-    switch (std::clamp(seatCount, 1, 6)) {
+std::vector<double> TableLayout::seatAngles(std::int64_t seatCount) {
+    switch (std::clamp<std::int64_t>(seatCount, 1, 6)) {
         case 1:
             return {0};
         case 2:
@@ -63,7 +63,7 @@ double TableLayout::scale(Size size) {
     return std::max(std::min(s, maxScale), minScale);
 }
 
-std::vector<Rect> TableLayout::seatFrames(int seatCount, Size size, double scale) {
+std::vector<Rect> TableLayout::seatFrames(std::int64_t seatCount, Size size, double scale) {
     const std::vector<double> angles = seatAngles(seatCount);
     if (!hasArea(size)) return std::vector<Rect>(angles.size());
     const double halfW = seatSize.width / 2 * scale;
@@ -97,8 +97,8 @@ Rect TableLayout::centerFrame(std::span<const Rect> avoiding, Size size, double 
     return fallback;
 }
 
-TableLayout::Result TableLayout::compute(int seatCount, Size size) {
-    const int count = std::max(seatCount, 1);
+TableLayout::Result TableLayout::compute(std::int64_t seatCount, Size size) {
+    const std::int64_t count = std::max<std::int64_t>(seatCount, 1);
     double s = scale(size);
     if (hasArea(size)) {
         while (s > minScale && anyOverlap(seatFrames(count, size, s)))
@@ -108,7 +108,7 @@ TableLayout::Result TableLayout::compute(int seatCount, Size size) {
     result.scale = std::max(s, minScale);
     const std::vector<Rect> frames = seatFrames(count, size, result.scale);
     for (std::size_t k = 0; k < frames.size(); ++k)
-        result.seats.push_back({static_cast<int>(k), frames[k]});
+        result.seats.push_back({static_cast<std::int64_t>(k), frames[k]});
     result.center = centerFrame(frames, size, result.scale);
     return result;
 }

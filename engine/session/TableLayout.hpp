@@ -1,6 +1,7 @@
 #pragma once
 // Where the seat boxes and the centre box (board and pot) sit on an oval felt of any canvas size, and the
 // common scale of everything drawn on it.
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -18,7 +19,7 @@ struct TableLayout {
     static constexpr double maxScale = 1.5;
 
     struct SeatPlacement {
-        int index = 0;
+        std::int64_t index = 0;
         Rect frame;
         friend bool operator==(const SeatPlacement&, const SeatPlacement&) = default;
     };
@@ -30,11 +31,11 @@ struct TableLayout {
     };
 
     // Degrees, 0 at the bottom centre, 90 at the right end, 180 at the top; counts clamp to 1...6.
-    static std::vector<double> seatAngles(int seatCount);
+    static std::vector<double> seatAngles(std::int64_t seatCount);
 
-    static Result compute(int seatCount, Size size);
+    static Result compute(std::int64_t seatCount, Size size);
     static double scale(Size size);
-    static std::vector<Rect> seatFrames(int seatCount, Size size, double scale);
+    static std::vector<Rect> seatFrames(std::int64_t seatCount, Size size, double scale);
     static Rect clampToCanvas(const Rect& rect, Size size);
     static Rect centerFrame(std::span<const Rect> avoiding, Size size, double scale);
 };
