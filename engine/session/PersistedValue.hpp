@@ -1,0 +1,70 @@
+#pragma once
+#include <cstdint>
+#include <exception>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "rules/Json.hpp"
+#include "session/KeyValueStore.hpp"
+#include "session/PersistedEnvelope.hpp"
+
+namespace pellox {
+
+namespace persistence {
+// The compact text of a document, or none when it holds a non-finite number or invalid UTF-8.
+std::optional<std::string> encode(const Json& document);
+// The parsed document, or none when the text is not JSON.
+std::optional<Json> decode(const std::string& text);
+}  // namespace persistence
+
+// Binds a state type to a storage key and an envelope version; the store is passed to each call.
+template <typename T>
+struct PersistedValue {
+    std::string key;
+    std::int64_t version = 0;
+
+    // None when the key is missing, the document unreadable or of another version. Never writes.
+    std::optional<T> load(const KeyValueStore& store) const {
+        auto text = store.string(key);
+        if (!text) return std::nullopt;
+        auto document = persistence::decode(*text);
+        if (!document) return std::nullopt;
+        try {
+            if (json::read<std::int64_t>(*document, "version") != version) return std::nullopt;
+            return json::read<T>(*document, "state");
+        } catch (const std::exception&) {
+            // A reader that fails in any way makes the document absent, never the caller's problem.
+            return std::nullopt;
+        }
+    }
+
+    // The document text for a state, or none when it cannot be encoded.
+    std::optional<std::string> encode(const T& state) const {
+        return persistence::encode(Json(PersistedEnvelope<T>{version, state}));
+    }
+
+    // A state that cannot be encoded writes nothing; the previous document stays.
+    void save(const T& state, KeyValueStore& store) const {
+        if (auto text = encode(state)) store.set(std::move(*text), key);
+    }
+
+    // As save; a document that was present but unreadable when loaded (`unreadable`) is first kept once under
+    // key + ".unreadable", so the new document never silently destroys it.
+    void save(const T& state, KeyValueStore& store, std::optional<std::string>& unreadable) const {
+        auto text = encode(state);
+        if (!text) return;
+        if (unreadable) {
+            store.set(std::move(*unreadable), unreadableKey());
+            unreadable.reset();
+        }
+        store.set(std::move(*text), key);
+    }
+
+    // The text stored under the key when it does not load (missing, unreadable or another version).
+    std::optional<std::string> unreadableText(const KeyValueStore& store) const { return store.string(key); }
+
+    std::string unreadableKey() const { return key + ".unreadable"; }
+};
+
+}  // namespace pellox

@@ -1,0 +1,25 @@
+#pragma once
+// Dates in stored documents: seconds since 2001-01-01 00:00:00 UTC, a JSON number with a fraction.
+#include <chrono>
+#include <optional>
+
+#include "rules/Json.hpp"
+
+namespace pellox {
+
+using Date = std::chrono::system_clock::time_point;
+
+// 2001-01-01 00:00:00 UTC.
+inline constexpr Date referenceDate{std::chrono::seconds{978'307'200}};
+
+double secondsSinceReferenceDate(Date date);
+// None when the number is not finite or the date lies beyond what the clock can hold.
+std::optional<Date> dateFromSecondsSinceReferenceDate(double seconds);
+
+namespace json {
+Json encodeDate(Date date);
+// Throws a JSON exception for anything but a finite number within the clock's range.
+Date asDate(const Json& j);
+}  // namespace json
+
+}  // namespace pellox
