@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "session/AnimationTimings.hpp"
+#include "session/ChipFlight.hpp"
 #include "session/DealStep.hpp"
 
 namespace pellox {
@@ -54,6 +55,44 @@ TEST(AnimationTimingsTests, DealDuration) {
     EXPECT_EQ(normal.dealDuration(0), 0.0);
     EXPECT_EQ(normal.dealDuration(-4), 0.0);
     EXPECT_EQ(AnimationTimings(true, 1.0).dealDuration(12), 0.0);
+}
+
+using E = EngineEvent;
+
+TEST(ChipFlightFromEvent, ChipsInAndOut) {
+    EXPECT_EQ(ChipFlight::make(E::BlindPosted{"bot-1", BlindKind::small, 5}, 1),
+              (ChipFlight{"blind-1", "bot-1", 5, ChipFlightKind::toPot}));
+    EXPECT_EQ(ChipFlight::make(E::BlindPosted{"human", BlindKind::ante, 25}, 0),
+              (ChipFlight{"blind-0", "human", 25, ChipFlightKind::toPot}));
+    const E::ActionTaken raise{"human", PlayerAction{PlayerActionType::raise, 60}, PlayerActionType::raise,
+                               50};
+    EXPECT_EQ(ChipFlight::make(raise, 7), (ChipFlight{"action-7", "human", 50, ChipFlightKind::toPot}));
+    const E::ActionTaken allIn{"bot-2", PlayerAction{PlayerActionType::call, {}}, PlayerActionType::allIn,
+                               135};
+    EXPECT_EQ(ChipFlight::make(allIn, 12), (ChipFlight{"action-12", "bot-2", 135, ChipFlightKind::toPot}));
+    EXPECT_EQ(ChipFlight::make(E::PotAwarded{"bot-3", 400, 0}, 14),
+              (ChipFlight{"award-14", "bot-3", 400, ChipFlightKind::toWinner}));
+    EXPECT_EQ(ChipFlight::make(E::PotAwarded{"bot-3", 90, 1}, 15)->id, "award-15");
+}
+
+TEST(ChipFlightFromEvent, NothingMovesNoFlight) {
+    EXPECT_EQ(ChipFlight::make(E::BlindPosted{"bot-1", BlindKind::big, 0}, 2), std::nullopt);
+    EXPECT_EQ(ChipFlight::make(
+                  E::ActionTaken{"bot-1", {PlayerActionType::check, {}}, PlayerActionType::check, 0}, 3),
+              std::nullopt);
+    EXPECT_EQ(
+        ChipFlight::make(E::ActionTaken{"bot-1", {PlayerActionType::fold, {}}, PlayerActionType::fold, 0}, 3),
+        std::nullopt);
+    EXPECT_EQ(ChipFlight::make(E::PotAwarded{"bot-1", 0, 0}, 9), std::nullopt);
+    EXPECT_EQ(ChipFlight::make(E::PotAwarded{"bot-1", -5, 0}, 9), std::nullopt);
+    const std::vector<EngineEvent> silent{
+        E::HandStarted{1, 0}, E::HoleCardsDealt{"human"}, E::StreetDealt{Street::flop, {}},
+        E::ShowdownRevealed{"human", {}, "Pair"}, E::PlayerEliminated{"bot-1"}};
+    for (const auto& e : silent)
+        EXPECT_EQ(ChipFlight::make(e, 4), std::nullopt);
+    EXPECT_EQ(rawValue(ChipFlightKind::toPot), "toPot");
+    EXPECT_EQ(rawValue(ChipFlightKind::toWinner), "toWinner");
+    EXPECT_EQ(parse<ChipFlightKind>("towinner"), std::nullopt);
 }
 
 }  // namespace
