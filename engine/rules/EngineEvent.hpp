@@ -76,13 +76,19 @@ struct EngineEvent {
         "handStarted", "blindPosted",      "holeCardsDealt", "actionTaken",
         "streetDealt", "showdownRevealed", "potAwarded",     "playerEliminated"};
 
+    template <typename T>
+    static constexpr bool isCase = []<std::size_t... I>(std::index_sequence<I...>) {
+        return (std::is_same_v<T, std::variant_alternative_t<I, Value>> || ...);
+    }
+    (std::make_index_sequence<std::variant_size_v<Value>>{});
+
     Value value;
 
-    EngineEvent() = default;
+    // A hand start of hand 0; defined after the class, where the cases are complete.
+    EngineEvent();
+    // Built from any one of the case structs; nothing else converts, so JSON values cannot slip in.
     template <typename Case>
-    requires std::is_constructible_v<Value, Case&&> &&
-        (!std::is_same_v<std::remove_cvref_t<Case>, EngineEvent>)EngineEvent(Case&& c)
-        : value(std::forward<Case>(c)) {}
+    requires isCase<std::remove_cvref_t<Case>> EngineEvent(Case&& c) : value(std::forward<Case>(c)) {}
 
     std::size_t caseNumber() const noexcept { return value.index(); }
     std::string_view caseName() const noexcept { return caseNames[value.index()]; }
@@ -99,6 +105,8 @@ struct EngineEvent {
 
     friend bool operator==(const EngineEvent&, const EngineEvent&) = default;
 };
+
+inline EngineEvent::EngineEvent() : value(HandStarted{}) {}
 
 using BlindKind = EngineEvent::BlindKind;
 
