@@ -1,0 +1,36 @@
+#include "strategy/GradedDecision.hpp"
+
+namespace pellox {
+
+void to_json(Json& j, const GradedDecision& d) {
+    j = Json::object();
+    j["handNumber"] = d.handNumber;
+    j["street"] = d.street;
+    j["playerAction"] = d.playerAction;
+    j["resolvedType"] = d.resolvedType;
+    j["advisedAction"] = d.advisedAction;
+    json::writeOptional(j, "advisedAmount", d.advisedAmount);
+    j["agreed"] = d.agreed;
+    json::writeOptional(j, "equity", d.equity);
+    json::writeOptional(j, "requiredEquity", d.requiredEquity);
+    j["potSize"] = d.potSize;
+    j["toCall"] = d.toCall;
+    j["explanation"] = d.explanation;
+}
+
+void from_json(const Json& j, GradedDecision& d) {
+    d.handNumber = json::read<std::int64_t>(j, "handNumber");
+    d.street = json::read<Street>(j, "street");
+    d.playerAction = json::read<PlayerAction>(j, "playerAction");
+    d.resolvedType = json::read<PlayerActionType>(j, "resolvedType");
+    d.advisedAction = json::read<PlayerActionType>(j, "advisedAction");
+    d.advisedAmount = json::readOptional<std::int64_t>(j, "advisedAmount");
+    d.agreed = json::read<bool>(j, "agreed");
+    d.equity = json::readOptional<double>(j, "equity");
+    d.requiredEquity = json::readOptional<double>(j, "requiredEquity");
+    d.potSize = json::read<std::int64_t>(j, "potSize");
+    d.toCall = json::read<std::int64_t>(j, "toCall");
+    d.explanation = json::read<std::string>(j, "explanation");
+}
+
+}  // namespace pellox

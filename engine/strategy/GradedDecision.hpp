@@ -1,0 +1,35 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "rules/Json.hpp"
+#include "rules/PlayerAction.hpp"
+#include "rules/PlayerActionType.hpp"
+#include "rules/Street.hpp"
+
+namespace pellox {
+
+// One graded decision of the human: what was done, what the guide advised, and whether they agree.
+struct GradedDecision {
+    std::int64_t handNumber = 0;
+    Street street = Street::preflop;
+    PlayerAction playerAction;
+    PlayerActionType resolvedType = PlayerActionType::fold;
+    PlayerActionType advisedAction = PlayerActionType::fold;
+    std::optional<std::int64_t> advisedAmount;
+    bool agreed = false;
+    std::optional<double> equity;
+    std::optional<double> requiredEquity;
+    std::int64_t potSize = 0;
+    std::int64_t toCall = 0;
+    std::string explanation;
+
+    friend bool operator==(const GradedDecision&, const GradedDecision&) = default;
+};
+
+// Absent optional values are left out; a missing optional key reads as absent.
+void to_json(Json& j, const GradedDecision& d);
+void from_json(const Json& j, GradedDecision& d);
+
+}  // namespace pellox

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "strategy/GradedDecision.hpp"
+
+namespace pellox {
+namespace {
+
+GradedDecision raiseDecision() {
+    return {4,
+            Street::turn,
+            {PlayerActionType::raise, 120},
+            PlayerActionType::raise,
+            PlayerActionType::call,
+            std::nullopt,
+            false,
+            0.41,
+            0.25,
+            200,
+            50,
+            "~41% equity beats the 25% the pot odds require."};
+}
+
+TEST(GradedDecisionJsonTests, KeysInOrderAndRoundTrip) {
+    const auto d = raiseDecision();
+    const Json j = d;
+    EXPECT_EQ(
+        j.dump(),
+        R"({"advisedAction":"call","agreed":false,"equity":0.41,"explanation":"~41% equity beats the 25% the )"
+        R"(pot odds require.","handNumber":4,"playerAction":{"amount":120,"type":"raise"},"potSize":200,)"
+        R"("requiredEquity":0.25,"resolvedType":"raise","street":"turn","toCall":50})");
+    EXPECT_EQ(j.get<GradedDecision>(), d);
+}
+
+TEST(GradedDecisionJsonTests, AbsentOptionalsAreLeftOutAndReadBackAbsent) {
+    GradedDecision d = raiseDecision();
+    d.equity.reset();
+    d.requiredEquity.reset();
+    d.advisedAmount.reset();
+    const Json j = d;
+    EXPECT_FALSE(j.contains("advisedAmount"));
+    EXPECT_FALSE(j.contains("equity"));
+    EXPECT_FALSE(j.contains("requiredEquity"));
+    EXPECT_EQ(j.get<GradedDecision>(), d);
+}
+
+TEST(GradedDecisionJsonTests, StrictReading) {
+    const Json good = raiseDecision();
+    auto with = [&](const char* key, Json value) {
+        Json j = good;
+        j[key] = std::move(value);
+        return j;
+    };
+    auto without = [&](const char* key) {
+        Json j = good;
+        j.erase(key);
+        return j;
+    };
+    EXPECT_THROW(without("agreed").get<GradedDecision>(), Json::exception);
+    EXPECT_THROW(without("explanation").get<GradedDecision>(), Json::exception);
+    EXPECT_THROW(with("agreed", 1).get<GradedDecision>(), Json::exception);
+    EXPECT_THROW(with("handNumber", 4.0).get<GradedDecision>(), Json::exception);
+    EXPECT_THROW(with("street", "Turn").get<GradedDecision>(), Json::exception);
+    EXPECT_THROW(with("equity", nullptr).get<GradedDecision>(), Json::exception);
+    EXPECT_THROW(with("advisedAmount", 1.5).get<GradedDecision>(), Json::exception);
+    EXPECT_EQ(with("unknown", 1).get<GradedDecision>(), raiseDecision());
+}
+
+}  // namespace
+}  // namespace pellox
