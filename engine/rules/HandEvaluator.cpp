@@ -1,0 +1,259 @@
+#include "rules/HandEvaluator.hpp"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+#include <string>
+
+#include "rules/EngineError.hpp"
+
+namespace pellox {
+
+// ---- Five-card evaluation ----
+
+namespace {
+
+// A five-card result without allocation, so that evaluate compares combinations cheaply.
+struct FiveCardRank {
+    HandCategory category{HandCategory::highCard};
+    std::array<std::int64_t, 5> tiebreakers{};  // unused entries are 0
+    std::size_t tiebreakerCount = 0;
+    std::array<Card, 5> cards{};  // highest rank first
+};
+
+struct RankGroup {
+    std::int64_t rank = 0;
+    int count = 0;
+};
+
+// Ranks highest first; 0 when the five ranks make no straight.
+std::int64_t straightHighCard(const std::array<std::int64_t, 5>& r) {
+    bool distinct = r[0] > r[1] && r[1] > r[2] && r[2] > r[3] && r[3] > r[4];
+    if (!distinct) return 0;
+    if (r[0] - r[4] == 4) return r[0];
+    if (r == std::array<std::int64_t, 5>{14, 5, 4, 3, 2}) return 5;
+    return 0;
+}
+
+// Groups of equal rank from ranks sorted highest first: by count descending, then rank descending.
+std::array<RankGroup, 5> rankGroups(const std::array<std::int64_t, 5>& r) {
+    std::array<RankGroup, 5> groups{};
+    std::size_t n = 0;
+    for (std::int64_t rank : r) {
+        if (n > 0 && groups[n - 1].rank == rank) {
+            ++groups[n - 1].count;
+        } else {
+            groups[n++] = {rank, 1};
+        }
+    }
+    std::stable_sort(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(n),
+                     [](const RankGroup& a, const RankGroup& b) { return a.count > b.count; });
+    return groups;
+}
+
+FiveCardRank rankFive(std::array<Card, 5> cards) {
+    std::stable_sort(cards.begin(), cards.end(),
+                     [](const Card& a, const Card& b) { return a.rank > b.rank; });
+    std::array<std::int64_t, 5> r{};
+    for (std::size_t i = 0; i < 5; ++i)
+        r[i] = value(cards[i].rank);
+    bool flush =
+        std::all_of(cards.begin(), cards.end(), [&](const Card& c) { return c.suit == cards[0].suit; });
+    std::int64_t straight = straightHighCard(r);
+    auto g = rankGroups(r);
+    auto result = [&](HandCategory c, std::initializer_list<std::int64_t> t) {
+        FiveCardRank out{c, {}, t.size(), cards};
+        std::copy(t.begin(), t.end(), out.tiebreakers.begin());
+        return out;
+    };
+    if (flush && straight) return result(HandCategory::straightFlush, {straight});
+    if (g[0].count == 4) return result(HandCategory::quads, {g[0].rank, g[1].rank});
+    if (g[0].count == 3 && g[1].count == 2) return result(HandCategory::fullHouse, {g[0].rank, g[1].rank});
+    if (flush) return result(HandCategory::flush, {r[0], r[1], r[2], r[3], r[4]});
+    if (straight) return result(HandCategory::straight, {straight});
+    if (g[0].count == 3) return result(HandCategory::trips, {g[0].rank, g[1].rank, g[2].rank});
+    if (g[0].count == 2 && g[1].count == 2)
+        return result(HandCategory::twoPair, {g[0].rank, g[1].rank, g[2].rank});
+    if (g[0].count == 2) return result(HandCategory::pair, {g[0].rank, g[1].rank, g[2].rank, g[3].rank});
+    return result(HandCategory::highCard, {r[0], r[1], r[2], r[3], r[4]});
+}
+
+// As HandRankResult::compare: unused tiebreakers are 0, so all five entries can be compared.
+bool stronger(const FiveCardRank& a, const FiveCardRank& b) {
+    if (a.category != b.category) return a.category > b.category;
+    return a.tiebreakers > b.tiebreakers;
+}
+
+HandRankResult toResult(const FiveCardRank& r) {
+    return HandRankResult{
+        r.category,
+        {r.tiebreakers.begin(), r.tiebreakers.begin() + static_cast<std::ptrdiff_t>(r.tiebreakerCount)},
+        {r.cards.begin(), r.cards.end()}};
+}
+
+}  // namespace
+
+HandRankResult HandEvaluator::evaluate5(std::span<const Card> cards) {
+    if (cards.size() < 5) throw EngineError::tooFewCards(static_cast<std::int64_t>(cards.size()));
+    if (cards.size() > 5)
+        throw std::invalid_argument("evaluate5 takes exactly 5 cards, got " + std::to_string(cards.size()));
+    return toResult(rankFive({cards[0], cards[1], cards[2], cards[3], cards[4]}));
+}
+
+HandRankResult HandEvaluator::evaluate(std::span<const Card> cards) {
+    const std::size_t n = cards.size();
+    if (n < 5) throw EngineError::tooFewCards(static_cast<std::int64_t>(n));
+    // Positions of the current combination, advanced in lexicographic order; a later combination replaces
+    // the best only when strictly stronger.
+    std::array<std::size_t, 5> pos{0, 1, 2, 3, 4};
+    FiveCardRank best;
+    for (bool first = true;; first = false) {
+        FiveCardRank candidate =
+            rankFive({cards[pos[0]], cards[pos[1]], cards[pos[2]], cards[pos[3]], cards[pos[4]]});
+        if (first || stronger(candidate, best)) best = candidate;
+        int i = 4;
+        while (i >= 0 && pos[i] == n - 5 + static_cast<std::size_t>(i))
+            --i;
+        if (i < 0) return toResult(best);
+        ++pos[i];
+        for (int j = i + 1; j < 5; ++j)
+            pos[j] = pos[j - 1] + 1;
+    }
+}
+
+std::int64_t HandRankResult::compare(const HandRankResult& a, const HandRankResult& b) noexcept {
+    if (a.category != b.category)
+        return static_cast<std::int64_t>(a.category) - static_cast<std::int64_t>(b.category);
+    const std::size_t n = std::max(a.tiebreakers.size(), b.tiebreakers.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        std::int64_t x = i < a.tiebreakers.size() ? a.tiebreakers[i] : 0;
+        std::int64_t y = i < b.tiebreakers.size() ? b.tiebreakers[i] : 0;
+        if (x != y) return x - y;
+    }
+    return 0;
+}
+
+// ---- Packed score ----
+//
+// Rank masks hold rank r at bit r - 2 (13 bits). One table, indexed by such a mask, answers every question
+// the score asks of a mask: bits 0-19 the five highest ranks as 4-bit fields (most significant first, 0
+// where the mask has fewer), bits 20-23 the number of ranks, bits 24-31 0x40 plus the high card of the
+// highest straight in the mask (the ace also plays low), or 0 without one.
+
+namespace {
+
+constexpr std::uint32_t maskEntry(std::uint32_t m) {
+    std::uint32_t fields = 0;
+    int taken = 0;
+    for (int bit = 12; bit >= 0; --bit) {
+        if (!(m >> bit & 1u)) continue;
+        if (taken < 5) fields |= static_cast<std::uint32_t>(bit + 2) << (4 * (4 - taken));
+        ++taken;
+    }
+    // Bit j of ext is rank j + 1, so the ace appears both as 14 and as 1.
+    std::uint32_t ext = (m << 1) | (m >> 12 & 1u);
+    std::uint32_t runs = ext & (ext >> 1) & (ext >> 2) & (ext >> 3) & (ext >> 4);
+    std::uint32_t straight = 0;
+    for (int b = 12; b >= 0; --b) {
+        if (runs >> b & 1u) {
+            straight = 0x40u | static_cast<std::uint32_t>(b + 5);
+            break;
+        }
+    }
+    return fields | static_cast<std::uint32_t>(taken) << 20 | straight << 24;
+}
+
+constexpr auto kMaskTable = [] {
+    std::array<std::uint32_t, 8192> t{};
+    for (std::uint32_t m = 0; m < t.size(); ++m)
+        t[m] = maskEntry(m);
+    return t;
+}();
+
+constexpr std::uint32_t kCategoryShift = 20;
+
+inline std::uint32_t entry(std::uint32_t mask) noexcept {
+    return kMaskTable[mask & 0x1FFFu];
+}
+inline std::uint32_t rankCount(std::uint32_t mask) noexcept {
+    return entry(mask) >> 20 & 0xFu;
+}
+inline std::uint32_t straightHigh(std::uint32_t mask) noexcept {
+    return entry(mask) >> 24 & 0xFu;
+}
+// The nth highest rank (n from 1), or 0.
+inline std::uint32_t nthRank(std::uint32_t mask, int n) noexcept {
+    return entry(mask) >> (4 * (5 - n)) & 0xFu;
+}
+// The k highest ranks as k fields in the low 4k bits.
+inline std::uint32_t topRanks(std::uint32_t mask, int k) noexcept {
+    return (entry(mask) & 0xFFFFFu) >> (4 * (5 - k));
+}
+inline std::uint32_t rankBit(std::uint32_t rank) noexcept {
+    return rank >= 2 ? 1u << (rank - 2) : 0u;
+}
+
+constexpr std::uint32_t packed(HandCategory c, std::uint32_t fields) noexcept {
+    return static_cast<std::uint32_t>(c) << kCategoryShift | fields;
+}
+
+struct SuitMasks {
+    std::uint32_t c, d, h, s;
+};
+
+std::uint32_t bestFlush(const SuitMasks& m) noexcept {
+    std::uint32_t best = 0;
+    for (std::uint32_t suit : {m.c, m.d, m.h, m.s}) {
+        if (rankCount(suit) < 5) continue;
+        std::uint32_t high = straightHigh(suit);
+        std::uint32_t candidate = high ? packed(HandCategory::straightFlush, high << 16)
+                                       : packed(HandCategory::flush, topRanks(suit, 5));
+        best = std::max(best, candidate);
+    }
+    return best;
+}
+
+// Everything but flushes, from how many suits hold each rank.
+std::uint32_t bestWithoutFlush(const SuitMasks& m) noexcept {
+    const std::uint32_t any = m.c | m.d | m.h | m.s;
+    const std::uint32_t cd = m.c & m.d, hs = m.h & m.s, cdAny = m.c | m.d, hsAny = m.h | m.s;
+    const std::uint32_t atLeast2 = cd | hs | (cdAny & hsAny);
+    const std::uint32_t atLeast3 = (cd & hsAny) | (hs & cdAny);
+    const std::uint32_t quads = cd & hs;
+    const std::uint32_t trips = atLeast3 & ~quads;
+    const std::uint32_t pairs = atLeast2 & ~atLeast3;
+    const std::uint32_t singles = any & ~atLeast2;
+
+    if (quads) {
+        std::uint32_t q = nthRank(quads, 1);
+        return packed(HandCategory::quads, q << 16 | nthRank(any & ~rankBit(q), 1) << 12);
+    }
+    const std::uint32_t t = nthRank(trips, 1);
+    if (trips && (pairs || rankCount(trips) >= 2)) {
+        std::uint32_t second = std::max(nthRank(pairs, 1), nthRank(trips, 2));
+        return packed(HandCategory::fullHouse, t << 16 | second << 12);
+    }
+    if (std::uint32_t high = straightHigh(any)) return packed(HandCategory::straight, high << 16);
+    if (trips) return packed(HandCategory::trips, t << 16 | topRanks(singles, 2) << 8);
+    if (rankCount(pairs) >= 2) {
+        std::uint32_t kicker = std::max(nthRank(singles, 1), nthRank(pairs, 3));
+        return packed(HandCategory::twoPair, topRanks(pairs, 2) << 12 | kicker << 8);
+    }
+    if (pairs) return packed(HandCategory::pair, nthRank(pairs, 1) << 16 | topRanks(singles, 3) << 4);
+    return packed(HandCategory::highCard, topRanks(singles, 5));
+}
+
+}  // namespace
+
+std::int64_t HandEvaluator::score(std::span<const Card> cards) noexcept {
+    std::array<std::uint32_t, 4> suits{};
+    for (const Card& card : cards) {
+        auto rank = static_cast<std::uint32_t>(value(card.rank));
+        if (rank < 2 || rank > 14) continue;
+        suits[static_cast<std::uint32_t>(card.suit) & 3u] |= 1u << (rank - 2);
+    }
+    SuitMasks m{suits[0], suits[1], suits[2], suits[3]};
+    return std::max(bestFlush(m), bestWithoutFlush(m));
+}
+
+}  // namespace pellox

@@ -1,0 +1,84 @@
+#pragma once
+#include <compare>
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "rules/Card.hpp"
+#include "rules/RawEnum.hpp"
+
+namespace pellox {
+
+// Declaration order is the order of strength.
+enum class HandCategory { highCard, pair, twoPair, trips, straight, flush, fullHouse, quads, straightFlush };
+
+template <>
+struct EnumCases<HandCategory> {
+    static constexpr std::array cases{
+        std::pair{HandCategory::highCard, std::string_view{"high-card"}},
+        std::pair{HandCategory::pair, std::string_view{"pair"}},
+        std::pair{HandCategory::twoPair, std::string_view{"two-pair"}},
+        std::pair{HandCategory::trips, std::string_view{"trips"}},
+        std::pair{HandCategory::straight, std::string_view{"straight"}},
+        std::pair{HandCategory::flush, std::string_view{"flush"}},
+        std::pair{HandCategory::fullHouse, std::string_view{"full-house"}},
+        std::pair{HandCategory::quads, std::string_view{"quads"}},
+        std::pair{HandCategory::straightFlush, std::string_view{"straight-flush"}}};
+};
+
+constexpr std::string_view displayName(HandCategory c) noexcept {
+    switch (c) {
+        case HandCategory::highCard:
+            return "High Card";
+        case HandCategory::pair:
+            return "Pair";
+        case HandCategory::twoPair:
+            return "Two Pair";
+        case HandCategory::trips:
+            return "Three of a Kind";
+        case HandCategory::straight:
+            return "Straight";
+        case HandCategory::flush:
+            return "Flush";
+        case HandCategory::fullHouse:
+            return "Full House";
+        case HandCategory::quads:
+            return "Four of a Kind";
+        case HandCategory::straightFlush:
+            return "Straight Flush";
+    }
+    return {};
+}
+
+struct HandRankResult {
+    HandCategory category{HandCategory::highCard};
+    // Ranks (2 to 14) that order hands within the category, most significant first.
+    std::vector<std::int64_t> tiebreakers;
+    // The five cards of the hand, highest rank first.
+    std::vector<Card> bestFive;
+
+    // Negative when a is weaker, 0 when equal, positive when stronger; bestFive plays no part.
+    static std::int64_t compare(const HandRankResult& a, const HandRankResult& b) noexcept;
+
+    friend bool operator==(const HandRankResult& a, const HandRankResult& b) noexcept {
+        return compare(a, b) == 0;
+    }
+    friend std::weak_ordering operator<=>(const HandRankResult& a, const HandRankResult& b) noexcept {
+        return compare(a, b) <=> 0;
+    }
+};
+
+struct HandEvaluator {
+    // The best five of five or more cards, trying every combination; throws EngineError::tooFewCards.
+    static HandRankResult evaluate(std::span<const Card> cards);
+    // Exactly five cards: fewer throw EngineError::tooFewCards, more std::invalid_argument.
+    static HandRankResult evaluate5(std::span<const Card> cards);
+    // The hand's strength packed in 24 bits: category ordinal in bits 20-23, then up to five 4-bit rank
+    // fields, most significant first. Orders hands as evaluate does. Allocates nothing. The cards are
+    // expected to be distinct (as dealt from one deck); repeated or malformed cards give an unspecified
+    // but defined score.
+    static std::int64_t score(std::span<const Card> cards) noexcept;
+};
+
+}  // namespace pellox
