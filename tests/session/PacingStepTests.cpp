@@ -1,5 +1,7 @@
 #include "session/PacingStep.hpp"
 
+#include "session/GameSpeed.hpp"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -25,45 +27,50 @@ PacingInput table() {
 using Advance = PacingStep::Advance;
 
 TEST(PacingTimingsTests, DelaysScaleWithSpeed) {
-    const PacingTimings normal(false, false, 1.0, 0.0);
+    const PacingTimings normal(false, false, multiplier(GameSpeed::normal), 0.0);
     EXPECT_DOUBLE_EQ(normal.firstBoardCardDelay, 0.2);
     EXPECT_DOUBLE_EQ(normal.nextBoardCardDelay, 0.5);
     EXPECT_DOUBLE_EQ(normal.botThinkDelay, 0.5);
     EXPECT_DOUBLE_EQ(normal.betweenHandsDelay, 2.5);
-    EXPECT_DOUBLE_EQ(PacingTimings(false, true, 1.0, 1.0).betweenHandsDelay, 9.0);
-    EXPECT_DOUBLE_EQ(PacingTimings(false, true, 1.0, 1.0).botThinkDelay, 1.3);
+    EXPECT_DOUBLE_EQ(PacingTimings(false, true, multiplier(GameSpeed::normal), 1.0).betweenHandsDelay, 9.0);
+    EXPECT_DOUBLE_EQ(PacingTimings(false, true, multiplier(GameSpeed::normal), 1.0).botThinkDelay, 1.3);
 
-    const PacingTimings fast(false, false, 0.55, 0.0);
+    const PacingTimings fast(false, false, multiplier(GameSpeed::fast), 0.0);
     EXPECT_DOUBLE_EQ(fast.firstBoardCardDelay, 0.11);
     EXPECT_DOUBLE_EQ(fast.nextBoardCardDelay, 0.275);
     EXPECT_DOUBLE_EQ(fast.botThinkDelay, 0.275);
     EXPECT_DOUBLE_EQ(fast.betweenHandsDelay, 1.375);
-    EXPECT_DOUBLE_EQ(PacingTimings(false, true, 0.55, 1.0).botThinkDelay, 0.715);
-    EXPECT_DOUBLE_EQ(PacingTimings(false, true, 0.55, 1.0).betweenHandsDelay, 4.95);
+    EXPECT_DOUBLE_EQ(PacingTimings(false, true, multiplier(GameSpeed::fast), 1.0).botThinkDelay, 0.715);
+    EXPECT_DOUBLE_EQ(PacingTimings(false, true, multiplier(GameSpeed::fast), 1.0).betweenHandsDelay, 4.95);
 
-    EXPECT_DOUBLE_EQ(PacingTimings(false, false, 1.5, 0.0).botThinkDelay, 0.75);
-    EXPECT_DOUBLE_EQ(PacingTimings(false, false, 1.5, 1.0).botThinkDelay, 1.95);
-    EXPECT_DOUBLE_EQ(PacingTimings(false, false, 1.0, 0.5).botThinkDelay, 0.9);
-    EXPECT_DOUBLE_EQ(PacingTimings(false, false, 1.5, 0.0).firstBoardCardDelay, 0.3);
-    EXPECT_DOUBLE_EQ(PacingTimings(false, false, 1.5, 0.0).nextBoardCardDelay, 0.75);
-    EXPECT_DOUBLE_EQ(PacingTimings(false, false, 1.5, 0.0).betweenHandsDelay, 3.75);
-    EXPECT_DOUBLE_EQ(PacingTimings(false, true, 1.5, 0.0).betweenHandsDelay, 13.5);
+    EXPECT_DOUBLE_EQ(PacingTimings(false, false, multiplier(GameSpeed::relaxed), 0.0).botThinkDelay, 0.75);
+    EXPECT_DOUBLE_EQ(PacingTimings(false, false, multiplier(GameSpeed::relaxed), 1.0).botThinkDelay, 1.95);
+    EXPECT_DOUBLE_EQ(PacingTimings(false, false, multiplier(GameSpeed::normal), 0.5).botThinkDelay, 0.9);
+    EXPECT_DOUBLE_EQ(PacingTimings(false, false, multiplier(GameSpeed::relaxed), 0.0).firstBoardCardDelay,
+                     0.3);
+    EXPECT_DOUBLE_EQ(PacingTimings(false, false, multiplier(GameSpeed::relaxed), 0.0).nextBoardCardDelay,
+                     0.75);
+    EXPECT_DOUBLE_EQ(PacingTimings(false, false, multiplier(GameSpeed::relaxed), 0.0).betweenHandsDelay,
+                     3.75);
+    EXPECT_DOUBLE_EQ(PacingTimings(false, true, multiplier(GameSpeed::relaxed), 0.0).betweenHandsDelay, 13.5);
 }
 
 TEST(PacingTimingsTests, ReduceMotionZeroesOnlyTheBoardReveal) {
-    const PacingTimings t(true, false, 1.0, 1.0);
+    const PacingTimings t(true, false, multiplier(GameSpeed::normal), 1.0);
     EXPECT_EQ(t.firstBoardCardDelay, 0.0);
     EXPECT_EQ(t.nextBoardCardDelay, 0.0);
     EXPECT_DOUBLE_EQ(t.botThinkDelay, 1.3);
     EXPECT_DOUBLE_EQ(t.betweenHandsDelay, 2.5);
-    EXPECT_DOUBLE_EQ(PacingTimings(true, true, 1.0, 0.0).betweenHandsDelay, 9.0);
+    EXPECT_DOUBLE_EQ(PacingTimings(true, true, multiplier(GameSpeed::normal), 0.0).betweenHandsDelay, 9.0);
 }
 
 TEST(PacingTimingsTests, JitterOutsideTheUnitRangeIsPulledIn) {
-    EXPECT_DOUBLE_EQ(PacingTimings(false, false, 1.0, -3).botThinkDelay, 0.5);
-    EXPECT_DOUBLE_EQ(PacingTimings(false, false, 1.0, 7).botThinkDelay, 1.3);
-    EXPECT_DOUBLE_EQ(PacingTimings(false, false, 1.0, std::numeric_limits<double>::quiet_NaN()).botThinkDelay,
-                     0.5);
+    EXPECT_DOUBLE_EQ(PacingTimings(false, false, multiplier(GameSpeed::normal), -3).botThinkDelay, 0.5);
+    EXPECT_DOUBLE_EQ(PacingTimings(false, false, multiplier(GameSpeed::normal), 7).botThinkDelay, 1.3);
+    EXPECT_DOUBLE_EQ(
+        PacingTimings(false, false, multiplier(GameSpeed::normal), std::numeric_limits<double>::quiet_NaN())
+            .botThinkDelay,
+        0.5);
 }
 
 TEST(PacingStepDecision, NoTableIsIdleWhateverElse) {
@@ -125,7 +132,7 @@ TEST(PacingStepDecision, HandOverStartsTheNextHandAfterThePause) {
     in.revealedBoardCount = 5;
     EXPECT_EQ(PacingStep::next(in, timings()),
               (PacingStep{PacingPhase::handOver, Advance{PacingAction::startNextHand, 2.5}}));
-    EXPECT_EQ(PacingStep::next(in, PacingTimings(false, true, 1.0, 0.3)).advance,
+    EXPECT_EQ(PacingStep::next(in, PacingTimings(false, true, multiplier(GameSpeed::normal), 0.3)).advance,
               (Advance{PacingAction::startNextHand, 9.0}));
     in.revealedBoardCount = 7;  // more shown than held: nothing left to reveal
     EXPECT_EQ(PacingStep::next(in, timings()).phase, PacingPhase::handOver);

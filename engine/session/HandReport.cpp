@@ -1,0 +1,57 @@
+#include "session/HandReport.hpp"
+
+#include <algorithm>
+
+namespace pellox {
+
+namespace {
+
+bool describesAShowdown(const std::optional<std::string>& description) {
+    return description && *description != Winner::opponentsFoldedDescription;
+}
+
+std::string resultLineFor(const std::vector<Winner>& winners, const PlayerNameSource& playerName) {
+    const auto human =
+        std::find_if(winners.begin(), winners.end(), [](const Winner& w) { return w.playerId == "human"; });
+    if (human != winners.end())
+        return describesAShowdown(human->handDescription) ? "You won with " + *human->handDescription
+                                                          : "You won the pot";
+    if (winners.empty()) return "Hand complete";
+    const Winner& first = winners.front();
+    const std::string name = playerName(first.playerId);
+    return describesAShowdown(first.handDescription) ? name + " won with " + *first.handDescription
+                                                     : name + " won the pot";
+}
+
+}  // namespace
+
+HandReport::HandReport(std::vector<GradedDecision> decisionList, std::int64_t net,
+                       const std::vector<Winner>& winners, const PlayerNameSource& playerName)
+    : netChips(net), decisions(std::move(decisionList)) {
+    const auto n = static_cast<std::int64_t>(decisions.size());
+    agreedCount =
+        std::count_if(decisions.begin(), decisions.end(), [](const GradedDecision& d) { return d.agreed; });
+    if (n == 0)
+        verdict = HandVerdict::ungraded;
+    else if (agreedCount == n)
+        verdict = HandVerdict::clean;
+    else if (agreedCount == 0)
+        verdict = HandVerdict::off;
+    else
+        verdict = HandVerdict::mixed;
+    if (n > 0) accuracy = static_cast<double>(agreedCount) / static_cast<double>(n);
+    const auto miss =
+        std::find_if(decisions.begin(), decisions.end(), [](const GradedDecision& d) { return !d.agreed; });
+    if (miss != decisions.end()) firstMisstep = *miss;
+    resultLine = resultLineFor(winners, playerName);
+}
+
+std::string letterGrade(double accuracy) {
+    if (accuracy >= 0.95) return "A+";
+    if (accuracy >= 0.85) return "A";
+    if (accuracy >= 0.70) return "B";
+    if (accuracy >= 0.50) return "C";
+    return "F";
+}
+
+}  // namespace pellox
