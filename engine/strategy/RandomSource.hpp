@@ -1,32 +1,36 @@
 #pragma once
-#include <concepts>
 #include <type_traits>
 
 #include "rules/SeededRNG.hpp"
 
 namespace pellox {
 
-// A non-owning reference to a source of doubles in [0, 1): a seeded generator or any callable. It costs one
-// indirect call per draw (no allocation, unlike std::function), so the sampling loops can take it. Only
-// lvalues bind, so the source always outlives the reference taken from a named object.
+// A non-owning reference to a source of doubles in [0, 1): a seeded generator or any callable. Nothing is
+// allocated (unlike std::function) and a generator is called directly, without an indirect call, so the
+// sampling loops can take it. Only lvalues bind, so the source outlives a reference taken from a named
+// object.
 class RandomSource {
   public:
-    RandomSource(SeededRNG& rng) noexcept  // NOLINT(google-explicit-constructor)
-        : target(&rng), call([](void* t) { return static_cast<SeededRNG*>(t)->next(); }) {}
+    // NOLINTNEXTLINE(google-explicit-constructor)
+    RandomSource(SeededRNG& rng) noexcept : generator(&rng) {}
 
     template <typename F>
-    requires(!std::is_same_v<std::remove_cv_t<F>, RandomSource> &&
-             !std::is_same_v<std::remove_cv_t<F>, SeededRNG> && std::is_invocable_r_v<double, F&>)
-        RandomSource(F& f)
-    noexcept  // NOLINT(google-explicit-constructor)
+    static constexpr bool isCallableSource =
+        !std::is_same_v<std::remove_cv_t<F>, RandomSource> &&
+        !std::is_same_v<std::remove_cv_t<F>, SeededRNG> && std::is_invocable_r_v<double, F&>;
+
+    // NOLINTNEXTLINE(google-explicit-constructor)
+    template <typename F, std::enable_if_t<isCallableSource<F>, int> = 0>
+    RandomSource(F& f) noexcept
         : target(const_cast<void*>(static_cast<const void*>(&f))),
           call([](void* t) -> double { return (*static_cast<F*>(t))(); }) {}
 
-    double operator()() const { return call(target); }
+    double operator()() const { return generator != nullptr ? generator->next() : call(target); }
 
   private:
-    void* target;
-    double (*call)(void*);
+    SeededRNG* generator{nullptr};
+    void* target{nullptr};
+    double (*call)(void*){nullptr};
 };
 
 }  // namespace pellox

@@ -1,0 +1,54 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <span>
+
+#include "rules/Card.hpp"
+#include "strategy/EquityResult.hpp"
+#include "strategy/RandomSource.hpp"
+
+namespace pellox {
+
+// Monte Carlo share of the pot that two known hole cards win at showdown against opponents holding random
+// hands, the missing board cards dealt at random. One sampler serves one estimate.
+class EquitySampler {
+  public:
+    static constexpr std::int64_t defaultSamples = 2000;
+
+    // Throws std::invalid_argument unless there are two hole cards, at most five board cards, zero or more
+    // opponents and enough unseen cards for one sample.
+    EquitySampler(std::span<const Card> hole, std::span<const Card> board, std::int64_t opponents,
+                  RandomSource rng);
+
+    // Draws the samples with indices from..<to; consecutive ranges draw exactly what one call over their
+    // union would.
+    void sample(std::int64_t from, std::int64_t to);
+
+    static EquityResult estimate(std::span<const Card> hole, std::span<const Card> board,
+                                 std::int64_t opponents, RandomSource rng, std::int64_t samples);
+
+    double winShare() const noexcept { return winShare_; }
+    int cardsPerSample() const noexcept { return cardsPerSample_; }
+    int numOpponents() const noexcept { return numOpponents_; }
+    // The unseen cards in their current order.
+    std::span<const Card> pool() const noexcept {
+        return {pool_.data(), static_cast<std::size_t>(poolCount_)};
+    }
+
+  private:
+    void drawOne();
+    void partialShuffle();
+
+    std::array<Card, 52> pool_{};
+    int poolCount_{0};
+    std::array<Card, 2> hole_{};
+    // The cards scored for each player: two hole cards, then the full board.
+    std::array<Card, 7> hand_{};
+    int boardCount_{0};
+    int numOpponents_{0};
+    int cardsPerSample_{0};
+    RandomSource rng_;
+    double winShare_{0};
+};
+
+}  // namespace pellox
