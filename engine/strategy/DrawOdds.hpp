@@ -1,0 +1,16 @@
+#pragma once
+#include <cstdint>
+#include <span>
+
+#include "rules/Card.hpp"
+
+namespace pellox {
+
+// 9 when the most frequent suit among the cards (hole and board together) holds exactly four; a made flush
+// of five or more counts 0. Allocates nothing.
+std::int64_t flushDrawOuts(std::span<const Card> cards) noexcept;
+
+// The rule of 2 and 4: outs times 2 with one card to come, times 4 with two, at most 100%, as a fraction.
+double drawEquity(std::int64_t outs, std::int64_t cardsToCome) noexcept;
+
+}  // namespace pellox
