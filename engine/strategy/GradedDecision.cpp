@@ -1,6 +1,38 @@
 #include "strategy/GradedDecision.hpp"
 
+#include "strategy/ActionClass.hpp"
+#include "strategy/GradeInput.hpp"
+
 namespace pellox {
+namespace {
+
+bool agrees(const GradeInput& input) {
+    const ActionClass taken = actionClass(input.resolvedType);
+    const ActionClass advised = actionClass(input.advice.recommendedAction);
+    if (taken != ActionClass::aggressive || advised != ActionClass::aggressive) return taken == advised;
+    if (!input.advice.recommendedAmount || !input.playerRaiseTo) return true;
+    // An advised amount of 0 makes the ratio infinite (or undefined): never agreed.
+    const double ratio =
+        static_cast<double>(*input.playerRaiseTo) / static_cast<double>(*input.advice.recommendedAmount);
+    return ratio >= 0.5 && ratio <= 2.0;
+}
+
+}  // namespace
+
+GradedDecision GradedDecision::grade(const GradeInput& input) {
+    return {input.handNumber,
+            input.street,
+            input.playerAction,
+            input.resolvedType,
+            input.advice.recommendedAction,
+            input.advice.recommendedAmount,
+            agrees(input),
+            input.advice.equity,
+            input.advice.requiredEquity,
+            input.potSize,
+            input.toCall,
+            input.advice.explanation};
+}
 
 void to_json(Json& j, const GradedDecision& d) {
     j = Json::object();

@@ -10,6 +10,8 @@
 
 namespace pellox {
 
+struct GradeInput;
+
 // One graded decision of the human: what was done, what the guide advised, and whether they agree.
 struct GradedDecision {
     std::int64_t handNumber = 0;
@@ -24,6 +26,11 @@ struct GradedDecision {
     std::int64_t potSize = 0;
     std::int64_t toCall = 0;
     std::string explanation;
+
+    // Grades one decision: agreed when the action is of the advice's class (fold, passive, aggressive) and,
+    // for two aggressive actions with amounts, between half and twice the advised amount. A static builder
+    // rather than a constructor, so the type stays an aggregate.
+    static GradedDecision grade(const GradeInput& input);
 
     friend bool operator==(const GradedDecision&, const GradedDecision&) = default;
 };

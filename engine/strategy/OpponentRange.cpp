@@ -1,0 +1,173 @@
+#include "strategy/OpponentRange.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "rules/HandEvaluator.hpp"
+#include "strategy/HandClass.hpp"
+#include "strategy/PlayerActionHistory.hpp"
+#include "strategy/PositionBucket.hpp"
+#include "strategy/PreflopChart.hpp"
+#include "strategy/PreflopContext.hpp"
+
+namespace pellox {
+namespace {
+
+using CardMask = std::uint64_t;
+
+constexpr CardMask bit(const Card& c) noexcept {
+    return CardMask{1} << c.index();
+}
+
+CardMask maskOf(std::span<const Card> cards) noexcept {
+    CardMask mask = 0;
+    for (const Card& c : cards)
+        mask |= bit(c);
+    return mask;
+}
+
+std::optional<Rank> rankOfSymbol(char symbol) noexcept {
+    for (Rank r : allRanks())
+        if (symbolChar(r) == symbol) return r;
+    return std::nullopt;
+}
+
+constexpr std::array<Suit, 4> suitOrder{Suit::clubs, Suit::diamonds, Suit::hearts, Suit::spades};
+
+void addLive(std::vector<Combo>& out, Combo combo, CardMask dead) {
+    if (((bit(combo[0]) | bit(combo[1])) & dead) == 0) out.push_back(combo);
+}
+
+std::string_view verb(PreflopContext context, RangeAction action) noexcept {
+    const bool raised = action == RangeAction::raise;
+    switch (context) {
+        case PreflopContext::open:
+            return raised ? "opened" : "";
+        case PreflopContext::facingOpen:
+            return raised ? "3-bet" : "called a raise";
+        case PreflopContext::facing3Bet:
+            return raised ? "4-bet" : "called a 3-bet";
+    }
+    return {};
+}
+
+struct Reading {
+    double factor;
+    std::string_view suffix;
+};
+
+Reading reading(PostflopAggression aggression) noexcept {
+    switch (aggression) {
+        case PostflopAggression::none:
+            return {1.0, ""};
+        case PostflopAggression::passive:
+            return {0.75, ", and has called since"};
+        case PostflopAggression::aggressive:
+            return {0.5, ", and has been betting since"};
+    }
+    return {1.0, ""};
+}
+
+bool isLiveOpponent(const Player& p, std::string_view heroId) {
+    return p.id != heroId && !p.hasFolded && !p.isSittingOut && !p.isEliminated && p.holeCards.size() == 2;
+}
+
+}  // namespace
+
+OpponentRange::ChartRange OpponentRange::chartRange(std::int64_t raisesFaced,
+                                                    std::optional<RangeAction> preflopAction,
+                                                    Position position) {
+    if (!preflopAction) return {allHandClasses(), "checked their option, so any two cards"};
+    const PositionBucket bucket = positionBucket(position);
+    const PreflopContext context = preflopContext(raisesFaced);
+    ChartRange range;
+    for (const std::string& handClass : allHandClasses())
+        if (PreflopChart::action(handClass, context, bucket) == *preflopAction)
+            range.classes.push_back(handClass);
+    // A limp lands here too: the open charts hold no call classes.
+    if (range.classes.empty()) return {allHandClasses(), "played back in a way the charts do not cover"};
+    range.text = std::string(verb(context, *preflopAction)) + " from " + std::string(displayName(position));
+    return range;
+}
+
+std::vector<Combo> OpponentRange::combosOf(std::string_view handClass, std::span<const Card> dead) {
+    std::vector<Combo> out;
+    if (handClass.size() < 2 || handClass.size() > 3) return out;
+    const auto high = rankOfSymbol(handClass[0]);
+    const auto low = rankOfSymbol(handClass[1]);
+    if (!high || !low) return out;
+    const CardMask deadMask = maskOf(dead);
+    if (handClass.size() == 2) {
+        if (*high != *low) return out;
+        for (std::size_t i = 0; i < suitOrder.size(); ++i)
+            for (std::size_t j = i + 1; j < suitOrder.size(); ++j)
+                addLive(out, {Card{*high, suitOrder[i]}, Card{*low, suitOrder[j]}}, deadMask);
+        return out;
+    }
+    if (*high == *low) return out;
+    if (handClass[2] == 's') {
+        for (Suit s : suitOrder)
+            addLive(out, {Card{*high, s}, Card{*low, s}}, deadMask);
+    } else if (handClass[2] == 'o') {
+        for (Suit first : suitOrder)
+            for (Suit second : suitOrder)
+                if (first != second) addLive(out, {Card{*high, first}, Card{*low, second}}, deadMask);
+    }
+    return out;
+}
+
+std::vector<Combo> OpponentRange::narrow(std::vector<Combo> combos, std::span<const Card> board,
+                                         double factor) {
+    if (!(factor < 1) || board.size() < 3 || combos.size() < 13) return combos;
+    std::vector<std::pair<std::int64_t, Combo>> scored;
+    scored.reserve(combos.size());
+    std::vector<Card> hand(2 + board.size());
+    std::copy(board.begin(), board.end(), hand.begin() + 2);
+    for (const Combo& combo : combos) {
+        hand[0] = combo[0];
+        hand[1] = combo[1];
+        scored.emplace_back(static_cast<std::int64_t>(HandEvaluator::score(hand)), combo);
+    }
+    std::stable_sort(scored.begin(), scored.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    const auto wanted = static_cast<std::size_t>(std::round(factor * static_cast<double>(combos.size())));
+    const std::size_t kept = std::min(combos.size(), std::max<std::size_t>(wanted, 12));
+    std::vector<Combo> out;
+    out.reserve(kept);
+    for (std::size_t i = 0; i < kept; ++i)
+        out.push_back(scored[i].second);
+    return out;
+}
+
+std::map<std::string, OpponentRange> OpponentRange::estimateAll(const TableState& table,
+                                                                const std::vector<EngineEvent>& events,
+                                                                std::string_view heroId) {
+    std::map<std::string, OpponentRange> ranges;
+    const Player* hero = table.player(heroId);
+    if (hero == nullptr) return ranges;
+    std::vector<Card> dead = hero->holeCards;
+    dead.insert(dead.end(), table.board.begin(), table.board.end());
+    const auto histories = PlayerActionHistory::build(events);
+    for (const Player& player : table.players) {
+        if (!isLiveOpponent(player, heroId)) continue;
+        const auto found = histories.find(player.id);
+        const PlayerActionHistory history = found == histories.end() ? PlayerActionHistory{} : found->second;
+        const ChartRange chart =
+            chartRange(history.raisesFacedPreflop, history.preflopAction, player.position);
+        std::vector<Combo> combos;
+        for (const std::string& handClass : chart.classes) {
+            const auto classCombos = combosOf(handClass, dead);
+            combos.insert(combos.end(), classCombos.begin(), classCombos.end());
+        }
+        if (combos.empty()) continue;
+        const Reading read = reading(history.postflopAggression);
+        std::vector<Combo> narrowed = narrow(combos, table.board, read.factor);
+        if (narrowed.size() < 12) narrowed = std::move(combos);
+        ranges[player.id] =
+            OpponentRange{std::move(narrowed), player.name + " " + chart.text + std::string(read.suffix)};
+    }
+    return ranges;
+}
+
+}  // namespace pellox
