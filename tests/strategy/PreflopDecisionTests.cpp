@@ -79,6 +79,11 @@ TEST(PreflopDecisionTests, ReasonsNameEveryPosition) {
     }
 }
 
+TEST(PreflopDecisionTests, AnOpenCallWhichNoChartHoldsReadsAsAnOpen) {
+    EXPECT_EQ(PreflopDecision::explanation("98s", RangeAction::call, PreflopContext::open, Position::co),
+              "98s is in the opening range for Cutoff.");
+}
+
 TEST(PreflopDecisionTests, EveryHandAndSeatAgreesWithTheChart) {
     for (int a = 0; a < 52; a += 3) {
         for (int b = a + 1; b < 52; b += 5) {
