@@ -1,0 +1,118 @@
+#include "strategy/RangeEquitySampler.hpp"
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+
+#include "rules/HandEvaluator.hpp"
+#include "strategy/EquitySampler.hpp"
+
+namespace pellox {
+namespace {
+
+constexpr RangeEquitySampler::CardMask bit(const Card& c) noexcept {
+    return RangeEquitySampler::CardMask{1} << c.index();
+}
+
+// Index i + the integer part of r x (count - i), kept inside the list for any draw.
+int pick(double r, int i, int count) noexcept {
+    const int j = i + static_cast<int>(r * static_cast<double>(count - i));
+    return std::clamp(j, i, count - 1);
+}
+
+}  // namespace
+
+RangeEquitySampler::RangeEquitySampler(std::span<const Card> hole, std::span<const Card> board,
+                                       std::vector<std::vector<Combo>> ranges, RandomSource rng)
+    : ranges_(std::move(ranges)), rng_(rng) {
+    if (hole.size() != 2) throw std::invalid_argument("range sampling needs two hole cards");
+    if (board.size() > 5) throw std::invalid_argument("range sampling takes at most five board cards");
+    // Every hand and the full board must fit in one deck, also when the fallback deals random cards.
+    if (2 * ranges_.size() + 7 > 52) throw std::invalid_argument("range sampling has too many opponents");
+    for (const auto& combos : ranges_)
+        if (combos.empty()) throw std::invalid_argument("range sampling needs a combo for every opponent");
+    std::copy(hole.begin(), hole.end(), hole_.begin());
+    std::copy(board.begin(), board.end(), board_.begin());
+    boardCount_ = static_cast<int>(board.size());
+    for (const Card& c : hole)
+        knownCards_ |= bit(c);
+    for (const Card& c : board)
+        knownCards_ |= bit(c);
+    for (int i = 0; i < 52; ++i) {
+        const Card c = Card::fromIndex(i);
+        if ((knownCards_ & bit(c)) == 0) deck_[deckCount_++] = c;
+    }
+    hands_.resize(ranges_.size());
+}
+
+void RangeEquitySampler::sample(std::int64_t from, std::int64_t to) {
+    for (std::int64_t i = from; i < to; ++i)
+        drawOne();
+}
+
+Combo RangeEquitySampler::drawHand(std::span<const Combo> combos, CardMask& dead) {
+    for (int attempt = 0; attempt < maxDrawAttempts; ++attempt) {
+        const Combo& combo =
+            combos[static_cast<std::size_t>(pick(rng_(), 0, static_cast<int>(combos.size())))];
+        const CardMask cards = bit(combo[0]) | bit(combo[1]);
+        if ((cards & dead) == 0) {
+            dead |= cards;
+            return combo;
+        }
+    }
+    std::array<Card, 52> live{};
+    int count = 0;
+    for (int i = 0; i < deckCount_; ++i)
+        if ((dead & bit(deck_[i])) == 0) live[count++] = deck_[i];
+    Combo hand{};
+    for (int i = 0; i < 2; ++i) {
+        std::swap(live[i], live[pick(rng_(), i, count)]);
+        hand[i] = live[i];
+        dead |= bit(live[i]);
+    }
+    return hand;
+}
+
+void RangeEquitySampler::drawOne() {
+    CardMask dead = knownCards_;
+    for (std::size_t k = 0; k < ranges_.size(); ++k)
+        hands_[k] = drawHand(ranges_[k], dead);
+
+    std::array<Card, 52> remaining{};
+    int count = 0;
+    for (int i = 0; i < deckCount_; ++i)
+        if ((dead & bit(deck_[i])) == 0) remaining[count++] = deck_[i];
+    std::copy(board_.begin(), board_.begin() + boardCount_, scored_.begin() + 2);
+    for (int i = 0; i < 5 - boardCount_; ++i) {
+        std::swap(remaining[i], remaining[pick(rng_(), i, count)]);
+        scored_[2 + boardCount_ + i] = remaining[i];
+    }
+
+    scored_[0] = hole_[0];
+    scored_[1] = hole_[1];
+    const auto heroScore = HandEvaluator::score(scored_);
+    int ties = 0;
+    for (const Combo& hand : hands_) {
+        scored_[0] = hand[0];
+        scored_[1] = hand[1];
+        const auto score = HandEvaluator::score(scored_);
+        if (score > heroScore) return;
+        if (score == heroScore) ++ties;
+    }
+    winShare_ += 1.0 / static_cast<double>(ties + 1);
+}
+
+EquityResult RangeEquitySampler::estimate(std::span<const Card> hole, std::span<const Card> board,
+                                          const std::vector<OpponentRange>& ranges, RandomSource rng,
+                                          std::int64_t samples) {
+    if (ranges.empty()) return EquitySampler::estimate(hole, board, 1, rng, samples);
+    std::vector<std::vector<Combo>> combos;
+    combos.reserve(ranges.size());
+    for (const OpponentRange& range : ranges)
+        combos.push_back(range.combos);
+    RangeEquitySampler sampler(hole, board, std::move(combos), rng);
+    sampler.sample(0, samples);
+    return {sampler.winShare() / static_cast<double>(samples), samples};
+}
+
+}  // namespace pellox
