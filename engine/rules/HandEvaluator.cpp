@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 
 #include "rules/EngineError.hpp"
 
@@ -201,15 +203,17 @@ struct SuitMasks {
     std::uint32_t c, d, h, s;
 };
 
+// The flush (or straight flush) in one suit's mask of five or more ranks.
+inline std::uint32_t flushScore(std::uint32_t suit) noexcept {
+    const std::uint32_t high = straightHigh(suit);
+    return high ? packed(HandCategory::straightFlush, high << 16)
+                : packed(HandCategory::flush, topRanks(suit, 5));
+}
+
 std::uint32_t bestFlush(const SuitMasks& m) noexcept {
     std::uint32_t best = 0;
-    for (std::uint32_t suit : {m.c, m.d, m.h, m.s}) {
-        if (rankCount(suit) < 5) continue;
-        std::uint32_t high = straightHigh(suit);
-        std::uint32_t candidate = high ? packed(HandCategory::straightFlush, high << 16)
-                                       : packed(HandCategory::flush, topRanks(suit, 5));
-        best = std::max(best, candidate);
-    }
+    for (std::uint32_t suit : {m.c, m.d, m.h, m.s})
+        if (rankCount(suit) >= 5) best = std::max(best, flushScore(suit));
     return best;
 }
 
@@ -245,15 +249,122 @@ std::uint32_t bestWithoutFlush(const SuitMasks& m) noexcept {
 
 }  // namespace
 
-std::int64_t HandEvaluator::score(std::span<const Card> cards) noexcept {
-    std::array<std::uint32_t, 4> suits{};
-    for (const Card& card : cards) {
-        auto rank = static_cast<std::uint32_t>(value(card.rank));
-        if (rank < 2 || rank > 14) continue;
-        suits[static_cast<std::uint32_t>(card.suit) & 3u] |= 1u << (rank - 2);
+namespace {
+
+// Each card as its rank bit in its suit's 16-bit slice of a word, plus one at bit 13 of that slice. Summing
+// up to seven distinct cards gives every suit's rank mask in bits 0-12 of its slice and its number of cards
+// in bits 13-15.
+constexpr std::uint64_t kRankBits = 0x1FFF;
+
+constexpr auto kCardBits = [] {
+    std::array<std::uint64_t, 0x310> t{};
+    for (unsigned suit = 0; suit < 4; ++suit)
+        for (unsigned rank = 2; rank <= 14; ++rank)
+            t[suit << 8 | rank] = (std::uint64_t{1} << (rank - 2) | std::uint64_t{1} << 13) << (16 * suit);
+    return t;
+}();
+
+static_assert(sizeof(Card) == 2 && std::is_trivially_copyable_v<Card>);
+
+// Only the bits that valid ranks and suits use are read, so a malformed card reads as another card or as
+// none, never out of bounds.
+inline std::uint64_t cardBits(const Card& card) noexcept {
+    std::uint32_t key = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        key = std::bit_cast<std::uint16_t>(card);
+    } else {
+        key = static_cast<std::uint8_t>(card.rank) | static_cast<std::uint32_t>(card.suit) << 8;
     }
-    SuitMasks m{suits[0], suits[1], suits[2], suits[3]};
+    return kCardBits[key & 0x30Fu];
+}
+
+SuitMasks suitMasks(std::uint64_t word) noexcept {
+    return {static_cast<std::uint32_t>(word & kRankBits), static_cast<std::uint32_t>(word >> 16 & kRankBits),
+            static_cast<std::uint32_t>(word >> 32 & kRankBits),
+            static_cast<std::uint32_t>(word >> 48 & kRankBits)};
+}
+
+// Each suit's slice of the word is masked here, so the card counts may still be in it.
+std::uint32_t bestOfAll(std::uint64_t word) noexcept {
+    const SuitMasks m = suitMasks(word);
     return std::max(bestFlush(m), bestWithoutFlush(m));
+}
+
+[[gnu::noinline]] std::uint32_t bestWithoutFlush(std::uint64_t word) noexcept {
+    return bestWithoutFlush(suitMasks(word));
+}
+
+// Any number of cards: masks only.
+[[gnu::noinline]] std::uint32_t scoreMany(std::span<const Card> cards) noexcept {
+    std::uint64_t word = 0;
+    for (const Card& card : cards)
+        word |= cardBits(card);
+    return bestOfAll(word);
+}
+
+// The kicker fields left after shifting the singles' entry right by four bits per pair, for 0 to 2 pairs.
+constexpr std::array<std::uint32_t, 3> kKickerFields{0xFFFFF, 0x0FFF0, 0x00F00};
+
+// Fewer than eight cards. The common hands (no flush, no set, at most two pairs) take no branch: with k
+// pairs (0 to 2) the category is k, the pair ranks come first and the highest singles fill the rest. Rare
+// shapes go to the general code, which gives the same results for every shape.
+[[gnu::always_inline]] inline std::uint32_t scoreFew(std::uint64_t sum) noexcept {
+    // A suit count of five to seven has bit 15 of its slice and bit 13 or 14 set; with seven cards or fewer
+    // only one suit can, and nothing else then beats its flush.
+    if (std::uint64_t flushes = sum & (sum << 1 | sum << 2) & 0x8000800080008000u) {
+        return flushScore(static_cast<std::uint32_t>(sum >> (std::countr_zero(flushes) - 15) & kRankBits));
+    }
+    // All four suits at once: slice 0 of `either` is clubs OR diamonds, slice 2 hearts OR spades; `both`
+    // likewise with AND. Only slice 0 of the results below is used.
+    const std::uint64_t masks = sum & 0x1FFF1FFF1FFF1FFFu;
+    const std::uint64_t either = masks | masks >> 16, both = masks & masks >> 16;
+    const std::uint64_t eitherHigh = either >> 32, bothHigh = both >> 32;
+    const auto any = static_cast<std::uint16_t>(either | eitherHigh);
+    const auto atLeast2 = static_cast<std::uint16_t>(both | bothHigh | (either & eitherHigh));
+    const auto atLeast3 = static_cast<std::uint16_t>((both & eitherHigh) | (bothHigh & either));
+    // Without sets, the ranks held twice are the pairs; the entry's count field is then the category.
+    const std::uint32_t pairs = kMaskTable[atLeast2];
+    if (atLeast3 | (pairs & 0xF00u)) return bestWithoutFlush(sum);  // a set, quads or a third pair
+    const std::uint32_t pairCount = pairs >> 20;
+    const std::uint32_t kickers = kMaskTable[any ^ atLeast2] >> (4 * pairCount) & kKickerFields[pairCount];
+    const std::uint32_t straight = kMaskTable[any] >> 8 & 0xFF0000u;  // 0x40 plus the high card, moved up
+    return std::max(pairs | kickers, straight);
+}
+
+}  // namespace
+
+std::int64_t HandEvaluator::score(std::span<const Card> cards) noexcept {
+    const Card* c = cards.data();
+    // Seven cards, the sampling loops' case, skip the dispatch.
+    if (cards.size() == 7) {
+        return scoreFew(cardBits(c[0]) + cardBits(c[1]) + cardBits(c[2]) + cardBits(c[3]) + cardBits(c[4]) +
+                        cardBits(c[5]) + cardBits(c[6]));
+    }
+    std::uint64_t sum = 0;
+    switch (cards.size()) {
+        case 6:
+            sum += cardBits(c[5]);
+            [[fallthrough]];
+        case 5:
+            sum += cardBits(c[4]);
+            [[fallthrough]];
+        case 4:
+            sum += cardBits(c[3]);
+            [[fallthrough]];
+        case 3:
+            sum += cardBits(c[2]);
+            [[fallthrough]];
+        case 2:
+            sum += cardBits(c[1]);
+            [[fallthrough]];
+        case 1:
+            sum += cardBits(c[0]);
+            [[fallthrough]];
+        case 0:
+            return scoreFew(sum);
+        default:
+            return scoreMany(cards);
+    }
 }
 
 }  // namespace pellox
