@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <numeric>
 
+#include "rules/EngineError.hpp"
+
 namespace pellox {
 
 TableState::TableState(GameMode mode, const std::vector<SeatConfig>& seats, std::int64_t smallBlind,
@@ -45,6 +47,12 @@ const Player* TableState::player(std::string_view id) const& {
 
 Player* TableState::player(std::string_view id) & {
     return firstWhere(players, [&](const Player& p) { return p.id == id; });
+}
+
+const Player& TableState::requirePlayer(std::string_view id) const& {
+    const Player* found = player(id);
+    if (found == nullptr) throw EngineError::missingPlayer(id);
+    return *found;
 }
 
 const Player* TableState::playerAtSeat(std::int64_t seatIndex) const& {

@@ -56,6 +56,9 @@ struct TableState {
     const Player* playerAtSeat(std::int64_t seatIndex) const&;
     Player* playerAtSeat(std::int64_t seatIndex) &;
     const Player* playerAtSeat(std::int64_t seatIndex) const&& = delete;
+    // The player with the id; EngineError::missingPlayer when none carries it.
+    const Player& requirePlayer(std::string_view id) const&;
+    const Player& requirePlayer(std::string_view id) const&& = delete;
     // The player at currentToActSeatIndex, null when no seat is to act.
     const Player* currentPlayer() const&;
     Player* currentPlayer() &;

@@ -1,0 +1,90 @@
+#pragma once
+// Small builders shared by the rules-engine tests.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+#include "rules/Card.hpp"
+#include "rules/PokerEngine.hpp"
+#include "rules/SeatConfig.hpp"
+#include "rules/TableState.hpp"
+
+namespace pellox::testing {
+
+// Players "p0", "p1", ... in seats 0, 1, ... with the given stacks.
+inline TableState makeTable(const std::vector<std::int64_t>& stacks, std::int64_t smallBlind = 5,
+                            std::int64_t bigBlind = 10, std::int64_t ante = 0) {
+    std::vector<SeatConfig> seats;
+    for (std::size_t i = 0; i < stacks.size(); ++i)
+        seats.push_back({"p" + std::to_string(i), "Player " + std::to_string(i), i != 0, stacks[i]});
+    return TableState(GameMode::cash, seats, smallBlind, bigBlind, ante);
+}
+
+// Draws just below 1 leave the deck in standard order, so hole cards are predictable: the first dealt
+// player holds 2c 3c, the next 4c 5c, and so on.
+inline EngineResult startUnshuffled(const TableState& table) {
+    return PokerEngine::startHand(table, [] { return 0.999999999; });
+}
+
+inline EngineResult act(const TableState& table, std::string_view playerId, PlayerActionType type,
+                        std::optional<std::int64_t> amount = std::nullopt) {
+    return PokerEngine::applyAction(PlayerAction{type, amount}, playerId, table);
+}
+
+// The id of the player to act; empty when nobody is.
+inline std::string toAct(const TableState& table) {
+    const Player* p = table.currentPlayer();
+    return p == nullptr ? std::string{} : p->id;
+}
+
+// "Ah", "Tc", "2d": rank symbol then suit letter.
+inline Card card(std::string_view text) {
+    constexpr std::string_view ranks = "23456789TJQKA";
+    return Card{static_cast<Rank>(2 + ranks.find(text[0])), *parse<Suit>(text.substr(1, 1))};
+}
+
+inline std::vector<Card> cards(std::initializer_list<std::string_view> texts) {
+    std::vector<Card> out;
+    for (auto t : texts)
+        out.push_back(card(t));
+    return out;
+}
+
+inline std::int64_t chipsOnTable(const TableState& table) {
+    std::int64_t sum = 0;
+    for (const Player& p : table.players)
+        sum += p.stack + p.totalContribution;
+    return sum;
+}
+
+inline std::int64_t stacks(const TableState& table) {
+    std::int64_t sum = 0;
+    for (const Player& p : table.players)
+        sum += p.stack;
+    return sum;
+}
+
+// Every field of a table, for comparing two tables as a whole.
+inline auto allFields(const TableState& t) {
+    return std::tie(t.mode, t.players, t.deck, t.board, t.pots, t.street, t.dealerSeatIndex,
+                    t.currentToActSeatIndex, t.smallBlind, t.bigBlind, t.ante, t.currentBet, t.minRaise,
+                    t.lastFullBetTo, t.noRaiseActorIds, t.raisesThisStreet, t.handNumber, t.isHandInProgress,
+                    t.actionQueue, t.winners);
+}
+
+inline bool sameTable(const TableState& a, const TableState& b) {
+    return allFields(a) == allFields(b);
+}
+
+template <typename Case>
+std::vector<Case> eventsOf(const std::vector<EngineEvent>& events) {
+    std::vector<Case> out;
+    for (const auto& e : events)
+        if (const Case* c = e.as<Case>()) out.push_back(*c);
+    return out;
+}
+
+}  // namespace pellox::testing
