@@ -22,7 +22,7 @@ std::int64_t uniform(SeededRNG& rng, std::int64_t lo, std::int64_t hi) {
 
 int handsToPlay() {
     if (const char* env = std::getenv("PELLOX_ENGINE_HANDS")) return std::max(1, std::atoi(env));
-    return 2500;
+    return 1500;
 }
 
 TableState randomTable(SeededRNG& rng) {
