@@ -218,6 +218,8 @@ TEST(PokerEngineHandStart, NoDecisionWhenTheLoneQueuedPlayerOwesNothing) {
     // Run-out events follow the hole cards.
     EXPECT_TRUE(r.events[5].is<E::StreetDealt>());
     EXPECT_EQ(r.state.pots, (std::vector<Pot>{{6, {"p0", "p1"}}, {2, {"p0"}}}));
+    // The unmatched small-blind chips come back as a pot of their own.
+    EXPECT_EQ(r.events.back(), E(E::PotAwarded{"p0", 2, 1}));
     EXPECT_EQ(stacks(r.state), 1003);
 }
 
