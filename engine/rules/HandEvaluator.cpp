@@ -23,6 +23,18 @@ struct FiveCardRank {
     std::array<Card, 5> cards{};  // highest rank first
 };
 
+// Stable and allocation-free (std::stable_sort may take a buffer from the heap); five items at most.
+template <typename T, typename Before>
+void insertionSort(std::array<T, 5>& items, std::size_t n, Before before) {
+    for (std::size_t i = 1; i < n; ++i) {
+        T item = items[i];
+        std::size_t j = i;
+        for (; j > 0 && before(item, items[j - 1]); --j)
+            items[j] = items[j - 1];
+        items[j] = item;
+    }
+}
+
 struct RankGroup {
     std::int64_t rank = 0;
     int count = 0;
@@ -48,14 +60,12 @@ std::array<RankGroup, 5> rankGroups(const std::array<std::int64_t, 5>& r) {
             groups[n++] = {rank, 1};
         }
     }
-    std::stable_sort(groups.begin(), groups.begin() + static_cast<std::ptrdiff_t>(n),
-                     [](const RankGroup& a, const RankGroup& b) { return a.count > b.count; });
+    insertionSort(groups, n, [](const RankGroup& a, const RankGroup& b) { return a.count > b.count; });
     return groups;
 }
 
 FiveCardRank rankFive(std::array<Card, 5> cards) {
-    std::stable_sort(cards.begin(), cards.end(),
-                     [](const Card& a, const Card& b) { return a.rank > b.rank; });
+    insertionSort(cards, 5, [](const Card& a, const Card& b) { return a.rank > b.rank; });
     std::array<std::int64_t, 5> r{};
     for (std::size_t i = 0; i < 5; ++i)
         r[i] = value(cards[i].rank);
@@ -246,10 +256,6 @@ std::uint32_t bestWithoutFlush(const SuitMasks& m) noexcept {
     if (pairs) return packed(HandCategory::pair, nthRank(pairs, 1) << 16 | topRanks(singles, 3) << 4);
     return packed(HandCategory::highCard, topRanks(singles, 5));
 }
-
-}  // namespace
-
-namespace {
 
 // Each card as its rank bit in its suit's 16-bit slice of a word, plus one at bit 13 of that slice. Summing
 // up to seven distinct cards gives every suit's rank mask in bits 0-12 of its slice and its number of cards
