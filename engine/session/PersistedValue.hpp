@@ -52,13 +52,16 @@ struct PersistedValue {
     // As save; a document that was present but unreadable when loaded (`unreadable`) is first kept once under
     // key + ".unreadable", so the new document never silently destroys it.
     void save(const T& state, KeyValueStore& store, std::optional<std::string>& unreadable) const {
-        auto text = encode(state);
-        if (!text) return;
+        if (auto text = encode(state)) write(std::move(*text), store, unreadable);
+    }
+
+    // Writes an already encoded document, keeping an unreadable one aside first as save does.
+    void write(std::string text, KeyValueStore& store, std::optional<std::string>& unreadable) const {
         if (unreadable) {
             store.set(std::move(*unreadable), unreadableKey());
             unreadable.reset();
         }
-        store.set(std::move(*text), key);
+        store.set(std::move(text), key);
     }
 
     // The text stored under the key when it does not load (missing, unreadable or another version).
