@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <bit>
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
@@ -223,6 +225,77 @@ TEST(HandEvaluatorTests, ScoreAgreesWithEvaluateBeyondSevenCards) {
     auto quadsAndFlush = hand("Ac Ad Ah As 2s 5s 7s 9s");
     EXPECT_EQ(HandEvaluator::score(quadsAndFlush), 0x7E9000);
     EXPECT_EQ(HandEvaluator::score(Card::standardDeck()), 0x8E0000);
+}
+
+// The packed score computed step by step from rank counts, without tables, as an independent reference.
+std::int64_t referenceScore(std::span<const Card> cards) {
+    std::array<int, 15> count{};
+    std::array<std::uint32_t, 4> suitMask{};
+    std::array<int, 4> suitCount{};
+    for (const Card& c : cards) {
+        ++count[value(c.rank)];
+        suitMask[static_cast<int>(c.suit)] |= 1u << value(c.rank);
+        ++suitCount[static_cast<int>(c.suit)];
+    }
+    std::optional<std::uint32_t> flush;
+    for (int s = 0; s < 4; ++s)
+        if (suitCount[s] >= 5) flush = suitMask[s];
+    auto straightHigh = [](std::uint32_t m) -> std::int64_t {
+        if (m >> 14 & 1) m |= 2;
+        std::uint32_t s = m & m >> 1 & m >> 2 & m >> 3 & m >> 4;
+        return s ? std::bit_width(s) - 1 + 4 : 0;
+    };
+    auto ranksOf = [](std::uint32_t m) {
+        std::vector<std::int64_t> out;
+        for (int r = 14; r >= 2; --r)
+            if (m >> r & 1) out.push_back(r);
+        return out;
+    };
+    std::array<std::uint32_t, 5> held{};  // held[k]: ranks held exactly k times
+    std::uint32_t any = 0;
+    for (int r = 2; r <= 14; ++r) {
+        if (count[r] >= 1 && count[r] <= 4) held[count[r]] |= 1u << r;
+        if (count[r] > 0) any |= 1u << r;
+    }
+    auto at = [](const std::vector<std::int64_t>& v, std::size_t i) { return i < v.size() ? v[i] : 0; };
+    auto pack = [](std::int64_t category, std::vector<std::int64_t> fields) {
+        std::int64_t out = category << 20;
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            out |= fields[i] << (16 - 4 * i);
+        return out;
+    };
+    auto singles = ranksOf(held[1]), pairs = ranksOf(held[2]), trips = ranksOf(held[3]),
+         quads = ranksOf(held[4]);
+    if (flush && straightHigh(*flush)) return pack(8, {straightHigh(*flush)});
+    if (!quads.empty()) return pack(7, {quads[0], at(ranksOf(any & ~(1u << quads[0])), 0)});
+    if (!trips.empty() && (!pairs.empty() || trips.size() > 1))
+        return pack(6, {trips[0], std::max(at(pairs, 0), at(trips, 1))});
+    if (flush)
+        return pack(5, {at(ranksOf(*flush), 0), at(ranksOf(*flush), 1), at(ranksOf(*flush), 2),
+                        at(ranksOf(*flush), 3), at(ranksOf(*flush), 4)});
+    if (straightHigh(any)) return pack(4, {straightHigh(any)});
+    if (!trips.empty()) return pack(3, {trips[0], at(singles, 0), at(singles, 1)});
+    if (pairs.size() >= 2) return pack(2, {pairs[0], pairs[1], std::max(at(singles, 0), at(pairs, 2))});
+    if (pairs.size() == 1) return pack(1, {pairs[0], at(singles, 0), at(singles, 1), at(singles, 2)});
+    return pack(0, {at(singles, 0), at(singles, 1), at(singles, 2), at(singles, 3), at(singles, 4)});
+}
+
+TEST(HandEvaluatorTests, ScoreFollowsTheStepwiseDefinitionForAnyCount) {
+    const auto deck = Card::standardDeck();
+    for (int a = 0; a < 52; ++a) {
+        std::vector<Card> one{deck[a]};
+        EXPECT_EQ(HandEvaluator::score(one), referenceScore(one));
+        for (int b = a + 1; b < 52; ++b) {
+            std::vector<Card> two{deck[a], deck[b]};
+            EXPECT_EQ(HandEvaluator::score(two), referenceScore(two)) << cardsText(two);
+        }
+    }
+    // Up to nine cards, where at most one suit can hold five.
+    SeededRNG rng(4242);
+    for (int i = 0; i < 20000; ++i) {
+        auto cards = randomHand(rng, 3 + static_cast<std::size_t>(i % 7));
+        ASSERT_EQ(HandEvaluator::score(cards), referenceScore(cards)) << cardsText(cards);
+    }
 }
 
 TEST(HandEvaluatorTests, MalformedCardsGiveADefinedScore) {
