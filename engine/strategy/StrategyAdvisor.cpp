@@ -1,0 +1,226 @@
+#include "strategy/StrategyAdvisor.hpp"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <utility>
+
+#include <fmt/format.h>
+
+#include "rules/PokerEngine.hpp"
+#include "strategy/AdviceComputation.hpp"
+#include "strategy/DrawOdds.hpp"
+#include "strategy/MadeHandAssessment.hpp"
+#include "strategy/PreflopDecision.hpp"
+#include "strategy/RaiseAmount.hpp"
+#include "strategy/StraightDrawInfo.hpp"
+
+namespace pellox::StrategyAdvisor {
+namespace {
+
+std::string upper(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string pct(double fraction) {
+    return percentText(fraction);
+}
+
+// 0.45 of the pot at the threshold, growing to the whole pot at certainty.
+double sizeFraction(double equity, double threshold) {
+    if (!(1 - threshold > 0) || equity < threshold) return 0.45;
+    return 0.45 + 0.55 * std::min(1.0, (equity - threshold) / (1 - threshold));
+}
+
+StrategyAdvice preflopAction(const PreflopDecision& decision, const LegalActions& legal) {
+    StrategyAdvice advice;
+    std::string reason = decision.reason;
+    if (decision.action == RangeAction::raise && (legal.canBet || legal.canRaise)) {
+        advice.recommendedAction = legal.canBet ? PlayerActionType::bet : PlayerActionType::raise;
+        advice.recommendedAmount = legal.minRaiseTo;
+    } else if (decision.action == RangeAction::raise && legal.canCall) {
+        // The chart wants a raise that the table does not allow (an all-in covers the player, or a short
+        // all-in closed the raising): continue as cheaply as the table allows.
+        advice.recommendedAction = PlayerActionType::call;
+    } else if (legal.canCheck) {
+        advice.recommendedAction = PlayerActionType::check;
+        reason = fmt::format("Nothing to call, so see the flop for free with {}.", decision.handLabel);
+    } else {
+        advice.recommendedAction =
+            decision.action == RangeAction::call ? PlayerActionType::call : PlayerActionType::fold;
+    }
+    advice.headline = fmt::format("{}: {}", decision.handLabel, upper(rawValue(advice.recommendedAction)));
+    advice.explanation = fmt::format("{} Chen Formula strength: {}.", reason, displayName(decision.tier));
+    advice.preflopStrengthTier = decision.tier;
+    advice.chartReason = std::move(reason);
+    return advice;
+}
+
+struct Spot {
+    std::int64_t pot;
+    std::int64_t toCall;
+    std::int64_t opponents;     // at least 1
+    std::int64_t rawOpponents;  // as counted at the table
+    double threshold;
+    std::int64_t outs;
+    std::string label;
+    std::int64_t streetContribution;
+    LegalActions legal;
+};
+
+std::int64_t drawOuts(const Player& player, const TableState& table) {
+    if (table.street == Street::river || table.street == Street::showdown) return 0;
+    std::vector<Card> cards = player.holeCards;
+    cards.insert(cards.end(), table.board.begin(), table.board.end());
+    return std::max<std::int64_t>(StraightDrawInfo::evaluate(cards).outs, flushDrawOuts(cards));
+}
+
+std::int64_t legalAmount(const Spot& spot, double proposed) {
+    return roundAndClampRaise(proposed, spot.legal);
+}
+
+void nothingToCall(const Spot& s, double e, StrategyAdvice& advice) {
+    if (e >= s.threshold) {
+        advice.recommendedAction = PlayerActionType::bet;
+        advice.recommendedAmount = legalAmount(s, sizeFraction(e, s.threshold) * static_cast<double>(s.pot));
+        advice.headline = s.label + ": BET for value";
+        advice.explanation = fmt::format(
+            "~{} equity against {} opponent{} beats the {} needed to bet for value, so build the pot.",
+            pct(e), s.opponents, s.rawOpponents > 1 ? "s" : "", pct(s.threshold));
+    } else if (s.outs < 8) {
+        advice.recommendedAction = PlayerActionType::check;
+        advice.headline = s.label + ": CHECK";
+        advice.explanation = fmt::format(
+            "~{} equity is short of the {} needed to bet for value, and there is no big draw to semi-bluff "
+            "with, "
+            "so take a free card.",
+            pct(e), pct(s.threshold));
+    } else {
+        advice.recommendedAction = PlayerActionType::bet;
+        advice.recommendedAmount = legalAmount(s, 0.5 * static_cast<double>(s.pot));
+        advice.headline = s.label + ": SEMI-BLUFF";
+        advice.explanation = fmt::format(
+            "Only ~{} equity right now, but {} outs mean betting can win the pot immediately or make the "
+            "best hand "
+            "later.",
+            pct(e), s.outs);
+    }
+}
+
+void facingBet(const Spot& s, double e, StrategyAdvice& advice) {
+    const auto pot = static_cast<double>(s.pot);
+    const auto toCall = static_cast<double>(s.toCall);
+    const double price = toCall / (pot + toCall);
+    advice.requiredEquity = price;
+    if (e >= std::max(s.threshold, price + 0.2) && s.legal.canRaise) {
+        const double target = static_cast<double>(s.streetContribution + s.toCall) +
+                              sizeFraction(e, s.threshold) * (pot + toCall);
+        advice.recommendedAction = PlayerActionType::raise;
+        advice.recommendedAmount = legalAmount(s, target);
+        advice.headline = s.label + ": RAISE for value";
+        advice.explanation = fmt::format(
+            "~{} equity clears the {} the pot odds demand with room to spare, so raise to charge worse hands "
+            "and "
+            "draws.",
+            pct(e), pct(price));
+    } else if (e >= price) {
+        advice.recommendedAction = PlayerActionType::call;
+        advice.headline = s.label + ": CALL";
+        advice.explanation = fmt::format(
+            "~{} equity beats the {} the pot odds require, so calling shows a profit.", pct(e), pct(price));
+    } else if (s.outs >= 8 && 0.5 * pot >= toCall && e + 0.08 >= price) {
+        advice.recommendedAction = PlayerActionType::call;
+        advice.headline = s.label + ": CALL";
+        advice.explanation = fmt::format(
+            "~{} equity is just short of the {} required, but {} outs and a small bet make the money you win "
+            "on "
+            "later streets worth the call.",
+            pct(e), pct(price), s.outs);
+    } else {
+        advice.recommendedAction = PlayerActionType::fold;
+        advice.headline = s.label + ": FOLD";
+        advice.explanation =
+            fmt::format("~{} equity is below the {} the pot odds require, so calling loses money over time.",
+                        pct(e), pct(price));
+    }
+}
+
+}  // namespace
+
+std::string percentText(double fraction) {
+    return fmt::format("{}%", static_cast<long long>(std::round(fraction * 100)));
+}
+
+double valueThreshold(std::int64_t opponents) {
+    const double fair = 1.0 / static_cast<double>(std::max<std::int64_t>(1, opponents) + 1);
+    return fair + (1 - fair) * 0.2;
+}
+
+double potOdds(std::int64_t toCall, std::int64_t pot) {
+    if (toCall < 1) return 0;
+    return static_cast<double>(toCall) / static_cast<double>(pot + toCall);
+}
+
+std::optional<StrategyAdvice> preflopAdvice(std::string_view playerId, const TableState& table) {
+    const Player* player = table.player(playerId);
+    if (player == nullptr || player->holeCards.size() != 2) return std::nullopt;
+    const PreflopDecision decision({player->holeCards[0], player->holeCards[1]}, player->position,
+                                   table.raisesThisStreet);
+    return preflopAction(decision, PokerEngine::legalActions(playerId, table));
+}
+
+std::optional<StrategyAdvice> postflopAdvice(std::string_view playerId, const TableState& table,
+                                             std::vector<std::string> opponentReads, double equity) {
+    const Player* player = table.player(playerId);
+    if (player == nullptr) return std::nullopt;
+    Spot spot;
+    spot.legal = PokerEngine::legalActions(playerId, table);
+    spot.pot = table.potTotal(playerId);
+    spot.toCall = spot.legal.callAmount;
+    spot.rawOpponents = table.opponentCount(playerId);
+    spot.opponents = std::max<std::int64_t>(1, spot.rawOpponents);
+    spot.threshold = valueThreshold(spot.rawOpponents);
+    spot.outs = drawOuts(*player, table);
+    spot.label = MadeHandAssessment::label(player->holeCards, table.board).value_or("Your hand");
+    spot.streetContribution = player->streetContribution;
+
+    StrategyAdvice advice;
+    if (spot.toCall < 1)
+        nothingToCall(spot, equity, advice);
+    else
+        facingBet(spot, equity, advice);
+    advice.equity = equity;
+    advice.opponentReads = std::move(opponentReads);
+    return advice;
+}
+
+std::vector<OpponentRange> opponentRanges(std::string_view heroId, const TableState& table,
+                                          const std::vector<EngineEvent>& events) {
+    std::vector<OpponentRange> ranges;
+    if (events.empty()) return ranges;
+    auto byPlayer = OpponentRange::estimateAll(table, events, heroId);
+    std::vector<const Player*> seated;
+    for (const Player& p : table.players)
+        seated.push_back(&p);
+    std::stable_sort(seated.begin(), seated.end(),
+                     [](const Player* a, const Player* b) { return a->seatIndex < b->seatIndex; });
+    for (const Player* p : seated) {
+        auto found = byPlayer.find(p->id);
+        if (found == byPlayer.end()) continue;
+        ranges.push_back(std::move(found->second));
+        byPlayer.erase(found);
+    }
+    return ranges;
+}
+
+std::optional<StrategyAdvice> advice(std::string_view playerId, const TableState& table,
+                                     const StrategyToggles& toggles, const std::vector<EngineEvent>& events,
+                                     RandomSource rng, std::int64_t samples) {
+    AdviceComputation computation(std::string(playerId), table, toggles, events, rng, samples);
+    return computation.finish();
+}
+
+}  // namespace pellox::StrategyAdvisor
