@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "AllocationCounter.hpp"
+
 #include "rules/PokerEngine.hpp"
 #include "rules/SeededRNG.hpp"
 #include "rules/TableState.hpp"
@@ -45,8 +47,11 @@ void BM_BotDecisionPostflop(benchmark::State& state) {
     const BotProfile profile{allCases<BotSkill>()[static_cast<std::size_t>(state.range(0))],
                              BotPersonality::balanced};
     SeededRNG rng(9);
+    const long long before = bench::allocations.load();
     for (auto _ : state)
         benchmark::DoNotOptimize(BotDecision::decide(id, table, profile, rng));
+    state.counters["allocs/decision"] =
+        static_cast<double>(bench::allocations.load() - before) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_BotDecisionPostflop)->ArgName("skill")->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "AllocationCounter.hpp"
+
 #include "rules/Card.hpp"
 #include "rules/SeededRNG.hpp"
 #include "strategy/EquitySampler.hpp"
@@ -26,10 +28,13 @@ void BM_EquityEstimate2000(benchmark::State& state) {
     const auto cards = board(static_cast<int>(state.range(1)));
     SeededRNG rng(42);
     double sink = 0;
+    const long long before = bench::allocations.load();
     for (auto _ : state) {
         sink += EquitySampler::estimate(kHole, cards, opponents, rng, EquitySampler::defaultSamples).equity;
         benchmark::DoNotOptimize(sink);
     }
+    state.counters["allocs/estimate"] =
+        static_cast<double>(bench::allocations.load() - before) / static_cast<double>(state.iterations());
     state.counters["samples/s"] = benchmark::Counter(
         static_cast<double>(state.iterations()) * EquitySampler::defaultSamples, benchmark::Counter::kIsRate);
 }
