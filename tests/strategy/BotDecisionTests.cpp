@@ -276,6 +276,19 @@ TEST(BotDecisionTests, FoldReadsMayBluffRaiseOrCallLoosely) {
     EXPECT_EQ(never.decisionDraws(), 2u);
 }
 
+TEST(BotDecisionTests, ABluffWithNoLegalRaiseGoesOnAsAFailedOne) {
+    // Facing 60 with 50 behind: no raise is legal, so a successful bluff draw changes nothing and the
+    // loose-call draw follows; the call is more than a quarter of the stack, so the bot folds.
+    auto t = makeTable(
+        Street::flop, "As Kd 9c",
+        {{"bot-1", Position::bb, "7h 2d", 50, 0, 20}, {"a", Position::btn, "4c 5d", 920, 60, 80}}, 60);
+    const auto sampling = samplingDraws(BotSkill::pro, 1, 3);
+    ScriptAfterSampling next{sampling, {0.0, 0.0}};
+    EXPECT_EQ(BotDecision::decide("bot-1", t, profile(BotSkill::pro, 1.0, 1.0, 1.0), next),
+              (PlayerAction{Type::fold, std::nullopt}));
+    EXPECT_EQ(next.decisionDraws(), 2u);
+}
+
 TEST(BotDecisionTests, AggressionTurnsACallIntoARaise) {
     // 98s on the button facing an open of 30 reads call; aggression 0.5 heads-up preflop gives 0.65.
     auto t =
