@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "session/HandRecord.hpp"
+
 namespace pellox {
 
 namespace {
@@ -11,8 +13,8 @@ bool describesAShowdown(const std::optional<std::string>& description) {
 }
 
 std::string resultLineFor(const std::vector<Winner>& winners, const PlayerNameSource& playerName) {
-    const auto human =
-        std::find_if(winners.begin(), winners.end(), [](const Winner& w) { return w.playerId == "human"; });
+    const auto human = std::find_if(winners.begin(), winners.end(),
+                                    [](const Winner& w) { return w.playerId == humanPlayerId; });
     if (human != winners.end())
         return describesAShowdown(human->handDescription) ? "You won with " + *human->handDescription
                                                           : "You won the pot";

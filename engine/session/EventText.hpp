@@ -1,0 +1,27 @@
+#pragma once
+// Pieces of text shared by the action log and the replay captions.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "rules/Card.hpp"
+#include "rules/EngineEvent.hpp"
+
+namespace pellox {
+
+constexpr std::string_view blindPhrase(BlindKind kind) noexcept {
+    switch (kind) {
+        case BlindKind::small:
+            return "the small blind";
+        case BlindKind::big:
+            return "the big blind";
+        case BlindKind::ante:
+            return "the ante";
+    }
+    return {};
+}
+
+// Each card's symbol text, joined by one space.
+std::string cardsText(const std::vector<Card>& cards);
+
+}  // namespace pellox
