@@ -1,6 +1,7 @@
 #include "rules/TournamentConfig.hpp"
 
 #include <algorithm>
+#include <limits>
 
 namespace pellox {
 
@@ -24,7 +25,7 @@ const std::vector<BlindLevel>& safeSchedule(const TournamentConfig& c) {
 }
 
 std::int64_t levelIndex(const TournamentConfig& c, std::int64_t hand) {
-    return std::max<std::int64_t>(hand - 1, 0) / safeHandsPerLevel(c);
+    return hand <= 1 ? 0 : (hand - 1) / safeHandsPerLevel(c);
 }
 
 }  // namespace
@@ -39,7 +40,13 @@ std::int64_t TournamentConfig::handsUntilNextLevel(std::int64_t atHand) const {
     auto last = static_cast<std::int64_t>(safeSchedule(*this).size()) - 1;
     std::int64_t k = levelIndex(*this, atHand);
     if (k >= last) return 0;
-    return (k + 1) * safeHandsPerLevel(*this) + 1 - atHand;
+    const std::int64_t perLevel = safeHandsPerLevel(*this);
+    // (k + 1) x perLevel + 1 - n, written so that no step overflows; far below hand 1 it saturates.
+    if (atHand >= 1) return perLevel - (atHand - 1) % perLevel;
+    std::int64_t left = 0;
+    if (__builtin_sub_overflow(perLevel, atHand, &left) || __builtin_add_overflow(left, 1, &left))
+        return std::numeric_limits<std::int64_t>::max();
+    return left;
 }
 
 std::vector<double> TournamentConfig::payoutFractions(std::int64_t forFieldSize) {

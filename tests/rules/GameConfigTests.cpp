@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "rules/CashGameConfig.hpp"
 #include "rules/TableState.hpp"
 #include "rules/TournamentConfig.hpp"
@@ -88,6 +90,21 @@ TEST(GameConfigTests, HelpersGuardAnUnplayableConfiguration) {
     EXPECT_EQ(noLevels.blindLevel(11), (BlindLevel{2, 15, 30, 0}));
     EXPECT_EQ(noLevels.handsUntilNextLevel(1), 10);
     EXPECT_EQ(noLevels.handsUntilNextLevel(95), 0);
+}
+
+TEST(GameConfigTests, ExtremeHandNumbersAndLevelLengthsStayDefined) {
+    constexpr auto lowest = std::numeric_limits<std::int64_t>::min();
+    constexpr auto highest = std::numeric_limits<std::int64_t>::max();
+    TournamentConfig c;
+    EXPECT_EQ(c.blindLevel(lowest).level, 1);
+    EXPECT_EQ(c.blindLevel(highest).level, 10);
+    EXPECT_EQ(c.handsUntilNextLevel(-5), 16);
+    EXPECT_EQ(c.handsUntilNextLevel(lowest), highest);
+    EXPECT_EQ(c.handsUntilNextLevel(highest), 0);
+    c.handsPerLevel = highest;
+    EXPECT_EQ(c.blindLevel(highest).level, 1);
+    EXPECT_EQ(c.handsUntilNextLevel(1), highest);
+    EXPECT_EQ(c.handsUntilNextLevel(0), highest);
 }
 
 TEST(GameConfigTests, PayoutsAndStandings) {
