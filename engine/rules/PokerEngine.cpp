@@ -1,6 +1,7 @@
 #include "rules/PokerEngine.hpp"
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 #include "rules/Card.hpp"
@@ -119,10 +120,12 @@ void dealPlayers(Players& players, const std::vector<std::size_t>& order,
     std::size_t dealt = 0;
     for (std::size_t i = 0; i < players.size(); ++i) {
         Player& p = players[i];
-        if (PokerEngine::canBeDealtIn(p)) {
+        // Only seated players are dealt in: one whose seat index is out of range or taken by an earlier
+        // player never comes up in the seat order, so he could not act.
+        if (positionOf[i]) {
             p.holeCards = {deck[dealt], deck[dealt + 1]};
             dealt += 2;
-            if (positionOf[i]) p.position = *positionOf[i];
+            p.position = *positionOf[i];
             p.hasFolded = false;
         } else {
             p.holeCards.clear();
@@ -246,8 +249,11 @@ Resolved resolve(const PlayerAction& action, Player& p, const LegalActions& lega
         case PlayerActionType::bet:
         case PlayerActionType::raise: {
             if (!legal.canBet && !legal.canRaise) throw EngineError::illegalAction(action.type);
-            const std::int64_t target = std::max(
+            const std::int64_t clamped = std::max(
                 std::min(action.amount.value_or(legal.minRaiseTo), legal.maxRaiseTo), legal.minRaiseTo);
+            // Blinds above the big blind (or below zero) can put the range under the player's own chips;
+            // a bet never takes chips back.
+            const std::int64_t target = std::max(clamped, p.streetContribution);
             const std::int64_t chips = target - p.streetContribution;
             putIn(p, chips);
             return {action.type, chips, target};
@@ -271,7 +277,7 @@ std::vector<std::string> queueAfterRaise(const Players& players, const Player& r
     std::vector<std::pair<std::int64_t, std::string>> keyed;
     for (const Player& p : players)
         if (isContender(p) && !p.isAllIn && p.id != raiser.id)
-            keyed.emplace_back(floorMod(p.seatIndex - raiser.seatIndex, n), p.id);
+            keyed.emplace_back(floorMod(floorMod(p.seatIndex, n) - floorMod(raiser.seatIndex, n), n), p.id);
     std::stable_sort(keyed.begin(), keyed.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::string> queue;
@@ -525,7 +531,8 @@ LegalActions PokerEngine::legalActions(std::string_view playerId, const TableSta
     legal.canFold = toCall > 0;
     legal.canCheck = toCall <= 0;
     legal.canCall = p.stack >= 1 && toCall > 0;
-    legal.callAmount = std::min(std::max<std::int64_t>(toCall, 0), p.stack);
+    // Never negative, even for a stack below zero.
+    legal.callAmount = std::max<std::int64_t>(std::min(std::max<std::int64_t>(toCall, 0), p.stack), 0);
     legal.canBet = p.stack >= 1 && toCall <= 0;
     legal.canRaise = toCall > 0 && toCall < p.stack && !blocked;
     legal.minRaiseTo = std::min(allInTo, table.currentBet + std::max(table.minRaise, table.bigBlind));
@@ -663,14 +670,18 @@ std::vector<std::string> PokerEngine::orderBySeat(const std::vector<std::string>
         std::int64_t highest = players.front().seatIndex;
         for (const Player& p : players)
             highest = std::max(highest, p.seatIndex);
-        modulus = std::max<std::int64_t>(highest + 1, 1);
+        modulus = highest == std::numeric_limits<std::int64_t>::max()
+                      ? highest
+                      : std::max<std::int64_t>(highest + 1, 1);
     }
     std::vector<std::pair<std::int64_t, std::string>> keyed;
     keyed.reserve(ids.size());
     for (const auto& id : ids) {
         const auto i = indexOfId(players, id);
         const std::int64_t seat = i ? players[*i].seatIndex : 0;
-        keyed.emplace_back(floorMod(seat - dealerSeat - 1, modulus), id);
+        // Reduced first, so extreme seat numbers cannot overflow.
+        keyed.emplace_back(floorMod(floorMod(seat, modulus) - floorMod(dealerSeat, modulus) - 1, modulus),
+                           id);
     }
     std::stable_sort(keyed.begin(), keyed.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
