@@ -36,10 +36,8 @@ SettingsStore::SettingsStore()
 void SettingsStore::load(std::shared_ptr<KeyValueStore> store) {
     store_ = std::move(store);
     auto snapshot = persisted.load(*store_);
-    if (snapshot)
-        apply(*snapshot);
-    else
-        unreadableDocument_ = persisted.unreadableText(*store_);
+    unreadableDocument_ = snapshot ? std::nullopt : persisted.unreadableText(*store_);
+    if (snapshot) apply(*snapshot);
     hasLoaded_ = true;
 }
 

@@ -162,5 +162,18 @@ TEST(StatsStoreTests, DamagedOrNewerHistoryIsKeptBeforeItIsReplaced) {
     }
 }
 
+TEST(StatsStoreTests, OnlyTheDocumentOfTheStoreInUseIsKeptAside) {
+    auto damaged = std::make_shared<InMemoryStore>();
+    damaged->set("{", key);
+    auto healthy = std::make_shared<InMemoryStore>();
+    StatsStore::persisted.save({}, *healthy);
+    StatsStore stats;
+    stats.load(damaged);
+    stats.load(healthy);
+    stats.recordSessionStart();
+    EXPECT_FALSE(healthy->storage.contains("pellox-poker-stats.unreadable"));
+    EXPECT_FALSE(damaged->storage.contains("pellox-poker-stats.unreadable"));
+}
+
 }  // namespace
 }  // namespace pellox
