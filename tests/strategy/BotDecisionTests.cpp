@@ -417,6 +417,49 @@ TEST(BotDecisionTests, AbsentBotFolds) {
     EXPECT_EQ(none.taken, 0u);
 }
 
+TEST(BotDecisionTests, DrawCountsOnTheShortPaths) {
+    // An absent bot reads fold without sampling; the bluff draw is still taken, and with no legal call that
+    // is the only draw.
+    ScriptAfterSampling absent{0, {0.0}};
+    EXPECT_EQ(BotDecision::decide("bot-7", dryFlopCheck(), profile(BotSkill::pro, 1, 1, 1), absent),
+              (PlayerAction{Type::fold, std::nullopt}));
+    EXPECT_EQ(absent.decisionDraws(), 1u);
+    // The unraised big blind reads check with king-queen; a bluff there is a bet sized as an open:
+    // g = 1, r = 0.5 gives 2.5 big blinds, 25. The aggression draw is skipped.
+    auto bb = makeTable(
+        Street::preflop, "",
+        {{"bot-1", Position::bb, "Kc Qd", 990, 10, 10}, {"sb", Position::sb, "2c 3d", 990, 10, 10}}, 10);
+    ScriptAfterSampling bluff{0, {0.0, 0.5}};
+    EXPECT_EQ(BotDecision::decide("bot-1", bb, profile(BotSkill::pro, 0, 0, 0.5), bluff),
+              (PlayerAction{Type::bet, 25}));
+    EXPECT_EQ(bluff.decisionDraws(), 2u);
+    ScriptAfterSampling checks{0, {0.99, 0.99}};
+    EXPECT_EQ(BotDecision::decide("bot-1", bb, profile(BotSkill::pro, 1, 0.5, 0.5), checks),
+              (PlayerAction{Type::check, std::nullopt}));
+    EXPECT_EQ(checks.decisionDraws(), 2u);
+}
+
+TEST(BotDecisionTests, ValueBetSizeFollowsTheReadFraction) {
+    // Top pair heads-up: above the value threshold T = 0.6 but short of certainty, so the read's fraction
+    // lies strictly between 0.45 and 1 and sets the bet: pot 1000 x f with no aggression and r = 0.
+    const auto t = makeTable(
+        Street::flop, "Kd 9c 4s",
+        {{"bot-1", Position::bb, "Kh Qh", 5000, 0, 500}, {"a", Position::btn, "2c 3d", 5000, 0, 500}}, 0);
+    const double e = readEquity(t, BotSkill::pro);
+    ASSERT_GT(e, 0.6);
+    ASSERT_LT(e, 1.0);
+    const double f = 0.45 + 0.55 * (e - 0.6) / 0.4;
+    ScriptAfterSampling read{samplingDraws(BotSkill::pro, 1, 3), {}};
+    const BotRead got = botPostflopRead(t, "bot-1", BotSkill::pro, read);
+    EXPECT_EQ(got.action, Type::bet);
+    EXPECT_TRUE(got.isValue);
+    ASSERT_TRUE(got.potFraction.has_value());
+    EXPECT_DOUBLE_EQ(*got.potFraction, f);
+    ScriptAfterSampling bet{samplingDraws(BotSkill::pro, 1, 3), {0.0}};
+    EXPECT_EQ(BotDecision::decide("bot-1", t, profile(BotSkill::pro, 0, 0, 0), bet),
+              (PlayerAction{Type::bet, roundToChipStep(1000 * f)}));
+}
+
 TEST(BotDecisionTests, SeededDecisionsReplay) {
     const TableState t = dryFlopCheck();
     SeededRNG a(77), b(77);
