@@ -40,7 +40,8 @@ StrategyAdvice preflopAction(const PreflopDecision& decision, const LegalActions
     std::string reason = decision.reason;
     if (decision.action == RangeAction::raise && (legal.canBet || legal.canRaise)) {
         advice.recommendedAction = legal.canBet ? PlayerActionType::bet : PlayerActionType::raise;
-        advice.recommendedAmount = legal.minRaiseTo;
+        // The legal minimum, on the chip step like every advised amount.
+        advice.recommendedAmount = roundAndClampRaise(static_cast<double>(legal.minRaiseTo), legal);
     } else if (decision.action == RangeAction::raise && legal.canCall) {
         // The chart wants a raise that the table does not allow (an all-in covers the player, or a short
         // all-in closed the raising): continue as cheaply as the table allows.

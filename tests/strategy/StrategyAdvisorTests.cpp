@@ -226,6 +226,23 @@ TEST(StrategyAdvisorTests, PreflopFromTheCharts) {
     EXPECT_EQ(pre(unopened).recommendedAmount, 10);
 }
 
+TEST(StrategyAdvisorTests, PreflopRaiseAmountOnTheChipStep) {
+    // Blinds of 6 and 12: the legal minimum of 24 is advised as 25, the nearest multiple of 5.
+    TableState odd = preflop(Position::btn, "Ah Kd");
+    odd.smallBlind = 6;
+    odd.bigBlind = 12;
+    odd.minRaise = 12;
+    odd.currentBet = 12;
+    odd.players[1].streetContribution = odd.players[1].totalContribution = 6;
+    odd.players[2].streetContribution = odd.players[2].totalContribution = 12;
+    EXPECT_EQ(pre(odd).recommendedAmount, 25);
+    // A minimum that would round down stays the minimum: 34 + 12 = 46.
+    odd.currentBet = 34;
+    odd.raisesThisStreet = 1;
+    odd.players[1].streetContribution = odd.players[1].totalContribution = 34;
+    EXPECT_EQ(pre(odd).recommendedAmount, 46);
+}
+
 TEST(StrategyAdvisorTests, BigBlindChecksAChartFold) {
     const StrategyAdvice a = pre(preflop(Position::bb, "Kh Qd"));
     EXPECT_EQ(a.recommendedAction, T::check);
