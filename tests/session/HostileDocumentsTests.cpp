@@ -2,6 +2,7 @@
 // either read a state that it can save and read back or treat the document as absent.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <memory>
@@ -160,6 +161,13 @@ void checkStore(const std::string& key, const std::string& text, StateOf stateOf
     exercise(store);
 }
 
+// PELLOX_LONG_TESTS (a factor) scales the number of documents up.
+int longRunFactor() {
+    const char* v = std::getenv("PELLOX_LONG_TESTS");
+    const int factor = v ? std::atoi(v) : 1;
+    return factor > 0 ? factor : 1;
+}
+
 std::string deeperThanAnyStack() {
     std::string text = R"({"version":1,"state":)";
     text += std::string(100000, '[') + std::string(100000, ']') + "}";
@@ -206,7 +214,7 @@ TEST(HostileDocumentsTests, StatisticsStoreSurvivesCorruptedDocuments) {
     };
     Mutator mutate(7);
     int readable = 0;
-    for (int i = 0; i < 1000; ++i) {
+    for (int i = 0; i < 1000 * longRunFactor(); ++i) {
         const auto text = mutate(valid);
         SCOPED_TRACE(text.substr(0, 300));
         checkStore<StatsStore>(StatsStore::persisted.key, text, stateOf, exercise, i % 25 == 0, readable);
@@ -231,7 +239,7 @@ TEST(HostileDocumentsTests, SettingsStoreSurvivesCorruptedDocuments) {
     };
     Mutator mutate(8);
     int readable = 0;
-    for (int i = 0; i < 2000; ++i) {
+    for (int i = 0; i < 2000 * longRunFactor(); ++i) {
         const auto text = mutate(valid);
         SCOPED_TRACE(text.substr(0, 300));
         checkStore<SettingsStore>(SettingsStore::persisted.key, text, stateOf, exercise, i % 25 == 0,
