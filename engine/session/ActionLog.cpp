@@ -3,6 +3,8 @@
 #include <map>
 #include <optional>
 
+#include <fmt/format.h>
+
 #include "session/EventText.hpp"
 #include "session/HandRecord.hpp"
 #include "session/SaturatingAdd.hpp"
@@ -11,9 +13,7 @@ namespace pellox {
 
 namespace {
 
-std::string dollars(std::int64_t amount) {
-    return "$" + std::to_string(amount);
-}
+std::string dollars(std::int64_t amount) { return fmt::format("${}", amount); }
 
 // Consecutive awards to one player share one line that shows their sum.
 struct PendingAward {
