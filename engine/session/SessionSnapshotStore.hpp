@@ -1,0 +1,29 @@
+#pragma once
+#include <memory>
+#include <optional>
+
+#include "session/KeyValueStore.hpp"
+#include "session/PersistedValue.hpp"
+#include "session/SessionSnapshot.hpp"
+
+namespace pellox {
+
+// The stored unfinished hand: "pellox-poker-session-snapshot", envelope version 3.
+struct SessionSnapshotStore {
+    static const PersistedValue<SessionSnapshot> persisted;
+
+    std::shared_ptr<KeyValueStore> store;
+
+    explicit SessionSnapshotStore(std::shared_ptr<KeyValueStore> store) : store(std::move(store)) {}
+
+    // Replaces any earlier snapshot; one that cannot be encoded writes nothing.
+    void save(const SessionSnapshot& snapshot) { persisted.save(snapshot, *store); }
+    // None when missing, unreadable, inconsistent or of another version; the document stays.
+    std::optional<SessionSnapshot> load() const { return persisted.load(*store); }
+    void clear() { store->remove(persisted.key); }
+};
+
+inline const PersistedValue<SessionSnapshot> SessionSnapshotStore::persisted{"pellox-poker-session-snapshot",
+                                                                             3};
+
+}  // namespace pellox

@@ -1,0 +1,293 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "SessionTestSupport.hpp"
+
+namespace pellox {
+namespace {
+
+using testing::HeadlessDriver;
+using testing::SessionRig;
+using testing::snapshotOf;
+using testing::tableBetweenHands;
+
+// Heads-up, the human is the dealer and small blind, so hand 1 opens with the human facing the big blind.
+void startHeadsUp(SessionRig& rig, std::int32_t seed) {
+    rig.session.startCashGame(1, seed);
+    ASSERT_TRUE(rig.session.isHumanTurn());
+    ASSERT_TRUE(rig.session.humanLegalActions()->canFold);
+}
+
+TEST(GameSessionHandFlow, IllegalHumanActionChangesNothingAndGradesNothing) {
+    SessionRig rig;
+    startHeadsUp(rig, 4);
+    const Json before = *rig.session.table();
+    const auto events = rig.session.currentHandEvents().size();
+    const auto adviceState = rig.session.adviceRng().s;
+    rig.session.submitHumanAction(PlayerActionType::check);  // a check facing the big blind
+    EXPECT_EQ(Json(*rig.session.table()), before);
+    EXPECT_EQ(rig.session.currentHandEvents().size(), events);
+    EXPECT_TRUE(rig.session.currentHandGrades().empty());
+    EXPECT_EQ(rig.session.adviceRng().s, adviceState);
+}
+
+TEST(GameSessionHandFlow, RaiseBelowTheMinimumIsRaisedToTheMinimum) {
+    SessionRig rig;
+    startHeadsUp(rig, 4);
+    const auto minimum = rig.session.humanLegalActions()->minRaiseTo;
+    rig.session.submitHumanAction(PlayerActionType::raise, minimum - 3);
+    const auto* taken = rig.session.currentHandEvents().back().as<EngineEvent::ActionTaken>();
+    ASSERT_TRUE(taken);
+    EXPECT_EQ(taken->playerId, "human");
+    EXPECT_EQ(rig.session.table()->player("human")->streetContribution, minimum);
+    EXPECT_EQ(rig.session.currentHandGrades().size(), 1u);
+}
+
+TEST(GameSessionHandFlow, ActionOutOfTurnIsIgnored) {
+    SessionRig rig;
+    rig.session.startCashGame(1, 6);
+    rig.session.submitHumanAction(PlayerActionType::fold);  // human folds the small blind
+    ASSERT_FALSE(rig.session.table()->isHandInProgress);
+    const Json after = *rig.session.table();
+    rig.session.submitHumanAction(PlayerActionType::fold);
+    rig.session.playBotTurn();
+    EXPECT_EQ(Json(*rig.session.table()), after);
+}
+
+TEST(GameSessionHandFlow, FoldedHandIsRecordedAndReported) {
+    SessionRig rig;
+    startHeadsUp(rig, 9);
+    rig.session.submitHumanAction(PlayerActionType::fold);
+    ASSERT_EQ(rig.stats.handHistory().size(), 1u);
+    const HandRecord& record = rig.stats.handHistory().front();
+    EXPECT_EQ(record.id, HandRecord::identifier(1, rig.session.currentHandSeed()));
+    EXPECT_EQ(record.humanNet, -5);
+    EXPECT_EQ(record.timestamp, testing::fixedDate());
+    EXPECT_EQ(record.events, rig.session.currentHandEvents());
+    EXPECT_EQ(record.grades.size(), 1u);
+    EXPECT_EQ(rig.session.lastHandGrades(), record.grades);
+    EXPECT_TRUE(rig.session.currentHandGrades().empty());
+    EXPECT_EQ(rig.session.sessionSummary().handsPlayed, 1);
+    EXPECT_EQ(rig.session.sessionSummary().netChips, -5);
+    const auto report = rig.session.handReport();
+    ASSERT_TRUE(report);
+    EXPECT_EQ(report->netChips, -5);
+    EXPECT_EQ(report->decisionCount(), 1);
+}
+
+// A rebuy while the report shows must not rewrite the lost hand's result.
+TEST(GameSessionHandFlow, ReportKeepsTheNetOfTheHandAfterARebuy) {
+    SessionRig rig;
+    startHeadsUp(rig, 9);
+    rig.session.submitHumanAction(PlayerActionType::fold);
+    rig.session.rebuy();
+    EXPECT_EQ(rig.session.table()->player("human")->stack, 1995);
+    ASSERT_TRUE(rig.session.handReport());
+    EXPECT_EQ(rig.session.handReport()->netChips, -5);
+}
+
+TEST(GameSessionHandFlow, HandReportIsNoneWhileAHandRuns) {
+    SessionRig rig;
+    startHeadsUp(rig, 9);
+    EXPECT_FALSE(rig.session.handReport());
+}
+
+TEST(GameSessionHandFlow, GuideOffGradesNothingAndGradeOnlyGradesWithoutShowing) {
+    SessionRig off(false, GuideMode::off);
+    startHeadsUp(off, 12);
+    EXPECT_FALSE(off.session.humanAdvice());
+    off.session.submitHumanAction(PlayerActionType::call);
+    EXPECT_TRUE(off.session.currentHandGrades().empty());
+
+    SessionRig gradeOnly(false, GuideMode::gradeOnly);
+    startHeadsUp(gradeOnly, 12);
+    EXPECT_TRUE(gradeOnly.session.humanAdvice());
+    EXPECT_FALSE(gradeOnly.session.visibleAdvice());
+    gradeOnly.session.submitHumanAction(PlayerActionType::call);
+    ASSERT_EQ(gradeOnly.session.currentHandGrades().size(), 1u);
+    EXPECT_EQ(gradeOnly.session.currentHandGrades()[0].resolvedType, PlayerActionType::call);
+}
+
+// The raise-to of a grade is the street total: the chips put in plus what was in already.
+TEST(GameSessionHandFlow, GradedRaiseToCountsTheChipsAlreadyInOnTheStreet) {
+    for (std::int32_t seed = 1; seed < 300; ++seed) {
+        SessionRig probe;
+        probe.session.startCashGame(1, seed);
+        const auto& advice = probe.session.humanAdvice();
+        if (!probe.session.isHumanTurn() || !advice || advice->recommendedAction != PlayerActionType::raise ||
+            !advice->recommendedAmount)
+            continue;
+        const std::int64_t twice = 2 * *advice->recommendedAmount;
+        const auto legal = *probe.session.humanLegalActions();
+        if (twice + 5 > legal.maxRaiseTo) continue;
+        ASSERT_GT(probe.session.table()->player("human")->streetContribution, 0);
+
+        SessionRig atTwice, above;
+        atTwice.session.startCashGame(1, seed);
+        above.session.startCashGame(1, seed);
+        atTwice.session.submitHumanAction(PlayerActionType::raise, twice);
+        above.session.submitHumanAction(PlayerActionType::raise, twice + 5);
+        ASSERT_EQ(atTwice.session.currentHandGrades().size(), 1u);
+        ASSERT_EQ(above.session.currentHandGrades().size(), 1u);
+        EXPECT_TRUE(atTwice.session.currentHandGrades()[0].agreed);
+        EXPECT_FALSE(above.session.currentHandGrades()[0].agreed);
+        return;
+    }
+    FAIL() << "no seed gave a preflop raise advice";
+}
+
+TEST(GameSessionHandFlow, PreActionCheckFacingABetIsClearedWithoutActing) {
+    SessionRig rig;
+    startHeadsUp(rig, 21);
+    rig.session.setPreAction(PreAction::check);
+    EXPECT_FALSE(rig.session.applyPreAction());
+    EXPECT_FALSE(rig.session.preAction());
+    EXPECT_TRUE(rig.session.isHumanTurn());
+
+    rig.session.setPreAction(PreAction::callAny);
+    EXPECT_TRUE(rig.session.applyPreAction());
+    EXPECT_FALSE(rig.session.preAction());
+    const auto* taken = rig.session.currentHandEvents().back().as<EngineEvent::ActionTaken>();
+    ASSERT_TRUE(taken);
+    EXPECT_EQ(taken->resolvedType, PlayerActionType::call);
+}
+
+TEST(GameSessionHandFlow, PreActionWaitsWhileItIsNotTheHumansTurn) {
+    SessionRig rig;
+    rig.session.startCashGame(3, 21);
+    if (rig.session.isHumanTurn()) GTEST_SKIP();
+    rig.session.setPreAction(PreAction::checkFold);
+    EXPECT_FALSE(rig.session.applyPreAction());
+    EXPECT_EQ(rig.session.preAction(), PreAction::checkFold);
+}
+
+TEST(GameSessionHandFlow, BotWithoutProfilePlaysAsTheStandardProfile) {
+    SessionRig withProfiles, without;
+    withProfiles.session.startCashGame(4, 31);
+    auto snapshot = *withProfiles.session.makeSnapshot();
+    for (auto& [id, profile] : snapshot.botProfiles)
+        profile = BotProfile::standard;
+    withProfiles.session.restore(snapshot);
+    snapshot.botProfiles.clear();
+    without.session.restore(snapshot);
+    for (int i = 0; i < 40 && withProfiles.session.table()->isHandInProgress; ++i) {
+        if (withProfiles.session.isHumanTurn()) {
+            withProfiles.session.submitHumanAction(PlayerActionType::fold);
+            without.session.submitHumanAction(PlayerActionType::fold);
+        }
+        withProfiles.session.playBotTurn();
+        without.session.playBotTurn();
+        ASSERT_EQ(Json(*withProfiles.session.table()), Json(*without.session.table()));
+    }
+}
+
+TEST(GameSessionHandFlow, TwoBustsInOneHandGoOutSmallestStartingStackFirst) {
+    SessionRig rig;
+    auto snapshot = snapshotOf(tableBetweenHands(GameMode::tournament, {3000, 0, 0, 900}, 4));
+    snapshot.handSeatsSnapshot[1].startingStack = 800;
+    snapshot.handSeatsSnapshot[2].startingStack = 300;
+    rig.session.restore(snapshot);
+    rig.session.startHand();
+    EXPECT_EQ(rig.session.eliminationOrder(), (std::vector<std::string>{"bot-1", "bot-0"}));
+    EXPECT_FALSE(rig.session.tournamentOver());
+    EXPECT_TRUE(rig.session.table()->isHandInProgress);
+    EXPECT_EQ(rig.session.table()->handNumber, 5);
+}
+
+TEST(GameSessionHandFlow, EqualStartingStacksGoOutInPlayerOrder) {
+    SessionRig rig;
+    auto snapshot = snapshotOf(tableBetweenHands(GameMode::tournament, {3000, 0, 0, 900}, 4));
+    snapshot.handSeatsSnapshot[1].startingStack = 500;
+    snapshot.handSeatsSnapshot[2].startingStack = 500;
+    rig.session.restore(snapshot);
+    rig.session.startHand();
+    EXPECT_EQ(rig.session.eliminationOrder(), (std::vector<std::string>{"bot-0", "bot-1"}));
+}
+
+TEST(GameSessionHandFlow, LastPlayerStandingEndsTheTournament) {
+    SessionRig rig;
+    auto snapshot = snapshotOf(tableBetweenHands(GameMode::tournament, {4800, 0, 0}, 30));
+    snapshot.handSeatsSnapshot[1].startingStack = 800;
+    snapshot.handSeatsSnapshot[2].startingStack = 300;
+    snapshot.currentHandEvents = {EngineEvent::HandStarted{30, 1}};
+    rig.session.restore(snapshot);
+    rig.session.startHand();
+    EXPECT_TRUE(rig.session.tournamentOver());
+    const std::vector<Standing> expected{{"human", 1, 0.0}, {"bot-0", 2, 0.0}, {"bot-1", 3, 0.0}};
+    ASSERT_TRUE(rig.session.standings());
+    ASSERT_EQ(rig.session.standings()->size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ((*rig.session.standings())[i].playerId, expected[i].playerId);
+        EXPECT_EQ((*rig.session.standings())[i].place, expected[i].place);
+    }
+    EXPECT_TRUE(rig.session.table()->player("bot-0")->isEliminated);
+    EXPECT_EQ(rig.session.table()->handNumber, 30);
+    EXPECT_FALSE(rig.session.table()->isHandInProgress);
+    EXPECT_EQ(rig.session.currentHandEvents(), snapshot.currentHandEvents);
+    EXPECT_FALSE(rig.session.makeSnapshot());
+}
+
+// Blinds that put both players all in end the hand inside the deal: it is still recorded.
+TEST(GameSessionHandFlow, HandOverAtTheDealIsRecorded) {
+    SessionRig rig;
+    rig.session.restore(snapshotOf(tableBetweenHands(GameMode::tournament, {5, 10}, 3)));
+    rig.session.startHand();
+    const TableState& t = *rig.session.table();
+    ASSERT_FALSE(t.isHandInProgress);
+    ASSERT_TRUE(t.winners);
+    ASSERT_EQ(rig.stats.handHistory().size(), 1u);
+    const HandRecord& r = rig.stats.handHistory().front();
+    EXPECT_EQ(r.handNumber, 4);
+    EXPECT_EQ(r.humanNet, t.player("human")->stack - 5);
+    EXPECT_EQ(rig.session.sessionSummary().handsPlayed, 1);
+    ASSERT_TRUE(rig.session.handReport());
+    EXPECT_EQ(rig.session.handReport()->netChips, r.humanNet);
+    // A start that deals nothing records nothing more.
+    rig.session.startHand();
+    EXPECT_EQ(rig.stats.handHistory().size(), 1u);
+}
+
+TEST(GameSessionHandFlow, NobodyLeftGivesEmptyStandings) {
+    SessionRig rig;
+    rig.session.restore(snapshotOf(tableBetweenHands(GameMode::tournament, {0, 0, 0}, 8)));
+    rig.session.startHand();
+    EXPECT_TRUE(rig.session.tournamentOver());
+    ASSERT_TRUE(rig.session.standings());
+    EXPECT_TRUE(rig.session.standings()->empty());
+}
+
+TEST(GameSessionHandFlow, TournamentBlindsFollowTheLevelOfTheNextHand) {
+    struct Case {
+        std::int64_t lastHand;
+        BlindLevel expected;
+    };
+    for (const Case& c :
+         {Case{9, {1, 10, 20, 0}}, Case{10, {2, 15, 30, 0}}, Case{199, {10, 400, 800, 200}}}) {
+        SessionRig rig;
+        rig.session.restore(snapshotOf(tableBetweenHands(GameMode::tournament, {5000, 5000}, c.lastHand)));
+        rig.session.startHand();
+        const TableState& t = *rig.session.table();
+        EXPECT_EQ(t.handNumber, c.lastHand + 1);
+        EXPECT_EQ(t.smallBlind, c.expected.smallBlind);
+        EXPECT_EQ(t.bigBlind, c.expected.bigBlind);
+        EXPECT_EQ(t.ante, c.expected.ante);
+    }
+}
+
+TEST(GameSessionHandFlow, CashGameRefillsBustedBotsButNotTheHuman) {
+    SessionRig rig;
+    rig.settings.cashConfig.set(CashGameConfig{5, 10, 700});
+    rig.session.restore(snapshotOf(tableBetweenHands(GameMode::cash, {0, 0, 900}, 3)));
+    rig.session.startHand();
+    const TableState& t = *rig.session.table();
+    EXPECT_EQ(rig.session.handSeatsSnapshot()[1].startingStack, 700);
+    EXPECT_EQ(t.player("bot-0")->stack + t.player("bot-0")->totalContribution, 700);
+    EXPECT_EQ(t.player("human")->stack, 0);
+    EXPECT_TRUE(t.player("human")->holeCards.empty());
+    EXPECT_EQ(t.bigBlind, 20);  // the running blinds stay
+}
+
+}  // namespace
+}  // namespace pellox
