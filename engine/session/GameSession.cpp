@@ -8,6 +8,7 @@
 
 #include "rules/EngineError.hpp"
 #include "rules/PokerEngine.hpp"
+#include "session/ActionLog.hpp"
 #include "session/SettingsStore.hpp"
 #include "session/StatsStore.hpp"
 
@@ -149,6 +150,10 @@ std::optional<LegalActions> GameSession::humanLegalActions() const {
 
 std::int64_t GameSession::potTotal() const {
     return table() ? table()->potTotal() : 0;
+}
+
+std::vector<ActionLogStreet> GameSession::actionLog() const {
+    return ActionLog::build(currentHandEvents(), [this](std::string_view id) { return playerName(id); });
 }
 
 std::string GameSession::playerName(std::string_view playerId) const {

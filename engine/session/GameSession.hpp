@@ -20,6 +20,7 @@
 #include "rules/SeededRNG.hpp"
 #include "rules/Standing.hpp"
 #include "rules/TableState.hpp"
+#include "session/ActionLogStreet.hpp"
 #include "session/AdviceScheduler.hpp"
 #include "session/HandReport.hpp"
 #include "session/HandSeat.hpp"
@@ -87,6 +88,8 @@ class GameSession {
     bool isHumanTurn() const;
     std::optional<LegalActions> humanLegalActions() const;
     std::int64_t potTotal() const;
+    // The current hand street by street, players named as at the table.
+    std::vector<ActionLogStreet> actionLog() const;
     std::optional<HandReport> handReport() const;
     // The name of the table's player with that id, or the id itself.
     std::string playerName(std::string_view playerId) const;

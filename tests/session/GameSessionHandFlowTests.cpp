@@ -71,6 +71,13 @@ TEST(GameSessionHandFlow, FoldedHandIsRecordedAndReported) {
     EXPECT_TRUE(rig.session.currentHandGrades().empty());
     EXPECT_EQ(rig.session.sessionSummary().handsPlayed, 1);
     EXPECT_EQ(rig.session.sessionSummary().netChips, -5);
+    const auto log = rig.session.actionLog();
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.front().id, "preflop");
+    const auto& entries = log.front().entries;
+    EXPECT_TRUE(
+        std::any_of(entries.begin(), entries.end(), [](const ActionLogEntry& e) { return e.isHuman; }));
+    EXPECT_EQ(ActionLogStreet::flattenedTexts(log, 100)->find("bot-0"), std::string::npos);
     const auto report = rig.session.handReport();
     ASSERT_TRUE(report);
     EXPECT_EQ(report->netChips, -5);
