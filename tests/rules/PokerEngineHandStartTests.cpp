@@ -336,5 +336,66 @@ TEST(PokerEngineLegalActions, BetAndRaiseAreToldApartByWhatIsOwed) {
     EXPECT_EQ(PokerEngine::legalActions("nobody", table), LegalActions::none);
 }
 
+// ---------------------------------------------------------------- shared helpers
+
+TEST(PokerEngineHelpers, PostingABlindTakesAtMostTheStackAndSkipsUnknownPlayers) {
+    std::vector<Player> players = makeTable({3, 10, 100}).players;
+    std::vector<EngineEvent> events;
+    PokerEngine::postBlind("ghost", 10, Kind::big, players, events);
+    EXPECT_EQ(players, makeTable({3, 10, 100}).players);
+    EXPECT_TRUE(events.empty());
+
+    players[0].streetContribution = 99;  // set, not added to
+    PokerEngine::postBlind("p0", 10, Kind::big, players, events);
+    PokerEngine::postBlind("p1", 10, Kind::big, players, events);
+    PokerEngine::postBlind("p2", 10, Kind::small, players, events);
+    EXPECT_EQ(events, (std::vector<EngineEvent>{E::BlindPosted{"p0", Kind::big, 3},
+                                                E::BlindPosted{"p1", Kind::big, 10},
+                                                E::BlindPosted{"p2", Kind::small, 10}}));
+    EXPECT_EQ(players[0].streetContribution, 3);
+    EXPECT_TRUE(players[0].isAllIn);
+    EXPECT_TRUE(players[1].isAllIn);  // a stack of exactly the blind
+    EXPECT_FALSE(players[2].isAllIn);
+    EXPECT_EQ(players[2].lastAction, (LastAction{LastActionType::postBlind, 10}));
+    EXPECT_EQ(players[2].totalContribution, 10);
+}
+
+TEST(PokerEngineHelpers, TheSeatToActFollowsTheHeadOfTheQueue) {
+    TableState t = makeTable({100, 100, 100});
+    t.currentToActSeatIndex = 0;
+    t.actionQueue = {"p2", "p0"};
+    EXPECT_EQ(PokerEngine::syncCurrentToAct(t).currentToActSeatIndex, 2);
+    t.actionQueue = {"ghost", "p0"};
+    EXPECT_EQ(PokerEngine::syncCurrentToAct(t).currentToActSeatIndex, std::nullopt);
+    t.actionQueue.clear();
+    EXPECT_EQ(PokerEngine::syncCurrentToAct(t).currentToActSeatIndex, std::nullopt);
+
+    t.players[0].holeCards = cards({"As", "Ad"});
+    t.players[1].holeCards = cards({"Ks", "Kd"});
+    t.players[1].hasFolded = true;
+    t.players[2].holeCards = cards({"Qs", "Qd"});
+    const auto in = PokerEngine::contenders(t.players);
+    ASSERT_EQ(in.size(), 2u);
+    EXPECT_EQ(in[0].id, "p0");
+    EXPECT_EQ(in[1].id, "p2");
+}
+
+TEST(PokerEngineHelpers, StreetsFollowInOrderAndASettledTableHasNothingLeftToDeal) {
+    EXPECT_EQ(PokerEngine::nextStreet(Street::preflop), Street::flop);
+    EXPECT_EQ(PokerEngine::nextStreet(Street::flop), Street::turn);
+    EXPECT_EQ(PokerEngine::nextStreet(Street::turn), Street::river);
+    EXPECT_EQ(PokerEngine::nextStreet(Street::river), Street::showdown);
+    EXPECT_EQ(PokerEngine::nextStreet(Street::showdown), Street::showdown);
+
+    const TableState settled =
+        act(startUnshuffled(makeTable({100, 100})).state, "p0", PlayerActionType::allIn).state;
+    const TableState shown = act(settled, "p1", PlayerActionType::call).state;
+    ASSERT_EQ(shown.street, Street::showdown);
+    std::vector<EngineEvent> events;
+    const TableState again = PokerEngine::dealStreet(shown, events);
+    EXPECT_TRUE(events.empty());
+    EXPECT_TRUE(sameTable(again, shown));
+}
+
 }  // namespace
 }  // namespace pellox
