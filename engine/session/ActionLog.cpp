@@ -13,13 +13,17 @@ namespace pellox {
 
 namespace {
 
-std::string dollars(std::int64_t amount) { return fmt::format("${}", amount); }
+std::string dollars(std::int64_t amount) {
+    return fmt::format("${}", amount);
+}
 
-// Consecutive awards to one player share one line that shows their sum.
+// Consecutive awards to one player share one line that shows their sum. The line is found by position:
+// a street dealt between two awards does not interrupt the run, yet the line then no longer is the last.
 struct PendingAward {
     std::string playerId;
     std::int64_t amount = 0;
-    std::int64_t entryId = 0;
+    std::size_t street = 0;
+    std::size_t entry = 0;
 };
 
 class Builder {
@@ -98,16 +102,14 @@ class Builder {
 
     void on(const EngineEvent::PotAwarded& e) {
         openResult();
-        auto& entries = streets_.back().entries;
-        // The pending line is the last one of the last street unless a street was dealt in between.
-        if (pending_ && pending_->playerId == e.playerId && !entries.empty() &&
-            entries.back().id == pending_->entryId) {
+        if (pending_ && pending_->playerId == e.playerId) {
             pending_->amount = saturatingAdd(pending_->amount, e.amount);
-            entries.back().text = wonText(e.playerId, pending_->amount);
+            streets_[pending_->street].entries[pending_->entry].text = wonText(e.playerId, pending_->amount);
             return;
         }
         addLine(e.playerId, wonText(e.playerId, e.amount));
-        pending_ = PendingAward{e.playerId, e.amount, index_};
+        pending_ =
+            PendingAward{e.playerId, e.amount, streets_.size() - 1, streets_.back().entries.size() - 1};
     }
 
     void on(const EngineEvent::PlayerEliminated& e) {

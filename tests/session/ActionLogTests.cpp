@@ -131,14 +131,18 @@ TEST(ActionLogBuild, AnyEventBetweenAwardsStartsANewLine) {
                                                            {6, "Ann won $5", false}}));
 }
 
-TEST(ActionLogBuild, StreetDealtBetweenAwardsNeverEditsAMissingLine) {
+TEST(ActionLogBuild, StreetDealtBetweenAwardsStillMergesThem) {
+    // A dealt street does not interrupt a run of awards: the earlier line keeps growing where it stands.
     const auto log = ActionLog::build(
         {E::PotAwarded{"bot-1", 10, 0}, E::StreetDealt{Street::turn, {c(Rank::nine, Suit::hearts)}},
-         E::PotAwarded{"bot-1", 20, 1}},
+         E::PotAwarded{"bot-1", 20, 1}, E::PotAwarded{"bot-2", 5, 2}},
         names);
     ASSERT_EQ(log.size(), 2u);
-    EXPECT_EQ(log[0].entries, (std::vector<ActionLogEntry>{{0, "Ann won $10", false}}));
-    EXPECT_EQ(log[1].entries, (std::vector<ActionLogEntry>{{2, "Ann won $20", false}}));
+    EXPECT_EQ(log[0].id, "result");
+    EXPECT_EQ(log[0].entries, (std::vector<ActionLogEntry>{{0, "Ann won $30", false}}));
+    EXPECT_EQ(log[1].id, "turn");
+    EXPECT_EQ(log[1].cards, (std::vector<Card>{c(Rank::nine, Suit::hearts)}));
+    EXPECT_EQ(log[1].entries, (std::vector<ActionLogEntry>{{3, "Bo won $5", false}}));
 }
 
 TEST(ActionLogBuild, HugeAmountsSaturate) {
