@@ -30,6 +30,7 @@ Problem seatingProblem(const TableState& t) {
         if (!ids.insert(p.id).second) return "a repeated player id";
     }
     if (t.dealerSeatIndex < 0 || t.dealerSeatIndex >= n) return "a dealer seat out of range";
+    if (t.isHandInProgress && !t.currentToActSeatIndex) return "a hand in progress with nobody to act";
     if (t.currentToActSeatIndex) {
         const Player* acting = t.playerAtSeat(*t.currentToActSeatIndex);
         if (!acting) return "a seat to act out of range";

@@ -82,6 +82,7 @@ TEST(SessionSnapshotDocument, InconsistentSnapshotsAreTreatedAsAbsent) {
         {"dealer out of range", [](SessionSnapshot& s) { s.table.dealerSeatIndex = 4; }},
         {"seat to act out of range", [](SessionSnapshot& s) { s.table.currentToActSeatIndex = 9; }},
         {"seat to act has folded", [](SessionSnapshot& s) { s.table.currentPlayer()->hasFolded = true; }},
+        {"nobody to act", [](SessionSnapshot& s) { s.table.currentToActSeatIndex.reset(); }},
         {"deck too short", [](SessionSnapshot& s) { s.table.deck.resize(4); }},
         {"repeated card", [](SessionSnapshot& s) { s.table.deck[0] = s.table.players[0].holeCards[0]; }},
         {"board of another street",
