@@ -45,6 +45,11 @@ const Player& requireIn(const Players& players, std::string_view id) {
     return players[*i];
 }
 
+// A counter read from a stored table may already be at its limit; it then stays there.
+std::int64_t countUp(std::int64_t n) noexcept {
+    return n == std::numeric_limits<std::int64_t>::max() ? n : n + 1;
+}
+
 bool isContender(const Player& p) noexcept {
     return p.holeCards.size() == 2 && !p.hasFolded;
 }
@@ -190,7 +195,7 @@ EngineResult dealHand(const TableState& table, std::vector<Card> deck) {
     TableState next = table;
     std::vector<EngineEvent> events;
     dealPlayers(next.players, order, positions->second, deck);
-    next.handNumber = table.handNumber + 1;
+    next.handNumber = countUp(table.handNumber);
     events.push_back(EngineEvent::HandStarted{next.handNumber, dealer});
     postAntes(next.players, table.ante, events);
     if (const auto sb = firstWithPosition(next.players, order, Position::sb))
@@ -304,7 +309,7 @@ void recordRaise(TableState& next, const TableState& before, const Player& raise
         }
     }
     next.currentBet = target;
-    next.raisesThisStreet = before.raisesThisStreet + 1;
+    next.raisesThisStreet = countUp(before.raisesThisStreet);
     next.actionQueue = queueAfterRaise(next.players, raiser);
 }
 

@@ -53,6 +53,15 @@ TEST(PokerEngineOddInput, ExtremeSeatNumbersAreOrderedWithoutOverflow) {
     EXPECT_EQ(act(t, "p0", A::raise, 30).state.actionQueue, (Ids{"p1", "p2"}));
 }
 
+TEST(PokerEngineOddInput, CountersAtTheirLimitStayThere) {
+    TableState table = makeTable({100, 100, 100});
+    table.handNumber = highest;
+    TableState t = startUnshuffled(table).state;
+    EXPECT_EQ(t.handNumber, highest);
+    t.raisesThisStreet = highest;
+    EXPECT_EQ(act(t, toAct(t), A::raise).state.raisesThisStreet, highest);
+}
+
 TEST(PokerEngineOddInput, ABetNeverTakesChipsBack) {
     // A small blind above the big blind: the smallest bet lies below what the small blind has put in.
     const TableState s = act(startUnshuffled(makeTable({100, 100, 100}, 50, 10)).state, "p0", A::call).state;
