@@ -89,8 +89,11 @@ TEST(GameSessionHandFlow, ReportKeepsTheNetOfTheHandAfterARebuy) {
     SessionRig rig;
     startHeadsUp(rig, 9);
     rig.session.submitHumanAction(PlayerActionType::fold);
+    // New stakes leave the running blinds alone; the rebuy reads the buy-in anew.
+    rig.settings.cashConfig.set(CashGameConfig{50, 100, 300});
     rig.session.rebuy();
-    EXPECT_EQ(rig.session.table()->player("human")->stack, 1995);
+    EXPECT_EQ(rig.session.table()->player("human")->stack, 1295);
+    EXPECT_EQ(rig.session.table()->bigBlind, 10);
     ASSERT_TRUE(rig.session.handReport());
     EXPECT_EQ(rig.session.handReport()->netChips, -5);
 }
@@ -281,6 +284,21 @@ TEST(GameSessionHandFlow, TournamentBlindsFollowTheLevelOfTheNextHand) {
         EXPECT_EQ(t.bigBlind, c.expected.bigBlind);
         EXPECT_EQ(t.ante, c.expected.ante);
     }
+}
+
+TEST(GameSessionHandFlow, TournamentSettingsChangedMidGameApplyFromTheNextHand) {
+    SessionRig rig;
+    rig.session.startTournament(1, 3);
+    rig.settings.tournamentConfig.modify([](TournamentConfig& c) { c.handsPerLevel = 1; });
+    while (rig.session.table()->isHandInProgress) {
+        if (rig.session.isHumanTurn())
+            rig.session.submitHumanAction(PlayerActionType::fold);
+        else
+            rig.session.playBotTurn();
+    }
+    rig.session.startHand();
+    EXPECT_EQ(rig.session.table()->handNumber, 2);
+    EXPECT_EQ(rig.session.table()->bigBlind, 30);
 }
 
 TEST(GameSessionHandFlow, CashGameRefillsBustedBotsButNotTheHuman) {
