@@ -6,15 +6,12 @@
 #include "rules/Card.hpp"
 #include "rules/SeededRNG.hpp"
 
+#include "TestCards.hpp"
+
 namespace pellox {
 namespace {
 
-Card card(std::string_view text) {
-    for (const Card& c : Card::standardDeck())
-        if (c.description() == text) return c;
-    ADD_FAILURE() << "no card " << text;
-    return {};
-}
+using test::card;
 
 TEST(CardTests, StandardDeckOrderFollowsSuitThenRank) {
     auto deck = Card::standardDeck();

@@ -13,25 +13,12 @@
 #include "rules/HandEvaluator.hpp"
 #include "rules/SeededRNG.hpp"
 
+#include "TestCards.hpp"
+
 namespace pellox {
 namespace {
 
-std::vector<Card> hand(std::string_view text) {
-    std::vector<Card> out;
-    std::istringstream in{std::string(text)};
-    std::string word;
-    while (in >> word) {
-        bool found = false;
-        for (const Card& c : Card::standardDeck()) {
-            if (c.description() == word) {
-                out.push_back(c);
-                found = true;
-            }
-        }
-        if (!found) ADD_FAILURE() << "no card " << word;
-    }
-    return out;
-}
+constexpr auto* hand = &test::cards;
 
 // The result in the score's layout: category in bits 20-23, tiebreakers in 4-bit fields below.
 std::int64_t packed(const HandRankResult& r) {

@@ -11,24 +11,12 @@
 #include "rules/EngineEvent.hpp"
 #include "rules/TableState.hpp"
 
+#include "TestCards.hpp"
+
 namespace pellox::advisortest {
 
-inline Card card(std::string_view text) {
-    for (const Card& c : Card::standardDeck())
-        if (c.description() == text) return c;
-    ADD_FAILURE() << "no card " << text;
-    return {};
-}
-
-// "As Kd 2c" to three cards.
-inline std::vector<Card> cards(std::string_view text) {
-    std::vector<Card> out;
-    std::istringstream in{std::string(text)};
-    std::string word;
-    while (in >> word)
-        out.push_back(card(word));
-    return out;
-}
+using test::card;
+using test::cards;
 
 inline Player seat(std::string id, std::int64_t seatIndex, Position position, std::string_view hole,
                    std::int64_t stack = 1000) {

@@ -10,26 +10,14 @@
 #include "strategy/EquitySampler.hpp"
 #include "strategy/SkillParams.hpp"
 
+#include "TestCards.hpp"
+
 namespace pellox {
 namespace {
 
 using Type = PlayerActionType;
 
-std::vector<Card> cards(const std::string& text) {
-    std::vector<Card> out;
-    std::istringstream in(text);
-    std::string word;
-    const auto deck = Card::standardDeck();
-    while (in >> word) {
-        auto it =
-            std::find_if(deck.begin(), deck.end(), [&](const Card& c) { return c.description() == word; });
-        if (it == deck.end())
-            ADD_FAILURE() << "no card " << word;
-        else
-            out.push_back(*it);
-    }
-    return out;
-}
+using test::cards;
 
 // The bot under test is "bot-1"; everyone else is an opponent still in the hand unless told otherwise.
 struct Seat {

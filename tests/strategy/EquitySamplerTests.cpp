@@ -8,24 +8,12 @@
 #include "rules/SeededRNG.hpp"
 #include "strategy/EquitySampler.hpp"
 
+#include "TestCards.hpp"
+
 namespace pellox {
 namespace {
 
-std::vector<Card> cards(const std::string& text) {
-    std::vector<Card> out;
-    std::istringstream in(text);
-    std::string word;
-    while (in >> word) {
-        const auto deck = Card::standardDeck();
-        auto it =
-            std::find_if(deck.begin(), deck.end(), [&](const Card& c) { return c.description() == word; });
-        if (it == deck.end())
-            ADD_FAILURE() << "no card " << word;
-        else
-            out.push_back(*it);
-    }
-    return out;
-}
+using test::cards;
 
 // Plays back a fixed list of draws and counts how many were taken.
 struct ScriptedDraws {

@@ -8,25 +8,12 @@
 #include "strategy/MadeHandAssessment.hpp"
 #include "strategy/StraightDrawInfo.hpp"
 
+#include "TestCards.hpp"
+
 namespace pellox {
 namespace {
 
-// "As Td 2c" to cards.
-std::vector<Card> cards(std::string_view text) {
-    std::vector<Card> out;
-    std::istringstream words{std::string(text)};
-    for (std::string word; words >> word;) {
-        bool found = false;
-        for (const Card& c : Card::standardDeck()) {
-            if (c.description() == word) {
-                out.push_back(c);
-                found = true;
-            }
-        }
-        if (!found) ADD_FAILURE() << "no card " << word;
-    }
-    return out;
-}
+using test::cards;
 
 TEST(StraightDrawTests, OutsAndKindOfTheBestDraw) {
     struct Row {
