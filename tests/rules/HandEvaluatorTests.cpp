@@ -15,6 +15,8 @@
 
 #include "TestCards.hpp"
 
+#include "LongTests.hpp"
+
 namespace pellox {
 namespace {
 
@@ -35,12 +37,7 @@ std::string cardsText(std::span<const Card> cards) {
     return out;
 }
 
-// Every long randomized run is scaled up by PELLOX_LONG_TESTS (a factor).
-int longRunFactor() {
-    const char* v = std::getenv("PELLOX_LONG_TESTS");
-    int factor = v ? std::atoi(v) : 1;
-    return factor > 0 ? factor : 1;
-}
+using test::longRunFactor;
 
 TEST(HandEvaluatorCategoryTests, RawValuesDisplayNamesAndJson) {
     std::vector<std::string> raws, names;

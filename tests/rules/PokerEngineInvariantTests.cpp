@@ -10,6 +10,8 @@
 #include "rules/PokerEngine.hpp"
 #include "rules/PokerEngineTestSupport.hpp"
 
+#include "LongTests.hpp"
+
 namespace pellox {
 namespace {
 
@@ -20,10 +22,7 @@ std::int64_t uniform(SeededRNG& rng, std::int64_t lo, std::int64_t hi) {
     return lo + static_cast<std::int64_t>(rng.nextUInt32() % static_cast<std::uint32_t>(hi - lo + 1));
 }
 
-int handsToPlay() {
-    if (const char* env = std::getenv("PELLOX_ENGINE_HANDS")) return std::max(1, std::atoi(env));
-    return 1500;
-}
+int handsToPlay() { return 1500 * test::longRunFactor(); }
 
 TableState randomTable(SeededRNG& rng) {
     const auto n = static_cast<std::size_t>(uniform(rng, 2, 6));

@@ -14,6 +14,8 @@
 #include "session/SettingsStore.hpp"
 #include "session/StatsStore.hpp"
 
+#include "LongTests.hpp"
+
 namespace pellox {
 namespace {
 
@@ -161,12 +163,7 @@ void checkStore(const std::string& key, const std::string& text, StateOf stateOf
     exercise(store);
 }
 
-// PELLOX_LONG_TESTS (a factor) scales the number of documents up.
-int longRunFactor() {
-    const char* v = std::getenv("PELLOX_LONG_TESTS");
-    const int factor = v ? std::atoi(v) : 1;
-    return factor > 0 ? factor : 1;
-}
+using test::longRunFactor;
 
 std::string deeperThanAnyStack() {
     std::string text = R"({"version":1,"state":)";
