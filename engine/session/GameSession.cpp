@@ -101,8 +101,12 @@ void GameSession::beginSession(GameMode mode, TableState table, const std::vecto
 
 void GameSession::clearAdvice() {
     ++adviceRequest_;
-    humanAdvice_.set(std::nullopt);
+    writeHumanAdvice(std::nullopt);
     humanAdviceKey_.reset();
+}
+
+void GameSession::writeHumanAdvice(std::optional<StrategyAdvice> advice) {
+    humanAdvice_.modify([&](std::optional<StrategyAdvice>& value) { value = std::move(advice); });
 }
 
 void GameSession::rebuy() {

@@ -144,6 +144,8 @@ class GameSession {
     std::vector<SeatConfig> seatList(std::int64_t botCount, std::int64_t startingStack);
     void beginSession(GameMode mode, TableState table, const std::vector<SeatConfig>& seats);
     void clearAdvice();
+    // The advice type has no equality of its own in the model, so every write is announced.
+    void writeHumanAdvice(std::optional<StrategyAdvice> advice);
 
     // Hand flow steps.
     bool settleTournament(TableState& table);

@@ -158,6 +158,22 @@ TEST(GameSessionAdvice, EndSessionDropsThePendingResult) {
     EXPECT_FALSE(rig.session.humanAdviceKey());
 }
 
+// The advice has no equality of its own, so every write of it is announced, also of none over none.
+TEST(GameSessionAdvice, EveryWriteOfTheAdviceIsAnnounced) {
+    SessionRig rig(true);
+    rig.session.startCashGame(1, 23);
+    ASSERT_TRUE(rig.session.humanAdviceKey());
+    ASSERT_FALSE(rig.session.humanAdvice());
+    int announced = 0;
+    auto token = rig.session.subscribe("humanAdvice", [&](std::string_view) { ++announced; });
+    // The decision passes before its advice is back: the key goes and the advice is written none again.
+    rig.session.submitHumanAction(PlayerActionType::fold);
+    ASSERT_FALSE(rig.session.humanAdviceKey());
+    EXPECT_EQ(announced, 1);
+    rig.session.endSession();
+    EXPECT_EQ(announced, 2);
+}
+
 TEST(GameSessionAdvice, VisibleOnlyWhenShownAndTheStreetIsOn) {
     SessionRig rig;
     rig.session.startCashGame(1, 23);
