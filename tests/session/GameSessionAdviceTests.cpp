@@ -135,6 +135,23 @@ TEST(GameSessionAdvice, NewGameClearsTheAdviceAndNeverPublishesTheOldGamesResult
     EXPECT_EQ(rig.session.humanAdvice(), fresh.session.humanAdvice());
 }
 
+// The same, the new game's result landing first: the old one, for an equal key, must not replace it.
+TEST(GameSessionAdvice, OldGamesResultLandingLastDoesNotReplaceTheNewOne) {
+    SessionRig rig(true);
+    rig.session.startCashGame(1, 23);
+    rig.session.startCashGame(1, 24);
+    ASSERT_EQ(rig.scheduler->pending.size(), 2u);
+    rig.scheduler->drainInReverse();
+
+    SessionRig fresh;
+    fresh.session.startCashGame(1, 24);
+    SessionRig old;
+    old.session.startCashGame(1, 23);
+    ASSERT_EQ(old.session.humanAdviceKey(), fresh.session.humanAdviceKey());
+    ASSERT_NE(old.session.humanAdvice(), fresh.session.humanAdvice());
+    EXPECT_EQ(rig.session.humanAdvice(), fresh.session.humanAdvice());
+}
+
 TEST(GameSessionAdvice, PublishAfterTheSessionIsGoneDoesNothing) {
     auto store = std::make_shared<InMemoryStore>();
     SettingsStore settings;

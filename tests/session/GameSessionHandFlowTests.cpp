@@ -148,6 +148,38 @@ TEST(GameSessionHandFlow, GradedRaiseToCountsTheChipsAlreadyInOnTheStreet) {
     FAIL() << "no seed gave a preflop raise advice";
 }
 
+// A grade carries the street, pot and price from before the action, also when the action closes the street.
+TEST(GameSessionHandFlow, GradeTakesTheStreetPotAndPriceFromBeforeTheAction) {
+    for (std::int32_t seed = 1; seed < 200; ++seed) {
+        SessionRig rig;
+        rig.session.startCashGame(1, seed);
+        rig.session.submitHumanAction(PlayerActionType::call);
+        ASSERT_EQ(rig.session.currentHandGrades().size(), 1u);
+        const GradedDecision call = rig.session.currentHandGrades()[0];
+        EXPECT_EQ(call.handNumber, 1);
+        EXPECT_EQ(call.street, Street::preflop);
+        EXPECT_EQ(call.potSize, 15);
+        EXPECT_EQ(call.toCall, 5);
+        EXPECT_EQ(call.resolvedType, PlayerActionType::call);
+
+        // The big blind checks, then checks the flop to the human, whose check deals the turn.
+        rig.session.playBotTurn();
+        if (rig.session.table()->street != Street::flop || rig.session.isHumanTurn()) continue;
+        rig.session.playBotTurn();
+        if (!rig.session.isHumanTurn() || rig.session.table()->currentBet != 0) continue;
+        rig.session.submitHumanAction(PlayerActionType::check);
+        ASSERT_EQ(rig.session.table()->street, Street::turn);
+        ASSERT_EQ(rig.session.currentHandGrades().size(), 2u);
+        const GradedDecision check = rig.session.currentHandGrades()[1];
+        EXPECT_EQ(check.street, Street::flop);
+        EXPECT_EQ(check.potSize, 20);
+        EXPECT_EQ(check.toCall, 0);
+        EXPECT_TRUE(check.equity);
+        return;
+    }
+    FAIL() << "no seed checked the flop through";
+}
+
 TEST(GameSessionHandFlow, PreActionCheckFacingABetIsClearedWithoutActing) {
     SessionRig rig;
     startHeadsUp(rig, 21);
