@@ -21,7 +21,8 @@ inline Card card(std::string_view text) {
 inline std::vector<Card> cards(std::string_view text) {
     std::vector<Card> out;
     std::istringstream words{std::string(text)};
-    for (std::string word; words >> word;) out.push_back(card(word));
+    for (std::string word; words >> word;)
+        out.push_back(card(word));
     return out;
 }
 

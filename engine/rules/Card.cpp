@@ -13,20 +13,27 @@ std::optional<Rank> makeRank(std::int64_t rawValue) noexcept {
     return static_cast<Rank>(rawValue);
 }
 
-char symbolChar(Rank r) noexcept { return "??23456789TJQKA"[value(r)]; }
+char symbolChar(Rank r) noexcept {
+    return "??23456789TJQKA"[value(r)];
+}
 
-std::string symbol(Rank r) { return std::string(1, symbolChar(r)); }
+std::string symbol(Rank r) {
+    return std::string(1, symbolChar(r));
+}
 
 const std::vector<Rank>& allRanks() {
     static const std::vector<Rank> ranks = [] {
         std::vector<Rank> out;
-        for (int v = 2; v <= 14; ++v) out.push_back(static_cast<Rank>(v));
+        for (int v = 2; v <= 14; ++v)
+            out.push_back(static_cast<Rank>(v));
         return out;
     }();
     return ranks;
 }
 
-void to_json(Json& j, Rank r) { j = value(r); }
+void to_json(Json& j, Rank r) {
+    j = value(r);
+}
 
 void from_json(const Json& j, Rank& r) {
     auto parsed = makeRank(json::asInt64(j));
@@ -34,16 +41,21 @@ void from_json(const Json& j, Rank& r) {
     r = *parsed;
 }
 
-std::string Card::description() const { return std::string{symbolChar(rank), rawValue(suit)[0]}; }
+std::string Card::description() const {
+    return std::string{symbolChar(rank), rawValue(suit)[0]};
+}
 
 std::vector<Card> Card::standardDeck() {
     std::vector<Card> deck;
     deck.reserve(52);
-    for (int i = 0; i < 52; ++i) deck.push_back(fromIndex(i));
+    for (int i = 0; i < 52; ++i)
+        deck.push_back(fromIndex(i));
     return deck;
 }
 
-void to_json(Json& j, const Card& c) { j = Json{{"rank", value(c.rank)}, {"suit", rawValue(c.suit)}}; }
+void to_json(Json& j, const Card& c) {
+    j = Json{{"rank", value(c.rank)}, {"suit", rawValue(c.suit)}};
+}
 
 void from_json(const Json& j, Card& c) {
     c.rank = json::read<Rank>(j, "rank");
@@ -88,6 +100,8 @@ std::int64_t roundToChipStep(double amount) noexcept {
     return static_cast<std::int64_t>(steps) * chipStep;
 }
 
-std::int64_t roundToChipStep(std::int64_t amount) noexcept { return roundToChipStep(static_cast<double>(amount)); }
+std::int64_t roundToChipStep(std::int64_t amount) noexcept {
+    return roundToChipStep(static_cast<double>(amount));
+}
 
 }  // namespace pellox

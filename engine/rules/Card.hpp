@@ -21,9 +21,25 @@ struct EnumCases<Suit> {
         std::pair{Suit::hearts, std::string_view{"h"}}, std::pair{Suit::spades, std::string_view{"s"}}};
 };
 
-enum class Rank : std::int8_t { two = 2, three, four, five, six, seven, eight, nine, ten, jack, queen, king, ace };
+enum class Rank : std::int8_t {
+    two = 2,
+    three,
+    four,
+    five,
+    six,
+    seven,
+    eight,
+    nine,
+    ten,
+    jack,
+    queen,
+    king,
+    ace
+};
 
-constexpr int value(Rank r) noexcept { return static_cast<int>(r); }
+constexpr int value(Rank r) noexcept {
+    return static_cast<int>(r);
+}
 // None outside 2...14.
 std::optional<Rank> makeRank(std::int64_t rawValue) noexcept;
 // The one-character symbol: "2" to "9", "T", "J", "Q", "K", "A".
@@ -72,5 +88,7 @@ std::int64_t roundToChipStep(std::int64_t amount) noexcept;
 
 template <>
 struct std::hash<pellox::Card> {
-    std::size_t operator()(const pellox::Card& c) const noexcept { return static_cast<std::size_t>(c.index()); }
+    std::size_t operator()(const pellox::Card& c) const noexcept {
+        return static_cast<std::size_t>(c.index());
+    }
 };

@@ -10,7 +10,7 @@ namespace pellox {
 
 // The rules engine's refusals; what() is the fixed message of the case.
 class EngineError : public std::runtime_error {
-public:
+  public:
     enum class Case { notPlayersTurn, illegalAction, missingPlayer, tooFewCards };
 
     static EngineError notPlayersTurn(std::string_view playerId);
@@ -20,7 +20,7 @@ public:
 
     Case errorCase() const noexcept { return case_; }
 
-private:
+  private:
     EngineError(Case c, const std::string& message) : std::runtime_error(message), case_(c) {}
     Case case_;
 };

@@ -56,7 +56,8 @@ std::vector<T> asVector(const Json& j) {
     requireArray(j);
     std::vector<T> out;
     out.reserve(j.size());
-    for (const auto& element : j) out.push_back(as<T>(element));
+    for (const auto& element : j)
+        out.push_back(as<T>(element));
     return out;
 }
 
@@ -69,12 +70,24 @@ T asImpl(const Json& j, AsTag<T>) {
     from_json(j, value);
     return value;
 }
-inline std::int64_t asImpl(const Json& j, AsTag<std::int64_t>) { return asInt64(j); }
-inline std::int32_t asImpl(const Json& j, AsTag<std::int32_t>) { return asInt32(j); }
-inline std::uint32_t asImpl(const Json& j, AsTag<std::uint32_t>) { return asUInt32(j); }
-inline double asImpl(const Json& j, AsTag<double>) { return asDouble(j); }
-inline bool asImpl(const Json& j, AsTag<bool>) { return asBool(j); }
-inline std::string asImpl(const Json& j, AsTag<std::string>) { return asString(j); }
+inline std::int64_t asImpl(const Json& j, AsTag<std::int64_t>) {
+    return asInt64(j);
+}
+inline std::int32_t asImpl(const Json& j, AsTag<std::int32_t>) {
+    return asInt32(j);
+}
+inline std::uint32_t asImpl(const Json& j, AsTag<std::uint32_t>) {
+    return asUInt32(j);
+}
+inline double asImpl(const Json& j, AsTag<double>) {
+    return asDouble(j);
+}
+inline bool asImpl(const Json& j, AsTag<bool>) {
+    return asBool(j);
+}
+inline std::string asImpl(const Json& j, AsTag<std::string>) {
+    return asString(j);
+}
 template <typename T>
 std::vector<T> asImpl(const Json& j, AsTag<std::vector<T>>) {
     return asVector<T>(j);
@@ -107,7 +120,8 @@ std::map<K, V> decodeEnumMap(const Json& j) {
     requireArray(j);
     if (j.size() % 2 != 0) fail(j, "a keyed dictionary needs an even number of elements");
     std::map<K, V> out;
-    for (std::size_t i = 0; i < j.size(); i += 2) out[as<K>(j[i])] = as<V>(j[i + 1]);
+    for (std::size_t i = 0; i < j.size(); i += 2)
+        out[as<K>(j[i])] = as<V>(j[i + 1]);
     return out;
 }
 

@@ -16,7 +16,9 @@ template <typename E>
 struct EnumCases;
 
 template <typename E>
-concept RawEnum = requires { EnumCases<E>::cases; };
+concept RawEnum = requires {
+    EnumCases<E>::cases;
+};
 
 template <RawEnum E>
 constexpr std::string_view rawValue(E value) {
@@ -35,7 +37,8 @@ constexpr std::optional<E> parse(std::string_view raw) {
 template <RawEnum E>
 constexpr auto allCases() {
     std::array<E, EnumCases<E>::cases.size()> out{};
-    for (std::size_t i = 0; i < out.size(); ++i) out[i] = EnumCases<E>::cases[i].first;
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i] = EnumCases<E>::cases[i].first;
     return out;
 }
 
@@ -49,8 +52,8 @@ void from_json(const nlohmann::json& j, E& value) {
     if (!j.is_string()) throw nlohmann::json::type_error::create(302, "raw value must be a string", &j);
     auto parsed = parse<E>(j.get_ref<const std::string&>());
     if (!parsed)
-        throw nlohmann::json::other_error::create(
-            501, "unknown raw value \"" + j.get<std::string>() + "\"", &j);
+        throw nlohmann::json::other_error::create(501, "unknown raw value \"" + j.get<std::string>() + "\"",
+                                                  &j);
     value = *parsed;
 }
 

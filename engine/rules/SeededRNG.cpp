@@ -18,7 +18,8 @@ std::uint32_t SeededRNG::randomSeed() {
     }
     if (got < bytes.size()) {
         std::random_device device;  // reads the kernel source as well
-        for (auto& b : bytes) b = static_cast<unsigned char>(device());
+        for (auto& b : bytes)
+            b = static_cast<unsigned char>(device());
     }
     return static_cast<std::uint32_t>(bytes[0]) | (static_cast<std::uint32_t>(bytes[1]) << 8) |
            (static_cast<std::uint32_t>(bytes[2]) << 16) | (static_cast<std::uint32_t>(bytes[3]) << 24);

@@ -6,7 +6,7 @@ namespace pellox {
 // Mulberry32 over one 32-bit state. Non-copyable: holders share one stream by reference; a fork is an
 // explicit new instance started at another's state.
 class SeededRNG {
-public:
+  public:
     explicit SeededRNG(std::uint32_t seed) noexcept : s(seed) {}
     SeededRNG() : s(randomSeed()) {}
     SeededRNG(const SeededRNG&) = delete;
@@ -44,7 +44,11 @@ constexpr std::uint32_t seed(std::uint32_t seed, std::uint32_t stream) noexcept 
 }  // namespace RNGStream
 
 // Seeds and generator states are kept as signed 32-bit values with the same bits.
-constexpr std::int32_t toStoredSeed(std::uint32_t seed) noexcept { return static_cast<std::int32_t>(seed); }
-constexpr std::uint32_t fromStoredSeed(std::int32_t stored) noexcept { return static_cast<std::uint32_t>(stored); }
+constexpr std::int32_t toStoredSeed(std::uint32_t seed) noexcept {
+    return static_cast<std::int32_t>(seed);
+}
+constexpr std::uint32_t fromStoredSeed(std::int32_t stored) noexcept {
+    return static_cast<std::uint32_t>(stored);
+}
 
 }  // namespace pellox

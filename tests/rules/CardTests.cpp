@@ -18,7 +18,8 @@ TEST(CardTests, StandardDeckOrderFollowsSuitThenRank) {
     ASSERT_EQ(deck.size(), 52u);
     EXPECT_EQ(std::set<int>(), std::set<int>());
     std::set<std::string> distinct;
-    for (const Card& c : deck) distinct.insert(c.description());
+    for (const Card& c : deck)
+        distinct.insert(c.description());
     EXPECT_EQ(distinct.size(), 52u);
     EXPECT_EQ(deck[0].description(), "2c");
     EXPECT_EQ(deck[12].description(), "Ac");
@@ -38,7 +39,8 @@ TEST(CardTests, DescriptionUsesOneCharacterSymbols) {
     EXPECT_EQ((Card{Rank::ace, Suit::hearts}).description(), "Ah");
     EXPECT_EQ(symbol(Rank::ten), "T");
     std::string all;
-    for (Rank r : allRanks()) all += symbol(r);
+    for (Rank r : allRanks())
+        all += symbol(r);
     EXPECT_EQ(all, "23456789TJQKA");
     EXPECT_GT(Rank::ace, Rank::king);
     EXPECT_EQ(allRanks().front(), Rank::two);
@@ -58,11 +60,13 @@ TEST(CardTests, JsonRoundTripAndStrictReading) {
     Json j = as;
     EXPECT_EQ(j, Json::parse(R"({"rank":14,"suit":"s"})"));
     EXPECT_EQ(j.get<Card>(), as);
-    for (const Card& c : Card::standardDeck()) EXPECT_EQ(Json(c).get<Card>(), c);
-    EXPECT_EQ(Json::parse(R"({"rank":10,"suit":"h","extra":1})").get<Card>(), (Card{Rank::ten, Suit::hearts}));
-    for (const char* bad : {R"({"rank":15,"suit":"s"})", R"({"rank":1,"suit":"s"})", R"({"rank":"A","suit":"s"})",
-                            R"({"rank":14,"suit":"x"})", R"({"rank":14})", R"({"suit":"s"})",
-                            R"({"rank":14.0,"suit":"s"})", R"([14,"s"])"}) {
+    for (const Card& c : Card::standardDeck())
+        EXPECT_EQ(Json(c).get<Card>(), c);
+    EXPECT_EQ(Json::parse(R"({"rank":10,"suit":"h","extra":1})").get<Card>(),
+              (Card{Rank::ten, Suit::hearts}));
+    for (const char* bad : {R"({"rank":15,"suit":"s"})", R"({"rank":1,"suit":"s"})",
+                            R"({"rank":"A","suit":"s"})", R"({"rank":14,"suit":"x"})", R"({"rank":14})",
+                            R"({"suit":"s"})", R"({"rank":14.0,"suit":"s"})", R"([14,"s"])"}) {
         EXPECT_THROW(Json::parse(bad).get<Card>(), Json::exception) << bad;
     }
 }
@@ -82,10 +86,12 @@ TEST(CardTests, SeededShuffleIsReproducibleAndConsumesFiftyOneDraws) {
     EXPECT_EQ(deckA, deckB);
     EXPECT_EQ(a.s, 51u * 0x6D2B79F5u);
     std::vector<std::string> first;
-    for (int i = 0; i < 5; ++i) first.push_back(deckA[i].description());
+    for (int i = 0; i < 5; ++i)
+        first.push_back(deckA[i].description());
     EXPECT_EQ(first, (std::vector<std::string>{"6s", "Ks", "Ah", "3c", "As"}));
     std::set<int> distinct;
-    for (const Card& c : deckA) distinct.insert(c.index());
+    for (const Card& c : deckA)
+        distinct.insert(c.index());
     EXPECT_EQ(distinct.size(), 52u);
 }
 

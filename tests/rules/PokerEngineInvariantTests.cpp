@@ -22,7 +22,9 @@ std::int64_t uniform(SeededRNG& rng, std::int64_t lo, std::int64_t hi) {
     return lo + static_cast<std::int64_t>(rng.nextUInt32() % static_cast<std::uint32_t>(hi - lo + 1));
 }
 
-int handsToPlay() { return 1500 * test::longRunFactor(); }
+int handsToPlay() {
+    return 1500 * test::longRunFactor();
+}
 
 TableState randomTable(SeededRNG& rng) {
     const auto n = static_cast<std::size_t>(uniform(rng, 2, 6));

@@ -25,9 +25,11 @@ TEST(SeededRNGTests, StateWrapsAndRebuildingContinuesTheSequence) {
     EXPECT_EQ(wrap.s, 0x6D2B79F4u);
 
     SeededRNG a(12345);
-    for (int i = 0; i < 10; ++i) a.next();
+    for (int i = 0; i < 10; ++i)
+        a.next();
     SeededRNG b(a.s);
-    for (int i = 0; i < 100; ++i) EXPECT_EQ(a.next(), b.next());
+    for (int i = 0; i < 100; ++i)
+        EXPECT_EQ(a.next(), b.next());
 }
 
 TEST(SeededRNGTests, OutputsStayInUnitInterval) {
@@ -57,7 +59,8 @@ TEST(SeededRNGTests, RandomSeedsVary) {
     // Eight cryptographic draws are all equal with probability 2^-224.
     std::uint32_t first = SeededRNG::randomSeed();
     bool varied = false;
-    for (int i = 0; i < 8 && !varied; ++i) varied = SeededRNG::randomSeed() != first;
+    for (int i = 0; i < 8 && !varied; ++i)
+        varied = SeededRNG::randomSeed() != first;
     EXPECT_TRUE(varied);
 }
 
