@@ -2,7 +2,9 @@
 
 #include <charconv>
 #include <cmath>
+#include <concepts>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <variant>
 
@@ -159,82 +161,91 @@ class Writer {
     bool first_ = true;
 };
 
-void write(Writer& w, const Card& c) {
-    w.open();
-    w.key("rank");
-    w.integer(value(c.rank));
-    w.key("suit");
-    w.raw(c.suit);
-    w.close();
+// Every value goes through put(): the scalars directly, lists element by element, the records of the hand
+// through their write() below. An optional field that holds nothing is left out, as in to_json.
+template <typename T>
+void put(Writer& w, const T& v);
+
+template <typename T>
+void put(Writer& w, const std::vector<T>& items) {
+    w.array(items, [&](const T& item) { put(w, item); });
 }
 
-void writeCards(Writer& w, const std::vector<Card>& cards) {
-    w.array(cards, [&](const Card& c) { write(w, c); });
+template <typename T>
+void field(Writer& w, std::string_view name, const T& v) {
+    w.key(name);
+    put(w, v);
+}
+
+template <typename T>
+void field(Writer& w, std::string_view name, const std::optional<T>& v) {
+    if (v) field(w, name, *v);
+}
+
+template <typename T>
+void put(Writer& w, const T& v) {
+    if constexpr (std::same_as<T, bool>)
+        w.boolean(v);
+    else if constexpr (std::integral<T>)
+        w.integer(v);
+    else if constexpr (std::floating_point<T>)
+        w.number(v);
+    else if constexpr (std::same_as<T, std::string>)
+        w.string(v);
+    else if constexpr (RawEnum<T>)
+        w.raw(v);
+    else
+        write(w, v);
+}
+
+void write(Writer& w, const Card& c) {
+    w.open();
+    field(w, "rank", value(c.rank));
+    field(w, "suit", c.suit);
+    w.close();
 }
 
 void write(Writer& w, const PlayerAction& a) {
     w.open();
-    w.key("type");
-    w.raw(a.type);
-    if (a.amount) {
-        w.key("amount");
-        w.integer(*a.amount);
-    }
+    field(w, "type", a.type);
+    field(w, "amount", a.amount);
     w.close();
 }
 
-void playerId(Writer& w, const std::string& id) {
-    w.key("playerId");
-    w.string(id);
-}
-
 void payload(Writer& w, const EngineEvent::HandStarted& e) {
-    w.key("handNumber");
-    w.integer(e.handNumber);
-    w.key("dealerSeatIndex");
-    w.integer(e.dealerSeatIndex);
+    field(w, "handNumber", e.handNumber);
+    field(w, "dealerSeatIndex", e.dealerSeatIndex);
 }
 void payload(Writer& w, const EngineEvent::BlindPosted& e) {
-    playerId(w, e.playerId);
-    w.key("kind");
-    w.raw(e.kind);
-    w.key("amount");
-    w.integer(e.amount);
+    field(w, "playerId", e.playerId);
+    field(w, "kind", e.kind);
+    field(w, "amount", e.amount);
 }
 void payload(Writer& w, const EngineEvent::HoleCardsDealt& e) {
-    playerId(w, e.playerId);
+    field(w, "playerId", e.playerId);
 }
 void payload(Writer& w, const EngineEvent::ActionTaken& e) {
-    playerId(w, e.playerId);
-    w.key("action");
-    write(w, e.action);
-    w.key("resolvedType");
-    w.raw(e.resolvedType);
-    w.key("amountPutIn");
-    w.integer(e.amountPutIn);
+    field(w, "playerId", e.playerId);
+    field(w, "action", e.action);
+    field(w, "resolvedType", e.resolvedType);
+    field(w, "amountPutIn", e.amountPutIn);
 }
 void payload(Writer& w, const EngineEvent::StreetDealt& e) {
-    w.key("street");
-    w.raw(e.street);
-    w.key("cards");
-    writeCards(w, e.cards);
+    field(w, "street", e.street);
+    field(w, "cards", e.cards);
 }
 void payload(Writer& w, const EngineEvent::ShowdownRevealed& e) {
-    playerId(w, e.playerId);
-    w.key("holeCards");
-    writeCards(w, e.holeCards);
-    w.key("handDescription");
-    w.string(e.handDescription);
+    field(w, "playerId", e.playerId);
+    field(w, "holeCards", e.holeCards);
+    field(w, "handDescription", e.handDescription);
 }
 void payload(Writer& w, const EngineEvent::PotAwarded& e) {
-    playerId(w, e.playerId);
-    w.key("amount");
-    w.integer(e.amount);
-    w.key("potIndex");
-    w.integer(e.potIndex);
+    field(w, "playerId", e.playerId);
+    field(w, "amount", e.amount);
+    field(w, "potIndex", e.potIndex);
 }
 void payload(Writer& w, const EngineEvent::PlayerEliminated& e) {
-    playerId(w, e.playerId);
+    field(w, "playerId", e.playerId);
 }
 
 void write(Writer& w, const EngineEvent& e) {
@@ -248,67 +259,44 @@ void write(Writer& w, const EngineEvent& e) {
 
 void write(Writer& w, const HandSeat& s) {
     w.open();
-    w.key("id");
-    w.string(s.id);
-    w.key("name");
-    w.string(s.name);
-    w.key("seatIndex");
-    w.integer(s.seatIndex);
-    w.key("startingStack");
-    w.integer(s.startingStack);
+    field(w, "id", s.id);
+    field(w, "name", s.name);
+    field(w, "seatIndex", s.seatIndex);
+    field(w, "startingStack", s.startingStack);
     w.close();
 }
 
 void write(Writer& w, const Winner& winner) {
     w.open();
-    playerId(w, winner.playerId);
-    w.key("amount");
-    w.integer(winner.amount);
-    if (winner.handDescription) {
-        w.key("handDescription");
-        w.string(*winner.handDescription);
-    }
+    field(w, "playerId", winner.playerId);
+    field(w, "amount", winner.amount);
+    field(w, "handDescription", winner.handDescription);
     w.close();
 }
 
 void write(Writer& w, const GradedDecision& d) {
     w.open();
-    w.key("handNumber");
-    w.integer(d.handNumber);
-    w.key("street");
-    w.raw(d.street);
-    w.key("playerAction");
-    write(w, d.playerAction);
-    w.key("resolvedType");
-    w.raw(d.resolvedType);
-    w.key("advisedAction");
-    w.raw(d.advisedAction);
-    if (d.advisedAmount) {
-        w.key("advisedAmount");
-        w.integer(*d.advisedAmount);
-    }
-    w.key("agreed");
-    w.boolean(d.agreed);
-    if (d.equity) {
-        w.key("equity");
-        w.number(*d.equity);
-    }
-    if (d.requiredEquity) {
-        w.key("requiredEquity");
-        w.number(*d.requiredEquity);
-    }
-    w.key("potSize");
-    w.integer(d.potSize);
-    w.key("toCall");
-    w.integer(d.toCall);
-    w.key("explanation");
-    w.string(d.explanation);
+    field(w, "handNumber", d.handNumber);
+    field(w, "street", d.street);
+    field(w, "playerAction", d.playerAction);
+    field(w, "resolvedType", d.resolvedType);
+    field(w, "advisedAction", d.advisedAction);
+    field(w, "advisedAmount", d.advisedAmount);
+    field(w, "agreed", d.agreed);
+    field(w, "equity", d.equity);
+    field(w, "requiredEquity", d.requiredEquity);
+    field(w, "potSize", d.potSize);
+    field(w, "toCall", d.toCall);
+    field(w, "explanation", d.explanation);
     w.close();
 }
 
-template <typename T>
-void writeAll(Writer& w, const std::vector<T>& items) {
-    w.array(items, [&](const T& item) { write(w, item); });
+void write(Writer& w, const HandRecord::BlindsSnapshot& b) {
+    w.open();
+    field(w, "smallBlind", b.smallBlind);
+    field(w, "bigBlind", b.bigBlind);
+    field(w, "ante", b.ante);
+    w.close();
 }
 
 }  // namespace
@@ -316,43 +304,21 @@ void writeAll(Writer& w, const std::vector<T>& items) {
 bool appendJson(std::string& out, const HandRecord& r) {
     Writer w(out);
     w.open();
-    w.key("id");
-    w.string(r.id);
-    w.key("timestamp");
-    w.number(secondsSinceReferenceDate(r.timestamp));
-    w.key("mode");
-    w.raw(r.mode);
-    w.key("handNumber");
-    w.integer(r.handNumber);
-    w.key("blinds");
-    w.open();
-    w.key("smallBlind");
-    w.integer(r.blinds.smallBlind);
-    w.key("bigBlind");
-    w.integer(r.blinds.bigBlind);
-    w.key("ante");
-    w.integer(r.blinds.ante);
-    w.close();
-    w.key("dealerSeatIndex");
-    w.integer(r.dealerSeatIndex);
-    w.key("seats");
-    writeAll(w, r.seats);
-    w.key("humanHoleCards");
-    writeCards(w, r.humanHoleCards);
-    w.key("humanPosition");
-    w.raw(r.humanPosition);
-    w.key("board");
-    writeCards(w, r.board);
-    w.key("seed");
-    w.integer(r.seed);
-    w.key("events");
-    writeAll(w, r.events);
-    w.key("winners");
-    writeAll(w, r.winners);
-    w.key("grades");
-    writeAll(w, r.grades);
-    w.key("humanNet");
-    w.integer(r.humanNet);
+    field(w, "id", r.id);
+    field(w, "timestamp", secondsSinceReferenceDate(r.timestamp));
+    field(w, "mode", r.mode);
+    field(w, "handNumber", r.handNumber);
+    field(w, "blinds", r.blinds);
+    field(w, "dealerSeatIndex", r.dealerSeatIndex);
+    field(w, "seats", r.seats);
+    field(w, "humanHoleCards", r.humanHoleCards);
+    field(w, "humanPosition", r.humanPosition);
+    field(w, "board", r.board);
+    field(w, "seed", r.seed);
+    field(w, "events", r.events);
+    field(w, "winners", r.winners);
+    field(w, "grades", r.grades);
+    field(w, "humanNet", r.humanNet);
     w.close();
     return w.ok();
 }
