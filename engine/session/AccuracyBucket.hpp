@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "rules/Json.hpp"
+#include "session/SaturatingAdd.hpp"
 
 namespace pellox {
 
@@ -15,6 +16,12 @@ struct AccuracyBucket {
     std::optional<double> accuracy() const {
         if (graded < 1) return std::nullopt;
         return static_cast<double>(agreed) / static_cast<double>(graded);
+    }
+
+    // One more graded decision.
+    void count(bool agreedWithGuide) noexcept {
+        graded = saturatingAdd(graded, 1);
+        if (agreedWithGuide) agreed = saturatingAdd(agreed, 1);
     }
 
     friend bool operator==(const AccuracyBucket&, const AccuracyBucket&) = default;

@@ -7,21 +7,15 @@ namespace pellox {
 void SessionSummary::record(std::int64_t net, const std::vector<GradedDecision>& grades) {
     handsPlayed = saturatingAdd(handsPlayed, 1);
     netChips = saturatingAdd(netChips, net);
-    if (grades.empty()) return;
-    decisionsGraded = saturatingAdd(decisionsGraded, static_cast<std::int64_t>(grades.size()));
     for (const auto& grade : grades) {
+        decisionsGraded = saturatingAdd(decisionsGraded, 1);
         if (grade.agreed) decisionsAgreed = saturatingAdd(decisionsAgreed, 1);
-        const auto street = streetKey(grade.street);
-        if (!street) continue;
-        auto& bucket = byStreet[*street];
-        bucket.graded = saturatingAdd(bucket.graded, 1);
-        if (grade.agreed) bucket.agreed = saturatingAdd(bucket.agreed, 1);
+        if (const auto street = streetKey(grade.street)) byStreet[*street].count(grade.agreed);
     }
 }
 
 std::optional<double> SessionSummary::accuracy() const {
-    if (decisionsGraded < 1) return std::nullopt;
-    return static_cast<double>(decisionsAgreed) / static_cast<double>(decisionsGraded);
+    return AccuracyBucket{decisionsGraded, decisionsAgreed}.accuracy();
 }
 
 std::optional<StreetAccuracy> SessionSummary::weakestStreet() const {

@@ -9,11 +9,6 @@ namespace pellox {
 
 namespace {
 
-void count(AccuracyBucket& bucket, std::int64_t graded, std::int64_t agreed) {
-    bucket.graded = saturatingAdd(bucket.graded, graded);
-    bucket.agreed = saturatingAdd(bucket.agreed, agreed);
-}
-
 template <typename Key>
 void appendLeaks(std::vector<Leak>& out, Leak::Kind kind, const std::map<Key, AccuracyBucket>& buckets) {
     for (auto key : allCases<Key>()) {
@@ -36,31 +31,24 @@ TrainingStats TrainingStats::recording(const HandOutcome& outcome) const {
     next.handsPlayed = saturatingAdd(next.handsPlayed, 1);
     auto& net = next.netChipsByMode[outcome.mode];
     net = saturatingAdd(net, outcome.netChips);
+    // Every hand stores its position's bucket, so a hand without grades still adds a zero one.
+    auto& position = next.byPosition[outcome.position];
+    if (outcome.grades.empty()) return next;
 
-    AccuracyBucket position = next.byPosition[outcome.position];
-    const auto graded = static_cast<std::int64_t>(outcome.grades.size());
     std::int64_t agreedInHand = 0;
-    if (graded >= 1) {
-        next.decisionsGraded = saturatingAdd(next.decisionsGraded, graded);
-        count(position, graded, 0);
-        for (const auto& grade : outcome.grades) {
-            const auto street = streetKey(grade.street);
-            if (street) count(next.byStreet[*street], 1, 0);
-            if (!grade.agreed) continue;
-            next.decisionsAgreed = saturatingAdd(next.decisionsAgreed, 1);
-            ++agreedInHand;
-            if (street) count(next.byStreet[*street], 0, 1);
-            count(position, 0, 1);
-        }
+    for (const auto& grade : outcome.grades) {
+        position.count(grade.agreed);
+        if (const auto street = streetKey(grade.street)) next.byStreet[*street].count(grade.agreed);
+        if (grade.agreed) ++agreedInHand;
     }
-    next.byPosition[outcome.position] = position;
+    const auto graded = static_cast<std::int64_t>(outcome.grades.size());
+    next.decisionsGraded = saturatingAdd(next.decisionsGraded, graded);
+    next.decisionsAgreed = saturatingAdd(next.decisionsAgreed, agreedInHand);
 
-    if (graded >= 1) {
-        next.recentHandAccuracy.push_back(static_cast<double>(agreedInHand) / static_cast<double>(graded));
-        auto& recent = next.recentHandAccuracy;
-        if (recent.size() > recentHandLimit)
-            recent.erase(recent.begin(), recent.end() - static_cast<std::ptrdiff_t>(recentHandLimit));
-    }
+    auto& recent = next.recentHandAccuracy;
+    recent.push_back(static_cast<double>(agreedInHand) / static_cast<double>(graded));
+    if (recent.size() > recentHandLimit)
+        recent.erase(recent.begin(), recent.end() - static_cast<std::ptrdiff_t>(recentHandLimit));
     return next;
 }
 
@@ -73,8 +61,7 @@ std::vector<Leak> TrainingStats::leaks() const {
 }
 
 std::optional<double> TrainingStats::overallAccuracy() const {
-    if (decisionsGraded < 1) return std::nullopt;
-    return static_cast<double>(decisionsAgreed) / static_cast<double>(decisionsGraded);
+    return AccuracyBucket{decisionsGraded, decisionsAgreed}.accuracy();
 }
 
 void to_json(Json& j, const TrainingStats& s) {
