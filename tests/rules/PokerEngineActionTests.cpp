@@ -107,7 +107,7 @@ TEST(PokerEngineApplyAction, TheBigBlindHasTheOptionAndHisCheckDealsTheFlop) {
     const auto dealt = eventsOf<E::StreetDealt>(flop.events);
     ASSERT_EQ(dealt.size(), 1u);
     EXPECT_EQ(dealt[0].street, Street::flop);
-    EXPECT_EQ(dealt[0].cards, cards({"8c", "9c", "Tc"}));
+    EXPECT_EQ(dealt[0].cards, cards("8c 9c Tc"));
     EXPECT_EQ(flop.state.board, dealt[0].cards);
     EXPECT_EQ(flop.state.actionQueue, (Ids{"p1", "p2", "p0"}));
     EXPECT_EQ(flop.state.currentBet, 0);

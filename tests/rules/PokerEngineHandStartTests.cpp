@@ -26,9 +26,9 @@ TEST(PokerEngineHandStart, FourPlayersMoveTheButtonPostBlindsAndQueueAfterTheBig
     EXPECT_EQ(s.players[0].position, Position::utg);
     EXPECT_EQ(s.players[1].position, Position::btn);
     // Consecutive pairs in list order, not one card at a time around the table.
-    EXPECT_EQ(s.players[0].holeCards, cards({"2c", "3c"}));
-    EXPECT_EQ(s.players[1].holeCards, cards({"4c", "5c"}));
-    EXPECT_EQ(s.players[3].holeCards, cards({"8c", "9c"}));
+    EXPECT_EQ(s.players[0].holeCards, cards("2c 3c"));
+    EXPECT_EQ(s.players[1].holeCards, cards("4c 5c"));
+    EXPECT_EQ(s.players[3].holeCards, cards("8c 9c"));
     ASSERT_EQ(s.deck.size(), 44u);
     EXPECT_EQ(s.deck.front(), card("Tc"));
 
@@ -250,7 +250,7 @@ TEST(PokerEngineHandStart, PlayersNotDealtInKeepTheirPositionHoldNoCardsAndCount
     TableState table = makeTable({100, 100, 100, 0, 100});
     table.players[0].isSittingOut = true;
     table.players[0].position = Position::hj;
-    table.players[0].holeCards = cards({"As", "Ks"});
+    table.players[0].holeCards = cards("As Ks");
     table.players[1].isEliminated = true;
     table.players[1].position = Position::co;
     const auto r = startUnshuffled(table);
@@ -370,10 +370,10 @@ TEST(PokerEngineHelpers, TheSeatToActFollowsTheHeadOfTheQueue) {
     t.actionQueue.clear();
     EXPECT_EQ(PokerEngine::syncCurrentToAct(t).currentToActSeatIndex, std::nullopt);
 
-    t.players[0].holeCards = cards({"As", "Ad"});
-    t.players[1].holeCards = cards({"Ks", "Kd"});
+    t.players[0].holeCards = cards("As Ad");
+    t.players[1].holeCards = cards("Ks Kd");
     t.players[1].hasFolded = true;
-    t.players[2].holeCards = cards({"Qs", "Qd"});
+    t.players[2].holeCards = cards("Qs Qd");
     const auto in = PokerEngine::contenders(t.players);
     ASSERT_EQ(in.size(), 2u);
     EXPECT_EQ(in[0].id, "p0");

@@ -96,17 +96,17 @@ TEST(PokerEnginePots, OddChipsGoToTheWinnersNearestTheDealersLeft) {
 }
 
 TEST(PokerEngineShowdown, TheShortAllInWinsBothPotsHeIsInAndATieSplitsTheRest) {
-    const TableState t = settledRiver({{50, true, false, cards({"As", "Ah"})},
-                                       {200, true, false, cards({"Kh", "Qc"})},
-                                       {200, false, false, cards({"Kd", "Qs"})},
-                                       {30, false, true, cards({"5c", "6c"})}},
-                                      cards({"2c", "7d", "9h", "Js", "3d"}), 3);
+    const TableState t = settledRiver({{50, true, false, cards("As Ah")},
+                                       {200, true, false, cards("Kh Qc")},
+                                       {200, false, false, cards("Kd Qs")},
+                                       {30, false, true, cards("5c 6c")}},
+                                      cards("2c 7d 9h Js 3d"), 3);
     std::vector<EngineEvent> events;
     const TableState s = PokerEngine::showdown(t, events);
 
-    const std::vector<EngineEvent> expected{E::ShowdownRevealed{"p0", cards({"As", "Ah"}), "Pair"},
-                                            E::ShowdownRevealed{"p1", cards({"Kh", "Qc"}), "High Card"},
-                                            E::ShowdownRevealed{"p2", cards({"Kd", "Qs"}), "High Card"},
+    const std::vector<EngineEvent> expected{E::ShowdownRevealed{"p0", cards("As Ah"), "Pair"},
+                                            E::ShowdownRevealed{"p1", cards("Kh Qc"), "High Card"},
+                                            E::ShowdownRevealed{"p2", cards("Kd Qs"), "High Card"},
                                             E::PotAwarded{"p0", 120, 0},
                                             E::PotAwarded{"p0", 60, 1},
                                             E::PotAwarded{"p1", 150, 2},
@@ -127,10 +127,10 @@ TEST(PokerEngineShowdown, TheShortAllInWinsBothPotsHeIsInAndATieSplitsTheRest) {
 }
 
 TEST(PokerEngineShowdown, APlayedBoardSplitsEveryPotWithTheDealerGettingOddChipsLast) {
-    const TableState t = settledRiver({{51, false, false, cards({"2h", "2d"})},
-                                       {50, true, false, cards({"3h", "3d"})},
-                                       {1, false, true, cards({"Ac", "Ad"})}},
-                                      cards({"5c", "6d", "7h", "8s", "9c"}), 0);
+    const TableState t = settledRiver({{51, false, false, cards("2h 2d")},
+                                       {50, true, false, cards("3h 3d")},
+                                       {1, false, true, cards("Ac Ad")}},
+                                      cards("5c 6d 7h 8s 9c"), 0);
     std::vector<EngineEvent> events;
     const TableState s = PokerEngine::showdown(t, events);
     EXPECT_EQ(s.pots, (std::vector<Pot>{{3, {"p0", "p1"}}, {98, {"p0", "p1"}}, {1, {"p0"}}}));
@@ -143,21 +143,20 @@ TEST(PokerEngineShowdown, APlayedBoardSplitsEveryPotWithTheDealerGettingOddChips
 }
 
 TEST(PokerEngineShowdown, AShortBoardIsCompletedSilentlyFromTheDeck) {
-    TableState t =
-        settledRiver({{10, false, false, cards({"As", "Ks"})}, {10, false, false, cards({"2d", "7c"})}},
-                     cards({"Qs", "Js", "3h"}), 0);
-    t.deck = cards({"Ts", "4d", "5d"});
+    TableState t = settledRiver({{10, false, false, cards("As Ks")}, {10, false, false, cards("2d 7c")}},
+                                cards("Qs Js 3h"), 0);
+    t.deck = cards("Ts 4d 5d");
     std::vector<EngineEvent> events;
     const TableState s = PokerEngine::showdown(t, events);
-    EXPECT_EQ(s.board, cards({"Qs", "Js", "3h", "Ts", "4d"}));
-    EXPECT_EQ(s.deck, cards({"5d"}));
+    EXPECT_EQ(s.board, cards("Qs Js 3h Ts 4d"));
+    EXPECT_EQ(s.deck, cards("5d"));
     EXPECT_TRUE(eventsOf<E::StreetDealt>(events).empty());
     EXPECT_EQ(s.winners, (std::vector<Winner>{{"p0", 20, "Straight Flush"}}));
 }
 
 TEST(PokerEngineShowdown, AnUncontestedWinIsOneAwardOfEveryPotWithNothingRevealed) {
     TableState t = settledRiver({{100, true}, {5, false, true}, {10, false, true}}, {}, 0);
-    t.players[0].holeCards = cards({"2c", "7d"});
+    t.players[0].holeCards = cards("2c 7d");
     std::vector<EngineEvent> events;
     const TableState s = PokerEngine::awardUncontested(t, "p0", events);
     EXPECT_EQ(events, (std::vector<EngineEvent>{E::PotAwarded{"p0", 115, 0}}));

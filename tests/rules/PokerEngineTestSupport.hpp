@@ -12,7 +12,12 @@
 #include "rules/SeatConfig.hpp"
 #include "rules/TableState.hpp"
 
+#include "TestCards.hpp"
+
 namespace pellox::testing {
+
+using test::card;
+using test::cards;
 
 // Players "p0", "p1", ... in seats 0, 1, ... with the given stacks.
 inline TableState makeTable(const std::vector<std::int64_t>& stacks, std::int64_t smallBlind = 5,
@@ -38,19 +43,6 @@ inline EngineResult act(const TableState& table, std::string_view playerId, Play
 inline std::string toAct(const TableState& table) {
     const Player* p = table.currentPlayer();
     return p == nullptr ? std::string{} : p->id;
-}
-
-// "Ah", "Tc", "2d": rank symbol then suit letter.
-inline Card card(std::string_view text) {
-    constexpr std::string_view ranks = "23456789TJQKA";
-    return Card{static_cast<Rank>(2 + ranks.find(text[0])), *parse<Suit>(text.substr(1, 1))};
-}
-
-inline std::vector<Card> cards(std::initializer_list<std::string_view> texts) {
-    std::vector<Card> out;
-    for (auto t : texts)
-        out.push_back(card(t));
-    return out;
 }
 
 inline std::int64_t chipsOnTable(const TableState& table) {
