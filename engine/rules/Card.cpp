@@ -68,14 +68,7 @@ template <typename Draw>
 std::vector<Card> fisherYates(std::vector<Card> cards, Draw&& draw) {
     if (cards.size() < 2) return cards;
     for (std::size_t i = cards.size() - 1; i >= 1; --i) {
-        double r = draw();
-        double scaled = r * static_cast<double>(i + 1);
-        std::size_t j = 0;
-        if (scaled >= static_cast<double>(i)) {
-            j = i;
-        } else if (scaled > 0.0) {  // false for NaN and negatives, which take 0
-            j = static_cast<std::size_t>(scaled);
-        }
+        const std::size_t j = drawIndex(draw(), std::size_t{0}, i + 1);
         if (j != i) std::swap(cards[i], cards[j]);
     }
     return cards;

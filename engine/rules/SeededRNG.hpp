@@ -1,4 +1,5 @@
 #pragma once
+#include <concepts>
 #include <cstdint>
 
 namespace pellox {
@@ -42,6 +43,17 @@ constexpr std::uint32_t seed(std::uint32_t seed, std::uint32_t stream) noexcept 
     return x;
 }
 }  // namespace RNGStream
+
+// The index from + the integer part of r x (to - from) for a draw r in [0, 1). A draw outside [0, 1), NaN
+// included, gives the nearer end, so the index always lies in from..<to (to above from).
+template <std::integral I>
+constexpr I drawIndex(double r, I from, I to) noexcept {
+    const auto span = static_cast<double>(to - from);
+    const double x = r * span;
+    if (!(x >= 0)) return from;
+    if (x >= span) return to - 1;
+    return from + static_cast<I>(x);
+}
 
 // Seeds and generator states are kept as signed 32-bit values with the same bits.
 constexpr std::int32_t toStoredSeed(std::uint32_t seed) noexcept {

@@ -5,21 +5,9 @@
 #include <utility>
 
 #include "rules/HandEvaluator.hpp"
+#include "strategy/CardMask.hpp"
 
 namespace pellox {
-
-namespace {
-
-// j = i + the integer part of r x (count - i), kept inside i..<count for any draw (NaN included).
-int pick(double r, int i, int count) noexcept {
-    const int span = count - i;
-    const double x = r * span;
-    if (!(x >= 0)) return i;
-    if (x >= span) return count - 1;
-    return i + static_cast<int>(x);
-}
-
-}  // namespace
 
 EquitySampler::EquitySampler(std::span<const Card> hole, std::span<const Card> board, std::int64_t opponents,
                              RandomSource rng)
@@ -27,14 +15,7 @@ EquitySampler::EquitySampler(std::span<const Card> hole, std::span<const Card> b
     if (hole.size() != 2) throw std::invalid_argument("equity sampling needs exactly two hole cards");
     if (board.size() > 5) throw std::invalid_argument("equity sampling takes at most five board cards");
     if (opponents < 0 || opponents > 26) throw std::invalid_argument("opponent count out of range");
-    std::array<bool, 52> seen{};
-    for (const Card& c : hole)
-        seen[static_cast<std::size_t>(c.index())] = true;
-    for (const Card& c : board)
-        seen[static_cast<std::size_t>(c.index())] = true;
-    for (int i = 0; i < 52; ++i)
-        if (!seen[static_cast<std::size_t>(i)])
-            pool_[static_cast<std::size_t>(poolCount_++)] = Card::fromIndex(i);
+    poolCount_ = cardsOutside(cardMask(hole) | cardMask(board), pool_);
     std::copy(hole.begin(), hole.end(), hole_.begin());
     std::copy(board.begin(), board.end(), hand_.begin() + 2);
     boardCount_ = static_cast<int>(board.size());
@@ -51,7 +32,7 @@ void EquitySampler::sample(std::int64_t from, std::int64_t to) {
 void EquitySampler::partialShuffle() {
     Card* pool = pool_.data();
     for (int i = 0; i < cardsPerSample_; ++i) {
-        const int j = pick(rng_(), i, poolCount_);
+        const int j = drawIndex(rng_(), i, poolCount_);
         if (j != i) std::swap(pool[i], pool[j]);
     }
 }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "rules/HandEvaluator.hpp"
+#include "strategy/CardMask.hpp"
 #include "strategy/HandClass.hpp"
 #include "strategy/PlayerActionHistory.hpp"
 #include "strategy/PositionBucket.hpp"
@@ -13,19 +14,6 @@
 
 namespace pellox {
 namespace {
-
-using CardMask = std::uint64_t;
-
-constexpr CardMask bit(const Card& c) noexcept {
-    return CardMask{1} << c.index();
-}
-
-CardMask maskOf(std::span<const Card> cards) noexcept {
-    CardMask mask = 0;
-    for (const Card& c : cards)
-        mask |= bit(c);
-    return mask;
-}
 
 std::optional<Rank> rankOfSymbol(char symbol) noexcept {
     for (Rank r : allRanks())
@@ -36,7 +24,7 @@ std::optional<Rank> rankOfSymbol(char symbol) noexcept {
 constexpr std::array<Suit, 4> suitOrder{Suit::clubs, Suit::diamonds, Suit::hearts, Suit::spades};
 
 void addLive(std::vector<Combo>& out, Combo combo, CardMask dead) {
-    if (((bit(combo[0]) | bit(combo[1])) & dead) == 0) out.push_back(combo);
+    if (((cardBit(combo[0]) | cardBit(combo[1])) & dead) == 0) out.push_back(combo);
 }
 
 std::string_view verb(PreflopContext context, RangeAction action) noexcept {
@@ -97,7 +85,7 @@ std::vector<Combo> OpponentRange::combosOf(std::string_view handClass, std::span
     const auto high = rankOfSymbol(handClass[0]);
     const auto low = rankOfSymbol(handClass[1]);
     if (!high || !low) return out;
-    const CardMask deadMask = maskOf(dead);
+    const CardMask deadMask = cardMask(dead);
     if (handClass.size() == 2) {
         if (*high != *low) return out;
         for (std::size_t i = 0; i < suitOrder.size(); ++i)

@@ -8,20 +8,6 @@
 #include "strategy/EquitySampler.hpp"
 
 namespace pellox {
-namespace {
-
-constexpr RangeEquitySampler::CardMask bit(const Card& c) noexcept {
-    return RangeEquitySampler::CardMask{1} << c.index();
-}
-
-// Index i + the integer part of r x (count - i), kept inside the list for any draw.
-int pick(double r, int i, int count) noexcept {
-    const int j = i + static_cast<int>(r * static_cast<double>(count - i));
-    return std::clamp(j, i, count - 1);
-}
-
-}  // namespace
-
 RangeEquitySampler::RangeEquitySampler(std::span<const Card> hole, std::span<const Card> board,
                                        std::vector<std::vector<Combo>> ranges, RandomSource rng)
     : ranges_(std::move(ranges)), rng_(rng) {
@@ -34,14 +20,7 @@ RangeEquitySampler::RangeEquitySampler(std::span<const Card> hole, std::span<con
     std::copy(hole.begin(), hole.end(), hole_.begin());
     std::copy(board.begin(), board.end(), board_.begin());
     boardCount_ = static_cast<int>(board.size());
-    for (const Card& c : hole)
-        knownCards_ |= bit(c);
-    for (const Card& c : board)
-        knownCards_ |= bit(c);
-    for (int i = 0; i < 52; ++i) {
-        const Card c = Card::fromIndex(i);
-        if ((knownCards_ & bit(c)) == 0) deck_[deckCount_++] = c;
-    }
+    knownCards_ = cardMask(hole) | cardMask(board);
     hands_.resize(ranges_.size());
 }
 
@@ -53,22 +32,20 @@ void RangeEquitySampler::sample(std::int64_t from, std::int64_t to) {
 Combo RangeEquitySampler::drawHand(std::span<const Combo> combos, CardMask& dead) {
     for (int attempt = 0; attempt < maxDrawAttempts; ++attempt) {
         const Combo& combo =
-            combos[static_cast<std::size_t>(pick(rng_(), 0, static_cast<int>(combos.size())))];
-        const CardMask cards = bit(combo[0]) | bit(combo[1]);
+            combos[static_cast<std::size_t>(drawIndex(rng_(), 0, static_cast<int>(combos.size())))];
+        const CardMask cards = cardBit(combo[0]) | cardBit(combo[1]);
         if ((cards & dead) == 0) {
             dead |= cards;
             return combo;
         }
     }
     std::array<Card, 52> live{};
-    int count = 0;
-    for (int i = 0; i < deckCount_; ++i)
-        if ((dead & bit(deck_[i])) == 0) live[count++] = deck_[i];
+    const int count = cardsOutside(dead | knownCards_, live);
     Combo hand{};
     for (int i = 0; i < 2; ++i) {
-        std::swap(live[i], live[pick(rng_(), i, count)]);
+        std::swap(live[i], live[drawIndex(rng_(), i, count)]);
         hand[i] = live[i];
-        dead |= bit(live[i]);
+        dead |= cardBit(live[i]);
     }
     return hand;
 }
@@ -79,12 +56,10 @@ void RangeEquitySampler::drawOne() {
         hands_[k] = drawHand(ranges_[k], dead);
 
     std::array<Card, 52> remaining{};
-    int count = 0;
-    for (int i = 0; i < deckCount_; ++i)
-        if ((dead & bit(deck_[i])) == 0) remaining[count++] = deck_[i];
+    const int count = cardsOutside(dead, remaining);
     std::copy(board_.begin(), board_.begin() + boardCount_, scored_.begin() + 2);
     for (int i = 0; i < 5 - boardCount_; ++i) {
-        std::swap(remaining[i], remaining[pick(rng_(), i, count)]);
+        std::swap(remaining[i], remaining[drawIndex(rng_(), i, count)]);
         scored_[2 + boardCount_ + i] = remaining[i];
     }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "rules/Card.hpp"
+#include "strategy/CardMask.hpp"
 #include "strategy/EquityResult.hpp"
 #include "strategy/OpponentRange.hpp"
 #include "strategy/RandomSource.hpp"
@@ -15,8 +16,6 @@ namespace pellox {
 // their own combo lists, the missing board cards dealt at random. One sampler serves one estimate.
 class RangeEquitySampler {
   public:
-    // Bit i stands for the card of standard deck index i.
-    using CardMask = std::uint64_t;
     static constexpr int maxDrawAttempts = 8;
 
     // Throws std::invalid_argument unless there are two hole cards, at most five board cards and a
@@ -47,9 +46,7 @@ class RangeEquitySampler {
     int boardCount_{0};
     std::vector<std::vector<Combo>> ranges_;
     RandomSource rng_;
-    // The unseen cards in standard deck order; never permuted.
-    std::array<Card, 52> deck_{};
-    int deckCount_{0};
+    // The hole and board cards: every card outside them is unseen.
     CardMask knownCards_{0};
     double winShare_{0};
     // Per-sample scratch, sized once so a sample allocates nothing.

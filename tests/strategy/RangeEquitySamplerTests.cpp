@@ -28,23 +28,20 @@ TEST(RangeEquitySamplerTests, DrawHandPicksByIndexAndSkipsBlockedCombos) {
     Script script{{0.5, 0.0, 0.99}};
     RangeEquitySampler sampler(cards("As Ks"), cards("2c 7d 9h"), {{combo("Qc Qd")}}, script);
     const std::vector<Combo> combos{combo("Qc Qd"), combo("Jc Jd"), combo("Tc Td"), combo("9c 9d")};
-    RangeEquitySampler::CardMask dead = 0;
-    dead |= RangeEquitySampler::CardMask{1} << card("Jd").index();
+    CardMask dead = cardBit(card("Jd"));
     // 0.5 x 4 = 2: the tens.
     EXPECT_EQ(sampler.drawHand(combos, dead), combo("Tc Td"));
     EXPECT_EQ(script.used, 1u);
     // The tens are dead now: 0.0 picks the queens.
     EXPECT_EQ(sampler.drawHand(combos, dead), combo("Qc Qd"));
-    EXPECT_NE(dead & (RangeEquitySampler::CardMask{1} << card("Qd").index()), 0u);
+    EXPECT_NE(dead & cardBit(card("Qd")), 0u);
 }
 
 TEST(RangeEquitySamplerTests, EightFailedPicksFallBackToRandomLiveCards) {
     // Every pick lands on the jacks, which are blocked; the ninth and tenth draws take two live cards.
     Script script{{0.3, 0.3, 0.3, 0.3, 0.3, 0.3, 0.3, 0.3, 0.0, 0.0}};
     RangeEquitySampler sampler(cards("Jc Jd"), cards("2c 7d 9h"), {{combo("Qc Qd")}}, script);
-    RangeEquitySampler::CardMask dead = 0;
-    for (const Card& c : cards("Jc Jd 2c 7d 9h"))
-        dead |= RangeEquitySampler::CardMask{1} << c.index();
+    CardMask dead = cardMask(cards("Jc Jd 2c 7d 9h"));
     const std::vector<Combo> jacks{combo("Jc Jd")};
     const Combo hand = sampler.drawHand(jacks, dead);
     EXPECT_EQ(script.used, 10u);
