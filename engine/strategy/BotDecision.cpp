@@ -1,7 +1,6 @@
 #include "strategy/BotDecision.hpp"
 
 #include <algorithm>
-#include <array>
 
 #include "rules/PokerEngine.hpp"
 #include "strategy/BoardTexture.hpp"
@@ -12,7 +11,7 @@
 #include "strategy/PreflopContext.hpp"
 #include "strategy/RaiseAmount.hpp"
 #include "strategy/SkillParams.hpp"
-#include "strategy/StraightDrawInfo.hpp"
+#include "strategy/StrategyAdvisor.hpp"
 
 namespace pellox {
 
@@ -23,22 +22,6 @@ using Type = PlayerActionType;
 const Player* holdingTwoCards(const TableState& table, std::string_view botId) {
     const Player* bot = table.player(botId);
     return bot != nullptr && bot->holeCards.size() == 2 ? bot : nullptr;
-}
-
-// The share of the pot that makes a bet profitable for value against n opponents.
-double valueThreshold(std::int64_t n) {
-    const double fair = 1.0 / static_cast<double>(n + 1);
-    return fair + (1 - fair) * 0.2;
-}
-
-int drawOuts(const TableState& table, const Player& bot) {
-    if (table.street == Street::river) return 0;
-    std::array<Card, 7> cards{};
-    const auto end = std::copy(table.board.begin(), table.board.end(),
-                               std::copy(bot.holeCards.begin(), bot.holeCards.end(), cards.begin()));
-    const std::span<const Card> seen(cards.begin(), end);
-    return static_cast<int>(
-        std::max<std::int64_t>(StraightDrawInfo::evaluate(seen).outs, flushDrawOuts(seen)));
 }
 
 bool succeeds(double chance, RandomSource& next) {
@@ -76,13 +59,12 @@ BotRead botPostflopRead(const TableState& table, std::string_view botId, BotSkil
     const double e =
         std::min(1.0, params.equityBias + sampler.winShare() / static_cast<double>(params.equitySamples));
 
-    const double threshold = valueThreshold(n);
+    const double threshold = StrategyAdvisor::valueThreshold(n);
     const LegalActions legal = PokerEngine::legalActions(botId, table);
     const auto toCall = static_cast<double>(legal.callAmount);
     const auto pot = static_cast<double>(table.potTotal(botId));
-    const bool bigDraw = drawOuts(table, *bot) >= 8;
-    const double fraction =
-        e >= threshold ? 0.45 + 0.55 * std::min(1.0, (e - threshold) / std::max(1 - threshold, 0.01)) : 0.45;
+    const bool bigDraw = drawOuts(bot->holeCards, table.board, table.street) >= 8;
+    const double fraction = StrategyAdvisor::valueSizeFraction(e, threshold);
 
     if (legal.callAmount >= 1) {
         const double price = toCall / (pot + toCall);

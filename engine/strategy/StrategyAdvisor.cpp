@@ -13,7 +13,6 @@
 #include "strategy/MadeHandAssessment.hpp"
 #include "strategy/PreflopDecision.hpp"
 #include "strategy/RaiseAmount.hpp"
-#include "strategy/StraightDrawInfo.hpp"
 
 namespace pellox::StrategyAdvisor {
 namespace {
@@ -27,12 +26,6 @@ std::string upper(std::string_view text) {
 
 std::string pct(double fraction) {
     return percentText(fraction);
-}
-
-// 0.45 of the pot at the threshold, growing to the whole pot at certainty.
-double sizeFraction(double equity, double threshold) {
-    if (!(1 - threshold > 0) || equity < threshold) return 0.45;
-    return 0.45 + 0.55 * std::min(1.0, (equity - threshold) / (1 - threshold));
 }
 
 StrategyAdvice preflopAction(const PreflopDecision& decision, const LegalActions& legal) {
@@ -72,13 +65,6 @@ struct Spot {
     LegalActions legal;
 };
 
-std::int64_t drawOuts(const Player& player, const TableState& table) {
-    if (table.street == Street::river || table.street == Street::showdown) return 0;
-    std::vector<Card> cards = player.holeCards;
-    cards.insert(cards.end(), table.board.begin(), table.board.end());
-    return std::max<std::int64_t>(StraightDrawInfo::evaluate(cards).outs, flushDrawOuts(cards));
-}
-
 std::int64_t legalAmount(const Spot& spot, double proposed) {
     return roundAndClampRaise(proposed, spot.legal);
 }
@@ -86,7 +72,8 @@ std::int64_t legalAmount(const Spot& spot, double proposed) {
 void nothingToCall(const Spot& s, double e, StrategyAdvice& advice) {
     if (e >= s.threshold) {
         advice.recommendedAction = PlayerActionType::bet;
-        advice.recommendedAmount = legalAmount(s, sizeFraction(e, s.threshold) * static_cast<double>(s.pot));
+        advice.recommendedAmount =
+            legalAmount(s, valueSizeFraction(e, s.threshold) * static_cast<double>(s.pot));
         advice.headline = s.label + ": BET for value";
         advice.explanation = fmt::format(
             "~{} equity against {} opponent{} beats the {} needed to bet for value, so build the pot.",
@@ -118,7 +105,7 @@ void facingBet(const Spot& s, double e, StrategyAdvice& advice) {
     advice.requiredEquity = price;
     if (e >= std::max(s.threshold, price + 0.2) && s.legal.canRaise) {
         const double target = static_cast<double>(s.streetContribution + s.toCall) +
-                              sizeFraction(e, s.threshold) * (pot + toCall);
+                              valueSizeFraction(e, s.threshold) * (pot + toCall);
         advice.recommendedAction = PlayerActionType::raise;
         advice.recommendedAmount = legalAmount(s, target);
         advice.headline = s.label + ": RAISE for value";
@@ -160,6 +147,11 @@ double valueThreshold(std::int64_t opponents) {
     return fair + (1 - fair) * 0.2;
 }
 
+double valueSizeFraction(double equity, double threshold) {
+    if (!(1 - threshold > 0) || equity < threshold) return 0.45;
+    return 0.45 + 0.55 * std::min(1.0, (equity - threshold) / (1 - threshold));
+}
+
 double potOdds(std::int64_t toCall, std::int64_t pot) {
     if (toCall < 1) return 0;
     return static_cast<double>(toCall) / static_cast<double>(pot + toCall);
@@ -184,7 +176,7 @@ std::optional<StrategyAdvice> postflopAdvice(std::string_view playerId, const Ta
     spot.rawOpponents = table.opponentCount(playerId);
     spot.opponents = std::max<std::int64_t>(1, spot.rawOpponents);
     spot.threshold = valueThreshold(spot.rawOpponents);
-    spot.outs = drawOuts(*player, table);
+    spot.outs = drawOuts(player->holeCards, table.board, table.street);
     spot.label = MadeHandAssessment::label(player->holeCards, table.board).value_or("Your hand");
     spot.streetContribution = player->streetContribution;
 

@@ -32,6 +32,10 @@ std::vector<OpponentRange> opponentRanges(std::string_view heroId, const TableSt
 // The equity worth a value bet against that many opponents (at least one counted).
 double valueThreshold(std::int64_t opponents);
 
+// The fraction of the pot that a bet or raise for value puts in: 0.45 at the threshold, growing to the whole
+// pot at certainty.
+double valueSizeFraction(double equity, double threshold);
+
 // The share of the pot after the call that a call costs; 0 with nothing to call.
 double potOdds(std::int64_t toCall, std::int64_t pot);
 

@@ -63,6 +63,16 @@ TEST(DrawOddsTests, FlushDrawOutsAndTheRuleOfTwoAndFour) {
     EXPECT_DOUBLE_EQ(drawEquity(std::numeric_limits<std::int64_t>::max(), 2), 1.0);
 }
 
+TEST(DrawOddsTests, DrawOutsTakeTheBetterDrawWhileCardsAreToCome) {
+    EXPECT_EQ(drawOuts(cards("9h 8h"), cards("7h 6c 2h"), Street::flop), 9);  // flush draw beats the OESD
+    EXPECT_EQ(drawOuts(cards("9d 8h"), cards("7h 6c 2h"), Street::turn), 8);
+    EXPECT_EQ(drawOuts(cards("Ad Kh"), cards("Qc Jd 2s"), Street::flop), 4);
+    EXPECT_EQ(drawOuts(cards("9h 8h"), cards("7h 6c 2h Kd 3s"), Street::river), 0);
+    EXPECT_EQ(drawOuts(cards("9h 8h"), cards("7h 6c 2h Kd 3s"), Street::showdown), 0);
+    // More cards than a deal holds are still all read.
+    EXPECT_EQ(drawOuts(cards("9h 8h"), cards("7h 6c 2c Kd 3s Ah"), Street::flop), 9);
+}
+
 TEST(BoardTextureTests, DryAndWetBoards) {
     struct Row {
         std::string_view board;
