@@ -28,15 +28,17 @@ struct PersistedValue {
     std::optional<T> load(const KeyValueStore& store) const {
         auto text = store.string(key);
         if (!text) return std::nullopt;
-        auto document = persistence::decode(*text);
-        if (!document) return std::nullopt;
-        try {
-            if (json::read<std::int64_t>(*document, "version") != version) return std::nullopt;
-            return json::read<T>(*document, "state");
-        } catch (const std::exception&) {
-            // A reader that fails in any way makes the document absent, never the caller's problem.
-            return std::nullopt;
-        }
+        return decode(*text);
+    }
+
+    // As load; when nothing loads, `unreadable` receives the text stored under the key (if any), for the
+    // next save to keep aside.
+    std::optional<T> load(const KeyValueStore& store, std::optional<std::string>& unreadable) const {
+        unreadable = store.string(key);
+        if (!unreadable) return std::nullopt;
+        auto state = decode(*unreadable);
+        if (state) unreadable.reset();
+        return state;
     }
 
     // The document text for a state, or none when it cannot be encoded.
@@ -64,10 +66,20 @@ struct PersistedValue {
         store.set(std::move(text), key);
     }
 
-    // The text stored under the key when it does not load (missing, unreadable or another version).
-    std::optional<std::string> unreadableText(const KeyValueStore& store) const { return store.string(key); }
-
     std::string unreadableKey() const { return key + ".unreadable"; }
+
+  private:
+    std::optional<T> decode(const std::string& text) const {
+        auto document = persistence::decode(text);
+        if (!document) return std::nullopt;
+        try {
+            if (json::read<std::int64_t>(*document, "version") != version) return std::nullopt;
+            return json::read<T>(*document, "state");
+        } catch (const std::exception&) {
+            // A reader that fails in any way makes the document absent, never the caller's problem.
+            return std::nullopt;
+        }
+    }
 };
 
 }  // namespace pellox

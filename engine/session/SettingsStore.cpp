@@ -35,8 +35,7 @@ SettingsStore::SettingsStore()
 
 void SettingsStore::load(std::shared_ptr<KeyValueStore> store) {
     store_ = std::move(store);
-    auto snapshot = persisted.load(*store_);
-    unreadableDocument_ = snapshot ? std::nullopt : persisted.unreadableText(*store_);
+    auto snapshot = persisted.load(*store_, unreadableDocument_);
     if (snapshot) apply(*snapshot);
     hasLoaded_ = true;
 }

@@ -14,8 +14,7 @@ StatsStore::StatsStore() : store_(std::make_shared<InMemoryStore>()) {}
 
 void StatsStore::load(std::shared_ptr<KeyValueStore> store) {
     store_ = std::move(store);
-    auto snapshot = persisted.load(*store_);
-    unreadableDocument_ = snapshot ? std::nullopt : persisted.unreadableText(*store_);
+    auto snapshot = persisted.load(*store_, unreadableDocument_);
     if (snapshot) {
         assign(stats_, std::move(snapshot->stats));
         assign(handHistory_, std::move(snapshot->handHistory));

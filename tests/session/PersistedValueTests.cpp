@@ -127,8 +127,8 @@ TEST(PersistedValueTests, UnreadableDocumentIsKeptOnceBeforeTheFirstSave) {
     InMemoryStore store;
     store.set("old copy", "sample.unreadable");
     store.set(R"({"version":2,"state":"from a newer build"})", "sample");
-    EXPECT_FALSE(v1.load(store));
-    auto unreadable = v1.unreadableText(store);
+    std::optional<std::string> unreadable;
+    EXPECT_FALSE(v1.load(store, unreadable));
 
     auto bad = sample();
     bad.ratio = std::nan("");
