@@ -61,13 +61,11 @@ BotRead botPostflopRead(const TableState& table, std::string_view botId, BotSkil
 
     const double threshold = StrategyAdvisor::valueThreshold(n);
     const LegalActions legal = PokerEngine::legalActions(botId, table);
-    const auto toCall = static_cast<double>(legal.callAmount);
-    const auto pot = static_cast<double>(table.potTotal(botId));
     const bool bigDraw = drawOuts(bot->holeCards, table.board, table.street) >= 8;
     const double fraction = StrategyAdvisor::valueSizeFraction(e, threshold);
 
     if (legal.callAmount >= 1) {
-        const double price = toCall / (pot + toCall);
+        const double price = StrategyAdvisor::potOdds(legal.callAmount, table.potTotal(botId));
         if (e >= std::max(threshold, params.raiseCushion + price) && legal.canRaise)
             return {Type::raise, true, fraction};
         if (e >= price) return {Type::call};

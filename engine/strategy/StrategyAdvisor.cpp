@@ -65,15 +65,11 @@ struct Spot {
     LegalActions legal;
 };
 
-std::int64_t legalAmount(const Spot& spot, double proposed) {
-    return roundAndClampRaise(proposed, spot.legal);
-}
-
 void nothingToCall(const Spot& s, double e, StrategyAdvice& advice) {
     if (e >= s.threshold) {
         advice.recommendedAction = PlayerActionType::bet;
         advice.recommendedAmount =
-            legalAmount(s, valueSizeFraction(e, s.threshold) * static_cast<double>(s.pot));
+            roundAndClampRaise(valueSizeFraction(e, s.threshold) * static_cast<double>(s.pot), s.legal);
         advice.headline = s.label + ": BET for value";
         advice.explanation = fmt::format(
             "~{} equity against {} opponent{} beats the {} needed to bet for value, so build the pot.",
@@ -82,18 +78,16 @@ void nothingToCall(const Spot& s, double e, StrategyAdvice& advice) {
         advice.recommendedAction = PlayerActionType::check;
         advice.headline = s.label + ": CHECK";
         advice.explanation = fmt::format(
-            "~{} equity is short of the {} needed to bet for value, and there is no big draw to semi-bluff "
-            "with, "
-            "so take a free card.",
+            "~{} equity is short of the {} needed to bet for value, "
+            "and there is no big draw to semi-bluff with, so take a free card.",
             pct(e), pct(s.threshold));
     } else {
         advice.recommendedAction = PlayerActionType::bet;
-        advice.recommendedAmount = legalAmount(s, 0.5 * static_cast<double>(s.pot));
+        advice.recommendedAmount = roundAndClampRaise(0.5 * static_cast<double>(s.pot), s.legal);
         advice.headline = s.label + ": SEMI-BLUFF";
         advice.explanation = fmt::format(
-            "Only ~{} equity right now, but {} outs mean betting can win the pot immediately or make the "
-            "best hand "
-            "later.",
+            "Only ~{} equity right now, "
+            "but {} outs mean betting can win the pot immediately or make the best hand later.",
             pct(e), s.outs);
     }
 }
@@ -101,18 +95,17 @@ void nothingToCall(const Spot& s, double e, StrategyAdvice& advice) {
 void facingBet(const Spot& s, double e, StrategyAdvice& advice) {
     const auto pot = static_cast<double>(s.pot);
     const auto toCall = static_cast<double>(s.toCall);
-    const double price = toCall / (pot + toCall);
+    const double price = potOdds(s.toCall, s.pot);
     advice.requiredEquity = price;
     if (e >= std::max(s.threshold, price + 0.2) && s.legal.canRaise) {
         const double target = static_cast<double>(s.streetContribution + s.toCall) +
                               valueSizeFraction(e, s.threshold) * (pot + toCall);
         advice.recommendedAction = PlayerActionType::raise;
-        advice.recommendedAmount = legalAmount(s, target);
+        advice.recommendedAmount = roundAndClampRaise(target, s.legal);
         advice.headline = s.label + ": RAISE for value";
         advice.explanation = fmt::format(
-            "~{} equity clears the {} the pot odds demand with room to spare, so raise to charge worse hands "
-            "and "
-            "draws.",
+            "~{} equity clears the {} the pot odds demand with room to spare, "
+            "so raise to charge worse hands and draws.",
             pct(e), pct(price));
     } else if (e >= price) {
         advice.recommendedAction = PlayerActionType::call;
@@ -123,9 +116,8 @@ void facingBet(const Spot& s, double e, StrategyAdvice& advice) {
         advice.recommendedAction = PlayerActionType::call;
         advice.headline = s.label + ": CALL";
         advice.explanation = fmt::format(
-            "~{} equity is just short of the {} required, but {} outs and a small bet make the money you win "
-            "on "
-            "later streets worth the call.",
+            "~{} equity is just short of the {} required, "
+            "but {} outs and a small bet make the money you win on later streets worth the call.",
             pct(e), pct(price), s.outs);
     } else {
         advice.recommendedAction = PlayerActionType::fold;
