@@ -83,10 +83,8 @@ class Builder {
     }
 
     void on(const EngineEvent::StreetDealt& e) {
-        const auto& titles = ActionLogStreet::streetTitles();
-        const auto title = titles.find(e.street);
         streets_.push_back({std::string(rawValue(e.street)),
-                            title != titles.end() ? title->second : std::string(rawValue(e.street)),
+                            streetTitle(ActionLogStreet::streetTitles(), e.street),
                             e.cards,
                             {}});
         contributions_.clear();

@@ -1,11 +1,13 @@
 #pragma once
 // Pieces of text shared by the action log and the replay captions.
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "rules/Card.hpp"
 #include "rules/EngineEvent.hpp"
+#include "rules/Street.hpp"
 
 namespace pellox {
 
@@ -20,6 +22,9 @@ constexpr std::string_view blindPhrase(BlindKind kind) noexcept {
     }
     return {};
 }
+
+// The street's title from the table, or its raw value when the table has none.
+std::string streetTitle(const std::map<Street, std::string>& titles, Street street);
 
 // Each card's symbol text, joined by one space.
 std::string cardsText(const std::vector<Card>& cards);

@@ -106,10 +106,7 @@ struct Narrator {
         return {};
     }
     std::string operator()(const EngineEvent::StreetDealt& e) const {
-        const auto& titles = ReplayView::streetTitles();
-        const auto title = titles.find(e.street);
-        return (title != titles.end() ? title->second : std::string(rawValue(e.street))) + ": " +
-               cardsText(e.cards);
+        return streetTitle(ReplayView::streetTitles(), e.street) + ": " + cardsText(e.cards);
     }
     std::string operator()(const EngineEvent::ShowdownRevealed& e) const {
         return verb(name(e.playerId), "show", "shows") + " " + cardsText(e.holeCards) + " (" +
