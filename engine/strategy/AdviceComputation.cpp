@@ -45,7 +45,7 @@ void AdviceComputation::start() {
         immediate_.emplace(StrategyAdvisor::preflopAdvice(playerId_, table_));
         return;
     }
-    const auto ranges = StrategyAdvisor::opponentRanges(playerId_, table_, events_);
+    auto ranges = StrategyAdvisor::opponentRanges(playerId_, table_, events_);
     if (ranges.empty()) {
         const std::int64_t opponents = std::max<std::int64_t>(1, table_.opponentCount(playerId_));
         randomSampler_.emplace(player->holeCards, table_.board, opponents, rng_);
@@ -53,9 +53,9 @@ void AdviceComputation::start() {
     }
     std::vector<std::vector<Combo>> combos;
     combos.reserve(ranges.size());
-    for (const OpponentRange& range : ranges) {
-        combos.push_back(range.combos);
-        reads_.push_back(range.descriptor);
+    for (OpponentRange& range : ranges) {
+        combos.push_back(std::move(range.combos));
+        reads_.push_back(std::move(range.descriptor));
     }
     rangeSampler_.emplace(player->holeCards, table_.board, std::move(combos), rng_);
 }

@@ -27,6 +27,30 @@ void addLive(std::vector<Combo>& out, Combo combo, CardMask dead) {
     if (((cardBit(combo[0]) | cardBit(combo[1])) & dead) == 0) out.push_back(combo);
 }
 
+// Appends the live combos of one class text; nothing for a text that is not a class.
+void appendCombos(std::vector<Combo>& out, std::string_view handClass, CardMask dead) {
+    if (handClass.size() < 2 || handClass.size() > 3) return;
+    const auto high = rankOfSymbol(handClass[0]);
+    const auto low = rankOfSymbol(handClass[1]);
+    if (!high || !low) return;
+    if (handClass.size() == 2) {
+        if (*high != *low) return;
+        for (std::size_t i = 0; i < suitOrder.size(); ++i)
+            for (std::size_t j = i + 1; j < suitOrder.size(); ++j)
+                addLive(out, {Card{*high, suitOrder[i]}, Card{*low, suitOrder[j]}}, dead);
+        return;
+    }
+    if (*high == *low) return;
+    if (handClass[2] == 's') {
+        for (Suit s : suitOrder)
+            addLive(out, {Card{*high, s}, Card{*low, s}}, dead);
+    } else if (handClass[2] == 'o') {
+        for (Suit first : suitOrder)
+            for (Suit second : suitOrder)
+                if (first != second) addLive(out, {Card{*high, first}, Card{*low, second}}, dead);
+    }
+}
+
 std::string_view verb(PreflopContext context, RangeAction action) noexcept {
     const bool raised = action == RangeAction::raise;
     switch (context) {
@@ -81,27 +105,7 @@ OpponentRange::ChartRange OpponentRange::chartRange(std::int64_t raisesFaced,
 
 std::vector<Combo> OpponentRange::combosOf(std::string_view handClass, std::span<const Card> dead) {
     std::vector<Combo> out;
-    if (handClass.size() < 2 || handClass.size() > 3) return out;
-    const auto high = rankOfSymbol(handClass[0]);
-    const auto low = rankOfSymbol(handClass[1]);
-    if (!high || !low) return out;
-    const CardMask deadMask = cardMask(dead);
-    if (handClass.size() == 2) {
-        if (*high != *low) return out;
-        for (std::size_t i = 0; i < suitOrder.size(); ++i)
-            for (std::size_t j = i + 1; j < suitOrder.size(); ++j)
-                addLive(out, {Card{*high, suitOrder[i]}, Card{*low, suitOrder[j]}}, deadMask);
-        return out;
-    }
-    if (*high == *low) return out;
-    if (handClass[2] == 's') {
-        for (Suit s : suitOrder)
-            addLive(out, {Card{*high, s}, Card{*low, s}}, deadMask);
-    } else if (handClass[2] == 'o') {
-        for (Suit first : suitOrder)
-            for (Suit second : suitOrder)
-                if (first != second) addLive(out, {Card{*high, first}, Card{*low, second}}, deadMask);
-    }
+    appendCombos(out, handClass, cardMask(dead));
     return out;
 }
 
@@ -134,8 +138,7 @@ std::map<std::string, OpponentRange> OpponentRange::estimateAll(const TableState
     std::map<std::string, OpponentRange> ranges;
     const Player* hero = table.player(heroId);
     if (hero == nullptr) return ranges;
-    std::vector<Card> dead = hero->holeCards;
-    dead.insert(dead.end(), table.board.begin(), table.board.end());
+    const CardMask dead = cardMask(hero->holeCards) | cardMask(table.board);
     const auto histories = PlayerActionHistory::build(events);
     for (const Player& player : table.players) {
         if (!isLiveOpponent(player, heroId)) continue;
@@ -144,16 +147,13 @@ std::map<std::string, OpponentRange> OpponentRange::estimateAll(const TableState
         const ChartRange chart =
             chartRange(history.raisesFacedPreflop, history.preflopAction, player.position);
         std::vector<Combo> combos;
-        for (const std::string& handClass : chart.classes) {
-            const auto classCombos = combosOf(handClass, dead);
-            combos.insert(combos.end(), classCombos.begin(), classCombos.end());
-        }
+        for (const std::string& handClass : chart.classes)
+            appendCombos(combos, handClass, dead);
         if (combos.empty()) continue;
         const Reading read = reading(history.postflopAggression);
-        std::vector<Combo> narrowed = narrow(combos, table.board, read.factor);
-        if (narrowed.size() < 12) narrowed = std::move(combos);
-        ranges[player.id] =
-            OpponentRange{std::move(narrowed), player.name + " " + chart.text + std::string(read.suffix)};
+        // Narrowing keeps at least 12 combos and leaves shorter lists alone, so no read falls below 12.
+        ranges[player.id] = OpponentRange{narrow(std::move(combos), table.board, read.factor),
+                                          player.name + " " + chart.text + std::string(read.suffix)};
     }
     return ranges;
 }
