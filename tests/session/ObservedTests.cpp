@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "session/Observed.hpp"
+#include "session/SessionTestValues.hpp"
 
 namespace pellox {
 namespace {
@@ -14,12 +15,7 @@ struct Model {
     Observed<std::vector<int>> list{observers, "list", {}};
 };
 
-struct Recorder {
-    std::vector<std::string> names;
-    Observers::Callback callback() {
-        return [this](std::string_view name) { names.emplace_back(name); };
-    }
-};
+using test::Recorder;
 
 TEST(ObservedTests, PlainSetNotifiesOnlyOnChange) {
     Model m;

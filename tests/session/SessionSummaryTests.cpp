@@ -1,16 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "session/SessionSummary.hpp"
+#include "session/SessionTestValues.hpp"
 
 namespace pellox {
 namespace {
 
-GradedDecision grade(Street street, bool agreed) {
-    GradedDecision g;
-    g.street = street;
-    g.agreed = agreed;
-    return g;
-}
+using test::grade;
 
 std::vector<GradedDecision> grades(Street street, int agreed, int disagreed) {
     std::vector<GradedDecision> out;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "session/InMemoryStore.hpp"
+#include "session/SessionTestValues.hpp"
 #include "session/SettingsStore.hpp"
 
 namespace pellox {
@@ -12,12 +13,7 @@ namespace {
 
 constexpr const char* key = "pellox-poker-settings";
 
-struct Recorder {
-    std::vector<std::string> names;
-    Observers::Callback callback() {
-        return [this](std::string_view name) { names.emplace_back(name); };
-    }
-};
+using test::Recorder;
 
 Json defaultDocument() {
     return Json{{"version", 1}, {"state", SettingsStore::Snapshot{}}};

@@ -6,6 +6,7 @@
 
 #include "session/InMemoryStore.hpp"
 #include "session/SampleHands.hpp"
+#include "session/SessionTestValues.hpp"
 #include "session/StatsStore.hpp"
 
 namespace pellox {
@@ -13,12 +14,7 @@ namespace {
 
 constexpr const char* key = "pellox-poker-stats";
 
-struct Recorder {
-    std::vector<std::string> names;
-    Observers::Callback callback() {
-        return [this](std::string_view name) { names.emplace_back(name); };
-    }
-};
+using test::Recorder;
 
 std::vector<HandRecord> hands(int count, std::uint32_t seed = 1) {
     SeededRNG rng(seed);

@@ -2,17 +2,13 @@
 
 #include <limits>
 
+#include "session/SessionTestValues.hpp"
 #include "session/TrainingStats.hpp"
 
 namespace pellox {
 namespace {
 
-GradedDecision grade(Street street, bool agreed) {
-    GradedDecision g;
-    g.street = street;
-    g.agreed = agreed;
-    return g;
-}
+using test::grade;
 
 HandOutcome outcome(GameMode mode, std::int64_t net, Position position,
                     std::vector<GradedDecision> grades = {}) {
