@@ -1,7 +1,5 @@
 #include "rules/EngineEvent.hpp"
 
-#include <algorithm>
-
 namespace pellox {
 
 namespace {

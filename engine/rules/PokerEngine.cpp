@@ -73,6 +73,17 @@ std::vector<std::size_t> seatOrderIndices(const Players& players, std::int64_t s
     return order;
 }
 
+// The ids by ascending key, equal keys keeping their order.
+std::vector<std::string> idsByKey(std::vector<std::pair<std::int64_t, std::string>> keyed) {
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> ids;
+    ids.reserve(keyed.size());
+    for (auto& entry : keyed)
+        ids.push_back(std::move(entry.second));
+    return ids;
+}
+
 // Keeps the queued ids whose players can still bet; an id the list lacks is an inconsistent table.
 std::vector<std::string> stillBetting(const std::vector<std::string>& ids, const Players& players) {
     std::vector<std::string> out;
@@ -283,13 +294,7 @@ std::vector<std::string> queueAfterRaise(const Players& players, const Player& r
     for (const Player& p : players)
         if (isContender(p) && !p.isAllIn && p.id != raiser.id)
             keyed.emplace_back(floorMod(floorMod(p.seatIndex, n) - floorMod(raiser.seatIndex, n), n), p.id);
-    std::stable_sort(keyed.begin(), keyed.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<std::string> queue;
-    queue.reserve(keyed.size());
-    for (auto& entry : keyed)
-        queue.push_back(std::move(entry.second));
-    return queue;
+    return idsByKey(std::move(keyed));
 }
 
 void recordRaise(TableState& next, const TableState& before, const Player& raiser, std::int64_t target) {
@@ -688,13 +693,7 @@ std::vector<std::string> PokerEngine::orderBySeat(const std::vector<std::string>
         keyed.emplace_back(floorMod(floorMod(seat, modulus) - floorMod(dealerSeat, modulus) - 1, modulus),
                            id);
     }
-    std::stable_sort(keyed.begin(), keyed.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<std::string> out;
-    out.reserve(keyed.size());
-    for (auto& entry : keyed)
-        out.push_back(std::move(entry.second));
-    return out;
+    return idsByKey(std::move(keyed));
 }
 
 }  // namespace pellox

@@ -3,7 +3,6 @@
 #include <sys/random.h>
 
 #include <array>
-#include <cstring>
 #include <random>
 
 namespace pellox {
