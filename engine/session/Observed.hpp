@@ -1,6 +1,7 @@
 #pragma once
 // Observation of engine objects: subscribers learn the name of each changed property. A plain set of an
-// equal value stays silent; an in-place edit always notifies once. Subscriptions end with their token.
+// equal value stays silent; an assignment or an in-place edit always notifies once. Subscriptions end with
+// their token.
 #include <concepts>
 #include <cstdint>
 #include <functional>
@@ -76,6 +77,12 @@ class Observed {
         if constexpr (std::equality_comparable<T>) {
             if (value == value_) return;
         }
+        value_ = std::move(value);
+        observers_.notify(name_);
+    }
+
+    // For properties whose every write is announced, equal or not.
+    void assign(T value) {
         value_ = std::move(value);
         observers_.notify(name_);
     }

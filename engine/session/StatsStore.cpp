@@ -16,8 +16,8 @@ void StatsStore::load(std::shared_ptr<KeyValueStore> store) {
     store_ = std::move(store);
     auto snapshot = persisted.load(*store_, unreadableDocument_);
     if (snapshot) {
-        assign(stats_, std::move(snapshot->stats));
-        assign(handHistory_, std::move(snapshot->handHistory));
+        stats_.assign(std::move(snapshot->stats));
+        handHistory_.assign(std::move(snapshot->handHistory));
     }
     hasLoaded_ = true;
 }
@@ -53,7 +53,7 @@ void StatsStore::save() {
 }
 
 void StatsStore::record(const HandOutcome& outcome, HandRecord record) {
-    assign(stats_, stats_.get().recording(outcome));
+    stats_.assign(stats_.get().recording(outcome));
     handHistory_.modify([&](std::vector<HandRecord>& history) {
         history = HandRecord::prependingToHistory(std::move(record), std::move(history));
     });
@@ -66,8 +66,8 @@ void StatsStore::recordSessionStart() {
 }
 
 void StatsStore::eraseAll() {
-    assign(stats_, TrainingStats{});
-    assign(handHistory_, std::vector<HandRecord>{});
+    stats_.assign(TrainingStats{});
+    handHistory_.assign(std::vector<HandRecord>{});
     save();
 }
 

@@ -55,12 +55,6 @@ class StatsStore {
     static const PersistedValue<Snapshot> persisted;
 
   private:
-    // Every write is an edit, so an equal value still notifies.
-    template <typename T>
-    static void assign(Observed<T>& property, T value) {
-        property.modify([&](T& current) { current = std::move(value); });
-    }
-
     Observers observers_;
     Observed<TrainingStats> stats_{observers_, "stats", TrainingStats{}};
     Observed<std::vector<HandRecord>> handHistory_{observers_, "handHistory", {}};

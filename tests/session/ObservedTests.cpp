@@ -42,6 +42,16 @@ TEST(ObservedTests, InPlaceEditAlwaysNotifiesOnce) {
     EXPECT_EQ(m.list.get(), (std::vector<int>{1, 2}));
 }
 
+TEST(ObservedTests, AssignmentAlwaysNotifies) {
+    Model m;
+    Recorder r;
+    auto token = m.observers.subscribe(r.callback());
+    m.count.assign(0);
+    m.count.assign(4);
+    EXPECT_EQ(r.names, (std::vector<std::string>{"count", "count"}));
+    EXPECT_EQ(m.count.get(), 4);
+}
+
 TEST(ObservedTests, PropertySubscribersHearOnlyTheirProperty) {
     Model m;
     Recorder countOnly, all;
