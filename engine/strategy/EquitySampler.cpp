@@ -61,9 +61,7 @@ EquityResult EquitySampler::estimate(std::span<const Card> hole, std::span<const
                                      std::int64_t opponents, RandomSource rng, std::int64_t samples) {
     EquitySampler sampler(hole, board, opponents, rng);
     sampler.sample(0, samples);
-    // Fewer than one sample leaves nothing to average: report no equity rather than a quotient by zero.
-    const double equity = samples >= 1 ? sampler.winShare() / static_cast<double>(samples) : 0.0;
-    return EquityResult{equity, samples};
+    return EquityResult::averaged(sampler.winShare(), samples);
 }
 
 }  // namespace pellox

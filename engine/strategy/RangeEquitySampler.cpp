@@ -87,7 +87,7 @@ EquityResult RangeEquitySampler::estimate(std::span<const Card> hole, std::span<
         combos.push_back(range.combos);
     RangeEquitySampler sampler(hole, board, std::move(combos), rng);
     sampler.sample(0, samples);
-    return {sampler.winShare() / static_cast<double>(samples), samples};
+    return EquityResult::averaged(sampler.winShare(), samples);
 }
 
 }  // namespace pellox

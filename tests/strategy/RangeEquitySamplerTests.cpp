@@ -110,6 +110,9 @@ TEST(RangeEquitySamplerTests, EstimateWithoutRangesIsOneRandomOpponent) {
     RangeEquitySampler manual(hole, board, {ranges[0].combos}, d);
     manual.sample(0, 400);
     EXPECT_EQ(ranged.equity, manual.winShare() / 400);
+
+    // Without a sample there is nothing to average, as with the random sampler.
+    EXPECT_EQ(RangeEquitySampler::estimate(hole, board, ranges, c, 0), (EquityResult{0.0, 0}));
 }
 
 TEST(RangeEquitySamplerTests, RefusesInputItCannotSample) {
