@@ -6,6 +6,7 @@
 
 #include "rules/EngineError.hpp"
 #include "rules/PokerEngine.hpp"
+#include "rules/PokerEngineTestSupport.hpp"
 #include "rules/SeededRNG.hpp"
 #include "rules/TableState.hpp"
 #include "strategy/BotDecision.hpp"
@@ -13,6 +14,8 @@
 
 namespace pellox {
 namespace {
+
+using pellox::testing::chipsOnTable;
 
 constexpr std::int64_t kBuyIn = 1000;
 
@@ -22,13 +25,6 @@ struct BotsOnlyGame {
     std::int64_t handsCompleted{0};
     std::int64_t actions{0};
 };
-
-std::int64_t chipsOnTable(const TableState& t) {
-    std::int64_t sum = 0;
-    for (const Player& p : t.players)
-        sum += p.stack + p.totalContribution;
-    return sum;
-}
 
 // A cash game between bots only: every bot acts through BotDecision from the game's generator, every action
 // goes through the engine, and a bot that goes broke buys in again before the next hand.
