@@ -106,7 +106,7 @@ void GameSession::clearAdvice() {
 }
 
 void GameSession::writeHumanAdvice(std::optional<StrategyAdvice> advice) {
-    humanAdvice_.modify([&](std::optional<StrategyAdvice>& value) { value = std::move(advice); });
+    humanAdvice_.assign(std::move(advice));
 }
 
 void GameSession::rebuy() {
@@ -173,13 +173,7 @@ std::optional<HandReport> GameSession::handReport() const {
     const auto& last = lastHandGrades();
     std::vector<GradedDecision> decisions;
     if (!last.empty() && last.front().handNumber == t->handNumber) decisions = last;
-    std::int64_t net = 0;
-    if (lastHandNet_) {
-        net = *lastHandNet_;
-    } else {
-        const Player* human = t->player(humanId);
-        net = (human ? human->stack : 0) - humanStackAtHandStart();
-    }
+    const std::int64_t net = lastHandNet_ ? *lastHandNet_ : humanNetSinceHandStart();
     return HandReport(std::move(decisions), net, *t->winners,
                       [this](std::string_view id) { return playerName(id); });
 }

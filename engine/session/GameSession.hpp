@@ -22,6 +22,7 @@
 #include "rules/TableState.hpp"
 #include "session/ActionLogStreet.hpp"
 #include "session/AdviceScheduler.hpp"
+#include "session/HandRecord.hpp"
 #include "session/HandReport.hpp"
 #include "session/HandSeat.hpp"
 #include "session/Observed.hpp"
@@ -43,7 +44,7 @@ class GameSession {
   public:
     using Clock = std::function<Date()>;
 
-    static constexpr std::string_view humanId{"human"};
+    static constexpr std::string_view humanId = humanPlayerId;
     static constexpr std::string_view humanName{"You"};
 
     // The scheduler runs the background advice; the clock stamps hand records. Both stores must outlive the
@@ -151,6 +152,8 @@ class GameSession {
     bool settleTournament(TableState& table);
     void recordFinishedHand(const TableState& table, const Player& human, std::int64_t net);
     void applyStep(const EngineResult& result);
+    // The human's stack at the table less the stack at the hand's start.
+    std::int64_t humanNetSinceHandStart() const;
 
     // Advice steps.
     bool humanFacesDecision() const;

@@ -205,11 +205,16 @@ void GameSession::playBotTurn() {
     refreshHumanAdvice();
 }
 
+std::int64_t GameSession::humanNetSinceHandStart() const {
+    const Player* human = table() ? table()->player(humanId) : nullptr;
+    return (human ? human->stack : 0) - humanStackAtHandStart();
+}
+
 void GameSession::finishHandIfOver() {
     if (!table() || !mode() || table()->isHandInProgress) return;
     const TableState& t = *table();
     const Player* human = t.player(humanId);
-    const std::int64_t net = (human ? human->stack : 0) - humanStackAtHandStart();
+    const std::int64_t net = humanNetSinceHandStart();
     lastHandNet_ = net;
     if (human) recordFinishedHand(t, *human, net);
     if (!currentHandGrades().empty()) {
