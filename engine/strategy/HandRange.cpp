@@ -66,9 +66,9 @@ std::optional<std::size_t> HandRange::rankIndex(char rankCharacter) noexcept {
 }
 
 std::vector<std::string> HandRange::expand(std::string_view token) {
-    if (auto dash = token.find('-'); dash != std::string_view::npos) return expandDash(token, dash);
-    if (!token.empty() && token.back() == '+') return expandPlus(token.substr(0, token.size() - 1));
     if (token.empty()) return {};
+    if (auto dash = token.find('-'); dash != std::string_view::npos) return expandDash(token, dash);
+    if (token.back() == '+') return expandPlus(token.substr(0, token.size() - 1));
     return {std::string(token)};
 }
 

@@ -1,7 +1,5 @@
 #include "strategy/PlayerActionHistory.hpp"
 
-#include <set>
-
 #include "strategy/ActionClass.hpp"
 
 namespace pellox {
@@ -9,7 +7,6 @@ namespace pellox {
 std::map<std::string, PlayerActionHistory> PlayerActionHistory::build(
     const std::vector<EngineEvent>& events) {
     std::map<std::string, PlayerActionHistory> histories;
-    std::set<std::string> actedPreflop;
     std::int64_t betsThisStreet = 0;
     bool preflop = true;
     for (const EngineEvent& event : events) {
@@ -20,12 +17,14 @@ std::map<std::string, PlayerActionHistory> PlayerActionHistory::build(
         }
         const auto* taken = event.as<EngineEvent::ActionTaken>();
         if (taken == nullptr) continue;
-        PlayerActionHistory& history = histories[taken->playerId];
+        // Preflop comes first, so a player's history starts with the first preflop action if there is one.
+        const auto [entry, isFirstAction] = histories.try_emplace(taken->playerId);
+        PlayerActionHistory& history = entry->second;
         // The resolved type decides: an all-in that only calls is a call.
         const bool aggressive = actionClass(taken->resolvedType) == ActionClass::aggressive;
         const bool calls = taken->resolvedType == PlayerActionType::call;
         if (preflop) {
-            if (actedPreflop.insert(taken->playerId).second) history.raisesFacedPreflop = betsThisStreet;
+            if (isFirstAction) history.raisesFacedPreflop = betsThisStreet;
             if (aggressive)
                 history.preflopAction = RangeAction::raise;
             else if (calls && history.preflopAction != RangeAction::raise)
