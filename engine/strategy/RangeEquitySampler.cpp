@@ -18,7 +18,7 @@ RangeEquitySampler::RangeEquitySampler(std::span<const Card> hole, std::span<con
     for (const auto& combos : ranges_)
         if (combos.empty()) throw std::invalid_argument("range sampling needs a combo for every opponent");
     std::copy(hole.begin(), hole.end(), hole_.begin());
-    std::copy(board.begin(), board.end(), board_.begin());
+    std::copy(board.begin(), board.end(), scored_.begin() + 2);
     boardCount_ = static_cast<int>(board.size());
     knownCards_ = cardMask(hole) | cardMask(board);
     hands_.resize(ranges_.size());
@@ -57,7 +57,6 @@ void RangeEquitySampler::drawOne() {
 
     std::array<Card, 52> remaining{};
     const int count = cardsOutside(dead, remaining);
-    std::copy(board_.begin(), board_.begin() + boardCount_, scored_.begin() + 2);
     for (int i = 0; i < 5 - boardCount_; ++i) {
         std::swap(remaining[i], remaining[drawIndex(rng_(), i, count)]);
         scored_[2 + boardCount_ + i] = remaining[i];

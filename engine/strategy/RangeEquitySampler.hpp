@@ -42,7 +42,6 @@ class RangeEquitySampler {
     void drawOne();
 
     std::array<Card, 2> hole_{};
-    std::array<Card, 5> board_{};
     int boardCount_{0};
     std::vector<std::vector<Combo>> ranges_;
     RandomSource rng_;
@@ -51,6 +50,7 @@ class RangeEquitySampler {
     double winShare_{0};
     // Per-sample scratch, sized once so a sample allocates nothing.
     std::vector<Combo> hands_;
+    // The cards scored for each player: two hole cards, the board (placed once), then the cards dealt.
     std::array<Card, 7> scored_{};
 };
 
