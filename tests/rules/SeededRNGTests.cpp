@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "rules/EngineError.hpp"
 #include "rules/SeededRNG.hpp"
 
@@ -62,6 +64,17 @@ TEST(SeededRNGTests, RandomSeedsVary) {
     for (int i = 0; i < 8 && !varied; ++i)
         varied = SeededRNG::randomSeed() != first;
     EXPECT_TRUE(varied);
+}
+
+TEST(SeededRNGTests, DrawIndexScalesADrawIntoItsRangeAndClampsOddDraws) {
+    EXPECT_EQ(drawIndex(0.0, 3, 10), 3);
+    EXPECT_EQ(drawIndex(0.5, 3, 10), 6);  // 3 + the integer part of 3.5
+    EXPECT_EQ(drawIndex(1.0 - 0x1p-32, 3, 10), 9);
+    EXPECT_EQ(drawIndex(1.0, 3, 10), 9);
+    EXPECT_EQ(drawIndex(7.5, 3, 10), 9);
+    EXPECT_EQ(drawIndex(-0.2, 3, 10), 3);
+    EXPECT_EQ(drawIndex(std::numeric_limits<double>::quiet_NaN(), 3, 10), 3);
+    EXPECT_EQ(drawIndex(0.99, std::size_t{0}, std::size_t{52}), 51u);
 }
 
 TEST(EngineErrorTests, MessagesAreFixed) {
