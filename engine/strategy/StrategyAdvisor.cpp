@@ -56,8 +56,8 @@ StrategyAdvice preflopAction(const PreflopDecision& decision, const LegalActions
 struct Spot {
     std::int64_t pot;
     std::int64_t toCall;
-    std::int64_t opponents;     // at least 1
-    std::int64_t rawOpponents;  // as counted at the table
+    // At least one, also when nobody else is counted at the table.
+    std::int64_t opponents;
     double threshold;
     std::int64_t outs;
     std::string label;
@@ -73,7 +73,7 @@ void nothingToCall(const Spot& s, double e, StrategyAdvice& advice) {
         advice.headline = s.label + ": BET for value";
         advice.explanation = fmt::format(
             "~{} equity against {} opponent{} beats the {} needed to bet for value, so build the pot.",
-            pct(e), s.opponents, s.rawOpponents > 1 ? "s" : "", pct(s.threshold));
+            pct(e), s.opponents, s.opponents > 1 ? "s" : "", pct(s.threshold));
     } else if (s.outs < 8) {
         advice.recommendedAction = PlayerActionType::check;
         advice.headline = s.label + ": CHECK";
@@ -165,9 +165,8 @@ std::optional<StrategyAdvice> postflopAdvice(std::string_view playerId, const Ta
     spot.legal = PokerEngine::legalActions(playerId, table);
     spot.pot = table.potTotal(playerId);
     spot.toCall = spot.legal.callAmount;
-    spot.rawOpponents = table.opponentCount(playerId);
-    spot.opponents = std::max<std::int64_t>(1, spot.rawOpponents);
-    spot.threshold = valueThreshold(spot.rawOpponents);
+    spot.opponents = std::max<std::int64_t>(1, table.opponentCount(playerId));
+    spot.threshold = valueThreshold(spot.opponents);
     spot.outs = drawOuts(player->holeCards, table.board, table.street);
     spot.label = MadeHandAssessment::label(player->holeCards, table.board).value_or("Your hand");
     spot.streetContribution = player->streetContribution;
