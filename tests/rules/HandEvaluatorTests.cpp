@@ -160,10 +160,8 @@ std::vector<Card> randomHand(SeededRNG& rng, std::size_t n) {
 
 // Partial Fisher-Yates over a reused deck: enough randomness for many hands without a full shuffle each.
 void drawInto(std::array<Card, 52>& deck, SeededRNG& rng, std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i) {
-        auto j = i + static_cast<std::size_t>(rng.next() * static_cast<double>(52 - i));
-        std::swap(deck[i], deck[j]);
-    }
+    for (std::size_t i = 0; i < n; ++i)
+        std::swap(deck[i], deck[drawIndex(rng.next(), i, deck.size())]);
 }
 
 void expectScoreMatchesEvaluate(std::size_t n, int count, std::uint32_t seed) {
