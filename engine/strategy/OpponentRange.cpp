@@ -21,7 +21,8 @@ std::optional<Rank> rankOfSymbol(char symbol) noexcept {
     return std::nullopt;
 }
 
-constexpr std::array<Suit, 4> suitOrder{Suit::clubs, Suit::diamonds, Suit::hearts, Suit::spades};
+// Clubs, diamonds, hearts, spades: the order in which combos are listed.
+constexpr auto suitOrder = allCases<Suit>();
 
 void addLive(std::vector<Combo>& out, Combo combo, CardMask dead) {
     if (((cardBit(combo[0]) | cardBit(combo[1])) & dead) == 0) out.push_back(combo);

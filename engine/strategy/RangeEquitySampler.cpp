@@ -8,6 +8,7 @@
 #include "strategy/EquitySampler.hpp"
 
 namespace pellox {
+
 RangeEquitySampler::RangeEquitySampler(std::span<const Card> hole, std::span<const Card> board,
                                        std::vector<std::vector<Combo>> ranges, RandomSource rng)
     : ranges_(std::move(ranges)), rng_(rng) {
