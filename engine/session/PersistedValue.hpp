@@ -73,8 +73,9 @@ struct PersistedValue {
         auto document = persistence::decode(text);
         if (!document) return std::nullopt;
         try {
-            if (json::read<std::int64_t>(*document, "version") != version) return std::nullopt;
-            return json::read<T>(*document, "state");
+            auto envelope = json::as<PersistedEnvelope<T>>(*document);
+            if (envelope.version != version) return std::nullopt;
+            return std::move(envelope.state);
         } catch (const std::exception&) {
             // A reader that fails in any way makes the document absent, never the caller's problem.
             return std::nullopt;
