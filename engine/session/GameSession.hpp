@@ -45,7 +45,7 @@ class GameSession {
     using Clock = std::function<Date()>;
 
     static constexpr std::string_view humanId = humanPlayerId;
-    static constexpr std::string_view humanName{"You"};
+    static constexpr std::string_view humanName = humanPlayerName;
 
     // The scheduler runs the background advice; the clock stamps hand records. Both stores must outlive the
     // session.

@@ -19,6 +19,8 @@ namespace pellox {
 
 // The human player's id, shared by the readers of records.
 inline constexpr std::string_view humanPlayerId{"human"};
+// The name the session seats the human under; the replay speaks to the player of that name.
+inline constexpr std::string_view humanPlayerName{"You"};
 
 // A finished hand as stored in the history.
 struct HandRecord {

@@ -70,7 +70,7 @@ struct ReplayState {
 };
 
 std::string verb(const std::string& name, std::string_view you, std::string_view other) {
-    return name + " " + std::string(name == "You" ? you : other);
+    return name + " " + std::string(name == humanPlayerName ? you : other);
 }
 
 struct Narrator {
