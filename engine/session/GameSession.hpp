@@ -157,7 +157,7 @@ class GameSession {
 
     // Advice steps.
     bool humanFacesDecision() const;
-    std::unique_ptr<SeededRNG> forkAdviceStream();
+    std::uint32_t forkAdviceStream();
     std::optional<StrategyAdvice> computeAdviceNow();
     void postAdviceTask(const std::string& key, std::unique_ptr<SeededRNG> fork);
 

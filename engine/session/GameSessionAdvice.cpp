@@ -16,17 +16,18 @@ bool GameSession::humanFacesDecision() const {
     return isHumanTurn() && settings_.guideMode.get() != GuideMode::off;
 }
 
-// The fork starts at the advice stream's state; the stream itself moves on by one step without drawing.
-std::unique_ptr<SeededRNG> GameSession::forkAdviceStream() {
-    auto fork = std::make_unique<SeededRNG>(adviceRng_.s);
+// The state a fork starts at: the advice stream's own; the stream itself moves on by one step without
+// drawing.
+std::uint32_t GameSession::forkAdviceStream() {
+    const std::uint32_t start = adviceRng_.s;
     adviceRng_.s += 0x6D2B79F5u;
-    return fork;
+    return start;
 }
 
 std::optional<StrategyAdvice> GameSession::computeAdviceNow() {
-    auto fork = forkAdviceStream();
+    SeededRNG fork(forkAdviceStream());
     return StrategyAdvisor::advice(humanId, *table(), StrategyToggles::allOn, currentHandEvents(),
-                                   RandomSource(*fork), EquitySampler::defaultSamples);
+                                   RandomSource(fork), EquitySampler::defaultSamples);
 }
 
 void GameSession::refreshHumanAdvice() {
@@ -44,7 +45,7 @@ void GameSession::refreshHumanAdvice() {
     ++adviceRequest_;
     adviceForkState_ = adviceRng_.s;
     if (!computesAdviceSynchronously_) {
-        postAdviceTask(key, forkAdviceStream());
+        postAdviceTask(key, std::make_unique<SeededRNG>(forkAdviceStream()));
         return;
     }
     writeHumanAdvice(computeAdviceNow());
