@@ -16,11 +16,10 @@ bool GameSession::humanFacesDecision() const {
     return isHumanTurn() && settings_.guideMode.get() != GuideMode::off;
 }
 
-// The state a fork starts at: the advice stream's own; the stream itself moves on by one step without
-// drawing.
+// The state a fork starts at: the advice stream's own; the stream itself moves on by one step.
 std::uint32_t GameSession::forkAdviceStream() {
     const std::uint32_t start = adviceRng_.s;
-    adviceRng_.s += 0x6D2B79F5u;
+    (void)adviceRng_.nextUInt32();
     return start;
 }
 
