@@ -121,39 +121,22 @@ class Writer {
 
   private:
     void escape(unsigned char c) {
-        switch (c) {
-            case '"':
-                out_ += "\\\"";
-                return;
-            case '\\':
-                out_ += "\\\\";
-                return;
-            case '\b':
-                out_ += "\\b";
-                return;
-            case '\f':
-                out_ += "\\f";
-                return;
-            case '\n':
-                out_ += "\\n";
-                return;
-            case '\r':
-                out_ += "\\r";
-                return;
-            case '\t':
-                out_ += "\\t";
-                return;
-            default:
-                break;
-        }
-        if (c < 0x20) {
-            static constexpr char hex[] = "0123456789abcdef";
-            out_ += "\\u00";
-            out_ += hex[c >> 4];
-            out_ += hex[c & 0xF];
+        if (c >= 0x20 && c != '"' && c != '\\') {
+            out_ += static_cast<char>(c);
             return;
         }
-        out_ += static_cast<char>(c);
+        // The characters JSON gives a short escape, each above its letter.
+        static constexpr std::string_view shortEscaped = "\"\\\b\f\n\r\t";
+        static constexpr std::string_view shortLetters = "\"\\bfnrt";
+        out_ += '\\';
+        if (const auto k = shortEscaped.find(static_cast<char>(c)); k != std::string_view::npos) {
+            out_ += shortLetters[k];
+            return;
+        }
+        static constexpr char hex[] = "0123456789abcdef";
+        out_ += "u00";
+        out_ += hex[c >> 4];
+        out_ += hex[c & 0xF];
     }
 
     std::string& out_;

@@ -171,6 +171,7 @@ TEST(HandRecordTextTests, EveryEventCaseOptionalFieldAndAwkwardText) {
         "human", {PlayerActionType::allIn, std::nullopt}, PlayerActionType::call, 315});
     r.winners.push_back({"bot-2", -7, std::nullopt});
     r.seats[1].name = "Quote \" back\\slash \n tab\t bell\x07 \u00e9\u20ac\U0001F0A1";
+    r.seats[2].name = std::string("\b\f\r\x1f") + '\0';
     r.grades[0].equity.reset();
     r.grades[0].advisedAmount = 0;
     r.grades[1].equity = 1e-7;
