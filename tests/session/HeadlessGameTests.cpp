@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <numeric>
 #include <set>
 
 #include "SessionTestSupport.hpp"
+#include "rules/PokerEngineTestSupport.hpp"
 
 namespace pellox {
 namespace {
@@ -14,11 +14,8 @@ using testing::HeadlessDriver;
 using testing::SessionRig;
 
 // Contributions stay on the players after the pots are awarded, so they count only while a hand runs.
-std::int64_t chipsOnTable(const TableState& t) {
-    return std::accumulate(t.players.begin(), t.players.end(), std::int64_t{0},
-                           [&](std::int64_t sum, const Player& p) {
-                               return sum + p.stack + (t.isHandInProgress ? p.totalContribution : 0);
-                           });
+std::int64_t chipsInGame(const TableState& t) {
+    return t.isHandInProgress ? testing::chipsOnTable(t) : testing::stacks(t);
 }
 
 void expectSummaryAddsUp(const SessionRig& rig) {
@@ -46,7 +43,7 @@ TEST(HeadlessGame, TournamentRunsToOnePlayerHoldingEveryChip) {
     std::int64_t lastHand = 0;
     while (driver.step()) {
         const TableState& t = *rig.session.table();
-        ASSERT_EQ(chipsOnTable(t), 4 * 1500) << "hand " << t.handNumber;
+        ASSERT_EQ(chipsInGame(t), 4 * 1500) << "hand " << t.handNumber;
         ASSERT_LT(driver.steps, 100'000);
         lastHand = t.handNumber;
     }
