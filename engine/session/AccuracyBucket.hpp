@@ -1,9 +1,11 @@
 #pragma once
 #include <cstdint>
+#include <map>
 #include <optional>
 
 #include "rules/Json.hpp"
 #include "session/SaturatingAdd.hpp"
+#include "session/StreetKey.hpp"
 
 namespace pellox {
 
@@ -26,6 +28,14 @@ struct AccuracyBucket {
 
     friend bool operator==(const AccuracyBucket&, const AccuracyBucket&) = default;
 };
+
+// A zero bucket for each of the four streets, as every tally by street starts.
+inline std::map<StreetKey, AccuracyBucket> zeroBucketsByStreet() {
+    std::map<StreetKey, AccuracyBucket> buckets;
+    for (auto street : allCases<StreetKey>())
+        buckets[street] = {};
+    return buckets;
+}
 
 inline void to_json(Json& j, const AccuracyBucket& b) {
     j = Json{{"graded", b.graded}, {"agreed", b.agreed}};

@@ -21,8 +21,7 @@ struct SessionSummary {
     std::int64_t netChips = 0;
     std::int64_t decisionsGraded = 0;
     std::int64_t decisionsAgreed = 0;
-    std::map<StreetKey, AccuracyBucket> byStreet{
-        {StreetKey::preflop, {}}, {StreetKey::flop, {}}, {StreetKey::turn, {}}, {StreetKey::river, {}}};
+    std::map<StreetKey, AccuracyBucket> byStreet = zeroBucketsByStreet();
 
     // Adds one finished hand: its net chips and its graded decisions (showdown grades count in the totals
     // only).

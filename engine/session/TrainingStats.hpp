@@ -22,8 +22,7 @@ struct TrainingStats {
     std::int64_t handsPlayed = 0;
     std::int64_t decisionsGraded = 0;
     std::int64_t decisionsAgreed = 0;
-    std::map<StreetKey, AccuracyBucket> byStreet{
-        {StreetKey::preflop, {}}, {StreetKey::flop, {}}, {StreetKey::turn, {}}, {StreetKey::river, {}}};
+    std::map<StreetKey, AccuracyBucket> byStreet = zeroBucketsByStreet();
     std::map<Position, AccuracyBucket> byPosition;
     std::map<GameMode, std::int64_t> netChipsByMode{{GameMode::cash, 0}, {GameMode::tournament, 0}};
     std::int64_t sessions = 0;               // counted by the statistics store
