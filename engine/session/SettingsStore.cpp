@@ -1,8 +1,11 @@
 #include "session/SettingsStore.hpp"
 
+#include <array>
+#include <cstddef>
 #include <utility>
 
 #include "session/InMemoryStore.hpp"
+#include "session/StreetKey.hpp"
 
 namespace pellox {
 
@@ -70,24 +73,12 @@ SettingsStore::Snapshot SettingsStore::makeSnapshot() const {
 }
 
 void SettingsStore::setStrategyToggle(Street street, bool enabled) {
-    bool StrategyToggles::*flag = nullptr;
-    switch (street) {
-        case Street::preflop:
-            flag = &StrategyToggles::preflop;
-            break;
-        case Street::flop:
-            flag = &StrategyToggles::flop;
-            break;
-        case Street::turn:
-            flag = &StrategyToggles::turn;
-            break;
-        case Street::river:
-            flag = &StrategyToggles::river;
-            break;
-        case Street::showdown:
-            break;
-    }
-    if (flag) strategyToggles.modify([&](StrategyToggles& t) { t.*flag = enabled; });
+    // In the order of the street keys; showdown has none and so no toggle.
+    static constexpr std::array<bool StrategyToggles::*, 4> flags{
+        &StrategyToggles::preflop, &StrategyToggles::flop, &StrategyToggles::turn, &StrategyToggles::river};
+    if (const auto key = streetKey(street))
+        strategyToggles.modify(
+            [&](StrategyToggles& t) { t.*flags[static_cast<std::size_t>(*key)] = enabled; });
     save();
 }
 

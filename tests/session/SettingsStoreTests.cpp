@@ -127,6 +127,15 @@ TEST(SettingsStoreTests, ToggleBeforeLoadChangesMemoryOnlyAfterLoadWritesAtOnce)
     EXPECT_TRUE(store->storage.contains(key));  // still rewritten
 }
 
+TEST(SettingsStoreTests, EachBettingStreetHasItsOwnToggle) {
+    for (const Street street : {Street::preflop, Street::flop, Street::turn, Street::river}) {
+        SettingsStore settings;
+        settings.setStrategyToggle(street, false);
+        for (const Street other : {Street::preflop, Street::flop, Street::turn, Street::river})
+            EXPECT_EQ(settings.strategyToggles.get().isEnabled(other), other != street) << rawValue(street);
+    }
+}
+
 TEST(SettingsStoreTests, RestoreDefaultsClearsOnboardingAndSaves) {
     SettingsStore settings;
     auto store = std::make_shared<InMemoryStore>();
