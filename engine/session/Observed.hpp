@@ -71,7 +71,6 @@ class Observed {
 
     const T& get() const noexcept { return value_; }
     operator const T&() const noexcept { return value_; }
-    const std::string& name() const noexcept { return name_; }
 
     void set(T value) {
         if constexpr (std::equality_comparable<T>) {
