@@ -101,12 +101,8 @@ void GameSession::beginSession(GameMode mode, TableState table, const std::vecto
 
 void GameSession::clearAdvice() {
     ++adviceRequest_;
-    writeHumanAdvice(std::nullopt);
+    humanAdvice_.assign(std::nullopt);
     humanAdviceKey_.reset();
-}
-
-void GameSession::writeHumanAdvice(std::optional<StrategyAdvice> advice) {
-    humanAdvice_.assign(std::move(advice));
 }
 
 void GameSession::rebuy() {

@@ -145,8 +145,6 @@ class GameSession {
     std::vector<SeatConfig> seatList(std::int64_t botCount, std::int64_t startingStack);
     void beginSession(GameMode mode, TableState table, const std::vector<SeatConfig>& seats);
     void clearAdvice();
-    // The advice type has no equality of its own in the model, so every write is announced.
-    void writeHumanAdvice(std::optional<StrategyAdvice> advice);
 
     // Hand flow steps.
     bool settleTournament(TableState& table);
@@ -172,6 +170,7 @@ class GameSession {
     Observed<std::int32_t> sessionSeed_{observers_, "sessionSeed", 0};
     SeededRNG gameRng_{0};
     SeededRNG adviceRng_{0};
+    // The advice type has no equality of its own in the model, so every write is an announced assign().
     Observed<std::optional<StrategyAdvice>> humanAdvice_{observers_, "humanAdvice", std::nullopt};
     std::optional<std::string> humanAdviceKey_;
     Observed<SessionSummary> sessionSummary_{observers_, "sessionSummary", SessionSummary{}};

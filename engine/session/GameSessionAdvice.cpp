@@ -32,14 +32,14 @@ std::optional<StrategyAdvice> GameSession::computeAdviceNow() {
 void GameSession::refreshHumanAdvice() {
     if (!humanFacesDecision()) {
         if (humanAdviceKey_) {
-            writeHumanAdvice(std::nullopt);
+            humanAdvice_.assign(std::nullopt);
             humanAdviceKey_.reset();
         }
         return;
     }
     std::string key = decisionKey(*table());
     if (humanAdviceKey_ == key) return;
-    writeHumanAdvice(std::nullopt);
+    humanAdvice_.assign(std::nullopt);
     humanAdviceKey_ = key;
     ++adviceRequest_;
     adviceForkState_ = adviceRng_.s;
@@ -47,7 +47,7 @@ void GameSession::refreshHumanAdvice() {
         postAdviceTask(key, std::make_unique<SeededRNG>(forkAdviceStream()));
         return;
     }
-    writeHumanAdvice(computeAdviceNow());
+    humanAdvice_.assign(computeAdviceNow());
 }
 
 void GameSession::postAdviceTask(const std::string& key, std::unique_ptr<SeededRNG> fork) {
@@ -65,7 +65,7 @@ void GameSession::postAdviceTask(const std::string& key, std::unique_ptr<SeededR
         return [alive, self, key, request, advice = std::move(advice)]() {
             if (alive.expired()) return;
             if (self->adviceRequest_ != request || self->humanAdviceKey_ != key) return;
-            self->writeHumanAdvice(advice);
+            self->humanAdvice_.assign(advice);
         };
     });
 }
