@@ -19,7 +19,7 @@ namespace pellox {
 
 // The human player's id, shared by the readers of records.
 inline constexpr std::string_view humanPlayerId{"human"};
-// The name the session seats the human under; the replay speaks to the player of that name.
+// The name the session seats the human under, and how the texts of a hand address the human.
 inline constexpr std::string_view humanPlayerName{"You"};
 
 // A finished hand as stored in the history.

@@ -12,17 +12,17 @@ bool describesAShowdown(const std::optional<std::string>& description) {
     return description && *description != Winner::opponentsFoldedDescription;
 }
 
+std::string wonLine(const std::string& name, const Winner& winner) {
+    return describesAShowdown(winner.handDescription) ? name + " won with " + *winner.handDescription
+                                                      : name + " won the pot";
+}
+
 std::string resultLineFor(const std::vector<Winner>& winners, const PlayerNameSource& playerName) {
     const auto human = std::find_if(winners.begin(), winners.end(),
                                     [](const Winner& w) { return w.playerId == humanPlayerId; });
-    if (human != winners.end())
-        return describesAShowdown(human->handDescription) ? "You won with " + *human->handDescription
-                                                          : "You won the pot";
+    if (human != winners.end()) return wonLine(std::string(humanPlayerName), *human);
     if (winners.empty()) return "Hand complete";
-    const Winner& first = winners.front();
-    const std::string name = playerName(first.playerId);
-    return describesAShowdown(first.handDescription) ? name + " won with " + *first.handDescription
-                                                     : name + " won the pot";
+    return wonLine(playerName(winners.front().playerId), winners.front());
 }
 
 }  // namespace
