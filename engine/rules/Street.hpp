@@ -1,4 +1,6 @@
 #pragma once
+#include <cstddef>
+
 #include "rules/RawEnum.hpp"
 
 namespace pellox {
@@ -13,5 +15,21 @@ struct EnumCases<Street> {
                                       std::pair{Street::river, std::string_view{"river"}},
                                       std::pair{Street::showdown, std::string_view{"showdown"}}};
 };
+
+// Community cards on the table once a street has been dealt.
+constexpr std::size_t boardSize(Street street) noexcept {
+    switch (street) {
+        case Street::preflop:
+            return 0;
+        case Street::flop:
+            return 3;
+        case Street::turn:
+            return 4;
+        case Street::river:
+        case Street::showdown:
+            return 5;
+    }
+    return 5;
+}
 
 }  // namespace pellox

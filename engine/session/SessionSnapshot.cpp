@@ -45,21 +45,6 @@ Problem seatingProblem(const TableState& t) {
     return std::nullopt;
 }
 
-std::size_t boardSizeFor(Street street) {
-    switch (street) {
-        case Street::preflop:
-            return 0;
-        case Street::flop:
-            return 3;
-        case Street::turn:
-            return 4;
-        case Street::river:
-        case Street::showdown:
-            return 5;
-    }
-    return 5;
-}
-
 // Every card at most once; a hand in progress has the board of its street and the cards still to come.
 Problem cardProblem(const TableState& t) {
     std::array<bool, 52> seen{};
@@ -79,7 +64,7 @@ Problem cardProblem(const TableState& t) {
     if (t.board.size() > 5) return "a board of more than five cards";
     if (t.isHandInProgress) {
         if (t.street == Street::showdown) return "a hand in progress at the showdown";
-        if (t.board.size() != boardSizeFor(t.street)) return "a board that does not match its street";
+        if (t.board.size() != boardSize(t.street)) return "a board that does not match its street";
         if (t.deck.size() < 5 - t.board.size()) return "a deck too short for the streets to come";
     }
     return std::nullopt;

@@ -45,19 +45,6 @@ TableState randomTable(SeededRNG& rng) {
     return t;
 }
 
-std::size_t boardSize(Street street) {
-    switch (street) {
-        case Street::preflop:
-            return 0;
-        case Street::flop:
-            return 3;
-        case Street::turn:
-            return 4;
-        default:
-            return 5;
-    }
-}
-
 void checkCards(const TableState& t) {
     std::set<int> seen;
     std::size_t count = t.deck.size() + t.board.size();
