@@ -3,9 +3,9 @@
 
 #include <memory>
 
-#include "../tests/session/SampleHands.hpp"
-#include "session/InMemoryStore.hpp"
-#include "session/StatsStore.hpp"
+#include "../tests/store/SampleHands.hpp"
+#include "store/InMemoryStore.hpp"
+#include "store/StatsStore.hpp"
 
 namespace pellox {
 namespace {

@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "session/TableLayout.hpp"
+#include "view/TableLayout.hpp"
 
 namespace pellox {
 namespace {

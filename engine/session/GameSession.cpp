@@ -8,9 +8,9 @@
 
 #include "rules/EngineError.hpp"
 #include "rules/PokerEngine.hpp"
-#include "session/ActionLog.hpp"
-#include "session/SettingsStore.hpp"
-#include "session/StatsStore.hpp"
+#include "view/ActionLog.hpp"
+#include "store/SettingsStore.hpp"
+#include "store/StatsStore.hpp"
 
 namespace pellox {
 

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "session/GameSession.hpp"
-#include "session/SettingsStore.hpp"
+#include "store/SettingsStore.hpp"
 #include "strategy/AdviceComputation.hpp"
 #include "strategy/EquitySampler.hpp"
 #include "strategy/RandomSource.hpp"

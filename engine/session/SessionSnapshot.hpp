@@ -10,7 +10,7 @@
 #include "rules/GameMode.hpp"
 #include "rules/Json.hpp"
 #include "rules/TableState.hpp"
-#include "session/HandSeat.hpp"
+#include "store/HandSeat.hpp"
 #include "session/SessionSummary.hpp"
 #include "strategy/BotProfile.hpp"
 

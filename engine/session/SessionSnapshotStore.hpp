@@ -2,8 +2,8 @@
 #include <memory>
 #include <optional>
 
-#include "session/KeyValueStore.hpp"
-#include "session/PersistedValue.hpp"
+#include "store/KeyValueStore.hpp"
+#include "store/PersistedValue.hpp"
 #include "session/SessionSnapshot.hpp"
 
 namespace pellox {

@@ -1,6 +1,6 @@
 #include "session/SessionSummary.hpp"
 
-#include "session/SaturatingAdd.hpp"
+#include "rules/SaturatingAdd.hpp"
 
 namespace pellox {
 

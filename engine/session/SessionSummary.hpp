@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "rules/Json.hpp"
-#include "session/AccuracyBucket.hpp"
-#include "session/StreetAccuracy.hpp"
-#include "session/StreetKey.hpp"
+#include "store/AccuracyBucket.hpp"
+#include "store/StreetAccuracy.hpp"
+#include "store/StreetKey.hpp"
 #include "strategy/GradedDecision.hpp"
 
 namespace pellox {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "session/SessionSummary.hpp"
-#include "session/SessionTestValues.hpp"
+#include "store/SessionTestValues.hpp"
 
 namespace pellox {
 namespace {

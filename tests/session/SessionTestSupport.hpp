@@ -15,10 +15,10 @@
 #include "rules/SeededRNG.hpp"
 #include "session/AdviceScheduler.hpp"
 #include "session/GameSession.hpp"
-#include "session/InMemoryStore.hpp"
-#include "session/PacingStep.hpp"
-#include "session/SettingsStore.hpp"
-#include "session/StatsStore.hpp"
+#include "store/InMemoryStore.hpp"
+#include "view/PacingStep.hpp"
+#include "store/SettingsStore.hpp"
+#include "store/StatsStore.hpp"
 
 namespace pellox::testing {
 

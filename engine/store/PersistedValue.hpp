@@ -1,0 +1,86 @@
+#pragma once
+#include <cstdint>
+#include <exception>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "rules/Json.hpp"
+#include "store/KeyValueStore.hpp"
+#include "store/PersistedEnvelope.hpp"
+
+namespace pellox {
+
+namespace persistence {
+// The compact text of a document, or none when it holds a non-finite number or invalid UTF-8.
+std::optional<std::string> encode(const Json& document);
+// The parsed document, or none when the text is not JSON.
+std::optional<Json> decode(const std::string& text);
+}  // namespace persistence
+
+// Binds a state type to a storage key and an envelope version; the store is passed to each call.
+template <typename T>
+struct PersistedValue {
+    std::string key;
+    std::int64_t version = 0;
+
+    // None when the key is missing, the document unreadable or of another version. Never writes.
+    std::optional<T> load(const KeyValueStore& store) const {
+        auto text = store.string(key);
+        if (!text) return std::nullopt;
+        return decode(*text);
+    }
+
+    // As load; when nothing loads, `unreadable` receives the text stored under the key (if any), for the
+    // next save to keep aside.
+    std::optional<T> load(const KeyValueStore& store, std::optional<std::string>& unreadable) const {
+        unreadable = store.string(key);
+        if (!unreadable) return std::nullopt;
+        auto state = decode(*unreadable);
+        if (state) unreadable.reset();
+        return state;
+    }
+
+    // The document text for a state, or none when it cannot be encoded.
+    std::optional<std::string> encode(const T& state) const {
+        return persistence::encode(Json(PersistedEnvelope<T>{version, state}));
+    }
+
+    // A state that cannot be encoded writes nothing; the previous document stays.
+    void save(const T& state, KeyValueStore& store) const {
+        if (auto text = encode(state)) store.set(std::move(*text), key);
+    }
+
+    // As save; a document that was present but unreadable when loaded (`unreadable`) is first kept once under
+    // key + ".unreadable", so the new document never silently destroys it.
+    void save(const T& state, KeyValueStore& store, std::optional<std::string>& unreadable) const {
+        if (auto text = encode(state)) write(std::move(*text), store, unreadable);
+    }
+
+    // Writes an already encoded document, keeping an unreadable one aside first as save does.
+    void write(std::string text, KeyValueStore& store, std::optional<std::string>& unreadable) const {
+        if (unreadable) {
+            store.set(std::move(*unreadable), unreadableKey());
+            unreadable.reset();
+        }
+        store.set(std::move(text), key);
+    }
+
+    std::string unreadableKey() const { return key + ".unreadable"; }
+
+  private:
+    std::optional<T> decode(const std::string& text) const {
+        auto document = persistence::decode(text);
+        if (!document) return std::nullopt;
+        try {
+            auto envelope = json::as<PersistedEnvelope<T>>(*document);
+            if (envelope.version != version) return std::nullopt;
+            return std::move(envelope.state);
+        } catch (const std::exception&) {
+            // A reader that fails in any way makes the document absent, never the caller's problem.
+            return std::nullopt;
+        }
+    }
+};
+
+}  // namespace pellox

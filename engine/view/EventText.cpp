@@ -1,0 +1,21 @@
+#include "view/EventText.hpp"
+
+#include "store/HandRecord.hpp"
+
+namespace pellox {
+
+std::string streetTitle(const std::map<Street, std::string>& titles, Street street) {
+    const auto title = titles.find(street);
+    return title != titles.end() ? title->second : std::string(rawValue(street));
+}
+
+std::string cardsText(const std::vector<Card>& cards) {
+    std::string text;
+    for (const Card& card : cards) {
+        if (!text.empty()) text += ' ';
+        text += symbolText(card);
+    }
+    return text;
+}
+
+}  // namespace pellox
