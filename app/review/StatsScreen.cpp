@@ -1,0 +1,7 @@
+#include "review/StatsScreen.hpp"
+
+namespace pellox::app {
+
+StatsScreen::StatsScreen(AppContext&, StatsStore&, bool, QWidget* parent) : QWidget(parent) {}
+
+}  // namespace pellox::app
