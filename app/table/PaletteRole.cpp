@@ -1,0 +1,25 @@
+#include "table/PaletteRole.hpp"
+
+#include "shell/Palette.hpp"
+
+namespace pellox::app {
+
+QColor color(PaletteRole role, const Palette& palette) {
+    switch (role) {
+        case PaletteRole::text:
+            return palette.text;
+        case PaletteRole::textMuted:
+            return palette.textMuted;
+        case PaletteRole::accent:
+            return palette.accent;
+        case PaletteRole::danger:
+            return palette.danger;
+        case PaletteRole::success:
+            return palette.success;
+        case PaletteRole::border:
+            return palette.border;
+    }
+    return palette.text;
+}
+
+}  // namespace pellox::app

@@ -1,0 +1,83 @@
+#include "table/SessionSummaryModel.hpp"
+
+#include <cmath>
+
+#include <fmt/format.h>
+#include <QLocale>
+
+#include "rules/GameMode.hpp"
+#include "session/SessionSummary.hpp"
+#include "view/HandReport.hpp"
+
+namespace pellox::app {
+
+namespace {
+
+std::string streetName(StreetKey street) {
+    switch (street) {
+        case StreetKey::preflop:
+            return "Preflop";
+        case StreetKey::flop:
+            return "Flop";
+        case StreetKey::turn:
+            return "Turn";
+        case StreetKey::river:
+            return "River";
+    }
+    return {};
+}
+
+SummaryAccuracy accuracyOf(const SessionSummary& summary, double accuracy) {
+    SummaryAccuracy out;
+    out.grade = letterGrade(accuracy);
+    out.percent = wholePercent(accuracy);
+    out.color = accuracyColor(accuracy);
+    out.matchedText = fmt::format("{}% matched the guide", out.percent);
+    out.decisionsText = fmt::format("{} of {} decisions", summary.decisionsAgreed, summary.decisionsGraded);
+    return out;
+}
+
+}  // namespace
+
+std::int64_t wholePercent(double fraction) {
+    return static_cast<std::int64_t>(std::round(fraction * 100));
+}
+
+PaletteRole accuracyColor(double accuracy) {
+    if (accuracy >= 0.85) return PaletteRole::success;
+    if (accuracy >= 0.70) return PaletteRole::accent;
+    return PaletteRole::danger;
+}
+
+std::string signedChips(std::int64_t amount, const QLocale& locale) {
+    const char* sign = amount > 0 ? "+" : amount < 0 ? "-" : "";
+    const auto magnitude =
+        amount < 0 ? 0 - static_cast<std::uint64_t>(amount) : static_cast<std::uint64_t>(amount);
+    return sign + std::string("$") + locale.toString(static_cast<qulonglong>(magnitude)).toStdString();
+}
+
+PaletteRole netColor(std::int64_t amount) {
+    if (amount > 0) return PaletteRole::success;
+    if (amount < 0) return PaletteRole::danger;
+    return PaletteRole::text;
+}
+
+std::string weakestStreetLine(const StreetAccuracy& street) {
+    return fmt::format("{}: {}% across {} decisions", streetName(street.street),
+                       wholePercent(street.accuracy), street.graded);
+}
+
+SessionSummaryModel SessionSummaryModel::make(const SessionSummary& summary, GameMode mode,
+                                              const QLocale& locale) {
+    SessionSummaryModel model;
+    model.modeText = mode == GameMode::tournament ? "Tournament" : "Cash game";
+    if (auto accuracy = summary.accuracy()) model.accuracy = accuracyOf(summary, *accuracy);
+    model.handsValue = fmt::format("{}", summary.handsPlayed);
+    model.handsCaption = summary.handsPlayed == 1 ? "Hand played" : "Hands played";
+    model.netText = signedChips(summary.netChips, locale);
+    model.netColor = app::netColor(summary.netChips);
+    if (auto weakest = summary.weakestStreet()) model.weakestStreetLine = app::weakestStreetLine(*weakest);
+    return model;
+}
+
+}  // namespace pellox::app

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <QLocale>
+
+#include "rules/GameMode.hpp"
+#include "session/SessionSummary.hpp"
+#include "table/SessionSummaryModel.hpp"
+
+namespace pellox::app {
+namespace {
+
+const QLocale english(QLocale::English, QLocale::UnitedStates);
+
+SessionSummary graded(std::int64_t agreed, std::int64_t total) {
+    SessionSummary s;
+    s.decisionsGraded = total;
+    s.decisionsAgreed = agreed;
+    return s;
+}
+
+TEST(SessionSummaryModel, GradeColourAndPercentOfTheAccuracy) {
+    struct Case {
+        std::int64_t agreed, total;
+        const char* grade;
+        PaletteRole color;
+        std::int64_t percent;
+    };
+    const Case cases[] = {{19, 20, "A+", PaletteRole::success, 95}, {17, 20, "A", PaletteRole::success, 85},
+                          {14, 20, "B", PaletteRole::accent, 70},   {1, 2, "C", PaletteRole::danger, 50},
+                          {2, 5, "F", PaletteRole::danger, 40},     {5, 8, "C", PaletteRole::danger, 63}};
+    for (const auto& c : cases) {
+        const auto m = SessionSummaryModel::make(graded(c.agreed, c.total), GameMode::cash, english);
+        ASSERT_TRUE(m.accuracy);
+        EXPECT_EQ(m.accuracy->grade, c.grade) << c.agreed << "/" << c.total;
+        EXPECT_EQ(m.accuracy->color, c.color) << c.agreed << "/" << c.total;
+        EXPECT_EQ(m.accuracy->percent, c.percent) << c.agreed << "/" << c.total;
+    }
+    const auto m = SessionSummaryModel::make(graded(5, 8), GameMode::cash, english);
+    EXPECT_EQ(m.accuracy->matchedText, "63% matched the guide");
+    EXPECT_EQ(m.accuracy->decisionsText, "5 of 8 decisions");
+}
+
+TEST(SessionSummaryModel, NoGradesShowsNoRingAndNoWeakestStreet) {
+    SessionSummary s;
+    s.handsPlayed = 12;
+    s.netChips = 300;
+    const auto m = SessionSummaryModel::make(s, GameMode::tournament, english);
+    EXPECT_FALSE(m.accuracy);
+    EXPECT_FALSE(m.weakestStreetLine);
+    EXPECT_EQ(m.modeText, "Tournament");
+    EXPECT_EQ(m.handsValue, "12");
+}
+
+TEST(SessionSummaryModel, HandsCaptionAndNetChipsGroupedByTheLocale) {
+    SessionSummary s;
+    s.handsPlayed = 1;
+    auto m = SessionSummaryModel::make(s, GameMode::cash, english);
+    EXPECT_EQ(m.handsCaption, "Hand played");
+    EXPECT_EQ(m.modeText, "Cash game");
+    EXPECT_EQ(m.netText, "$0");
+    EXPECT_EQ(m.netColor, PaletteRole::text);
+    s.handsPlayed = 0;
+    s.netChips = 1250;
+    m = SessionSummaryModel::make(s, GameMode::cash, english);
+    EXPECT_EQ(m.handsCaption, "Hands played");
+    EXPECT_EQ(m.netText, "+$1,250");
+    EXPECT_EQ(m.netColor, PaletteRole::success);
+    EXPECT_EQ(signedChips(-40, english), "-$40");
+    EXPECT_EQ(netColor(-40), PaletteRole::danger);
+    EXPECT_EQ(signedChips(-1234567, QLocale(QLocale::German, QLocale::Germany)), "-$1.234.567");
+    // The hands value is never grouped.
+    s.handsPlayed = 1500;
+    EXPECT_EQ(SessionSummaryModel::make(s, GameMode::cash, english).handsValue, "1500");
+}
+
+TEST(SessionSummaryModel, WeakestStreetNeedsSixDecisions) {
+    SessionSummary s;
+    s.record(0, {});
+    GradedDecision wrong;
+    wrong.street = Street::flop;
+    s.record(0, std::vector<GradedDecision>(5, wrong));
+    EXPECT_FALSE(SessionSummaryModel::make(s, GameMode::cash, english).weakestStreetLine);
+    s.record(0, {wrong});
+    EXPECT_EQ(SessionSummaryModel::make(s, GameMode::cash, english).weakestStreetLine,
+              "Flop: 0% across 6 decisions");
+    EXPECT_EQ(weakestStreetLine({StreetKey::flop, 5.0 / 12.0, 12}), "Flop: 42% across 12 decisions");
+    EXPECT_EQ(weakestStreetLine({StreetKey::river, 0.625, 8}), "River: 63% across 8 decisions");
+}
+
+}  // namespace
+}  // namespace pellox::app
