@@ -1,0 +1,101 @@
+#include "kit/Fonts.hpp"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+
+namespace pellox::app {
+namespace {
+
+double initialTextScale() {
+    bool ok = false;
+    const double scale = qEnvironmentVariable("PELLOX_TEXT_SCALE").toDouble(&ok);
+    return ok && std::isfinite(scale) && scale > 0 ? scale : 1.0;
+}
+
+double& currentTextScale() {
+    static double scale = initialTextScale();
+    return scale;
+}
+
+// Point sizes are resolved against the logical DPI; the screens think in pixels.
+double logicalDpi() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInchY() : 96.0;
+}
+
+QStringList familiesFor(FontDesign design) {
+    QStringList standard{QStringLiteral("Inter"), QStringLiteral("DejaVu Sans"),
+                         QStringLiteral("Sans Serif")};
+    if (design == FontDesign::standard) return standard;
+    QStringList rounded{QStringLiteral("Nunito"), QStringLiteral("M PLUS Rounded 1c"),
+                        QStringLiteral("Comfortaa")};
+    return rounded + standard;
+}
+
+}  // namespace
+
+QFont::Weight qtWeight(FontWeight weight) {
+    switch (weight) {
+        case FontWeight::regular:
+            return QFont::Normal;
+        case FontWeight::medium:
+            return QFont::Medium;
+        case FontWeight::semibold:
+            return QFont::DemiBold;
+        case FontWeight::bold:
+            return QFont::Bold;
+        case FontWeight::heavy:
+            return QFont::ExtraBold;
+        case FontWeight::black:
+            return QFont::Black;
+    }
+    return QFont::Normal;
+}
+
+double ScaledFont::textScale() {
+    return currentTextScale();
+}
+
+void ScaledFont::setTextScale(double scale) {
+    if (std::isfinite(scale) && scale > 0) currentTextScale() = scale;
+}
+
+QFont ScaledFont::font() const {
+    return fixedFont(scaledSize(), weight, design);
+}
+
+QFont scaledFont(double size, FontWeight weight, FontDesign design) {
+    return ScaledFont{size, weight, design}.font();
+}
+
+QFont fixedFont(double size, FontWeight weight, FontDesign design) {
+    QFont font;
+    font.setFamilies(familiesFor(design));
+    font.setWeight(qtWeight(weight));
+    return withPixelSize(font, size);
+}
+
+QFont withPixelSize(QFont font, double pixels) {
+    pixels = std::max(pixels, 0.5);
+    if (pixels == std::round(pixels)) {
+        font.setPixelSize(static_cast<int>(pixels));
+    } else {
+        font.setPointSizeF(pixels * 72.0 / logicalDpi());
+    }
+    return font;
+}
+
+QFont withTracking(QFont font, double tracking) {
+    font.setLetterSpacing(QFont::AbsoluteSpacing, tracking);
+    return font;
+}
+
+double pixelSizeOf(const QFont& font) {
+    if (font.pixelSize() > 0) return font.pixelSize();
+    return font.pointSizeF() * logicalDpi() / 72.0;
+}
+
+}  // namespace pellox::app

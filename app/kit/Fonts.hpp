@@ -1,0 +1,47 @@
+#pragma once
+#include <QFont>
+
+namespace pellox::app {
+
+// Weights as the screens name them; heavy and black need a family with those cuts to look different.
+enum class FontWeight { regular, medium, semibold, bold, heavy, black };
+
+// `standard` is the system design; `rounded` prefers a rounded family and falls back to the standard one.
+enum class FontDesign { standard, rounded };
+
+// Text of the screens: a base size in pixels, grown or shrunk by the process-wide text scale (1 by default,
+// PELLOX_TEXT_SCALE overrides it, the way a text-size setting enlarges body text). No clamping or rounding.
+struct ScaledFont {
+    double size = 13;
+    FontWeight weight = FontWeight::regular;
+    FontDesign design = FontDesign::standard;
+
+    QFont font() const;
+    double scaledSize() const { return size * textScale(); }
+
+    static double textScale();
+    // Fonts built afterwards use the new scale; widgets built before keep theirs.
+    static void setTextScale(double scale);
+};
+
+// A ScaledFont's font in one call: scaledFont(17, FontWeight::semibold).
+QFont scaledFont(double size, FontWeight weight = FontWeight::regular,
+                 FontDesign design = FontDesign::standard);
+
+// Text that must not follow the text scale: the felt (sized by the table scale instead), the action bar and
+// the other fixed-size panels. Fractional sizes are kept.
+QFont fixedFont(double size, FontWeight weight = FontWeight::regular,
+                FontDesign design = FontDesign::standard);
+
+// Tracking: extra space between letters, in pixels (negative tightens).
+QFont withTracking(QFont font, double tracking);
+
+// The font at another size in pixels; fractional sizes are kept.
+QFont withPixelSize(QFont font, double pixels);
+
+// The size in pixels a font of these helpers was given (QFont::pixelSize() is -1 for fractional sizes).
+double pixelSizeOf(const QFont& font);
+
+QFont::Weight qtWeight(FontWeight weight);
+
+}  // namespace pellox::app
