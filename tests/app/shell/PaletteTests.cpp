@@ -31,7 +31,8 @@ TEST(Palette, ValuesThatSetTheThemesApart) {
     EXPECT_EQ(Palette::clubGreen().border.rgb(), QColor(Qt::white).rgb());
     EXPECT_NEAR(Palette::clubGreen().border.alphaF(), 0.22, 1e-4);
     EXPECT_EQ(Palette::midnight().panel.rgb(), Palette::midnight().feltDark.rgb());
-    for (const Palette* p : {&Palette::cardRoom(), &Palette::clubGreen(), &Palette::midnight(), &Palette::oxblood()}) {
+    for (const Palette* p :
+         {&Palette::cardRoom(), &Palette::clubGreen(), &Palette::midnight(), &Palette::oxblood()}) {
         EXPECT_EQ(p->seatEmpty.rgb(), QColor(Qt::white).rgb());
         EXPECT_NEAR(p->seatEmpty.alphaF(), 0.08, 1e-4);
         EXPECT_EQ(p->accentSoft.rgb(), p->accent.rgb());

@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QStringList>
+
+#include "kit/Fonts.hpp"
+
+namespace pellox::app {
+namespace {
+
+// Restores the process-wide scale however a test ends.
+struct TextScaleGuard {
+    double before = ScaledFont::textScale();
+    ~TextScaleGuard() { ScaledFont::setTextScale(before); }
+};
+
+TEST(Fonts, SizesArePixelsNotPoints) {
+    const QFont font = scaledFont(17, FontWeight::semibold);
+    EXPECT_EQ(font.pixelSize(), 17);
+    EXPECT_EQ(QFontInfo(font).pixelSize(), 17);
+    EXPECT_NEAR(pixelSizeOf(fixedFont(13.6)), 13.6, 1e-9);
+    EXPECT_NEAR(pixelSizeOf(withPixelSize(fixedFont(30), 9.5)), 9.5, 1e-9);
+}
+
+TEST(Fonts, WeightsMapOneToOne) {
+    EXPECT_EQ(scaledFont(12, FontWeight::regular).weight(), QFont::Normal);
+    EXPECT_EQ(scaledFont(12, FontWeight::medium).weight(), QFont::Medium);
+    EXPECT_EQ(scaledFont(12, FontWeight::semibold).weight(), QFont::DemiBold);
+    EXPECT_EQ(scaledFont(12, FontWeight::bold).weight(), QFont::Bold);
+    EXPECT_EQ(scaledFont(12, FontWeight::heavy).weight(), QFont::ExtraBold);
+    EXPECT_EQ(scaledFont(12, FontWeight::black).weight(), QFont::Black);
+}
+
+TEST(Fonts, TextScaleGrowsScaledFontsOnly) {
+    TextScaleGuard guard;
+    EXPECT_EQ(scaledFont(30).pixelSize(), 30);
+    ScaledFont::setTextScale(1.5);
+    EXPECT_EQ(scaledFont(30).pixelSize(), 45);
+    EXPECT_NEAR(pixelSizeOf(scaledFont(13)), 19.5, 1e-9);
+    EXPECT_EQ(fixedFont(30).pixelSize(), 30);
+    ScaledFont::setTextScale(0);  // refused: sizes would vanish
+    EXPECT_DOUBLE_EQ(ScaledFont::textScale(), 1.5);
+}
+
+TEST(Fonts, RoundedDesignFallsBackToTheStandardFamilies) {
+    const QStringList rounded = fixedFont(12, FontWeight::bold, FontDesign::rounded).families();
+    const QStringList standard = fixedFont(12).families();
+    ASSERT_GT(rounded.size(), standard.size());
+    EXPECT_EQ(rounded.mid(rounded.size() - standard.size()), standard);
+    EXPECT_DOUBLE_EQ(withTracking(fixedFont(12), 1.5).letterSpacing(), 1.5);
+}
+
+}  // namespace
+}  // namespace pellox::app
