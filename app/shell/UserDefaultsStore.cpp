@@ -12,7 +12,7 @@ QString keyOf(std::string_view key) {
 }  // namespace
 
 UserDefaultsStore::UserDefaultsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                             QStringLiteral("Pellox"), QStringLiteral("Pellox Poker"))) {}
 
 UserDefaultsStore::UserDefaultsStore(const QString& filePath)
