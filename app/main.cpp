@@ -1,10 +1,15 @@
 #include <QApplication>
 #include <QMainWindow>
 
+#include "shell/DarkStyle.hpp"
+#include "shell/Resources.hpp"
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Pellox");
     QApplication::setApplicationName("Pellox Poker");
+    pellox::app::registerResources();
+    pellox::app::applyDarkStyle(app);
     QMainWindow window;
     window.setWindowTitle("Pellox Poker");
     window.setMinimumSize(1000, 680);

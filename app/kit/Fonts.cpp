@@ -30,8 +30,7 @@ QStringList familiesFor(FontDesign design) {
     QStringList standard{QStringLiteral("Inter"), QStringLiteral("DejaVu Sans"),
                          QStringLiteral("Sans Serif")};
     if (design == FontDesign::standard) return standard;
-    QStringList rounded{QStringLiteral("Nunito"), QStringLiteral("M PLUS Rounded 1c"),
-                        QStringLiteral("Comfortaa")};
+    QStringList rounded{QStringLiteral("Nunito"), QStringLiteral("Varela Round")};
     return rounded + standard;
 }
 

@@ -8,6 +8,7 @@
 
 #include "rules/LastActionType.hpp"
 #include "rules/PlayerAction.hpp"
+#include "shell/Resources.hpp"
 #include "store/SettingsStore.hpp"
 
 Q_LOGGING_CATEGORY(lcFeedback, "feedback")
@@ -74,7 +75,9 @@ std::optional<QString> wavProblem(const QByteArray& bytes) {
 }  // namespace
 
 Feedback::Feedback(SettingsStore& settings, QString resourceRoot, QObject* parent)
-    : QObject(parent), settings_(settings), resourceRoot_(std::move(resourceRoot)) {}
+    : QObject(parent), settings_(settings), resourceRoot_(std::move(resourceRoot)) {
+    registerResources();
+}
 
 Feedback::~Feedback() = default;
 

@@ -154,6 +154,19 @@ TEST(Feedback, LoadsEachSoundOnceAndRestartsItOnEveryPlay) {
     EXPECT_EQ(feedback.player(Feedback::Sfx::fold), fold);
 }
 
+TEST(Feedback, TheApplicationsOwnSoundsAllLoad) {
+    SettingsStore settings;
+    Feedback feedback(settings);
+    MessageCapture capture;
+    MessageCapture::clear();
+    for (auto sfx : allCases<Feedback::Sfx>())
+        EXPECT_NE(feedback.player(sfx), nullptr) << rawValue(sfx);
+    EXPECT_TRUE(MessageCapture::of("feedback").empty());
+    QSoundEffect* win = feedback.player(Feedback::Sfx::win);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return win->status() != QSoundEffect::Loading; }, 5000));
+    EXPECT_EQ(win->status(), QSoundEffect::Ready);
+}
+
 // Records instead of playing: what the table's tests use.
 class RecordingFeedback : public Feedback {
   public:
