@@ -13,7 +13,8 @@ class AppContext;
 class HandReplayScreen : public QWidget {
     Q_OBJECT
   public:
-    HandReplayScreen(AppContext& context, const HandRecord& record, bool startsMidHand, QWidget* parent = nullptr);
+    HandReplayScreen(AppContext& context, const HandRecord& record, bool startsMidHand,
+                     QWidget* parent = nullptr);
 };
 
 }  // namespace pellox::app

@@ -2,7 +2,8 @@
 
 namespace pellox::app {
 
-HistoryScreen::HistoryScreen(AppContext&, StatsStore&, std::function<void(const std::string&)>, QWidget* parent)
+HistoryScreen::HistoryScreen(AppContext&, StatsStore&, std::function<void(const std::string&)>,
+                             QWidget* parent)
     : QWidget(parent) {}
 
 }  // namespace pellox::app

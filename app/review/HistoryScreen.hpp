@@ -15,8 +15,8 @@ class AppContext;
 class HistoryScreen : public QWidget {
     Q_OBJECT
   public:
-    HistoryScreen(AppContext& context, StatsStore& stats, std::function<void(const std::string& recordId)> openRecord,
-                  QWidget* parent = nullptr);
+    HistoryScreen(AppContext& context, StatsStore& stats,
+                  std::function<void(const std::string& recordId)> openRecord, QWidget* parent = nullptr);
 };
 
 }  // namespace pellox::app

@@ -14,7 +14,8 @@ class AppContext;
 class SettingsScreen : public QWidget {
     Q_OBJECT
   public:
-    SettingsScreen(AppContext& context, SettingsStore& settings, StatsStore& stats, QWidget* parent = nullptr);
+    SettingsScreen(AppContext& context, SettingsStore& settings, StatsStore& stats,
+                   QWidget* parent = nullptr);
 };
 
 }  // namespace pellox::app
