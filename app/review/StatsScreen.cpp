@@ -1,7 +1,277 @@
 #include "review/StatsScreen.hpp"
 
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "kit/Fonts.hpp"
+#include "kit/RefreshCoalescer.hpp"
+#include "review/AccuracyBar.hpp"
+#include "review/RecentHandsChartView.hpp"
+#include "review/StatsCard.hpp"
+#include "review/StatsScreenModel.hpp"
+#include "shell/AppContext.hpp"
+#include "shell/Palette.hpp"
+#include "store/StatsStore.hpp"
+
 namespace pellox::app {
 
-StatsScreen::StatsScreen(AppContext&, StatsStore&, bool, QWidget* parent) : QWidget(parent) {}
+namespace {
+
+constexpr int screenPadding = 24;
+constexpr int cardSpacing = 24;
+constexpr int emptyStateSpacing = 8;
+constexpr int figureSpacing = 2;
+constexpr int tileSpacing = 24;
+constexpr int rowSpacing = 8;
+constexpr int breakdownLabelWidth = 108;
+constexpr int breakdownPercentWidth = 46;
+constexpr double titleTracking = 1.5;
+
+QLabel* textLabel(const QString& text, const QFont& font, const QColor& color) {
+    auto* label = new QLabel(text);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, color);
+    label->setPalette(colours);
+    return label;
+}
+
+QLabel* wrappedLabel(const QString& text, const QFont& font, const QColor& color) {
+    QLabel* label = textLabel(text, font, color);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLabel* sectionTitle(const QString& title, const Palette& palette) {
+    return textLabel(title, withTracking(scaledFont(12, FontWeight::heavy), titleTracking),
+                     palette.textMuted);
+}
+
+QWidget* emptyState(const Palette& palette) {
+    auto* state = new QWidget;
+    auto* column = new QVBoxLayout(state);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(emptyStateSpacing);
+    column->addWidget(
+        textLabel(QStringLiteral("Nothing graded yet"), scaledFont(20, FontWeight::heavy), palette.text));
+    column->addWidget(
+        wrappedLabel(QStringLiteral("Play a hand with the guide set to Show advice or Test yourself, "
+                                    "and your decisions start being scored against it."),
+                     scaledFont(15), palette.textMuted));
+    return state;
+}
+
+// The accuracy figure over its caption, then the letter grade standing on the figure's baseline.
+QLayout* accuracyRow(const StatsScreenModel& model, const Palette& palette) {
+    auto* row = new QHBoxLayout;
+    auto* figure = new QVBoxLayout;
+    figure->setSpacing(figureSpacing);
+    const QFont figureFont = scaledFont(44, FontWeight::black, FontDesign::rounded);
+    QLabel* accuracy = textLabel(model.accuracyText, figureFont, palette.accent);
+    accuracy->setObjectName(QStringLiteral("accuracy"));
+    figure->addWidget(accuracy);
+    figure->addWidget(textLabel(QStringLiteral("matched the guide"), scaledFont(13, FontWeight::semibold),
+                                palette.textMuted));
+    row->addLayout(figure);
+    row->addStretch(1);
+    if (model.letterGrade) {
+        const QFont gradeFont = scaledFont(32, FontWeight::black, FontDesign::rounded);
+        QLabel* grade = textLabel(*model.letterGrade, gradeFont, palette.text);
+        grade->setObjectName(QStringLiteral("grade"));
+        const int baselineOffset = QFontMetrics(figureFont).ascent() - QFontMetrics(gradeFont).ascent();
+        grade->setContentsMargins(0, std::max(0, baselineOffset), 0, 0);
+        row->addWidget(grade, 0, Qt::AlignTop);
+    }
+    return row;
+}
+
+QLayout* countTiles(const StatsScreenModel& model, const Palette& palette) {
+    auto* tiles = new QHBoxLayout;
+    tiles->setSpacing(tileSpacing);
+    for (const CountTile& tile : model.countTiles) {
+        auto* column = new QVBoxLayout;
+        column->setSpacing(0);
+        QLabel* value =
+            textLabel(tile.value, scaledFont(18, FontWeight::heavy, FontDesign::rounded), palette.text);
+        value->setObjectName(tile.label);
+        column->addWidget(value);
+        column->addWidget(textLabel(tile.label, scaledFont(11, FontWeight::semibold), palette.textMuted));
+        tiles->addLayout(column);
+    }
+    tiles->addStretch(1);
+    return tiles;
+}
+
+QWidget* breakdownRow(const AppContext& context, const BreakdownRow& data) {
+    const Palette& palette = context.palette();
+    auto* row = new QWidget;
+    row->setAccessibleName(data.accessibleText());
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->setSpacing(rowSpacing);
+    QLabel* label = textLabel(data.label, scaledFont(14, FontWeight::semibold), palette.text);
+    label->setFixedWidth(breakdownLabelWidth);
+    line->addWidget(label);
+    line->addWidget(new AccuracyBar(context, data), 1, Qt::AlignVCenter);
+    QLabel* percent =
+        textLabel(data.percentText(), scaledFont(13, FontWeight::bold, FontDesign::rounded), palette.text);
+    percent->setFixedWidth(breakdownPercentWidth);
+    percent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    line->addWidget(percent);
+    return row;
+}
+
+StatsCard* breakdownSection(const AppContext& context, const QString& title,
+                            const std::vector<BreakdownRow>& rows) {
+    auto* card = new StatsCard(context);
+    card->content()->addWidget(sectionTitle(title, context.palette()));
+    for (const BreakdownRow& row : rows)
+        card->content()->addWidget(breakdownRow(context, row));
+    return card;
+}
+
+QWidget* leakRow(const LeakRow& leak, const Palette& palette) {
+    auto* row = new QWidget;
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->setSpacing(rowSpacing);
+    line->addWidget(textLabel(leak.name, scaledFont(14, FontWeight::semibold), palette.text));
+    line->addStretch(1);
+    line->addWidget(textLabel(leak.percentText, scaledFont(14, FontWeight::heavy, FontDesign::rounded),
+                              accuracyColor(leak.accuracy, palette)));
+    line->addWidget(textLabel(leak.gradedText, scaledFont(12), palette.textMuted));
+    return row;
+}
+
+StatsCard* leaksSection(const AppContext& context, const StatsScreenModel& model) {
+    const Palette& palette = context.palette();
+    auto* card = new StatsCard(context);
+    card->setObjectName(QStringLiteral("leaks"));
+    card->content()->addWidget(sectionTitle(QStringLiteral("LEAKS"), palette));
+    if (model.leakRows.empty())
+        card->content()->addWidget(
+            wrappedLabel(StatsScreenModel::noLeaksText(), scaledFont(13), palette.textMuted));
+    for (const LeakRow& leak : model.leakRows)
+        card->content()->addWidget(leakRow(leak, palette));
+    return card;
+}
+
+QWidget* netChipsRow(const NetChipsRow& data, const Palette& palette) {
+    auto* row = new QWidget;
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->setSpacing(rowSpacing);
+    line->addWidget(textLabel(data.mode, scaledFont(14, FontWeight::semibold), palette.text));
+    line->addStretch(1);
+    line->addWidget(textLabel(data.amountText(), scaledFont(15, FontWeight::heavy, FontDesign::rounded),
+                              data.color(palette)));
+    return row;
+}
+
+StatsCard* netChipsSection(const AppContext& context, const StatsScreenModel& model) {
+    auto* card = new StatsCard(context);
+    card->content()->addWidget(sectionTitle(QStringLiteral("NET CHIPS"), context.palette()));
+    for (const NetChipsRow& row : model.netChipsRows)
+        card->content()->addWidget(netChipsRow(row, context.palette()));
+    return card;
+}
+
+StatsCard* summaryCard(const AppContext& context, const StatsScreenModel& model) {
+    auto* card = new StatsCard(context);
+    card->content()->addLayout(accuracyRow(model, context.palette()));
+    card->content()->addLayout(countTiles(model, context.palette()));
+    return card;
+}
+
+StatsCard* recentHandsCard(const AppContext& context, const TrainingStats& stats) {
+    const Palette& palette = context.palette();
+    auto* card = new StatsCard(context);
+    card->setObjectName(QStringLiteral("recentHands"));
+    const RecentHandsChartModel chart(stats);
+    card->content()->addWidget(sectionTitle(QStringLiteral("RECENT HANDS"), palette));
+    card->content()->addWidget(new RecentHandsChartView(context, chart));
+    card->content()->addWidget(wrappedLabel(chart.caption(), scaledFont(12), palette.textMuted));
+    return card;
+}
+
+QWidget* content(const AppContext& context, const TrainingStats& stats) {
+    const StatsScreenModel model(stats);
+    auto* page = new QWidget;
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(screenPadding, screenPadding, screenPadding, screenPadding);
+    column->setSpacing(cardSpacing);
+    if (model.empty) {
+        column->addWidget(emptyState(context.palette()));
+    } else {
+        column->addWidget(summaryCard(context, model));
+        if (model.showsChart) column->addWidget(recentHandsCard(context, stats));
+        column->addWidget(breakdownSection(context, QStringLiteral("BY STREET"), model.streetRows));
+        column->addWidget(breakdownSection(context, QStringLiteral("BY POSITION"), model.positionRows));
+        column->addWidget(leaksSection(context, model));
+        column->addWidget(netChipsSection(context, model));
+    }
+    column->addStretch(1);
+    return page;
+}
+
+}  // namespace
+
+StatsScreen::StatsScreen(AppContext& context, StatsStore& stats, bool startsAtLeaks, QWidget* parent)
+    : QWidget(parent),
+      context_(context),
+      stats_(stats),
+      startsAtLeaks_(startsAtLeaks),
+      scroll_(new QScrollArea(this)),
+      refresh_(new RefreshCoalescer([this] { rebuild(); }, this)) {
+    setWindowTitle(QStringLiteral("Stats"));
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->viewport()->setAutoFillBackground(false);
+    frame->addWidget(scroll_);
+    statsChanged_ = stats_.subscribe("stats", [this](std::string_view) { refresh_->notify(); });
+    connect(&context_, &AppContext::paletteChanged, refresh_, &RefreshCoalescer::notify);
+    rebuild();
+}
+
+StatsScreen::~StatsScreen() = default;
+
+void StatsScreen::rebuild() {
+    const int offset = scroll_->verticalScrollBar()->value();
+    QWidget* page = content(context_, stats_.stats());
+    page->setAutoFillBackground(false);
+    scroll_->setWidget(page);
+    page->layout()->activate();
+    scroll_->verticalScrollBar()->setValue(offset);
+    update();
+}
+
+void StatsScreen::scrollToLeaks() {
+    auto* leaks =
+        scroll_->widget() ? scroll_->widget()->findChild<QWidget*>(QStringLiteral("leaks")) : nullptr;
+    if (!leaks) return;
+    const int centre = leaks->y() + leaks->height() / 2;
+    scroll_->verticalScrollBar()->setValue(centre - scroll_->viewport()->height() / 2);
+}
+
+void StatsScreen::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Once the page has its size: a card's place is known only after the layout ran.
+    if (startsAtLeaks_ && !event->spontaneous()) QTimer::singleShot(0, this, &StatsScreen::scrollToLeaks);
+}
+
+void StatsScreen::paintEvent(QPaintEvent*) {
+    QPainter(this).fillRect(rect(), context_.palette().feltDark);
+}
 
 }  // namespace pellox::app

@@ -1,6 +1,10 @@
 #pragma once
 #include <QWidget>
 
+#include "store/Observed.hpp"
+
+class QScrollArea;
+
 namespace pellox {
 class StatsStore;
 }
@@ -8,12 +12,34 @@ class StatsStore;
 namespace pellox::app {
 
 class AppContext;
+class RefreshCoalescer;
 
-// The statistics screen (placeholder).
+// The lifetime statistics: accuracy against the guide with its grade and counts, the recent hands' chart,
+// accuracy by street and by position, the leaks and the net chips of each mode, or an empty state while
+// nothing has been graded. It only reads the store and redraws whenever the statistics change.
 class StatsScreen : public QWidget {
     Q_OBJECT
   public:
     StatsScreen(AppContext& context, StatsStore& stats, bool startsAtLeaks, QWidget* parent = nullptr);
+    ~StatsScreen() override;
+
+    // Centres the leaks card in the view, when there is one.
+    void scrollToLeaks();
+    QScrollArea* scrollArea() const noexcept { return scroll_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void rebuild();
+
+    AppContext& context_;
+    StatsStore& stats_;
+    bool startsAtLeaks_;
+    QScrollArea* scroll_;
+    RefreshCoalescer* refresh_;
+    Subscription statsChanged_;
 };
 
 }  // namespace pellox::app

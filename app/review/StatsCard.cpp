@@ -1,0 +1,24 @@
+#include "review/StatsCard.hpp"
+
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "kit/Painting.hpp"
+#include "shell/AppContext.hpp"
+
+namespace pellox::app {
+
+StatsCard::StatsCard(const AppContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), content_(new QVBoxLayout(this)) {
+    const int padding = sidePanelCardPadding;
+    content_->setContentsMargins(padding, padding, padding, padding);
+    content_->setSpacing(spacing);
+}
+
+void StatsCard::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintSidePanelCard(painter, rect(), context_.palette());
+}
+
+}  // namespace pellox::app
