@@ -119,6 +119,7 @@ QWidget* breakdownRow(const AppContext& context, const BreakdownRow& data) {
     line->setSpacing(rowSpacing);
     QLabel* label = textLabel(data.label, scaledFont(14, FontWeight::semibold), palette.text);
     label->setFixedWidth(breakdownLabelWidth);
+    label->setWordWrap(true);  // a long position name takes a second line rather than being cut
     line->addWidget(label);
     line->addWidget(new AccuracyBar(context, data), 1, Qt::AlignVCenter);
     QLabel* percent =
@@ -249,8 +250,8 @@ StatsScreen::~StatsScreen() = default;
 void StatsScreen::rebuild() {
     const int offset = scroll_->verticalScrollBar()->value();
     QWidget* page = content(context_, stats_.stats());
-    page->setAutoFillBackground(false);
     scroll_->setWidget(page);
+    page->setAutoFillBackground(false);  // the scroll area turns it on; the screen paints the felt behind
     page->layout()->activate();
     scroll_->verticalScrollBar()->setValue(offset);
     update();
