@@ -1,0 +1,46 @@
+#include "table/ChipStackView.hpp"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include "kit/Fonts.hpp"
+#include "kit/Painting.hpp"
+#include "kit/ShadowCache.hpp"
+#include "shell/Palette.hpp"
+
+namespace pellox::app {
+namespace {
+
+const QFont& chipFont() {
+    static const QFont font = fixedFont(ChipStackView::fontSize, FontWeight::heavy, FontDesign::rounded);
+    return font;
+}
+
+}  // namespace
+
+ChipStackView::ChipStackView(std::int64_t amount) : text_(text(amount)) {}
+
+QString ChipStackView::text(std::int64_t amount) {
+    return QStringLiteral("$") + QString::number(amount);
+}
+
+QSizeF ChipStackView::size() const {
+    QFontMetricsF metrics(chipFont());
+    return {metrics.horizontalAdvance(text_) + 2 * paddingX, metrics.height() + 2 * paddingY};
+}
+
+void ChipStackView::paint(QPainter& painter, QPointF centre, const Palette& palette) const {
+    QSizeF s = size();
+    QRectF capsule(centre.x() - s.width() / 2, centre.y() - s.height() / 2, s.width(), s.height());
+    paintCachedShadow(painter, capsule, s.height() / 2, withOpacity(Qt::black, shadowOpacity), shadowRadius,
+                      {0, shadowOffsetY});
+    fillCapsule(painter, capsule, palette.success);
+    strokeCapsuleInside(painter, capsule, withOpacity(Qt::white, strokeOpacity), strokeWidth);
+    painter.save();
+    painter.setFont(chipFont());
+    painter.setPen(Qt::white);
+    painter.drawText(capsule, Qt::AlignCenter | Qt::TextSingleLine, text_);
+    painter.restore();
+}
+
+}  // namespace pellox::app

@@ -1,0 +1,36 @@
+#pragma once
+#include <QPointF>
+#include <QSizeF>
+#include <QString>
+#include <cstdint>
+
+class QPainter;
+
+namespace pellox::app {
+
+struct Palette;
+
+// The "$N" capsule that flies between a seat and the pot. Its sizes are fixed, not scaled with the table.
+class ChipStackView {
+  public:
+    static constexpr double fontSize = 12;
+    static constexpr double paddingX = 8;
+    static constexpr double paddingY = 3;
+    static constexpr double strokeWidth = 1;
+    static constexpr double strokeOpacity = 0.5;
+    static constexpr double shadowOpacity = 0.4;
+    static constexpr double shadowRadius = 3;
+    static constexpr double shadowOffsetY = 2;
+
+    explicit ChipStackView(std::int64_t amount);
+
+    static QString text(std::int64_t amount);
+    // Grows with the amount's digits: the text is never cut.
+    QSizeF size() const;
+    void paint(QPainter& painter, QPointF centre, const Palette& palette) const;
+
+  private:
+    QString text_;
+};
+
+}  // namespace pellox::app
