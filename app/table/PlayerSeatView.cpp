@@ -1,0 +1,294 @@
+#include "table/PlayerSeatView.hpp"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QStringList>
+#include <algorithm>
+
+#include "kit/Fonts.hpp"
+#include "kit/Painting.hpp"
+#include "kit/ShadowCache.hpp"
+#include "kit/TextFit.hpp"
+#include "rules/Player.hpp"
+#include "shell/Palette.hpp"
+#include "strategy/MadeHandAssessment.hpp"
+#include "table/PlayingCardView.hpp"
+
+namespace pellox::app {
+namespace {
+
+QString dollars(std::int64_t amount) {
+    return QStringLiteral("$") + QString::number(amount);
+}
+
+std::optional<QString> madeHandText(const Player& player, std::span<const Card> board) {
+    if (board.size() < 3) return std::nullopt;
+    auto label = MadeHandAssessment::label(player.holeCards, board);
+    if (!label) return std::nullopt;
+    return QString::fromStdString(*label);
+}
+
+// The size of a wrapped text: as wide as its widest line, at most `maxLines` high (0: no limit).
+QRectF wrappedBlock(const QFont& font, const QString& text, double width, int maxLines) {
+    QFontMetricsF metrics(font);
+    QRectF bounds = metrics.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, text);
+    double height = bounds.height();
+    if (maxLines > 0) height = std::min(height, metrics.lineSpacing() * maxLines);
+    return {0, 0, std::max(bounds.width(), 0.0), height};
+}
+
+}  // namespace
+
+struct PlayerSeatView::Lines {
+    QFont nameFont;
+    QFont positionFont;
+    QFont stackFont;
+    QRectF name;  // sizes only: the rows are stacked from `top`
+    QRectF position;
+    double stackHeight = 0;
+    double top = 0;
+};
+
+bool PlayerSeatView::holeCardsHidden() const {
+    return player.isBot && !revealHoleCards;
+}
+
+bool PlayerSeatView::faceUp() const {
+    return !player.isBot || revealHoleCards;
+}
+
+bool PlayerSeatView::isLanded(std::size_t index) const {
+    return static_cast<std::int64_t>(index) < cardsLanded;
+}
+
+std::optional<PlayerSeatView::StatusPill> PlayerSeatView::statusBadge(const Palette& palette) const {
+    if (player.hasFolded) return StatusPill{QStringLiteral("Folded"), palette.seatEmpty, palette.textMuted};
+    if (player.isAllIn) return StatusPill{QStringLiteral("All In"), palette.allInBtn, Qt::white};
+    if (player.streetContribution >= 1)
+        return StatusPill{dollars(player.streetContribution), palette.success, Qt::white};
+    if (holeCardsHidden()) return std::nullopt;
+    if (auto made = madeHandText(player, board)) return StatusPill{*made, palette.accentSoft, palette.accent};
+    return std::nullopt;
+}
+
+PlayerSeatView::Border PlayerSeatView::border(const Palette& palette) const {
+    if (winnerAmount) return {palette.accent, highlightWidth};
+    if (isActing) return {withOpacity(palette.accent, actingBorderOpacity), highlightWidth};
+    return {palette.border, borderWidth};
+}
+
+QString PlayerSeatView::positionText() const {
+    return QString::fromLatin1(displayName(player.position).data(),
+                               static_cast<qsizetype>(displayName(player.position).size()));
+}
+
+QString PlayerSeatView::stackText() const {
+    return dollars(player.stack);
+}
+
+std::optional<QString> PlayerSeatView::winnerText() const {
+    if (!winnerAmount) return std::nullopt;
+    return QStringLiteral("+") + dollars(*winnerAmount);
+}
+
+QString PlayerSeatView::accessibilityDescription() const {
+    QStringList parts{QString::fromStdString(player.name), positionText(), stackText()};
+    if (!holeCardsHidden()) {
+        auto shown = static_cast<std::size_t>(
+            std::clamp<std::int64_t>(cardsLanded, 0, static_cast<std::int64_t>(player.holeCards.size())));
+        if (shown > 0) {
+            QStringList names;
+            for (std::size_t i = 0; i < shown; ++i)
+                names << spokenName(player.holeCards[i]);
+            parts << (player.isBot ? QStringLiteral("showing ") : QStringLiteral("holding ")) +
+                         names.join(QStringLiteral(" and "));
+        }
+        if (auto made = madeHandText(player, board)) parts << *made;
+    }
+    if (player.hasFolded) parts << QStringLiteral("folded");
+    if (player.isAllIn) parts << QStringLiteral("all in");
+    if (player.streetContribution >= 1) parts << QStringLiteral("bet ") + dollars(player.streetContribution);
+    if (winnerAmount) parts << QStringLiteral("won ") + dollars(*winnerAmount);
+    if (isDealer && player.position != Position::btn) parts << QStringLiteral("has the button");
+    if (isActing) parts << QStringLiteral("acting now");
+    return parts.join(QStringLiteral(", "));
+}
+
+double PlayerSeatView::winnerBadgeLift(double scale) {
+    return std::min(winnerLift * scale, maxWinnerLift);
+}
+
+QRectF PlayerSeatView::frame(const QRectF& box) const {
+    return box.translated(0, dragOffset);
+}
+
+QRectF PlayerSeatView::dealerButtonRect(const QRectF& box) const {
+    QRectF seat = frame(box);
+    double size = dealerButtonSize * scale;
+    double overhang = dealerOverhang * scale;
+    return {seat.right() - size + overhang, seat.top() - overhang, size, size};
+}
+
+QRectF PlayerSeatView::winnerBadgeRect(const QRectF& box) const {
+    QRectF seat = frame(box);
+    QString text = winnerText().value_or(QString());
+    QFontMetricsF metrics(fixedFont(winnerTextSize * scale, FontWeight::black, FontDesign::rounded));
+    double width = metrics.horizontalAdvance(text) + 2 * winnerPaddingX * scale;
+    double height = metrics.height() + 2 * winnerPaddingY * scale;
+    return {seat.center().x() - width / 2, seat.top() - winnerBadgeLift(scale), width, height};
+}
+
+QPointF PlayerSeatView::holeCardCentre(const QRectF& box, std::size_t index) const {
+    QSizeF card = PlayingCardView::frameSize(PlayingCardView::CardSize::seat, scale);
+    double count = static_cast<double>(std::max<std::size_t>(player.holeCards.size(), 2));
+    double rowWidth = count * card.width() + (count - 1) * cardSpacing * scale;
+    QRectF seat = frame(box);
+    double left = seat.center().x() - rowWidth / 2;
+    return {left + card.width() / 2 + static_cast<double>(index) * (card.width() + cardSpacing * scale),
+            lines(box).top + card.height() / 2};
+}
+
+std::optional<double> PlayerSeatView::dragChanged(double translationY, bool canFold) {
+    if (!canFold || translationY >= 0) return std::nullopt;
+    return translationY;
+}
+
+PlayerSeatView::DragEnd PlayerSeatView::dragEnded(double translationY, double predictedEndY, bool canFold) {
+    double dy = std::min(translationY, predictedEndY);
+    if (canFold && dy < foldThreshold) return {true, flingOffset(dy)};
+    return {false, 0};
+}
+
+double PlayerSeatView::flingOffset(double dy) {
+    return std::min(dy * flingFactor, minimumFling);
+}
+
+PlayerSeatView::Lines PlayerSeatView::lines(const QRectF& box) const {
+    Lines l;
+    l.nameFont = fixedFont(nameSize * scale, FontWeight::bold);
+    l.positionFont = fixedFont(positionSize * scale, FontWeight::medium);
+    l.stackFont = fixedFont(stackSize * scale, FontWeight::heavy, FontDesign::rounded);
+    double width = box.width() - 2 * paddingX * scale;
+    l.name = wrappedBlock(l.nameFont, QString::fromStdString(player.name), width, 0);
+    l.position = wrappedBlock(l.positionFont, positionText(), width, positionMaxLines);
+    l.stackHeight = QFontMetricsF(l.stackFont).height();
+    double cards = PlayingCardView::frameSize(PlayingCardView::CardSize::seat, scale).height();
+    double content = cards + l.name.height() + l.position.height() + l.stackHeight + badgeSlotHeight * scale +
+                     4 * spacing * scale;
+    QRectF seat = frame(box);
+    double inner = seat.height() - 2 * paddingY * scale;
+    l.top = seat.top() + paddingY * scale + (inner - content) / 2;
+    return l;
+}
+
+void PlayerSeatView::paint(QPainter& painter, const QRectF& box, const Palette& palette,
+                           std::span<const CardPose> cards) const {
+    painter.save();
+    if (player.hasFolded) painter.setOpacity(painter.opacity() * foldedOpacity);
+    QRectF seat = frame(box);
+    paintBackground(painter, box, palette);
+
+    Lines l = lines(box);
+    double y = l.top;
+    paintHoleCards(painter, box, y, palette, cards);
+    y += PlayingCardView::frameSize(PlayingCardView::CardSize::seat, scale).height() + spacing * scale;
+
+    double centreX = seat.center().x();
+    painter.setPen(player.hasFolded ? palette.textMuted : palette.text);
+    painter.setFont(l.nameFont);
+    painter.drawText(QRectF(centreX - l.name.width() / 2, y, l.name.width(), l.name.height()),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QString::fromStdString(player.name));
+    y += l.name.height() + spacing * scale;
+
+    painter.setPen(palette.textMuted);
+    painter.setFont(l.positionFont);
+    painter.drawText(QRectF(centreX - l.position.width() / 2, y, l.position.width(), l.position.height()),
+                     Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, positionText());
+    y += l.position.height() + spacing * scale;
+
+    painter.setPen(palette.accent);
+    painter.setFont(l.stackFont);
+    painter.drawText(QRectF(seat.left(), y, seat.width(), l.stackHeight),
+                     Qt::AlignCenter | Qt::TextSingleLine, stackText());
+    y += l.stackHeight + spacing * scale;
+
+    paintStatusPill(painter,
+                    QRectF(seat.left() + paddingX * scale, y, seat.width() - 2 * paddingX * scale,
+                           badgeSlotHeight * scale),
+                    palette);
+    if (isDealer) paintDealerButton(painter, box, palette);
+    if (winnerAmount) paintWinnerBadge(painter, box, palette);
+    painter.restore();
+}
+
+void PlayerSeatView::paintBackground(QPainter& painter, const QRectF& box, const Palette& palette) const {
+    QRectF seat = frame(box);
+    if (isActing) paintCachedShadow(painter, seat, cornerRadius, palette.glow, glowRadius);
+    fillRoundedRect(painter, seat, cornerRadius, palette.panel);
+    Border b = border(palette);
+    strokeRoundedRectInside(painter, seat, cornerRadius, b.color, b.width);
+}
+
+void PlayerSeatView::paintHoleCards(QPainter& painter, const QRectF& box, double top, const Palette& palette,
+                                    std::span<const CardPose> cards) const {
+    QSizeF size = PlayingCardView::frameSize(PlayingCardView::CardSize::seat, scale);
+    if (player.holeCards.empty()) {
+        for (std::size_t i = 0; i < 2; ++i) {
+            QPointF centre(holeCardCentre(box, i).x(), top + size.height() / 2);
+            fillRoundedRect(painter, QRectF(centre - QPointF(size.width() / 2, size.height() / 2), size),
+                            placeholderRadius, palette.seatEmpty);
+        }
+        return;
+    }
+    for (std::size_t i = 0; i < player.holeCards.size(); ++i) {
+        CardPose pose = i < cards.size() ? cards[i] : CardPose{1, {0, faceUp()}};
+        if (pose.landing <= 0) continue;  // still at the deal origin, invisible
+        double away = 1 - pose.landing;
+        QPointF centre = QPointF(holeCardCentre(box, i).x(), top + size.height() / 2) + dealOrigin * away;
+        painter.save();
+        painter.setOpacity(painter.opacity() * std::min(pose.landing, 1.0));
+        painter.translate(centre);
+        if (away != 0) painter.rotate(undealtTilt * away);
+        FlippableCardView(player.holeCards[i], fourColor, scale, pose.flip)
+            .paint(painter, QPointF(0, 0), palette);
+        painter.restore();
+    }
+}
+
+void PlayerSeatView::paintStatusPill(QPainter& painter, const QRectF& slot, const Palette& palette) const {
+    auto pill = statusBadge(palette);
+    if (!pill) return;
+    QFont font = fixedFont(pillTextSize * scale, FontWeight::bold);
+    double padX = pillPaddingX * scale;
+    FittedText fitted = fitText(pill->text, font, slot.width() - 2 * padX, pillMinScale);
+    QFontMetricsF metrics(fitted.font);
+    double width = metrics.horizontalAdvance(fitted.text) + 2 * padX;
+    double height = metrics.height() + 2 * pillPaddingY * scale;
+    QRectF capsule(slot.center().x() - width / 2, slot.center().y() - height / 2, width, height);
+    fillCapsule(painter, capsule, pill->fill);
+    painter.setPen(pill->textColor);
+    painter.setFont(fitted.font);
+    painter.drawText(capsule, Qt::AlignCenter | Qt::TextSingleLine, fitted.text);
+}
+
+void PlayerSeatView::paintDealerButton(QPainter& painter, const QRectF& box, const Palette& palette) const {
+    QRectF button = dealerButtonRect(box);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette.accent);
+    painter.drawEllipse(button);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(palette.onAccent);
+    painter.setFont(fixedFont(dealerTextSize * scale, FontWeight::black));
+    painter.drawText(button, Qt::AlignCenter | Qt::TextSingleLine, QStringLiteral("D"));
+}
+
+void PlayerSeatView::paintWinnerBadge(QPainter& painter, const QRectF& box, const Palette& palette) const {
+    QRectF badge = winnerBadgeRect(box);
+    fillCapsule(painter, badge, palette.accent);
+    painter.setPen(palette.onAccent);
+    painter.setFont(fixedFont(winnerTextSize * scale, FontWeight::black, FontDesign::rounded));
+    painter.drawText(badge, Qt::AlignCenter | Qt::TextSingleLine, winnerText().value_or(QString()));
+}
+
+}  // namespace pellox::app
