@@ -5,11 +5,15 @@
 
 #include "kit/Fonts.hpp"
 #include "kit/Painting.hpp"
+#include "kit/PictureCache.hpp"
 #include "kit/ShadowCache.hpp"
 #include "shell/Palette.hpp"
 
 namespace pellox::app {
 namespace {
+
+// The amounts in the air at once, and a few more.
+constexpr qsizetype pictureCapacity = 64;
 
 const QFont& chipFont() {
     static const QFont font = fixedFont(ChipStackView::fontSize, FontWeight::heavy, FontDesign::rounded);
@@ -30,8 +34,17 @@ QSizeF ChipStackView::size() const {
 }
 
 void ChipStackView::paint(QPainter& painter, QPointF centre, const Palette& palette) const {
+    static PictureCache pictures(pictureCapacity);
     QSizeF s = size();
     QRectF capsule(centre.x() - s.width() / 2, centre.y() - s.height() / 2, s.width(), s.height());
+    double margin = 2 * shadowRadius + shadowOffsetY + 1;
+    QByteArray key = "chips:" + text_.toUtf8() + ':' + QByteArray::number(palette.success.rgba());
+    pictures.draw(painter, key, capsule.adjusted(-margin, -margin, margin, margin),
+                  [&](QPainter& p) { render(p, capsule, palette); });
+}
+
+void ChipStackView::render(QPainter& painter, const QRectF& capsule, const Palette& palette) const {
+    QSizeF s = capsule.size();
     paintCachedShadow(painter, capsule, s.height() / 2, withOpacity(Qt::black, shadowOpacity), shadowRadius,
                       {0, shadowOffsetY});
     fillCapsule(painter, capsule, palette.success);

@@ -1,5 +1,6 @@
 #pragma once
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <cstdint>
@@ -30,6 +31,8 @@ class ChipStackView {
     void paint(QPainter& painter, QPointF centre, const Palette& palette) const;
 
   private:
+    void render(QPainter& painter, const QRectF& capsule, const Palette& palette) const;
+
     QString text_;
 };
 

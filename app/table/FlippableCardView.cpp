@@ -76,8 +76,10 @@ void FlippableCardView::paint(QPainter& painter, QPointF centre, const Palette& 
     QSizeF size = card.size();
     painter.save();
     painter.translate(centre);
-    if (pose_.angle != 0)
+    if (pose_.angle != 0) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.setTransform(turn(pose_.angle, std::max(size.width(), size.height())), true);
+    }
     card.paint(painter, QPointF(0, 0), palette);
     painter.restore();
 }

@@ -7,6 +7,7 @@
 
 #include "kit/Fonts.hpp"
 #include "kit/Painting.hpp"
+#include "kit/PictureCache.hpp"
 #include "kit/ShadowCache.hpp"
 #include "kit/TextFit.hpp"
 #include "rules/Player.hpp"
@@ -16,6 +17,9 @@
 
 namespace pellox::app {
 namespace {
+
+// Two pictures a seat, for a handful of states per seat, in four themes.
+constexpr qsizetype pictureCapacity = 256;
 
 QString dollars(std::int64_t amount) {
     return QStringLiteral("$") + QString::number(amount);
@@ -139,13 +143,16 @@ QRectF PlayerSeatView::winnerBadgeRect(const QRectF& box) const {
 }
 
 QPointF PlayerSeatView::holeCardCentre(const QRectF& box, std::size_t index) const {
-    QSizeF card = PlayingCardView::frameSize(PlayingCardView::CardSize::seat, scale);
+    double height = PlayingCardView::frameSize(PlayingCardView::CardSize::seat, scale).height();
+    return {holeCardX(box, index), lines(box).top + height / 2};
+}
+
+double PlayerSeatView::holeCardX(const QRectF& box, std::size_t index) const {
+    double width = PlayingCardView::frameSize(PlayingCardView::CardSize::seat, scale).width();
     double count = static_cast<double>(std::max<std::size_t>(player.holeCards.size(), 2));
-    double rowWidth = count * card.width() + (count - 1) * cardSpacing * scale;
-    QRectF seat = frame(box);
-    double left = seat.center().x() - rowWidth / 2;
-    return {left + card.width() / 2 + static_cast<double>(index) * (card.width() + cardSpacing * scale),
-            lines(box).top + card.height() / 2};
+    double rowWidth = count * width + (count - 1) * cardSpacing * scale;
+    double left = frame(box).center().x() - rowWidth / 2;
+    return left + width / 2 + static_cast<double>(index) * (width + cardSpacing * scale);
 }
 
 std::optional<double> PlayerSeatView::dragChanged(double translationY, bool canFold) {
@@ -183,16 +190,54 @@ PlayerSeatView::Lines PlayerSeatView::lines(const QRectF& box) const {
 
 void PlayerSeatView::paint(QPainter& painter, const QRectF& box, const Palette& palette,
                            std::span<const CardPose> cards) const {
+    static PictureCache pictures(pictureCapacity);
     painter.save();
     if (player.hasFolded) painter.setOpacity(painter.opacity() * foldedOpacity);
-    QRectF seat = frame(box);
-    paintBackground(painter, box, palette);
-
     Lines l = lines(box);
-    double y = l.top;
-    paintHoleCards(painter, box, y, palette, cards);
-    y += PlayingCardView::frameSize(PlayingCardView::CardSize::seat, scale).height() + spacing * scale;
+    QRectF seat = frame(box);
+    double glow = isActing ? 2 * glowRadius + 1 : 1;
+    pictures.draw(painter, backKey(palette), seat.adjusted(-glow, -glow, glow, glow),
+                  [&](QPainter& p) { paintBackground(p, box, l.top, palette); });
+    paintHoleCards(painter, box, l.top, palette, cards);
+    QRectF front = seat;
+    if (isDealer) front = front.united(dealerButtonRect(box));
+    if (winnerAmount) front = front.united(winnerBadgeRect(box));
+    pictures.draw(painter, frontKey(palette), front.adjusted(-1, -1, 1, 1),
+                  [&](QPainter& p) { paintInfo(p, box, l, palette); });
+    painter.restore();
+}
 
+QByteArray PlayerSeatView::backKey(const Palette& palette) const {
+    Border b = border(palette);
+    QByteArray key = "seat:" + QByteArray::number(scale, 'f', 4) + ':' +
+                     QByteArray::number(palette.panel.rgba()) + ':' + QByteArray::number(b.color.rgba()) +
+                     ':' + QByteArray::number(b.width);
+    if (isActing) key += ":glow:" + QByteArray::number(palette.glow.rgba());
+    if (player.holeCards.empty()) key += ":empty:" + QByteArray::number(palette.seatEmpty.rgba());
+    return key;
+}
+
+QByteArray PlayerSeatView::frontKey(const Palette& palette) const {
+    QByteArray key =
+        "info:" + QByteArray::number(scale, 'f', 4) + ':' + QByteArray::fromStdString(player.name) + ':' +
+        QByteArray::number(static_cast<int>(player.position)) + ':' + stackText().toUtf8() + ':' +
+        QByteArray::number((player.hasFolded ? palette.textMuted : palette.text).rgba()) + ':' +
+        QByteArray::number(palette.textMuted.rgba()) + ':' + QByteArray::number(palette.accent.rgba());
+    if (auto pill = statusBadge(palette)) {
+        key += ":pill:" + pill->text.toUtf8() + ':' + QByteArray::number(pill->fill.rgba()) + ':' +
+               QByteArray::number(pill->textColor.rgba());
+    }
+    if (isDealer || winnerAmount) key += ":on:" + QByteArray::number(palette.onAccent.rgba());
+    if (isDealer) key += ":dealer";
+    if (winnerAmount) key += ":won:" + QByteArray::number(*winnerAmount);
+    return key;
+}
+
+void PlayerSeatView::paintInfo(QPainter& painter, const QRectF& box, const Lines& l,
+                               const Palette& palette) const {
+    QRectF seat = frame(box);
+    double y =
+        l.top + PlayingCardView::frameSize(PlayingCardView::CardSize::seat, scale).height() + spacing * scale;
     double centreX = seat.center().x();
     painter.setPen(player.hasFolded ? palette.textMuted : palette.text);
     painter.setFont(l.nameFont);
@@ -218,37 +263,39 @@ void PlayerSeatView::paint(QPainter& painter, const QRectF& box, const Palette& 
                     palette);
     if (isDealer) paintDealerButton(painter, box, palette);
     if (winnerAmount) paintWinnerBadge(painter, box, palette);
-    painter.restore();
 }
 
-void PlayerSeatView::paintBackground(QPainter& painter, const QRectF& box, const Palette& palette) const {
+void PlayerSeatView::paintBackground(QPainter& painter, const QRectF& box, double cardsTop,
+                                     const Palette& palette) const {
     QRectF seat = frame(box);
     if (isActing) paintCachedShadow(painter, seat, cornerRadius, palette.glow, glowRadius);
     fillRoundedRect(painter, seat, cornerRadius, palette.panel);
     Border b = border(palette);
     strokeRoundedRectInside(painter, seat, cornerRadius, b.color, b.width);
+    if (!player.holeCards.empty()) return;
+    QSizeF size = PlayingCardView::frameSize(PlayingCardView::CardSize::seat, scale);
+    for (std::size_t i = 0; i < 2; ++i) {
+        QPointF centre(holeCardX(box, i), cardsTop + size.height() / 2);
+        fillRoundedRect(painter, QRectF(centre - QPointF(size.width() / 2, size.height() / 2), size),
+                        placeholderRadius, palette.seatEmpty);
+    }
 }
 
 void PlayerSeatView::paintHoleCards(QPainter& painter, const QRectF& box, double top, const Palette& palette,
                                     std::span<const CardPose> cards) const {
     QSizeF size = PlayingCardView::frameSize(PlayingCardView::CardSize::seat, scale);
-    if (player.holeCards.empty()) {
-        for (std::size_t i = 0; i < 2; ++i) {
-            QPointF centre(holeCardCentre(box, i).x(), top + size.height() / 2);
-            fillRoundedRect(painter, QRectF(centre - QPointF(size.width() / 2, size.height() / 2), size),
-                            placeholderRadius, palette.seatEmpty);
-        }
-        return;
-    }
     for (std::size_t i = 0; i < player.holeCards.size(); ++i) {
         CardPose pose = i < cards.size() ? cards[i] : CardPose{1, {0, faceUp()}};
         if (pose.landing <= 0) continue;  // still at the deal origin, invisible
         double away = 1 - pose.landing;
-        QPointF centre = QPointF(holeCardCentre(box, i).x(), top + size.height() / 2) + dealOrigin * away;
+        QPointF centre = QPointF(holeCardX(box, i), top + size.height() / 2) + dealOrigin * away;
         painter.save();
         painter.setOpacity(painter.opacity() * std::min(pose.landing, 1.0));
         painter.translate(centre);
-        if (away != 0) painter.rotate(undealtTilt * away);
+        if (away != 0) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.rotate(undealtTilt * away);
+        }
         FlippableCardView(player.holeCards[i], fourColor, scale, pose.flip)
             .paint(painter, QPointF(0, 0), palette);
         painter.restore();

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QColor>
 #include <QPointF>
 #include <QRectF>
@@ -119,6 +120,9 @@ struct PlayerSeatView {
     std::optional<QString> winnerText() const;
     // Everything a screen reader says about the seat, joined with ", ".
     QString accessibilityDescription() const;
+    // The seat's one accessibility action; it folds only while `canFold`, and the seat reads as a button
+    // only then.
+    static QString foldActionName() { return QStringLiteral("Fold"); }
 
     // Up by min(14 × scale, 8) points from the seat's top edge.
     static double winnerBadgeLift(double scale);
@@ -143,7 +147,11 @@ struct PlayerSeatView {
   private:
     struct Lines;
     Lines lines(const QRectF& box) const;
-    void paintBackground(QPainter& painter, const QRectF& box, const Palette& palette) const;
+    double holeCardX(const QRectF& box, std::size_t index) const;
+    QByteArray backKey(const Palette& palette) const;
+    QByteArray frontKey(const Palette& palette) const;
+    void paintBackground(QPainter& painter, const QRectF& box, double cardsTop, const Palette& palette) const;
+    void paintInfo(QPainter& painter, const QRectF& box, const Lines& lines, const Palette& palette) const;
     void paintHoleCards(QPainter& painter, const QRectF& box, double top, const Palette& palette,
                         std::span<const CardPose> cards) const;
     void paintStatusPill(QPainter& painter, const QRectF& slot, const Palette& palette) const;

@@ -2,10 +2,12 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QStringList>
 #include <array>
 
 #include "kit/Fonts.hpp"
 #include "kit/Painting.hpp"
+#include "kit/PictureCache.hpp"
 #include "kit/ShadowCache.hpp"
 #include "kit/TextFit.hpp"
 #include "shell/Palette.hpp"
@@ -24,6 +26,8 @@ const std::array<const char*, 4>& suitSpokenNames() {
     return names;
 }
 
+// Every face and back at a few scales, in two decks and four themes, with room for a window being resized.
+constexpr qsizetype pictureCapacity = 512;
 constexpr double shadowOpacity = 0.35;
 constexpr double shadowRadius = 2;
 constexpr double shadowOffsetY = 1;
@@ -33,6 +37,14 @@ constexpr double lineSpacing = -2;
 constexpr double backInset = 5;
 constexpr double backInnerRadius = 3;
 constexpr double backInnerOpacity = 0.5;
+
+// The text face may carry only some of the four suit glyphs (hearts but not spades), and glyphs taken
+// from two faces differ in size; the suits come from one face that has all four.
+QFont suitGlyphFont(double size) {
+    QFont font = fixedFont(size);
+    font.setFamilies(QStringList{QStringLiteral("DejaVu Sans")} + font.families());
+    return font;
+}
 
 QColor srgb(double red, double green, double blue) {
     return QColor::fromRgbF(static_cast<float>(red), static_cast<float>(green), static_cast<float>(blue));
@@ -102,8 +114,20 @@ QString PlayingCardView::accessibilityLabel() const {
 }
 
 void PlayingCardView::paint(QPainter& painter, QPointF centre, const Palette& palette) const {
+    static PictureCache pictures(pictureCapacity);
     QSizeF s = size();
     QRectF frame(centre.x() - s.width() / 2, centre.y() - s.height() / 2, s.width(), s.height());
+    double margin = (2 * shadowRadius + shadowOffsetY) * scale_ + 1;
+    QByteArray key = "card:" + (card_ ? QByteArray::number(card_->index()) : QByteArray("back")) + ':' +
+                     QByteArray::number(static_cast<int>(size_)) + ':' + QByteArray::number(scale_, 'f', 4) +
+                     ':' + (fourColor_ ? '4' : '2') + ':' +
+                     QByteArray::number((card_ ? palette.card : palette.cardBack).rgba()) + ':' +
+                     QByteArray::number(palette.cardBorder.rgba());
+    pictures.draw(painter, key, frame.adjusted(-margin, -margin, margin, margin),
+                  [&](QPainter& p) { render(p, frame, palette); });
+}
+
+void PlayingCardView::render(QPainter& painter, const QRectF& frame, const Palette& palette) const {
     double radius = cornerRadius * scale_;
     paintCachedShadow(painter, frame, radius, withOpacity(Qt::black, shadowOpacity), shadowRadius * scale_,
                       {0, shadowOffsetY * scale_});
@@ -121,7 +145,7 @@ void PlayingCardView::paint(QPainter& painter, QPointF centre, const Palette& pa
 void PlayingCardView::paintFace(QPainter& painter, const QRectF& frame, const Card& card) const {
     double rankSize = rankTextSize(size_, scale_);
     QFont rankFont = fixedFont(rankSize, FontWeight::heavy, FontDesign::rounded);
-    QFont suitFont = fixedFont(rankSize * suitTextRatio);
+    QFont suitFont = suitGlyphFont(rankSize * suitTextRatio);
     double rankHeight = QFontMetricsF(rankFont).height();
     double suitHeight = QFontMetricsF(suitFont).height();
     double top = frame.center().y() - (rankHeight + suitHeight + lineSpacing * scale_) / 2;

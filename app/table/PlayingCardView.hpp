@@ -50,6 +50,7 @@ class PlayingCardView {
     void paint(QPainter& painter, QPointF centre, const Palette& palette) const;
 
   private:
+    void render(QPainter& painter, const QRectF& frame, const Palette& palette) const;
     void paintFace(QPainter& painter, const QRectF& frame, const Card& card) const;
     void paintBack(QPainter& painter, const QRectF& frame, const Palette& palette) const;
 

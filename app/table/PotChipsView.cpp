@@ -3,10 +3,14 @@
 #include <QPainter>
 
 #include "kit/Painting.hpp"
+#include "kit/PictureCache.hpp"
 #include "kit/ShadowCache.hpp"
 
 namespace pellox::app {
 namespace {
+
+// Rows of up to four chips at a few scales.
+constexpr qsizetype pictureCapacity = 256;
 
 QColor srgb(double red, double green, double blue) {
     return QColor::fromRgbF(static_cast<float>(red), static_cast<float>(green), static_cast<float>(blue));

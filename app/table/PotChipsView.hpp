@@ -42,6 +42,7 @@ class PotChipsView {
     void paint(QPainter& painter, QPointF topLeft) const;
 
   private:
+    void render(QPainter& painter, QPointF topLeft) const;
     void paintChip(QPainter& painter, QPointF centre, const QColor& color) const;
 
     std::vector<QColor> colors_;

@@ -50,10 +50,11 @@ TEST(GalleryPieces, EveryCardFaceInBothDecks) {
 }
 
 TEST(GalleryPieces, CardSizesAndBacksAtThreeScales) {
-    gallery::paint("card-sizes", QSize(780, 300), [](QPainter& p, const Palette& palette) {
+    gallery::paint("card-sizes", QSize(840, 300), [](QPainter& p, const Palette& palette) {
         felt(p, palette);
         double x = 20;
         for (double scale : {0.5, 1.0, 1.5}) {
+            caption(p, palette, {x, 280}, QString("scale %1").arg(scale));
             for (CardSize size : {CardSize::seat, CardSize::board}) {
                 for (std::optional<Card> card :
                      {std::optional<Card>(Card{Rank::ten, Suit::hearts}),
@@ -64,7 +65,6 @@ TEST(GalleryPieces, CardSizesAndBacksAtThreeScales) {
                 }
                 x += 6;
             }
-            caption(p, palette, {x - 150 * scale, 280}, QString("scale %1").arg(scale));
         }
     });
 }
@@ -131,6 +131,7 @@ void paintSeats(double scale) {
         Player player;
         bool acting = false, dealer = false, reveal = false;
         std::optional<std::int64_t> won = {};
+        std::vector<PlayerSeatView::CardPose> poses = {};
     };
     std::vector<State> states;
     states.push_back({"acting", seatPlayer("You", false, Position::bb), true});
@@ -149,6 +150,20 @@ void paintSeats(double scale) {
     states.push_back({"dealer", seatPlayer("Riverboat Ray", true, Position::btn), false, true});
     states.push_back({"hidden bot", seatPlayer("Nitty Nick", true, Position::hj)});
     states.push_back({"revealed bot", seatPlayer("Maniac Mo", true, Position::utg1), false, false, true});
+    states.push_back({"dealing",
+                      seatPlayer("You", false, Position::co),
+                      false,
+                      false,
+                      false,
+                      std::nullopt,
+                      {{1, {0, true}}, {0.55, {0, true}}}});
+    states.push_back({"turning",
+                      seatPlayer("Steady Sam", true, Position::hj),
+                      false,
+                      false,
+                      true,
+                      std::nullopt,
+                      {{1, {55, false}}, {1, {-35, true}}}});
     Player empty = seatPlayer("Calling Cate", true, Position::mp);
     empty.holeCards.clear();
     states.push_back({"no cards", empty});
@@ -168,8 +183,9 @@ void paintSeats(double scale) {
                                 .revealHoleCards = s.reveal,
                                 .board = board,
                                 .winnerAmount = s.won,
-                                .cardsLanded = 2};
-            view.paint(p, box, palette, {});
+                                .cardsLanded = 2,
+                                .dealOrigin = QPointF(-40, -90) * scale};
+            view.paint(p, box, palette, s.poses);
             caption(p, palette, {x, size.height() - 12.0}, s.label);
             x += width + gap;
         }
