@@ -1,5 +1,7 @@
 #include "kit/Painting.hpp"
 
+#include <QDataStream>
+#include <QIODevice>
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
@@ -64,6 +66,54 @@ void boxBlur(QImage& image, int radius) {
         pass(true);
         pass(false);
     }
+}
+
+// A blur's reach is about three times its box radius; three box passes of radius/2 approximate a Gaussian
+// of the shadow's radius.
+int shadowBox(qreal radius) {
+    return std::max(1, static_cast<int>(std::lround(radius / 2)));
+}
+int shadowMargin(qreal radius) {
+    return 3 * shadowBox(radius) + 1;
+}
+
+QImage blurredMask(const QPainterPath& shape, const QColor& color, qreal radius) {
+    const int margin = shadowMargin(radius);
+    const QRectF bounds = shape.boundingRect();
+    const QSize size(static_cast<int>(std::ceil(bounds.right())) + 2 * margin,
+                     static_cast<int>(std::ceil(bounds.bottom())) + 2 * margin);
+    QImage mask(size, QImage::Format_ARGB32_Premultiplied);
+    mask.fill(Qt::transparent);
+    {
+        QPainter p(&mask);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.translate(margin, margin);
+        p.fillPath(shape, Qt::black);
+    }
+    boxBlur(mask, shadowBox(radius));
+    QPainter p(&mask);
+    p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    p.fillRect(mask.rect(), color);
+    return mask;
+}
+
+// Seats, cards and chips repaint the same few shadows every frame of an animation, so blurred pictures are
+// kept by shape, colour and radius (a small cache, oldest dropped first).
+const QImage& shadowMask(const QPainterPath& shape, const QColor& color, qreal radius) {
+    constexpr size_t capacity = 64;
+    static std::vector<std::pair<QByteArray, QImage>> cache;
+    QByteArray key;
+    QDataStream stream(&key, QIODevice::WriteOnly);
+    stream << shape << color.rgba() << radius;
+    for (auto it = cache.begin(); it != cache.end(); ++it) {
+        if (it->first == key) {
+            std::rotate(cache.begin(), it, it + 1);
+            return cache.front().second;
+        }
+    }
+    if (cache.size() == capacity) cache.pop_back();
+    cache.insert(cache.begin(), {key, blurredMask(shape, color, radius)});
+    return cache.front().second;
 }
 
 }  // namespace
@@ -139,29 +189,12 @@ void paintSidePanelCard(QPainter& painter, const QRectF& rect, const Palette& pa
 void paintShadow(QPainter& painter, const QPainterPath& shape, const QColor& color, qreal radius,
                  QPointF offset) {
     if (color.alpha() == 0 || shape.isEmpty()) return;
-    // A blur's reach is about twice its box radius; three box passes of radius/2 approximate a Gaussian of
-    // the shadow's radius.
-    const int box = std::max(1, static_cast<int>(std::lround(radius / 2)));
-    const int margin = 3 * box + 1;
     const QRectF bounds = shape.boundingRect();
-    const QSize size(static_cast<int>(std::ceil(bounds.width())) + 2 * margin,
-                     static_cast<int>(std::ceil(bounds.height())) + 2 * margin);
-    if (size.isEmpty()) return;
-    QImage mask(size, QImage::Format_ARGB32_Premultiplied);
-    mask.fill(Qt::transparent);
-    {
-        QPainter p(&mask);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.translate(margin - bounds.left(), margin - bounds.top());
-        p.fillPath(shape, Qt::black);
-    }
-    boxBlur(mask, box);
-    {
-        QPainter p(&mask);
-        p.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        p.fillRect(mask.rect(), color);
-    }
-    painter.drawImage(bounds.topLeft() + offset - QPointF(margin, margin), mask);
+    // Whole-pixel placement keeps the cached picture valid wherever the same shape is drawn again.
+    const QPointF origin(std::floor(bounds.left()), std::floor(bounds.top()));
+    const QImage& mask = shadowMask(shape.translated(-origin), color, radius);
+    const int margin = shadowMargin(radius);
+    painter.drawImage(origin + offset - QPointF(margin, margin), mask);
 }
 
 }  // namespace pellox::app

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QPainter>
@@ -52,7 +53,14 @@ class SegmentButton : public QAbstractButton {
         if (!isEnabled()) painter.setPen(palette.textMuted);
         drawFittedText(painter, QRectF(rect()).adjusted(4, 0, -4, 0), text(), font(isChecked()),
                        minimumTextScale);
-        if (hasFocus()) strokeRoundedRectInside(painter, rect(), segmentRadius, palette.accent, 1);
+        if (hasFocus() && keyboardFocus_)
+            strokeRoundedRectInside(painter, rect(), segmentRadius, palette.text, 1);
+    }
+
+    // Only a keyboard user needs to see where focus is; a click or a window opening shows no ring.
+    void focusInEvent(QFocusEvent* event) override {
+        keyboardFocus_ = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+        QAbstractButton::focusInEvent(event);
     }
 
   private:
@@ -60,6 +68,7 @@ class SegmentButton : public QAbstractButton {
         return scaledFont(textSize, checked ? FontWeight::semibold : FontWeight::regular);
     }
     const AppContext& context_;
+    bool keyboardFocus_ = false;
 };
 
 }  // namespace

@@ -234,7 +234,14 @@ const std::array<Symbol, 14>& allSymbols() {
 void paintSymbol(QPainter& painter, Symbol symbol, const QRectF& rect, qreal size, const QColor& color,
                  FontWeight weight) {
     if (size <= 0) return;
-    const Drawing drawing = drawingOf(symbol);
+    // Built once: some outlines are simplified unions, too costly to redo on every paint.
+    static const std::array<Drawing, 14> drawings = [] {
+        std::array<Drawing, 14> out;
+        for (size_t i = 0; i < out.size(); ++i)
+            out[i] = drawingOf(names[i].first);
+        return out;
+    }();
+    const Drawing& drawing = drawings[static_cast<size_t>(symbol)];
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(rect.center() - QPointF(size / 2, size / 2));

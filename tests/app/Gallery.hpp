@@ -28,15 +28,20 @@ inline QString pathFor(const QString& name, TableTheme theme) {
     return QDir(dir).filePath(name + QLatin1Char('-') + QString::fromLatin1(rawValue(theme)) + ".png");
 }
 
-// The widget as it looks over the theme's feltDark (what most screens stand on).
+// The widget as it looks over the theme's feltDark (what most screens stand on). grab(), not render() into a
+// painter: Qt 6.4 draws children that carry a graphics effect (the hover highlight) at twice their offset
+// when rendering through an outside painter.
 inline QImage grab(QWidget& widget, const Palette& palette) {
+    const QPalette saved = widget.palette();
+    const bool savedFill = widget.autoFillBackground();
+    QPalette background = saved;
+    background.setColor(QPalette::Window, palette.feltDark);
+    widget.setPalette(background);
+    widget.setAutoFillBackground(true);
     QApplication::processEvents();
-    const qreal ratio = 1;
-    QImage image(widget.size() * ratio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(ratio);
-    image.fill(palette.feltDark);
-    QPainter painter(&image);
-    widget.render(&painter, {}, {}, QWidget::DrawChildren);
+    QImage image = widget.grab().toImage();
+    widget.setAutoFillBackground(savedFill);
+    widget.setPalette(saved);
     return image;
 }
 
@@ -62,8 +67,8 @@ inline void shootEach(const QString& name, QSize size,
         AppContext context(&settings);
         std::unique_ptr<QWidget> widget = make(context);
         if (size.isValid()) widget->resize(size);
-        widget->ensurePolished();
-        if (widget->layout()) widget->layout()->activate();
+        // Laid out and painted as on screen (graphics effects need a shown widget).
+        widget->show();
         grab(*widget, context.palette()).save(pathFor(name, theme));
     }
 }
