@@ -1,9 +1,12 @@
 #include "review/RangeChartScreen.hpp"
 
+#include <QPainter>
 #include <QShowEvent>
+#include <QVBoxLayout>
 #include <cmath>
 #include <limits>
 
+#include "kit/SegmentedControl.hpp"
 #include "rules/Card.hpp"
 #include "shell/AppContext.hpp"
 #include "shell/Palette.hpp"
@@ -27,6 +30,10 @@ int combinations(int row, int col) {
     if (row == col) return pairCombinations;
     return row < col ? suitedCombinations : offsuitCombinations;
 }
+
+constexpr int screenPadding = 16;
+constexpr int blockSpacing = 16;
+constexpr int pickerSpacing = 8;
 
 int wholePercent(int part, int total) {
     return static_cast<int>(std::round(100.0 * part / total));
@@ -128,21 +135,95 @@ QString RangeChartScreen::actionWord(RangeAction action) {
     return QString::fromUtf8(raw.data(), static_cast<qsizetype>(raw.size()));
 }
 
+std::array<RangeAction, RangeGridView::cellCount> RangeChartScreen::gridActions(PositionBucket bucket,
+                                                                                PreflopContext context) {
+    std::array<RangeAction, RangeGridView::cellCount> actions{};
+    for (int i = 0; i < RangeGridView::cellCount; ++i)
+        actions[static_cast<std::size_t>(i)] = chartAction(RangeGridView::label(i), bucket, context);
+    return actions;
+}
+
+std::array<RangeLegendView::Item, 3> RangeChartScreen::legendItems(const ActionPercentages& shares,
+                                                                   const Palette& palette) {
+    auto item = [&](RangeAction action, const char* name, int percent) {
+        return RangeLegendView::Item{actionColor(action, palette), QLatin1String(name) + QLatin1Char(' ') +
+                                                                       QString::number(percent) + u'%'};
+    };
+    return {item(RangeAction::raise, "Raise", shares.raise), item(RangeAction::call, "Call", shares.call),
+            item(RangeAction::fold, "Fold", shares.fold)};
+}
+
+QColor RangeChartScreen::badgeTextColor(const QColor& fill, const Palette& palette) {
+    return fill == palette.seatEmpty ? palette.textMuted : QColor(Qt::white);
+}
+
+RangeDetailView::Detail RangeChartScreen::detail(const QString& label, PositionBucket bucket,
+                                                 PreflopContext context, const Palette& palette) {
+    const RangeAction action = chartAction(label, bucket, context);
+    const QColor fill = actionColor(action, palette);
+    RangeDetailView::Detail out{label, actionWord(action).toUpper(), fill, badgeTextColor(fill, palette), {}};
+    if (const auto tier = chenTier(label)) {
+        const auto name = displayName(*tier);
+        out.strengthLine = QStringLiteral("Chen Formula strength: ") +
+                           QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    }
+    return out;
+}
+
 RangeChartScreen::RangeChartScreen(AppContext& context, std::optional<QString> startsInspecting,
                                    QWidget* parent)
     : QWidget(parent),
       app_(context),
+      positionPicker_(
+          new SegmentedControl(context, QStringLiteral("Position"),
+                               {QStringLiteral("Early"), QStringLiteral("Middle"), QStringLiteral("Late"),
+                                QStringLiteral("SB"), QStringLiteral("BB")},
+                               this)),
+      situationPicker_(new SegmentedControl(
+          context, QStringLiteral("Situation"),
+          {QStringLiteral("First in"), QStringLiteral("Facing a raise"), QStringLiteral("Facing a 3-bet")},
+          this)),
+      grid_(new RangeGridView(context, this)),
+      legend_(new RangeLegendView(context, this)),
+      detail_(new RangeDetailView(context, this)),
       startsInspecting_(std::move(startsInspecting)),
       bucket_(PositionBucket::late),
-      context_(PreflopContext::open) {}
+      context_(PreflopContext::open) {
+    setWindowTitle(QStringLiteral("Preflop Ranges"));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(screenPadding, screenPadding, screenPadding, screenPadding);
+    column->setSpacing(blockSpacing);
+    auto* pickers = new QVBoxLayout;
+    pickers->setSpacing(pickerSpacing);
+    pickers->addWidget(positionPicker_);
+    pickers->addWidget(situationPicker_);
+    column->addLayout(pickers);
+    column->addWidget(grid_);
+    column->addWidget(legend_);
+    column->addWidget(detail_);
+    column->addStretch(1);  // the blocks stand at the top
+
+    // The pickers list their cases in the enumerations' own order.
+    positionPicker_->setCurrentIndex(static_cast<int>(bucket_));
+    situationPicker_->setCurrentIndex(static_cast<int>(context_));
+    connect(positionPicker_, &SegmentedControl::activated, this,
+            [this](int index) { setBucket(allCases<PositionBucket>()[static_cast<std::size_t>(index)]); });
+    connect(situationPicker_, &SegmentedControl::activated, this,
+            [this](int index) { setContext(allCases<PreflopContext>()[static_cast<std::size_t>(index)]); });
+    connect(grid_, &RangeGridView::cellClicked, this, &RangeChartScreen::toggleSelection);
+    connect(&app_, &AppContext::paletteChanged, this, &RangeChartScreen::refresh);
+    refresh();
+}
 
 void RangeChartScreen::setBucket(PositionBucket bucket) {
     bucket_ = bucket;
+    positionPicker_->setCurrentIndex(static_cast<int>(bucket_));
     refresh();
 }
 
 void RangeChartScreen::setContext(PreflopContext context) {
     context_ = context;
+    situationPicker_->setCurrentIndex(static_cast<int>(context_));
     refresh();
 }
 
@@ -156,12 +237,23 @@ void RangeChartScreen::toggleSelection(const QString& label) {
 
 void RangeChartScreen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (startsInspecting_) {
+    if (startsInspecting_ && !event->spontaneous()) {
         selected_ = startsInspecting_;
         refresh();
     }
 }
 
-void RangeChartScreen::refresh() {}
+void RangeChartScreen::paintEvent(QPaintEvent*) {
+    QPainter(this).fillRect(rect(), app_.palette().feltDark);
+}
+
+void RangeChartScreen::refresh() {
+    const Palette& palette = app_.palette();
+    grid_->setActions(gridActions(bucket_, context_));
+    grid_->setSelected(selected_);
+    legend_->setItems(legendItems(actionPercentages(bucket_, context_), palette));
+    detail_->setDetail(selected_ ? std::optional(detail(*selected_, bucket_, context_, palette))
+                                 : std::nullopt);
+}
 
 }  // namespace pellox::app

@@ -3,7 +3,12 @@
 #include <QString>
 #include <QStringView>
 #include <QWidget>
+#include <array>
 #include <optional>
+
+#include "review/RangeDetailView.hpp"
+#include "review/RangeGridView.hpp"
+#include "review/RangeLegendView.hpp"
 
 namespace pellox {
 enum class PositionBucket;
@@ -15,6 +20,7 @@ enum class RangeAction;
 namespace pellox::app {
 
 class AppContext;
+class SegmentedControl;
 struct Palette;
 
 // The guide's preflop range charts: a position bucket and a situation chosen with two pickers, the 169 hand
@@ -49,6 +55,16 @@ class RangeChartScreen : public QWidget {
     static RangeAction chartAction(const QString& label, PositionBucket bucket, PreflopContext context);
     // "raise", "call" or "fold".
     static QString actionWord(RangeAction action);
+    // Every cell's action, row by row.
+    static std::array<RangeAction, RangeGridView::cellCount> gridActions(PositionBucket bucket,
+                                                                         PreflopContext context);
+    static std::array<RangeLegendView::Item, 3> legendItems(const ActionPercentages& shares,
+                                                            const Palette& palette);
+    // The selected class with its action under the chart and its Chen formula tier.
+    static RangeDetailView::Detail detail(const QString& label, PositionBucket bucket, PreflopContext context,
+                                          const Palette& palette);
+    // Muted on the faint fold fill, white on the others.
+    static QColor badgeTextColor(const QColor& fill, const Palette& palette);
 
     PositionBucket bucket() const noexcept { return bucket_; }
     PreflopContext context() const noexcept { return context_; }
@@ -61,11 +77,17 @@ class RangeChartScreen : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void refresh();
 
     AppContext& app_;
+    SegmentedControl* positionPicker_;
+    SegmentedControl* situationPicker_;
+    RangeGridView* grid_;
+    RangeLegendView* legend_;
+    RangeDetailView* detail_;
     std::optional<QString> startsInspecting_;
     PositionBucket bucket_;
     PreflopContext context_;

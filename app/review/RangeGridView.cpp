@@ -1,0 +1,145 @@
+#include "review/RangeGridView.hpp"
+
+#include <QFontMetricsF>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+#include "kit/Fonts.hpp"
+#include "kit/TextFit.hpp"
+#include "review/RangeChartScreen.hpp"
+#include "review/RangeGridAccessible.hpp"
+#include "shell/AppContext.hpp"
+#include "shell/Palette.hpp"
+#include "strategy/RangeAction.hpp"
+
+namespace pellox::app {
+
+namespace {
+
+constexpr qreal cellGap = 1;
+constexpr qreal largeLabelFrom = 26;  // a cell side above this takes the larger label
+constexpr int largeLabelSize = 10;
+constexpr int smallLabelSize = 8;
+constexpr qreal labelMinimumScale = 0.6;
+constexpr qreal selectionWidth = 2;
+
+const std::array<QString, RangeGridView::cellCount>& labels() {
+    static const auto all = [] {
+        std::array<QString, RangeGridView::cellCount> out;
+        for (int i = 0; i < RangeGridView::cellCount; ++i)
+            out[static_cast<std::size_t>(i)] =
+                RangeChartScreen::handLabel(i / RangeGridView::gridSize, i % RangeGridView::gridSize);
+        return out;
+    }();
+    return all;
+}
+
+}  // namespace
+
+RangeGridView::RangeGridView(const AppContext& context, QWidget* parent)
+    : QWidget(parent), context_(context) {
+    // Before anything can ask for the grid's accessible interface (naming it does).
+    installRangeGridAccessibility();
+    actions_.fill(RangeAction::fold);
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+    setAccessibleName(QStringLiteral("Hand classes"));
+}
+
+void RangeGridView::setActions(const std::array<RangeAction, cellCount>& actions) {
+    actions_ = actions;
+    update();
+}
+
+void RangeGridView::setSelected(const std::optional<QString>& label) {
+    selectedIndex_.reset();
+    if (label) {
+        const auto& all = labels();
+        for (int i = 0; i < cellCount; ++i)
+            if (all[static_cast<std::size_t>(i)] == *label) selectedIndex_ = i;
+    }
+    update();
+}
+
+const QString& RangeGridView::label(int index) {
+    return labels()[static_cast<std::size_t>(index)];
+}
+
+QRectF RangeGridView::gridRect(const QRectF& area) {
+    const qreal side = std::min(area.width(), area.height());
+    return QRectF(area.center().x() - side / 2, area.center().y() - side / 2, side, side);
+}
+
+QRectF RangeGridView::cellRect(int row, int col, const QRectF& grid) {
+    const qreal pitch = grid.width() / gridSize;
+    return QRectF(grid.left() + col * pitch, grid.top() + row * pitch, pitch - cellGap, pitch - cellGap);
+}
+
+QRectF RangeGridView::cellRect(int index) const {
+    return cellRect(index / gridSize, index % gridSize, gridRect());
+}
+
+std::optional<int> RangeGridView::cellAt(QPointF point, const QRectF& grid) {
+    const qreal pitch = grid.width() / gridSize;
+    if (pitch <= 0 || !grid.contains(point)) return std::nullopt;
+    const int col = std::min(gridSize - 1, static_cast<int>((point.x() - grid.left()) / pitch));
+    const int row = std::min(gridSize - 1, static_cast<int>((point.y() - grid.top()) / pitch));
+    if (!cellRect(row, col, grid).contains(point)) return std::nullopt;
+    return row * gridSize + col;
+}
+
+int RangeGridView::labelPixelSize(qreal cellSide) {
+    return cellSide > largeLabelFrom ? largeLabelSize : smallLabelSize;
+}
+
+QColor RangeGridView::labelColor(RangeAction action, const Palette& palette) {
+    return action == RangeAction::fold ? palette.textMuted : QColor(Qt::white);
+}
+
+QString RangeGridView::accessibleName(const QString& label, RangeAction action) {
+    return label + QStringLiteral(": ") + RangeChartScreen::actionWord(action);
+}
+
+void RangeGridView::paintEvent(QPaintEvent*) {
+    const Palette& palette = context_.palette();
+    const QRectF grid = gridRect();
+    const qreal side = grid.width() / gridSize - cellGap;
+    if (side <= 0) return;
+    QPainter painter(this);
+    const QFont font = fixedFont(labelPixelSize(side), FontWeight::bold);
+    const QFontMetricsF metrics(font);
+    painter.setFont(font);
+    for (int i = 0; i < cellCount; ++i) {
+        const QRectF cell = cellRect(i / gridSize, i % gridSize, grid);
+        const RangeAction action = actions_[static_cast<std::size_t>(i)];
+        painter.fillRect(cell, RangeChartScreen::actionColor(action, palette));
+        painter.setPen(labelColor(action, palette));
+        const QString& text = label(i);
+        if (metrics.horizontalAdvance(text) <= cell.width())
+            painter.drawText(cell, Qt::AlignCenter | Qt::TextSingleLine, text);
+        else
+            drawFittedText(painter, cell, text, font, labelMinimumScale);
+    }
+    if (selectedIndex_) {
+        // A stroke centred half its width inside the edge stays inside the cell.
+        const qreal inset = selectionWidth / 2;
+        painter.setPen(QPen(palette.text, selectionWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(cellRect(*selectedIndex_).adjusted(inset, inset, -inset, -inset));
+    }
+}
+
+void RangeGridView::mousePressEvent(QMouseEvent* event) {
+    pressedIndex_ = event->button() == Qt::LeftButton ? cellAt(event->position(), gridRect()) : std::nullopt;
+}
+
+void RangeGridView::mouseReleaseEvent(QMouseEvent* event) {
+    const auto released = cellAt(event->position(), gridRect());
+    const bool tapped = event->button() == Qt::LeftButton && released && released == pressedIndex_;
+    pressedIndex_.reset();
+    if (tapped) emit cellClicked(label(*released));
+}
+
+}  // namespace pellox::app

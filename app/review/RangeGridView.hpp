@@ -1,0 +1,69 @@
+#pragma once
+#include <QColor>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <optional>
+
+namespace pellox {
+enum class RangeAction;
+}
+
+namespace pellox::app {
+
+class AppContext;
+struct Palette;
+
+// The 169 hand classes as a 13 x 13 grid of cells coloured by a chart's action, painted in the largest
+// square that fits. A click on a cell reports its class; the selected class is outlined.
+class RangeGridView : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int gridSize = 13;
+    static constexpr int cellCount = gridSize * gridSize;
+
+    explicit RangeGridView(const AppContext& context, QWidget* parent = nullptr);
+
+    // Row-major, row 0 on top.
+    void setActions(const std::array<RangeAction, cellCount>& actions);
+    void setSelected(const std::optional<QString>& label);
+    RangeAction action(int index) const { return actions_[static_cast<std::size_t>(index)]; }
+    static const QString& label(int index);
+
+    // The largest centred square inside the area.
+    static QRectF gridRect(const QRectF& area);
+    // Cells stand a pitch of a thirteenth of the grid apart, one point narrower than the pitch.
+    static QRectF cellRect(int row, int col, const QRectF& grid);
+    // The cell under a point, none in a gap or outside.
+    static std::optional<int> cellAt(QPointF point, const QRectF& grid);
+    // 10 for cells wider than 26 points, 8 otherwise.
+    static int labelPixelSize(qreal cellSide);
+    static QColor labelColor(RangeAction action, const Palette& palette);
+    // "AKs: raise".
+    static QString accessibleName(const QString& label, RangeAction action);
+
+    QRectF gridRect() const { return gridRect(QRectF(rect())); }
+    QRectF cellRect(int index) const;
+
+    // The grid asks for a square; given less height it shrinks to fit it.
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override { return width; }
+    QSize sizeHint() const override { return {480, 480}; }
+    QSize minimumSizeHint() const override { return {gridSize * 12, gridSize * 12}; }
+
+  signals:
+    void cellClicked(const QString& label);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    const AppContext& context_;
+    std::array<RangeAction, cellCount> actions_;
+    std::optional<int> selectedIndex_;
+    std::optional<int> pressedIndex_;
+};
+
+}  // namespace pellox::app

@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "Gallery.hpp"
+#include "kit/SegmentedControl.hpp"
+#include "review/RangeChartScreen.hpp"
+#include "shell/AppContext.hpp"
+#include "shell/Palette.hpp"
+#include "store/SettingsStore.hpp"
+#include "strategy/PositionBucket.hpp"
+#include "strategy/PreflopChart.hpp"
+#include "strategy/PreflopContext.hpp"
+#include "strategy/RangeAction.hpp"
+
+namespace pellox::app {
+namespace {
+
+struct RangeChartScreenTest : ::testing::Test {
+    SettingsStore settings;
+    AppContext context{&settings};
+
+    static SegmentedControl* picker(const RangeChartScreen& screen, const QString& name) {
+        for (auto* control : screen.findChildren<SegmentedControl*>())
+            if (control->accessibleName() == name) return control;
+        return nullptr;
+    }
+    static RangeGridView* grid(const RangeChartScreen& screen) { return screen.findChild<RangeGridView*>(); }
+    static RangeDetailView* detail(const RangeChartScreen& screen) {
+        return screen.findChild<RangeDetailView*>();
+    }
+
+    static void choose(const RangeChartScreen& screen, const QString& pickerName, const QString& segment) {
+        SegmentedControl* control = picker(screen, pickerName);
+        ASSERT_TRUE(control);
+        for (int i = 0; i < control->count(); ++i)
+            if (control->segment(i)->text() == segment)
+                QTest::mouseClick(control->segment(i), Qt::LeftButton);
+    }
+    static void clickCell(const RangeChartScreen& screen, const QString& label) {
+        RangeGridView* view = grid(screen);
+        for (int i = 0; i < RangeGridView::cellCount; ++i)
+            if (RangeGridView::label(i) == label)
+                QTest::mouseClick(view, Qt::LeftButton, {}, view->cellRect(i).center().toPoint());
+    }
+};
+
+TEST_F(RangeChartScreenTest, EveryCellFollowsTheChartForTheChosenPair) {
+    RangeChartScreen screen(context, std::nullopt);
+    screen.resize(620, 720);
+    screen.show();
+    EXPECT_EQ(screen.bucket(), PositionBucket::late);
+    EXPECT_EQ(screen.context(), PreflopContext::open);
+    EXPECT_EQ(picker(screen, "Position")->currentIndex(), 2);
+
+    const struct {
+        const char* position;
+        const char* situation;
+        PositionBucket bucket;
+        PreflopContext context;
+    } pairs[] = {{"Early", "First in", PositionBucket::early, PreflopContext::open},
+                 {"BB", "Facing a raise", PositionBucket::bb, PreflopContext::facingOpen}};
+    for (const auto& pair : pairs) {
+        choose(screen, "Position", pair.position);
+        choose(screen, "Situation", pair.situation);
+        ASSERT_EQ(screen.bucket(), pair.bucket);
+        ASSERT_EQ(screen.context(), pair.context);
+        QAccessibleInterface* cells = QAccessible::queryAccessibleInterface(grid(screen));
+        ASSERT_EQ(cells->childCount(), 169);
+        for (int row = 0; row < 13; ++row) {
+            for (int col = 0; col < 13; ++col) {
+                const int i = row * 13 + col;
+                const std::string label = RangeChartScreen::handLabel(row, col).toStdString();
+                const RangeAction expected = PreflopChart::action(label, pair.context, pair.bucket);
+                EXPECT_EQ(grid(screen)->action(i), expected) << label;
+                EXPECT_EQ(cells->child(i)->text(QAccessible::Name).toStdString(),
+                          label + ": " + std::string(rawValue(expected)));
+            }
+        }
+        const auto legend = screen.findChild<RangeLegendView*>()->items();
+        const auto shares = RangeChartScreen::actionPercentages(pair.bucket, pair.context);
+        EXPECT_EQ(legend[0].text, "Raise " + QString::number(shares.raise) + "%");
+        EXPECT_EQ(legend[1].text, "Call " + QString::number(shares.call) + "%");
+        EXPECT_EQ(legend[2].text, "Fold " + QString::number(shares.fold) + "%");
+    }
+    // First in from early, A5s folds; facing a raise from the big blind it is a 3-bet.
+    EXPECT_EQ(RangeChartScreen::chartAction("A5s", PositionBucket::early, PreflopContext::open),
+              RangeAction::fold);
+    ASSERT_EQ(RangeGridView::label(9), "A5s");
+    EXPECT_EQ(grid(screen)->action(9), RangeAction::raise);
+}
+
+TEST_F(RangeChartScreenTest, ClickingAClassShowsItsStrengthAndClickingAgainClearsIt) {
+    RangeChartScreen screen(context, std::nullopt);
+    screen.resize(620, 720);
+    screen.show();
+    EXPECT_FALSE(detail(screen)->detail());
+    EXPECT_EQ(detail(screen)->accessibleName(), "Click a hand for its strength read.");
+
+    clickCell(screen, "AKs");
+    ASSERT_EQ(screen.selected(), "AKs");
+    const Palette& p = context.palette();
+    EXPECT_EQ(detail(screen)->detail(), (RangeDetailView::Detail{"AKs", "RAISE", p.raiseBtn, Qt::white,
+                                                                 "Chen Formula strength: Premium"}));
+
+    // Another pair keeps the selection and reads its action there.
+    choose(screen, "Situation", "Facing a 3-bet");
+    choose(screen, "Position", "Early");
+    EXPECT_EQ(screen.selected(), "AKs");
+    EXPECT_EQ(detail(screen)->detail()->badgeText, "RAISE");
+    clickCell(screen, "72o");
+    EXPECT_EQ(detail(screen)->detail(), (RangeDetailView::Detail{"72o", "FOLD", p.seatEmpty, p.textMuted,
+                                                                 "Chen Formula strength: Weak"}));
+    clickCell(screen, "AKo");
+    EXPECT_EQ(detail(screen)->detail()->badgeText, "CALL");
+    EXPECT_EQ(detail(screen)->detail()->strengthLine, "Chen Formula strength: Strong");
+
+    clickCell(screen, "AKo");
+    EXPECT_FALSE(screen.selected());
+    EXPECT_FALSE(detail(screen)->detail());
+
+    // A press in the gap between two cells selects nothing.
+    const QRectF aa = grid(screen)->cellRect(0);
+    QTest::mouseClick(grid(screen), Qt::LeftButton, {},
+                      QPoint(static_cast<int>(aa.right() + 0.5), aa.center().y()));
+    EXPECT_FALSE(screen.selected());
+}
+
+TEST_F(RangeChartScreenTest, PressingACellThroughAccessibilitySelectsIt) {
+    RangeChartScreen screen(context, std::nullopt);
+    screen.resize(620, 720);
+    screen.show();
+    QAccessibleInterface* cells = QAccessible::queryAccessibleInterface(grid(screen));
+    QAccessibleInterface* aa = cells->child(0);
+    EXPECT_EQ(aa->text(QAccessible::Name), "AA: raise");
+    EXPECT_EQ(cells->indexOfChild(aa), 0);
+    EXPECT_EQ(aa->role(), QAccessible::Button);
+    aa->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(screen.selected(), "AA");
+}
+
+TEST_F(RangeChartScreenTest, StartsInspectingEachTimeItIsShown) {
+    RangeChartScreen screen(context, QStringLiteral("XYs"));
+    EXPECT_FALSE(screen.selected());
+    screen.show();
+    EXPECT_EQ(screen.selected(), "XYs");
+    // Not a hand class: it reads as fold, with no Chen line, and no cell is outlined.
+    const Palette& p = context.palette();
+    EXPECT_EQ(detail(screen)->detail(),
+              (RangeDetailView::Detail{"XYs", "FOLD", p.seatEmpty, p.textMuted, {}}));
+
+    screen.toggleSelection("XYs");
+    EXPECT_FALSE(screen.selected());
+    screen.hide();
+    screen.show();
+    EXPECT_EQ(screen.selected(), "XYs");
+}
+
+TEST_F(RangeChartScreenTest, GridGeometry) {
+    // Labels shrink to 8 once a cell is no wider than 26, which is a grid 351 wide.
+    EXPECT_EQ(RangeGridView::labelPixelSize(RangeGridView::cellRect(0, 0, {0, 0, 351, 351}).width()), 8);
+    EXPECT_EQ(RangeGridView::labelPixelSize(RangeGridView::cellRect(0, 0, {0, 0, 352, 352}).width()), 10);
+
+    const QRectF grid = RangeGridView::gridRect({0, 0, 400, 300});
+    EXPECT_EQ(grid, QRectF(50, 0, 300, 300));
+    EXPECT_DOUBLE_EQ(RangeGridView::cellRect(12, 12, grid).right(), 349);  // 13 cells and 12 gaps span w - 1
+    EXPECT_EQ(RangeGridView::cellAt({51, 1}, grid), 0);
+    EXPECT_EQ(RangeGridView::cellAt({349, 299}, grid), 168);
+    EXPECT_FALSE(RangeGridView::cellAt({49, 10}, grid));
+    EXPECT_FALSE(RangeGridView::cellAt({50 + 300.0 / 13 - 0.5, 10}, grid));  // the gap after the first cell
+
+    const Palette& p = Palette::clubGreen();
+    EXPECT_EQ(RangeGridView::labelColor(RangeAction::fold, p), p.textMuted);
+    EXPECT_EQ(RangeGridView::labelColor(RangeAction::call, p), QColor(Qt::white));
+    EXPECT_EQ(RangeChartScreen::badgeTextColor(p.seatEmpty, p), p.textMuted);
+    EXPECT_EQ(RangeChartScreen::badgeTextColor(p.raiseBtn, p), QColor(Qt::white));
+}
+
+TEST_F(RangeChartScreenTest, TheGridStaysSquareInTheWindow) {
+    RangeChartScreen screen(context, std::nullopt);
+    screen.resize(620, 720);
+    screen.show();
+    QApplication::processEvents();
+    const QRectF square = grid(screen)->gridRect();
+    EXPECT_EQ(square.width(), square.height());
+    EXPECT_GT(square.width(), 400);
+    // The legend follows the grid directly.
+    const auto* legend = screen.findChild<RangeLegendView*>();
+    EXPECT_NEAR(legend->y() - (grid(screen)->y() + square.bottom()), 16, 1.5);
+}
+
+TEST_F(RangeChartScreenTest, Gallery) {
+    RangeChartScreen screen(context, std::nullopt);
+    screen.resize(620, 720);
+    screen.show();
+    for (const char* position : {"Early", "Middle", "Late", "SB", "BB"}) {
+        choose(screen, "Position", position);
+        gallery::shoot(QStringLiteral("ranges-open-") + QString(position).toLower(), screen, settings,
+                       context);
+    }
+    choose(screen, "Situation", "Facing a raise");
+    choose(screen, "Position", "BB");
+    clickCell(screen, "AKs");
+    gallery::shoot("ranges-facing-open-bb-inspecting", screen, settings, context);
+    clickCell(screen, "T8o");
+    gallery::shoot("ranges-facing-open-bb-inspecting-fold", screen, settings, context);
+
+    RangeChartScreen narrow(context, QStringLiteral("JTs"));
+    narrow.resize(380, 640);
+    narrow.show();
+    gallery::shoot("ranges-narrow", narrow, settings, context);
+}
+
+}  // namespace
+}  // namespace pellox::app
