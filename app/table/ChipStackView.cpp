@@ -6,12 +6,13 @@
 #include "kit/Fonts.hpp"
 #include "kit/Painting.hpp"
 #include "kit/PictureCache.hpp"
-#include "kit/ShadowCache.hpp"
 #include "shell/Palette.hpp"
 
 namespace pellox::app {
 namespace {
 
+// A blur reaches a little past twice its radius at small sizes: room enough that no shadow is cut.
+constexpr double shadowSlack = 5;
 // The amounts in the air at once, and a few more.
 constexpr qsizetype pictureCapacity = 64;
 
@@ -37,7 +38,7 @@ void ChipStackView::paint(QPainter& painter, QPointF centre, const Palette& pale
     static PictureCache pictures(pictureCapacity);
     QSizeF s = size();
     QRectF capsule(centre.x() - s.width() / 2, centre.y() - s.height() / 2, s.width(), s.height());
-    double margin = 2 * shadowRadius + shadowOffsetY + 1;
+    double margin = 2 * shadowRadius + shadowOffsetY + shadowSlack;
     QByteArray key = "chips:" + text_.toUtf8() + ':' + QByteArray::number(palette.success.rgba());
     pictures.draw(painter, key, capsule.adjusted(-margin, -margin, margin, margin),
                   [&](QPainter& p) { render(p, capsule, palette); });
@@ -45,8 +46,8 @@ void ChipStackView::paint(QPainter& painter, QPointF centre, const Palette& pale
 
 void ChipStackView::render(QPainter& painter, const QRectF& capsule, const Palette& palette) const {
     QSizeF s = capsule.size();
-    paintCachedShadow(painter, capsule, s.height() / 2, withOpacity(Qt::black, shadowOpacity), shadowRadius,
-                      {0, shadowOffsetY});
+    paintShadow(painter, roundedRectPath(capsule, s.height() / 2), withOpacity(Qt::black, shadowOpacity),
+                shadowRadius, {0, shadowOffsetY});
     fillCapsule(painter, capsule, palette.success);
     strokeCapsuleInside(painter, capsule, withOpacity(Qt::white, strokeOpacity), strokeWidth);
     painter.save();

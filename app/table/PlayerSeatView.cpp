@@ -8,7 +8,6 @@
 #include "kit/Fonts.hpp"
 #include "kit/Painting.hpp"
 #include "kit/PictureCache.hpp"
-#include "kit/ShadowCache.hpp"
 #include "kit/TextFit.hpp"
 #include "rules/Player.hpp"
 #include "shell/Palette.hpp"
@@ -18,6 +17,8 @@
 namespace pellox::app {
 namespace {
 
+// A blur reaches a little past twice its radius at small sizes: room enough that no shadow is cut.
+constexpr double shadowSlack = 5;
 // Two pictures a seat, for a handful of states per seat, in four themes.
 constexpr qsizetype pictureCapacity = 256;
 
@@ -195,7 +196,7 @@ void PlayerSeatView::paint(QPainter& painter, const QRectF& box, const Palette& 
     if (player.hasFolded) painter.setOpacity(painter.opacity() * foldedOpacity);
     Lines l = lines(box);
     QRectF seat = frame(box);
-    double glow = isActing ? 2 * glowRadius + 1 : 1;
+    double glow = isActing ? 2 * glowRadius + shadowSlack : 1;
     pictures.draw(painter, backKey(palette), seat.adjusted(-glow, -glow, glow, glow),
                   [&](QPainter& p) { paintBackground(p, box, l.top, palette); });
     paintHoleCards(painter, box, l.top, palette, cards);
@@ -268,7 +269,7 @@ void PlayerSeatView::paintInfo(QPainter& painter, const QRectF& box, const Lines
 void PlayerSeatView::paintBackground(QPainter& painter, const QRectF& box, double cardsTop,
                                      const Palette& palette) const {
     QRectF seat = frame(box);
-    if (isActing) paintCachedShadow(painter, seat, cornerRadius, palette.glow, glowRadius);
+    if (isActing) paintShadow(painter, roundedRectPath(seat, cornerRadius), palette.glow, glowRadius);
     fillRoundedRect(painter, seat, cornerRadius, palette.panel);
     Border b = border(palette);
     strokeRoundedRectInside(painter, seat, cornerRadius, b.color, b.width);

@@ -8,7 +8,6 @@
 #include "kit/Fonts.hpp"
 #include "kit/Painting.hpp"
 #include "kit/PictureCache.hpp"
-#include "kit/ShadowCache.hpp"
 #include "kit/TextFit.hpp"
 #include "shell/Palette.hpp"
 
@@ -26,6 +25,8 @@ const std::array<const char*, 4>& suitSpokenNames() {
     return names;
 }
 
+// A blur reaches a little past twice its radius at small sizes: room enough that no shadow is cut.
+constexpr double shadowSlack = 5;
 // Every face and back at a few scales, in two decks and four themes, with room for a window being resized.
 constexpr qsizetype pictureCapacity = 512;
 constexpr double shadowOpacity = 0.35;
@@ -117,7 +118,7 @@ void PlayingCardView::paint(QPainter& painter, QPointF centre, const Palette& pa
     static PictureCache pictures(pictureCapacity);
     QSizeF s = size();
     QRectF frame(centre.x() - s.width() / 2, centre.y() - s.height() / 2, s.width(), s.height());
-    double margin = (2 * shadowRadius + shadowOffsetY) * scale_ + 1;
+    double margin = (2 * shadowRadius + shadowOffsetY) * scale_ + shadowSlack;
     QByteArray key = "card:" + (card_ ? QByteArray::number(card_->index()) : QByteArray("back")) + ':' +
                      QByteArray::number(static_cast<int>(size_)) + ':' + QByteArray::number(scale_, 'f', 4) +
                      ':' + (fourColor_ ? '4' : '2') + ':' +
@@ -129,8 +130,8 @@ void PlayingCardView::paint(QPainter& painter, QPointF centre, const Palette& pa
 
 void PlayingCardView::render(QPainter& painter, const QRectF& frame, const Palette& palette) const {
     double radius = cornerRadius * scale_;
-    paintCachedShadow(painter, frame, radius, withOpacity(Qt::black, shadowOpacity), shadowRadius * scale_,
-                      {0, shadowOffsetY * scale_});
+    paintShadow(painter, roundedRectPath(frame, radius), withOpacity(Qt::black, shadowOpacity),
+                shadowRadius * scale_, {0, shadowOffsetY * scale_});
     fillRoundedRect(painter, frame, radius, card_ ? palette.card : palette.cardBack);
     strokeRoundedRectInside(painter, frame, radius,
                             withOpacity(palette.cardBorder, card_ ? 1.0 : backBorderOpacity),

@@ -4,13 +4,14 @@
 
 #include "kit/Painting.hpp"
 #include "kit/PictureCache.hpp"
-#include "kit/ShadowCache.hpp"
 
 namespace pellox::app {
 namespace {
 
 // Rows of up to four chips at a few scales.
 constexpr qsizetype pictureCapacity = 256;
+// A blur reaches a little past twice its radius at small sizes: room enough that no shadow is cut.
+constexpr double shadowSlack = 5;
 
 QColor srgb(double red, double green, double blue) {
     return QColor::fromRgbF(static_cast<float>(red), static_cast<float>(green), static_cast<float>(blue));
@@ -47,6 +48,17 @@ QSizeF PotChipsView::size() const {
 }
 
 void PotChipsView::paint(QPainter& painter, QPointF topLeft) const {
+    if (colors_.empty()) return;
+    static PictureCache pictures(pictureCapacity);
+    QByteArray key = "pot:" + QByteArray::number(scale_, 'f', 4);
+    for (const QColor& color : colors_)
+        key += ':' + QByteArray::number(color.rgba());
+    double margin = (2 * shadowRadius + shadowOffsetX) * scale_ + shadowSlack;
+    QRectF bounds = QRectF(topLeft, size()).adjusted(-margin, -margin, margin, margin);
+    pictures.draw(painter, key, bounds, [&](QPainter& p) { render(p, topLeft); });
+}
+
+void PotChipsView::render(QPainter& painter, QPointF topLeft) const {
     double radius = chipDiameter * scale_ / 2;
     for (std::size_t i = 0; i < colors_.size(); ++i) {
         // Smallest denomination first, each later chip over the one before.
@@ -60,8 +72,8 @@ void PotChipsView::paintChip(QPainter& painter, QPointF centre, const QColor& co
     double radius = chipDiameter * scale_ / 2;
     QRectF chip(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
     double inset = ringInset * scale_;
-    paintCachedShadow(painter, chip, radius, withOpacity(Qt::black, shadowOpacity), shadowRadius * scale_,
-                      {shadowOffsetX * scale_, 0});
+    paintShadow(painter, roundedRectPath(chip, radius), withOpacity(Qt::black, shadowOpacity),
+                shadowRadius * scale_, {shadowOffsetX * scale_, 0});
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
