@@ -1,6 +1,5 @@
 #include "review/RangeGridView.hpp"
 
-#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
@@ -102,25 +101,35 @@ QString RangeGridView::accessibleName(const QString& label, RangeAction action) 
     return label + QStringLiteral(": ") + RangeChartScreen::actionWord(action);
 }
 
+void RangeGridView::prepareLabels(qreal cellSide) const {
+    if (cellSide == preparedSide_) return;
+    preparedSide_ = cellSide;
+    const QFont font = fixedFont(labelPixelSize(cellSide), FontWeight::bold);
+    for (std::size_t i = 0; i < labelTexts_.size(); ++i) {
+        const FittedText fitted = fitText(labels()[i], font, cellSide, labelMinimumScale);
+        labelFonts_[i] = fitted.font;
+        labelTexts_[i] = QStaticText(fitted.text);
+        labelTexts_[i].setTextFormat(Qt::PlainText);
+        labelTexts_[i].prepare(QTransform(), fitted.font);
+    }
+}
+
 void RangeGridView::paintEvent(QPaintEvent*) {
     const Palette& palette = context_.palette();
     const QRectF grid = gridRect();
     const qreal side = grid.width() / gridSize - cellGap;
     if (side <= 0) return;
+    prepareLabels(side);
     QPainter painter(this);
-    const QFont font = fixedFont(labelPixelSize(side), FontWeight::bold);
-    const QFontMetricsF metrics(font);
-    painter.setFont(font);
     for (int i = 0; i < cellCount; ++i) {
+        const auto at = static_cast<std::size_t>(i);
         const QRectF cell = cellRect(i / gridSize, i % gridSize, grid);
-        const RangeAction action = actions_[static_cast<std::size_t>(i)];
+        const RangeAction action = actions_[at];
         painter.fillRect(cell, RangeChartScreen::actionColor(action, palette));
         painter.setPen(labelColor(action, palette));
-        const QString& text = label(i);
-        if (metrics.horizontalAdvance(text) <= cell.width())
-            painter.drawText(cell, Qt::AlignCenter | Qt::TextSingleLine, text);
-        else
-            drawFittedText(painter, cell, text, font, labelMinimumScale);
+        if (painter.font() != labelFonts_[at]) painter.setFont(labelFonts_[at]);
+        const QSizeF text = labelTexts_[at].size();
+        painter.drawStaticText(cell.center() - QPointF(text.width() / 2, text.height() / 2), labelTexts_[at]);
     }
     if (selectedIndex_) {
         // A stroke centred half its width inside the edge stays inside the cell.

@@ -1,5 +1,7 @@
 #pragma once
 #include <QColor>
+#include <QFont>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -60,7 +62,13 @@ class RangeGridView : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    // The labels laid out once per cell size: repainting then only places them.
+    void prepareLabels(qreal cellSide) const;
+
     const AppContext& context_;
+    mutable std::array<QStaticText, cellCount> labelTexts_;
+    mutable std::array<QFont, cellCount> labelFonts_;
+    mutable qreal preparedSide_ = -1;
     std::array<RangeAction, cellCount> actions_;
     std::optional<int> selectedIndex_;
     std::optional<int> pressedIndex_;
