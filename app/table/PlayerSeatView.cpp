@@ -197,7 +197,7 @@ void PlayerSeatView::paint(QPainter& painter, const QRectF& box, const Palette& 
     Lines l = lines(box);
     QRectF seat = frame(box);
     double glow = isActing ? 2 * glowRadius + shadowSlack : 1;
-    pictures.draw(painter, backKey(palette), seat.adjusted(-glow, -glow, glow, glow),
+    pictures.draw(painter, backKey(palette, l.top - seat.top()), seat.adjusted(-glow, -glow, glow, glow),
                   [&](QPainter& p) { paintBackground(p, box, l.top, palette); });
     paintHoleCards(painter, box, l.top, palette, cards);
     QRectF front = seat;
@@ -208,13 +208,16 @@ void PlayerSeatView::paint(QPainter& painter, const QRectF& box, const Palette& 
     painter.restore();
 }
 
-QByteArray PlayerSeatView::backKey(const Palette& palette) const {
+QByteArray PlayerSeatView::backKey(const Palette& palette, double cardsDown) const {
     Border b = border(palette);
     QByteArray key = "seat:" + QByteArray::number(scale, 'f', 4) + ':' +
                      QByteArray::number(palette.panel.rgba()) + ':' + QByteArray::number(b.color.rgba()) +
                      ':' + QByteArray::number(b.width);
     if (isActing) key += ":glow:" + QByteArray::number(palette.glow.rgba());
-    if (player.holeCards.empty()) key += ":empty:" + QByteArray::number(palette.seatEmpty.rgba());
+    if (player.holeCards.empty()) {
+        key += ":empty:" + QByteArray::number(palette.seatEmpty.rgba()) + ':' +
+               QByteArray::number(cardsDown, 'f', 2);
+    }
     return key;
 }
 

@@ -148,7 +148,8 @@ struct PlayerSeatView {
     struct Lines;
     Lines lines(const QRectF& box) const;
     double holeCardX(const QRectF& box, std::size_t index) const;
-    QByteArray backKey(const Palette& palette) const;
+    // `cardsDown`: from the seat's top to its card row, where the empty places are drawn.
+    QByteArray backKey(const Palette& palette, double cardsDown) const;
     QByteArray frontKey(const Palette& palette) const;
     void paintBackground(QPainter& painter, const QRectF& box, double cardsTop, const Palette& palette) const;
     void paintInfo(QPainter& painter, const QRectF& box, const Lines& lines, const Palette& palette) const;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPainter>
+
 #include "rules/Player.hpp"
 #include "shell/Palette.hpp"
 #include "strategy/MadeHandAssessment.hpp"
@@ -191,6 +194,33 @@ TEST(PlayerSeatView, HoleCardsSitSideBySideAcrossTheCentre) {
     EXPECT_DOUBLE_EQ((first.x() + second.x()) / 2, 48);
     EXPECT_DOUBLE_EQ(first.y(), second.y());
     EXPECT_GT(first.y() - 24, 6);  // below the top padding
+}
+
+// The first row, going down from the seat's top, where the empty card places begin.
+int placeholderTop(const Player& p, const QRectF& box) {
+    QImage image(200, 200, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    seat(p).paint(painter, box, palette, {});
+    painter.end();
+    int x = static_cast<int>(box.center().x() - 20);
+    QColor panel = image.pixelColor(x, static_cast<int>(box.top()) + 4);
+    for (int y = static_cast<int>(box.top()) + 4; y < box.bottom(); ++y)
+        if (image.pixelColor(x, y) != panel) return y;
+    return -1;
+}
+
+TEST(PlayerSeatView, EmptyPlacesFollowTheRowsBelowThem) {
+    Player shortName = bot();
+    shortName.holeCards.clear();
+    shortName.name = "Mo";
+    Player longName = shortName;
+    longName.name = "Riverboat Raymond Ray";  // wraps to more lines, so the whole column starts higher
+    QRectF box(20, 20, 96, 156);
+    int first = placeholderTop(shortName, box);
+    int second = placeholderTop(longName, box);
+    EXPECT_GT(first, 20);
+    EXPECT_LT(second, first);
 }
 
 TEST(PlayerSeatView, DragFollowsOnlyUpwardWhenTheSeatMayFold) {
