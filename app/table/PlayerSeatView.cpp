@@ -197,13 +197,17 @@ void PlayerSeatView::paint(QPainter& painter, const QRectF& box, const Palette& 
     Lines l = lines(box);
     QRectF seat = frame(box);
     double glow = isActing ? 2 * glowRadius + shadowSlack : 1;
-    pictures.draw(painter, backKey(palette, l.top - seat.top()), seat.adjusted(-glow, -glow, glow, glow),
+    // Layout clamps seat boxes in a small window, so the box's size is part of both names.
+    QByteArray size =
+        ':' + QByteArray::number(box.width(), 'f', 2) + 'x' + QByteArray::number(box.height(), 'f', 2);
+    pictures.draw(painter, backKey(palette, l.top - seat.top()) + size,
+                  seat.adjusted(-glow, -glow, glow, glow),
                   [&](QPainter& p) { paintBackground(p, box, l.top, palette); });
     paintHoleCards(painter, box, l.top, palette, cards);
     QRectF front = seat;
     if (isDealer) front = front.united(dealerButtonRect(box));
     if (winnerAmount) front = front.united(winnerBadgeRect(box));
-    pictures.draw(painter, frontKey(palette), front.adjusted(-1, -1, 1, 1),
+    pictures.draw(painter, frontKey(palette) + size, front.adjusted(-1, -1, 1, 1),
                   [&](QPainter& p) { paintInfo(p, box, l, palette); });
     painter.restore();
 }
