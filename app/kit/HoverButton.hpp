@@ -14,7 +14,8 @@ class AppContext;
 // The application's own plain button: a filled shape with an optional symbol and one line of text, no
 // system chrome, and the pointer hover highlight. Its owner sets every colour (and changes them when the
 // button is disabled or selected); nothing here reads the palette. The text shrinks down to the minimum
-// scale before it is elided. The accessible name is the text unless set otherwise.
+// scale before it is elided. The accessible name is the text unless set otherwise (a button showing only
+// a symbol needs setAccessibleName).
 class HoverButton : public QAbstractButton {
     Q_OBJECT
   public:

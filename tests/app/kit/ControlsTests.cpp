@@ -7,6 +7,8 @@
 #include "kit/SegmentedControl.hpp"
 #include "kit/Stepper.hpp"
 #include "shell/AppContext.hpp"
+#include "shell/Palette.hpp"
+#include "store/SettingsStore.hpp"
 
 namespace pellox::app {
 namespace {
@@ -26,6 +28,25 @@ TEST(SegmentedControl, AClickChoosesItsSegmentOnce) {
     QTest::mouseClick(control.segment(2), Qt::LeftButton);
     ASSERT_EQ(activated.count(), 1);
     EXPECT_EQ(activated.at(0).at(0).toInt(), 2);
+}
+
+TEST(SegmentedControl, AThemeChangeRecoloursOpenControlsOfBothWindows) {
+    SettingsStore settings;
+    AppContext mainWindow(&settings);
+    AppContext rangesWindow(&settings);
+    SegmentedControl first(mainWindow, "Position", {"Early", "Late"});
+    SegmentedControl second(rangesWindow, "Situation", {"First in", "Facing a raise"});
+    for (SegmentedControl* control : {&first, &second}) {
+        control->resize(240, 26);
+        control->show();
+    }
+    auto chosenColour = [](SegmentedControl& control) {
+        return control.grab().toImage().pixelColor(control.segment(0)->geometry().topLeft() + QPoint(8, 12));
+    };
+    EXPECT_EQ(chosenColour(first), Palette::cardRoom().accent);
+    settings.tableTheme.set(TableTheme::midnight);
+    EXPECT_EQ(chosenColour(first), Palette::midnight().accent);
+    EXPECT_EQ(chosenColour(second), Palette::midnight().accent);
 }
 
 TEST(SegmentedControl, SettingTheIndexIsNoUserChoice) {
