@@ -193,6 +193,15 @@ TEST_F(RangeChartScreenTest, TheGridStaysSquareInTheWindow) {
     EXPECT_NEAR(legend->y() - (grid(screen)->y() + square.bottom()), 16, 1.5);
 }
 
+TEST_F(RangeChartScreenTest, FollowsTheLiveTheme) {
+    RangeChartScreen screen(context, QStringLiteral("AKs"));
+    screen.show();
+    settings.tableTheme.set(TableTheme::midnight);
+    const Palette& p = Palette::midnight();
+    EXPECT_EQ(screen.findChild<RangeLegendView*>()->items()[0].swatch, p.raiseBtn);
+    EXPECT_EQ(detail(screen)->detail()->badgeFill, p.raiseBtn);
+}
+
 TEST_F(RangeChartScreenTest, Gallery) {
     RangeChartScreen screen(context, std::nullopt);
     screen.resize(620, 720);

@@ -11,6 +11,7 @@
 #include "review/StatsFixtures.hpp"
 #include "review/StatsScreen.hpp"
 #include "shell/AppContext.hpp"
+#include "shell/Palette.hpp"
 #include "store/SettingsStore.hpp"
 #include "store/StatsStore.hpp"
 #include "view/HandReport.hpp"
@@ -159,6 +160,33 @@ TEST_F(StatsScreenTest, StartsWithTheLeaksCardCentred) {
     EXPECT_EQ(fromTop.scrollArea()->verticalScrollBar()->value(), 0);
 }
 
+int baselineIn(const QLabel& label, const QWidget& ancestor) {
+    return label.mapTo(&ancestor, label.contentsRect().topLeft()).y() + QFontMetrics(label.font()).ascent();
+}
+
+TEST_F(StatsScreenTest, TheGradeStandsOnTheFiguresBaseline) {
+    store.record({GameMode::cash, 0, Position::bb, {test::gradeOn(Street::flop, true)}}, HandRecord{});
+    StatsScreen screen(context, store, false);
+    screen.resize(640, 600);
+    screen.show();
+    QApplication::processEvents();
+    const auto* accuracy = screen.findChild<QLabel*>("accuracy");
+    const auto* grade = screen.findChild<QLabel*>("grade");
+    ASSERT_TRUE(accuracy && grade);
+    EXPECT_NEAR(baselineIn(*grade, screen), baselineIn(*accuracy, screen), 1);
+    EXPECT_GT(grade->x(), screen.width() / 2);  // pushed to the trailing edge
+}
+
+TEST_F(StatsScreenTest, FollowsTheLiveTheme) {
+    store.record({GameMode::cash, 0, Position::bb, {test::gradeOn(Street::flop, true)}}, HandRecord{});
+    StatsScreen screen(context, store, false);
+    settings.tableTheme.set(TableTheme::oxblood);
+    QApplication::processEvents();
+    const auto* accuracy = screen.findChild<QLabel*>("accuracy");
+    ASSERT_TRUE(accuracy);
+    EXPECT_EQ(accuracy->palette().color(QPalette::WindowText), Palette::oxblood().accent);
+}
+
 TEST_F(StatsScreenTest, Gallery) {
     StatsStore empty;
     StatsScreen emptyScreen(context, empty, false);
@@ -185,6 +213,12 @@ TEST_F(StatsScreenTest, Gallery) {
     fewScreen.resize(560, 1100);
     fewScreen.show();
     gallery::shoot("stats-first-hands", fewScreen, settings, context);
+
+    // The plot's extremes: hands at 0 and at 100%, the lifetime rule on the middle line.
+    RecentHandsChartView chart(context, RecentHandsChartModel({0.0, 1.0, 0.5, 0.25, 1.0, 0.0}, 0.5));
+    chart.resize(520, RecentHandsChartView::chartHeight);
+    chart.show();
+    gallery::shoot("stats-chart", chart, settings, context);
 }
 
 }  // namespace
