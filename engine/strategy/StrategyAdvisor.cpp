@@ -131,7 +131,9 @@ void facingBet(const Spot& s, double e, StrategyAdvice& advice) {
 }  // namespace
 
 std::string percentText(double fraction) {
-    return fmt::format("{}%", static_cast<long long>(std::round(fraction * 100)));
+    // Written from the rounded double: a fraction read from a corrupted document cannot overflow an integer.
+    // Adding zero turns a rounded -0 into 0.
+    return fmt::format("{:.0f}%", std::round(fraction * 100) + 0.0);
 }
 
 double valueThreshold(std::int64_t opponents) {

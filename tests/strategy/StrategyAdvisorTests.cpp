@@ -16,6 +16,10 @@ TEST(StrategyAdvisorTests, NumbersInTexts) {
     EXPECT_EQ(StrategyAdvisor::percentText(0.0), "0%");
     EXPECT_EQ(StrategyAdvisor::percentText(1.0), "100%");
     EXPECT_EQ(StrategyAdvisor::percentText(0.7749), "77%");
+    EXPECT_EQ(StrategyAdvisor::percentText(-0.004), "0%");
+    EXPECT_EQ(StrategyAdvisor::percentText(-0.5), "-50%");
+    // Beyond any 64-bit integer, as agreed counts far above graded ones in a corrupted document give.
+    EXPECT_EQ(StrategyAdvisor::percentText(1e17), "10000000000000000000%");
 }
 
 TEST(StrategyAdvisorTests, ValueThresholdAndPotOdds) {
