@@ -1,9 +1,132 @@
 #include "review/HistoryScreen.hpp"
 
-namespace pellox::app {
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListView>
+#include <QPainter>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <algorithm>
 
-HistoryScreen::HistoryScreen(AppContext&, StatsStore&, std::function<void(const std::string&)>,
-                             QWidget* parent)
-    : QWidget(parent) {}
+#include "kit/Fonts.hpp"
+#include "kit/SegmentedControl.hpp"
+#include "review/HistoryListModel.hpp"
+#include "review/HistoryRowDelegate.hpp"
+#include "shell/AppContext.hpp"
+#include "shell/Palette.hpp"
+#include "store/StatsStore.hpp"
+
+namespace pellox::app {
+namespace {
+
+constexpr int pickerPaddingX = 16;
+constexpr int pickerPaddingBottom = 8;
+constexpr int pickerLabelSpacing = 8;
+
+QStringList filterTitles() {
+    QStringList titles;
+    for (HistoryFilter filter : allCases<HistoryFilter>())
+        titles << title(filter);
+    return titles;
+}
+
+}  // namespace
+
+std::optional<double> HistoryScreen::accuracy(const HandRecord& record) {
+    if (record.grades.empty()) return std::nullopt;
+    const auto agreed = std::count_if(record.grades.begin(), record.grades.end(),
+                                      [](const GradedDecision& grade) { return grade.agreed; });
+    return static_cast<double>(agreed) / static_cast<double>(record.grades.size());
+}
+
+std::vector<const HandRecord*> HistoryScreen::filteredRecords(const std::vector<HandRecord>& history,
+                                                              Filter filter) {
+    std::vector<const HandRecord*> kept;
+    for (const HandRecord& record : history)
+        if (keeps(filter, record)) kept.push_back(&record);
+    return kept;
+}
+
+HistoryScreen::HistoryScreen(AppContext& context, StatsStore& stats,
+                             std::function<void(const std::string& recordId)> openRecord, QWidget* parent)
+    : QWidget(parent),
+      context_(context),
+      stats_(stats),
+      openRecord_(std::move(openRecord)),
+      model_(new HistoryListModel(stats, this)),
+      pickerLabel_(new QLabel(QStringLiteral("Filter"), this)),
+      picker_(new SegmentedControl(context, QStringLiteral("Filter"), filterTitles(), this)),
+      list_(new QListView(this)) {
+    setWindowTitle(QStringLiteral("History"));
+    pickerLabel_->setFont(scaledFont(13));
+
+    auto* pickerRow = new QHBoxLayout;
+    pickerRow->setContentsMargins(pickerPaddingX, 0, pickerPaddingX, pickerPaddingBottom);
+    pickerRow->setSpacing(pickerLabelSpacing);
+    pickerRow->addWidget(pickerLabel_);
+    pickerRow->addWidget(picker_, 1);
+
+    list_->setModel(model_);
+    list_->setItemDelegate(new HistoryRowDelegate(context, list_));
+    list_->setFrameShape(QFrame::NoFrame);
+    list_->setUniformItemSizes(false);
+    list_->setSelectionMode(QAbstractItemView::NoSelection);
+    list_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setFocusPolicy(Qt::StrongFocus);
+    list_->setAccessibleName(QStringLiteral("History"));
+    list_->viewport()->setAutoFillBackground(false);
+    list_->setAutoFillBackground(false);
+    list_->setStyleSheet(QStringLiteral("QListView { background: transparent; }"));
+    list_->viewport()->setCursor(Qt::PointingHandCursor);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(pickerRow);
+    layout->addWidget(list_, 1);
+
+    connect(picker_, &SegmentedControl::activated, this,
+            [this](int index) { setFilter(allCases<HistoryFilter>()[static_cast<std::size_t>(index)]); });
+    connect(list_, &QListView::clicked, this, &HistoryScreen::open);
+    connect(list_, &QListView::activated, this, &HistoryScreen::open);
+    connect(&context_, &AppContext::paletteChanged, this, &HistoryScreen::recolor);
+    recolor();
+}
+
+HistoryScreen::~HistoryScreen() = default;
+
+HistoryScreen::Filter HistoryScreen::filter() const {
+    return model_->filter();
+}
+
+void HistoryScreen::setFilter(Filter filter) {
+    model_->setFilter(filter);
+    const auto cases = allCases<HistoryFilter>();
+    picker_->setCurrentIndex(static_cast<int>(std::find(cases.begin(), cases.end(), filter) - cases.begin()));
+}
+
+std::vector<const HandRecord*> HistoryScreen::filteredRecords() const {
+    return filteredRecords(stats_.handHistory(), filter());
+}
+
+void HistoryScreen::open(const QModelIndex& index) {
+    const QVariant id = index.data(HistoryListModel::RecordIdRole);
+    if (!id.isValid() || !openRecord_) return;
+    openRecord_(id.toString().toStdString());
+}
+
+void HistoryScreen::recolor() {
+    QPalette colors = pickerLabel_->palette();
+    colors.setColor(QPalette::WindowText, context_.palette().text);
+    pickerLabel_->setPalette(colors);
+    list_->viewport()->update();
+    update();
+}
+
+void HistoryScreen::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), context_.palette().feltDark);
+}
 
 }  // namespace pellox::app

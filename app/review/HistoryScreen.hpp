@@ -1,22 +1,66 @@
 #pragma once
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
+
+#include "review/HistoryFilter.hpp"
+
+class QListView;
+class QLabel;
+class QModelIndex;
 
 namespace pellox {
 class StatsStore;
-}
+struct HandRecord;
+}  // namespace pellox
 
 namespace pellox::app {
 
 class AppContext;
+class HistoryListModel;
+class SegmentedControl;
 
-// The hand history list (placeholder). A row asks the shell to push the replay of its record's id.
+// The stored hands, newest first, narrowed by a filter; choosing a row asks the shell to open the replay of
+// that record. Only reads the store.
 class HistoryScreen : public QWidget {
     Q_OBJECT
   public:
+    using Filter = HistoryFilter;
+
     HistoryScreen(AppContext& context, StatsStore& stats,
                   std::function<void(const std::string& recordId)> openRecord, QWidget* parent = nullptr);
+    ~HistoryScreen() override;
+
+    // The agreed share of the record's graded decisions; none when nothing was graded.
+    static std::optional<double> accuracy(const HandRecord& record);
+    // The records the filter keeps, in the history's order.
+    static std::vector<const HandRecord*> filteredRecords(const std::vector<HandRecord>& history,
+                                                          Filter filter);
+
+    std::vector<const HandRecord*> filteredRecords() const;
+    Filter filter() const;
+    void setFilter(Filter filter);
+
+    SegmentedControl* filterPicker() const noexcept { return picker_; }
+    QListView* list() const noexcept { return list_; }
+    HistoryListModel* model() const noexcept { return model_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void open(const QModelIndex& index);
+    void recolor();
+
+    AppContext& context_;
+    StatsStore& stats_;
+    std::function<void(const std::string&)> openRecord_;
+    HistoryListModel* model_;
+    QLabel* pickerLabel_;
+    SegmentedControl* picker_;
+    QListView* list_;
 };
 
 }  // namespace pellox::app

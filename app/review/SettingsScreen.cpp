@@ -1,7 +1,500 @@
 #include "review/SettingsScreen.hpp"
 
-namespace pellox::app {
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <array>
+#include <functional>
 
-SettingsScreen::SettingsScreen(AppContext&, SettingsStore&, StatsStore&, QWidget* parent) : QWidget(parent) {}
+#include "kit/Fonts.hpp"
+#include "kit/HoverButton.hpp"
+#include "kit/Painting.hpp"
+#include "kit/SegmentedControl.hpp"
+#include "kit/Stepper.hpp"
+#include "kit/ToggleSwitch.hpp"
+#include "review/SettingsLabels.hpp"
+#include "shell/AppContext.hpp"
+#include "shell/Palette.hpp"
+#include "store/SettingsStore.hpp"
+#include "store/StatsStore.hpp"
+
+namespace pellox::app {
+namespace {
+
+constexpr std::array toggledStreets{Street::preflop, Street::flop, Street::turn, Street::river};
+
+constexpr int formMargin = 20;
+constexpr int sectionSpacing = 22;
+constexpr int sectionInnerSpacing = 6;
+constexpr int boxPaddingX = 12;
+constexpr int rowPaddingY = 7;
+constexpr qreal boxRadius = 8;
+constexpr int blockSpacing = 4;
+constexpr int blockPaddingY = 2;
+constexpr int formMaximumWidth = 720;
+constexpr double bodySize = 13;
+constexpr double headerSize = 13;
+constexpr double footerSize = 11;
+constexpr double footnoteSize = 10;
+
+// A property of the settings written the way the form writes it: set, then saved.
+template <typename T>
+std::function<void(const T&)> savingBinding(SettingsStore& settings, Observed<T> SettingsStore::*property) {
+    return [&settings, property](const T& value) {
+        (settings.*property).set(value);
+        settings.save();
+    };
+}
+
+template <typename E>
+QStringList labelsOf() {
+    QStringList labels;
+    for (E value : allCases<E>())
+        labels << settingsLabel(value);
+    return labels;
+}
+
+template <typename E>
+int indexOf(E value) {
+    const auto cases = allCases<E>();
+    return static_cast<int>(std::find(cases.begin(), cases.end(), value) - cases.begin());
+}
+
+template <typename E>
+E caseAt(int index) {
+    return allCases<E>()[static_cast<std::size_t>(index)];
+}
+
+void setTextColor(QWidget* widget, const QColor& color) {
+    QPalette colors = widget->palette();
+    colors.setColor(QPalette::WindowText, color);
+    colors.setColor(QPalette::Text, color);
+    widget->setPalette(colors);
+}
+
+// The rows of one section on a rounded box, with hairlines between them.
+class FormBox : public QWidget {
+  public:
+    FormBox(const AppContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+        layout_ = new QVBoxLayout(this);
+        layout_->setContentsMargins(boxPaddingX, 0, boxPaddingX, 0);
+        layout_->setSpacing(0);
+    }
+
+    void addRow(QWidget* row) {
+        auto* holder = new QWidget(this);
+        auto* margins = new QVBoxLayout(holder);
+        margins->setContentsMargins(0, rowPaddingY, 0, rowPaddingY);
+        margins->addWidget(row);
+        layout_->addWidget(holder);
+        rows_.push_back(holder);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        const Palette& palette = context_.palette();
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        fillRoundedRect(painter, rect(), boxRadius, palette.seatEmpty);
+        strokeRoundedRectInside(painter, rect(), boxRadius, palette.border, 1);
+        painter.setPen(QPen(palette.seatEmpty, 1));
+        for (std::size_t i = 1; i < rows_.size(); ++i) {
+            const qreal y = rows_[i]->geometry().top() + 0.5;
+            painter.drawLine(QPointF(boxPaddingX, y), QPointF(width() - boxPaddingX, y));
+        }
+    }
+
+  private:
+    const AppContext& context_;
+    QVBoxLayout* layout_;
+    std::vector<QWidget*> rows_;
+};
+
+}  // namespace
+
+// --- Pure decisions
+
+QString SettingsScreen::guideFooter(GuideMode mode) {
+    switch (mode) {
+        case GuideMode::show:
+            return QStringLiteral(
+                "Choose which streets show advice before you act. Every decision is still graded.");
+        case GuideMode::gradeOnly:
+            return QStringLiteral(
+                "Advice is hidden while you play and your decisions are still graded, so the post-hand "
+                "report tells "
+                "you how you did.");
+        case GuideMode::off:
+            return QStringLiteral("No advice and no grading. The equity calculation does not run at all.");
+    }
+    return {};
+}
+
+bool SettingsScreen::streetToggleValue(const SettingsStore& settings, Street street) {
+    return settings.strategyToggles.get().isEnabled(street);
+}
+
+void SettingsScreen::setStreetToggle(SettingsStore& settings, Street street, bool enabled) {
+    settings.setStrategyToggle(street, enabled);
+}
+
+void SettingsScreen::setBigBlind(SettingsStore& settings, std::int64_t bigBlind) {
+    settings.cashConfig.modify([bigBlind](CashGameConfig& config) {
+        config.bigBlind = bigBlind;
+        config.smallBlind = bigBlind < 2 ? 1 : bigBlind / 2;
+    });
+    settings.save();
+}
+
+void SettingsScreen::setBuyIn(SettingsStore& settings, std::int64_t buyIn) {
+    settings.cashConfig.modify([buyIn](CashGameConfig& config) { config.defaultBuyIn = buyIn; });
+    settings.save();
+}
+
+void SettingsScreen::setTournamentStack(SettingsStore& settings, std::int64_t startingStack) {
+    settings.tournamentConfig.modify(
+        [startingStack](TournamentConfig& config) { config.startingStack = startingStack; });
+    settings.save();
+}
+
+QString SettingsScreen::bigBlindTitle(std::int64_t bigBlind) {
+    return QStringLiteral("Big blind: $%1").arg(bigBlind);
+}
+
+QString SettingsScreen::buyInTitle(std::int64_t buyIn) {
+    return QStringLiteral("Buy-in: $%1").arg(buyIn);
+}
+
+QString SettingsScreen::tournamentStackTitle(std::int64_t startingStack) {
+    return QStringLiteral("Tournament stack: %1").arg(startingStack);
+}
+
+std::optional<QString> SettingsScreen::bigBlindRatioText(std::int64_t buyIn, std::int64_t bigBlind) {
+    // A hand-edited document may hold any big blind; the form itself never sets one below 2.
+    if (bigBlind <= 0) return std::nullopt;
+    return QStringLiteral("%1 big blinds").arg(buyIn / bigBlind);
+}
+
+// --- The form
+
+SettingsScreen::SettingsScreen(AppContext& context, SettingsStore& settings, StatsStore& stats,
+                               QWidget* parent)
+    : QWidget(parent), context_(context), settings_(settings), stats_(stats) {
+    setWindowTitle(QStringLiteral("Settings"));
+    setFont(scaledFont(bodySize));
+
+    auto* content = new QWidget;
+    content->setMaximumWidth(formMaximumWidth);
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(formMargin, formMargin, formMargin, formMargin);
+    column->setSpacing(sectionSpacing);
+    for (QWidget* section : {buildGuideSection(), buildTableSection(), buildPlaySection(),
+                             buildStakesSection(), buildDataSection()})
+        column->addWidget(section);
+    column->addStretch(1);
+
+    auto* centring = new QWidget;
+    auto* centringLayout = new QHBoxLayout(centring);
+    centringLayout->setContentsMargins(0, 0, 0, 0);
+    // The form grows with the window up to its widest and stays centred beyond.
+    centringLayout->addStretch(1);
+    centringLayout->addWidget(content, formMaximumWidth);
+    centringLayout->addStretch(1);
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(centring);
+    scroll->setStyleSheet(
+        QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+
+    settingsSubscription_ = settings_.subscribe([this](std::string_view) { refresh(); });
+    statsSubscription_ = stats_.subscribe([this](std::string_view) { refresh(); });
+    connect(&context_, &AppContext::paletteChanged, this, &SettingsScreen::recolor);
+    recolor();
+    refresh();
+}
+
+SettingsScreen::~SettingsScreen() = default;
+
+namespace {
+
+QWidget* section(const QString& header, FormBox* box, const QString& footer, QWidget* parent,
+                 QLabel** footerLabel = nullptr) {
+    auto* widget = new QWidget(parent);
+    auto* layout = new QVBoxLayout(widget);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(sectionInnerSpacing);
+    auto* title = new QLabel(header, widget);
+    title->setFont(scaledFont(headerSize, FontWeight::semibold));
+    title->setObjectName(QStringLiteral("sectionHeader"));
+    layout->addWidget(title);
+    box->setParent(widget);
+    layout->addWidget(box);
+    if (!footer.isNull()) {
+        auto* note = new QLabel(footer, widget);
+        note->setObjectName(QStringLiteral("muted"));
+        note->setFont(scaledFont(footerSize));
+        note->setWordWrap(true);
+        note->setContentsMargins(boxPaddingX, 0, boxPaddingX, 0);
+        layout->addWidget(note);
+        if (footerLabel) *footerLabel = note;
+    }
+    return widget;
+}
+
+QWidget* labelledRow(const QString& label, QWidget* control, QWidget* parent) {
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* title = new QLabel(label, row);
+    layout->addWidget(title);
+    layout->addStretch(1);
+    control->setParent(row);
+    layout->addWidget(control);
+    return row;
+}
+
+// A caption in the footnote font above a control whose own label stays hidden.
+QWidget* captionedBlock(const QString& caption, QWidget* control, QWidget* parent) {
+    auto* block = new QWidget(parent);
+    auto* layout = new QVBoxLayout(block);
+    layout->setContentsMargins(0, blockPaddingY, 0, blockPaddingY);
+    layout->setSpacing(blockSpacing);
+    auto* title = new QLabel(caption, block);
+    title->setObjectName(QStringLiteral("muted"));
+    title->setFont(scaledFont(footnoteSize));
+    layout->addWidget(title);
+    control->setParent(block);
+    layout->addWidget(control);
+    return block;
+}
+
+}  // namespace
+
+QWidget* SettingsScreen::buildGuideSection() {
+    auto* box = new FormBox(context_, this);
+    guidePicker_ = new SegmentedControl(context_, QStringLiteral("Guide"), labelsOf<GuideMode>());
+    connect(guidePicker_, &SegmentedControl::activated, this, [this](int index) {
+        savingBinding(settings_, &SettingsStore::guideMode)(caseAt<GuideMode>(index));
+    });
+    box->addRow(labelledRow(QStringLiteral("Guide"), guidePicker_, box));
+    for (Street street : toggledStreets) {
+        auto* toggle = new ToggleSwitch(context_, displayName(street), box);
+        connect(toggle, &QAbstractButton::clicked, this,
+                [this, street](bool on) { setStreetToggle(settings_, street, on); });
+        streetToggles_.push_back(toggle);
+        box->addRow(toggle);
+    }
+    return section(QStringLiteral("Strategy Guide"), box, guideFooter(GuideMode::show), this, &guideFooter_);
+}
+
+QWidget* SettingsScreen::buildTableSection() {
+    auto* box = new FormBox(context_, this);
+    themePicker_ = new QComboBox;
+    themePicker_->addItems(labelsOf<TableTheme>());
+    themePicker_->setAccessibleName(QStringLiteral("Theme"));
+    connect(themePicker_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
+        savingBinding(settings_, &SettingsStore::tableTheme)(caseAt<TableTheme>(index));
+    });
+    box->addRow(labelledRow(QStringLiteral("Theme"), themePicker_, box));
+    fourColor_ = new ToggleSwitch(context_, QStringLiteral("Four-colour deck"), box);
+    connect(fourColor_, &QAbstractButton::clicked, this,
+            [this](bool on) { savingBinding(settings_, &SettingsStore::fourColorDeck)(on); });
+    box->addRow(fourColor_);
+    return section(QStringLiteral("Table"), box, QString(), this);
+}
+
+QWidget* SettingsScreen::buildPlaySection() {
+    auto* box = new FormBox(context_, this);
+    speedPicker_ = new SegmentedControl(context_, QStringLiteral("Speed"), labelsOf<GameSpeed>());
+    connect(speedPicker_, &SegmentedControl::activated, this, [this](int index) {
+        savingBinding(settings_, &SettingsStore::gameSpeed)(caseAt<GameSpeed>(index));
+    });
+    box->addRow(captionedBlock(QStringLiteral("Speed"), speedPicker_, box));
+    skillPicker_ =
+        new SegmentedControl(context_, QStringLiteral("Opponent skill"), labelsOf<BotDifficulty>());
+    connect(skillPicker_, &SegmentedControl::activated, this, [this](int index) {
+        savingBinding(settings_, &SettingsStore::botDifficulty)(caseAt<BotDifficulty>(index));
+    });
+    box->addRow(captionedBlock(QStringLiteral("Opponent skill"), skillPicker_, box));
+    sound_ = new ToggleSwitch(context_, QStringLiteral("Sound"), box);
+    connect(sound_, &QAbstractButton::clicked, this,
+            [this](bool on) { savingBinding(settings_, &SettingsStore::soundEnabled)(on); });
+    box->addRow(sound_);
+    return section(
+        QStringLiteral("Play"), box,
+        QStringLiteral("Difficulty changes how well the bots read a spot, not just how wildly they bet. "
+                       "Hard opponents respect pot odds and play position."),
+        this);
+}
+
+QWidget* SettingsScreen::buildStakesSection() {
+    auto* box = new FormBox(context_, this);
+    bigBlind_ = new Stepper(context_, &SettingsScreen::bigBlindTitle, bigBlindRange.minimum,
+                            bigBlindRange.maximum, bigBlindRange.step, box);
+    connect(bigBlind_, &Stepper::valueEdited, this,
+            [this](std::int64_t value) { setBigBlind(settings_, value); });
+    box->addRow(bigBlind_);
+    auto* buyInBlock = new QWidget(box);
+    auto* buyInLayout = new QVBoxLayout(buyInBlock);
+    buyInLayout->setContentsMargins(0, 0, 0, 0);
+    buyInLayout->setSpacing(blockSpacing);
+    buyIn_ = new Stepper(context_, &SettingsScreen::buyInTitle, buyInRange.minimum, buyInRange.maximum,
+                         buyInRange.step, buyInBlock);
+    connect(buyIn_, &Stepper::valueEdited, this, [this](std::int64_t value) { setBuyIn(settings_, value); });
+    ratio_ = new QLabel(buyInBlock);
+    ratio_->setObjectName(QStringLiteral("muted"));
+    ratio_->setFont(scaledFont(footnoteSize));
+    buyInLayout->addWidget(buyIn_);
+    buyInLayout->addWidget(ratio_);
+    box->addRow(buyInBlock);
+    tournamentStack_ =
+        new Stepper(context_, &SettingsScreen::tournamentStackTitle, tournamentStackRange.minimum,
+                    tournamentStackRange.maximum, tournamentStackRange.step, box);
+    connect(tournamentStack_, &Stepper::valueEdited, this,
+            [this](std::int64_t value) { setTournamentStack(settings_, value); });
+    box->addRow(tournamentStack_);
+    return section(
+        QStringLiteral("Stakes"), box,
+        QStringLiteral("Applied to the next game you start. A session in progress keeps its stakes."), this);
+}
+
+QWidget* SettingsScreen::buildDataSection() {
+    auto* box = new FormBox(context_, this);
+    handsPlayed_ = new QLabel;
+    handsPlayed_->setObjectName(QStringLiteral("muted"));
+    box->addRow(labelledRow(QStringLiteral("Hands played"), handsPlayed_, box));
+    decisionsGraded_ = new QLabel;
+    decisionsGraded_->setObjectName(QStringLiteral("muted"));
+    box->addRow(labelledRow(QStringLiteral("Decisions graded"), decisionsGraded_, box));
+    auto destructive = [this, box](const QString& text) {
+        auto* button = new HoverButton(context_, text, box);
+        button->setShape(HoverButton::Shape::none);
+        button->setPadding({});
+        button->setTextFont(scaledFont(bodySize));
+        auto* row = new QWidget(box);
+        auto* layout = new QHBoxLayout(row);
+        layout->setContentsMargins(0, 0, 0, 0);
+        button->setParent(row);
+        layout->addWidget(button);
+        layout->addStretch(1);
+        box->addRow(row);
+        return button;
+    };
+    erase_ = destructive(QStringLiteral("Erase stats and history"));
+    restore_ = destructive(QStringLiteral("Restore default settings"));
+    connect(erase_, &QAbstractButton::clicked, this, &SettingsScreen::askToErase);
+    connect(restore_, &QAbstractButton::clicked, this, &SettingsScreen::askToRestore);
+    return section(QStringLiteral("Data"), box,
+                   QStringLiteral("Everything stays on this device. Nothing is collected or sent anywhere."),
+                   this);
+}
+
+ToggleSwitch* SettingsScreen::streetToggle(Street street) const {
+    const auto it = std::find(toggledStreets.begin(), toggledStreets.end(), street);
+    if (it == toggledStreets.end()) return nullptr;
+    return streetToggles_[static_cast<std::size_t>(it - toggledStreets.begin())];
+}
+
+// --- Dialogs
+
+namespace {
+
+QMessageBox* confirmation(QWidget* parent, const QString& title, const QString& message,
+                          const QString& action, std::function<void()> confirmed) {
+    auto* box = new QMessageBox(parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->setWindowTitle(title);
+    box->setText(title);
+    box->setInformativeText(message);
+    QPushButton* destructive = box->addButton(action, QMessageBox::DestructiveRole);
+    box->addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    QObject::connect(box, &QMessageBox::buttonClicked, box,
+                     [destructive, confirmed](QAbstractButton* button) {
+                         if (button == destructive) confirmed();
+                     });
+    return box;
+}
+
+}  // namespace
+
+void SettingsScreen::askToErase() {
+    if (eraseDialog_) return;
+    eraseDialog_ = confirmation(this, QStringLiteral("Erase all training stats and hand history?"),
+                                QStringLiteral("This cannot be undone."), QStringLiteral("Erase"),
+                                [this] { stats_.eraseAll(); });
+    connect(eraseDialog_, &QDialog::finished, this, [this] { eraseDialog_ = nullptr; });
+    eraseDialog_->open();
+}
+
+void SettingsScreen::askToRestore() {
+    if (restoreDialog_) return;
+    restoreDialog_ = confirmation(this, QStringLiteral("Restore all settings to their defaults?"),
+                                  QStringLiteral("Your stats and hand history are not affected."),
+                                  QStringLiteral("Restore"), [this] { settings_.restoreDefaults(); });
+    connect(restoreDialog_, &QDialog::finished, this, [this] { restoreDialog_ = nullptr; });
+    restoreDialog_->open();
+}
+
+// --- Showing the stores
+
+void SettingsScreen::refresh() {
+    const GuideMode mode = settings_.guideMode.get();
+    guidePicker_->setCurrentIndex(indexOf(mode));
+    for (std::size_t i = 0; i < toggledStreets.size(); ++i) {
+        streetToggles_[i]->setChecked(streetToggleValue(settings_, toggledStreets[i]));
+        streetToggles_[i]->setEnabled(mode == GuideMode::show);
+    }
+    guideFooter_->setText(guideFooter(mode));
+    themePicker_->setCurrentIndex(indexOf(settings_.tableTheme.get()));
+    fourColor_->setChecked(settings_.fourColorDeck.get());
+    speedPicker_->setCurrentIndex(indexOf(settings_.gameSpeed.get()));
+    skillPicker_->setCurrentIndex(indexOf(settings_.botDifficulty.get()));
+    sound_->setChecked(settings_.soundEnabled.get());
+    const CashGameConfig& cash = settings_.cashConfig.get();
+    bigBlind_->setValue(cash.bigBlind);
+    buyIn_->setValue(cash.defaultBuyIn);
+    const auto ratio = bigBlindRatioText(cash.defaultBuyIn, cash.bigBlind);
+    ratio_->setText(ratio.value_or(QString()));
+    ratio_->setVisible(ratio.has_value());
+    tournamentStack_->setValue(settings_.tournamentConfig.get().startingStack);
+    handsPlayed_->setText(QString::number(stats_.stats().handsPlayed));
+    decisionsGraded_->setText(QString::number(stats_.stats().decisionsGraded));
+}
+
+void SettingsScreen::recolor() {
+    const Palette& palette = context_.palette();
+    QPalette colors = this->palette();
+    colors.setColor(QPalette::WindowText, palette.text);
+    colors.setColor(QPalette::Text, palette.text);
+    colors.setColor(QPalette::ButtonText, palette.text);
+    colors.setColor(QPalette::Highlight, palette.accent);
+    colors.setColor(QPalette::HighlightedText, palette.onAccent);
+    setPalette(colors);
+    for (QLabel* label : findChildren<QLabel*>(QStringLiteral("muted")))
+        setTextColor(label, palette.textMuted);
+    for (HoverButton* button : {erase_, restore_}) {
+        button->setFill(Qt::transparent);
+        button->setTextColor(palette.danger);
+    }
+    update();
+}
+
+void SettingsScreen::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), context_.palette().feltDark);
+}
 
 }  // namespace pellox::app

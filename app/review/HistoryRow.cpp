@@ -1,0 +1,59 @@
+#include "review/HistoryRow.hpp"
+
+#include <QDateTime>
+#include <QStringList>
+#include <chrono>
+
+#include "kit/CardText.hpp"
+#include "review/HistoryScreen.hpp"
+#include "shell/Palette.hpp"
+#include "store/HandRecord.hpp"
+#include "table/HandReportCardModel.hpp"
+#include "view/HandReport.hpp"
+
+namespace pellox::app {
+
+QColor gradeColor(double accuracy, const Palette& palette) {
+    return accuracy >= 0.70 ? palette.success : palette.danger;
+}
+
+QColor netColor(std::int64_t net, const Palette& palette) {
+    if (net > 0) return palette.success;
+    if (net < 0) return palette.danger;
+    return palette.textMuted;
+}
+
+QString historyTimeText(Date timestamp, const QLocale& locale, const QTimeZone& zone) {
+    const auto millis =
+        std::chrono::duration_cast<std::chrono::milliseconds>(timestamp.time_since_epoch()).count();
+    const QDateTime local = QDateTime::fromMSecsSinceEpoch(millis, zone);
+    return locale.toString(local.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+           locale.toString(local.time(), QLocale::ShortFormat);
+}
+
+HistoryRow HistoryRow::make(const HandRecord& record, const Palette& palette, const QLocale& locale,
+                            const QTimeZone& zone) {
+    HistoryRow row;
+    for (const Card& card : record.humanHoleCards)
+        row.cards.push_back(coloredCardText(card, palette));
+    row.positionName = QString::fromUtf8(displayName(record.humanPosition));
+    row.handText = QStringLiteral("Hand %1").arg(record.handNumber);
+    row.timeText = historyTimeText(record.timestamp, locale, zone);
+    if (const auto accuracy = HistoryScreen::accuracy(record))
+        row.grade =
+            ColoredText{QString::fromStdString(letterGrade(*accuracy)), gradeColor(*accuracy, palette)};
+    row.net = {QString::fromStdString(signedChipsText(record.humanNet)), netColor(record.humanNet, palette)};
+    return row;
+}
+
+QString HistoryRow::accessibleText() const {
+    QStringList cardTexts;
+    for (const auto& card : cards)
+        cardTexts << card.text;
+    QStringList parts{cardTexts.join(QLatin1Char(' ')) + QLatin1Char(' ') + positionName, handText, timeText};
+    if (grade) parts << QStringLiteral("Grade ") + grade->text;
+    parts << net.text;
+    return parts.join(QStringLiteral(", "));
+}
+
+}  // namespace pellox::app

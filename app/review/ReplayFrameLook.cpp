@@ -1,0 +1,61 @@
+#include "review/ReplayFrameLook.hpp"
+
+#include <QStringList>
+
+#include "shell/Palette.hpp"
+#include "store/HandRecord.hpp"
+#include "strategy/GradedDecision.hpp"
+#include "view/ReplayView.hpp"
+
+namespace pellox::app {
+
+QString chipsText(std::int64_t chips) {
+    return QStringLiteral("$") + QString::number(chips);
+}
+
+SeatRowLook SeatRowLook::make(const ReplaySeatView& seat, const Palette& palette) {
+    SeatRowLook look;
+    look.name = QString::fromStdString(seat.name);
+    const bool human = seat.id == humanPlayerId;
+    look.bold = human;
+    look.nameColor = seat.folded ? palette.textMuted : palette.text;
+    look.dealer = seat.isDealer;
+    if (seat.knownCards) {
+        std::vector<ColoredText> cards;
+        for (const Card& card : *seat.knownCards)
+            cards.push_back(coloredCardText(card, palette));
+        look.cards = std::move(cards);
+    }
+    look.stackText = chipsText(seat.stack);
+    look.contentOpacity = seat.folded ? 0.5 : 1.0;
+    look.background = human ? palette.accentSoft : palette.panel;
+    return look;
+}
+
+QString SeatRowLook::accessibleText() const {
+    QStringList parts{name};
+    if (dealer) parts << QStringLiteral("Dealer");
+    if (cards) {
+        QStringList texts;
+        for (const auto& card : *cards)
+            texts << card.text;
+        parts << texts.join(QLatin1Char(' '));
+    } else {
+        parts << QString::fromLatin1(hiddenCardsLabel);
+    }
+    parts << stackText;
+    if (contentOpacity < 1) parts << QStringLiteral("Folded");
+    return parts.join(QStringLiteral(", "));
+}
+
+GuideCalloutLook GuideCalloutLook::make(const GradedDecision& decision, const Palette& palette) {
+    GuideCalloutLook look;
+    look.title = decision.agreed
+                     ? QStringLiteral("Matched the guide")
+                     : QStringLiteral("Guide said ") + QString::fromUtf8(rawValue(decision.advisedAction));
+    look.color = decision.agreed ? palette.success : palette.danger;
+    look.explanation = QString::fromStdString(decision.explanation);
+    return look;
+}
+
+}  // namespace pellox::app

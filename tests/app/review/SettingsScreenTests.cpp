@@ -1,0 +1,256 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTest>
+
+#include "Gallery.hpp"
+#include "kit/HoverButton.hpp"
+#include "kit/SegmentedControl.hpp"
+#include "kit/Stepper.hpp"
+#include "kit/ToggleSwitch.hpp"
+#include "review/ReviewTestSupport.hpp"
+#include "review/SettingsLabels.hpp"
+#include "review/SettingsScreen.hpp"
+#include "shell/AppContext.hpp"
+#include "shell/Palette.hpp"
+#include "store/SettingsStore.hpp"
+
+namespace pellox::app {
+namespace {
+
+TEST(SettingsTexts, LabelsOfEveryChoice) {
+    EXPECT_EQ(settingsLabel(GuideMode::show), "Show advice");
+    EXPECT_EQ(settingsLabel(GuideMode::gradeOnly), "Test yourself");
+    EXPECT_EQ(settingsLabel(GuideMode::off), "Off");
+    EXPECT_EQ(settingsLabel(TableTheme::cardRoom), "Card Room");
+    EXPECT_EQ(settingsLabel(TableTheme::clubGreen), "Club Green");
+    EXPECT_EQ(settingsLabel(TableTheme::midnight), "Midnight");
+    EXPECT_EQ(settingsLabel(TableTheme::oxblood), "Oxblood");
+    EXPECT_EQ(settingsLabel(GameSpeed::relaxed), "Relaxed");
+    EXPECT_EQ(settingsLabel(GameSpeed::fast), "Fast");
+    EXPECT_EQ(settingsLabel(BotDifficulty::easy), "Easy");
+    EXPECT_EQ(settingsLabel(BotDifficulty::hard), "Hard");
+    EXPECT_EQ(displayName(Street::preflop), "Preflop");
+    EXPECT_EQ(displayName(Street::river), "River");
+    EXPECT_EQ(displayName(Street::showdown), "Showdown");
+    EXPECT_EQ(SettingsScreen::guideFooter(GuideMode::off),
+              "No advice and no grading. The equity calculation does not run at all.");
+}
+
+TEST(SettingsTexts, StakesTitlesAndTheRatio) {
+    EXPECT_EQ(SettingsScreen::bigBlindTitle(10), "Big blind: $10");
+    EXPECT_EQ(SettingsScreen::buyInTitle(10000), "Buy-in: $10000");
+    EXPECT_EQ(SettingsScreen::tournamentStackTitle(50000), "Tournament stack: 50000");
+    EXPECT_EQ(SettingsScreen::bigBlindRatioText(100, 100), "1 big blinds");
+    EXPECT_EQ(SettingsScreen::bigBlindRatioText(10000, 2), "5000 big blinds");
+    EXPECT_EQ(SettingsScreen::bigBlindRatioText(100, 30), "3 big blinds");
+    EXPECT_FALSE(SettingsScreen::bigBlindRatioText(1000, 0).has_value());
+    EXPECT_FALSE(SettingsScreen::bigBlindRatioText(1000, -10).has_value());
+}
+
+TEST(SettingsTexts, SmallBlindIsHalfTheBigBlind) {
+    SettingsStore settings;
+    for (auto [big, small] :
+         {std::pair{2, 1}, std::pair{10, 5}, std::pair{100, 50}, std::pair{1, 1}, std::pair{7, 3}}) {
+        SettingsScreen::setBigBlind(settings, big);
+        EXPECT_EQ(settings.cashConfig.get().bigBlind, big);
+        EXPECT_EQ(settings.cashConfig.get().smallBlind, small) << big;
+    }
+}
+
+struct SettingsRig {
+    std::shared_ptr<InMemoryStore> store = std::make_shared<InMemoryStore>();
+    SettingsStore settings;
+    AppContext context{&settings};
+    std::unique_ptr<StatsStore> stats = testing::storeWith(testing::generatedHistory(12));
+    std::unique_ptr<SettingsScreen> screen;
+
+    SettingsRig() {
+        settings.load(store);
+        screen = std::make_unique<SettingsScreen>(context, settings, *stats);
+        screen->resize(640, 1200);
+        screen->show();
+        QApplication::processEvents();
+    }
+
+    // The settings as a freshly loaded store reads them from the saved document.
+    SettingsStore::Snapshot reloaded() const {
+        SettingsStore again;
+        again.load(store);
+        return again.makeSnapshot();
+    }
+    void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
+};
+
+TEST(SettingsScreen, EveryControlWritesTheStoreAndSavesAtOnce) {
+    SettingsRig rig;
+    SettingsScreen& screen = *rig.screen;
+    EXPECT_EQ(screen.windowTitle(), "Settings");
+
+    rig.click(screen.guidePicker()->segment(1));
+    EXPECT_EQ(rig.settings.guideMode.get(), GuideMode::gradeOnly);
+    EXPECT_EQ(rig.reloaded().guideMode, GuideMode::gradeOnly);
+    rig.click(screen.guidePicker()->segment(0));
+
+    rig.click(screen.streetToggle(Street::flop));
+    EXPECT_FALSE(rig.settings.strategyToggles.get().flop);
+    EXPECT_FALSE(rig.reloaded().strategyToggles.flop);
+
+    screen.themePicker()->activated(2);
+    EXPECT_EQ(rig.settings.tableTheme.get(), TableTheme::midnight);
+    EXPECT_EQ(rig.reloaded().tableTheme, TableTheme::midnight);
+
+    rig.click(screen.fourColorToggle());
+    EXPECT_TRUE(rig.reloaded().fourColorDeck);
+    rig.click(screen.speedPicker()->segment(2));
+    EXPECT_EQ(rig.reloaded().gameSpeed, GameSpeed::fast);
+    rig.click(screen.skillPicker()->segment(0));
+    EXPECT_EQ(rig.reloaded().botDifficulty, BotDifficulty::easy);
+    rig.click(screen.soundToggle());
+    EXPECT_FALSE(rig.reloaded().soundEnabled);
+
+    rig.click(screen.bigBlindStepper()->incrementButton());
+    EXPECT_EQ(rig.reloaded().cashConfig.bigBlind, 12);
+    EXPECT_EQ(rig.reloaded().cashConfig.smallBlind, 6);
+    EXPECT_EQ(screen.bigBlindStepper()->titleText(), "Big blind: $12");
+    rig.click(screen.buyInStepper()->decrementButton());
+    EXPECT_EQ(rig.reloaded().cashConfig.defaultBuyIn, 900);
+    EXPECT_EQ(screen.ratioLabel()->text(), "75 big blinds");
+    rig.click(screen.tournamentStackStepper()->incrementButton());
+    EXPECT_EQ(rig.reloaded().tournamentConfig.startingStack, 2000);
+
+    EXPECT_EQ(rig.reloaded(), rig.settings.makeSnapshot());
+}
+
+TEST(SettingsScreen, StreetTogglesFollowTheGuideMode) {
+    SettingsRig rig;
+    SettingsScreen& screen = *rig.screen;
+    rig.click(screen.streetToggle(Street::turn));
+    rig.click(screen.guidePicker()->segment(2));
+    EXPECT_EQ(screen.guideFooterLabel()->text(), SettingsScreen::guideFooter(GuideMode::off));
+    for (Street s : {Street::preflop, Street::flop, Street::turn, Street::river}) {
+        EXPECT_FALSE(screen.streetToggle(s)->isEnabled());
+        EXPECT_TRUE(screen.streetToggle(s)->isVisible());
+    }
+    rig.click(screen.streetToggle(Street::river));
+    EXPECT_TRUE(rig.settings.strategyToggles.get().river) << "a disabled toggle cannot be switched";
+    rig.click(screen.guidePicker()->segment(0));
+    EXPECT_EQ(screen.guideFooterLabel()->text(),
+              "Choose which streets show advice before you act. Every decision is still graded.");
+    EXPECT_TRUE(screen.streetToggle(Street::river)->isEnabled());
+    EXPECT_FALSE(screen.streetToggle(Street::turn)->isChecked()) << "values are kept";
+    EXPECT_TRUE(screen.streetToggle(Street::river)->isChecked());
+}
+
+TEST(SettingsScreen, SteppersStopAtTheirBounds) {
+    SettingsRig rig;
+    SettingsScreen& screen = *rig.screen;
+    SettingsScreen::setBigBlind(rig.settings, 2);
+    EXPECT_FALSE(screen.bigBlindStepper()->decrementButton()->isEnabled());
+    SettingsScreen::setBigBlind(rig.settings, 100);
+    EXPECT_FALSE(screen.bigBlindStepper()->incrementButton()->isEnabled());
+    EXPECT_EQ(rig.settings.cashConfig.get().smallBlind, 50);
+    SettingsScreen::setBuyIn(rig.settings, 100);
+    EXPECT_EQ(screen.ratioLabel()->text(), "1 big blinds");
+}
+
+TEST(SettingsScreen, StoredBigBlindOfZeroShowsNoRatio) {
+    SettingsRig rig;
+    rig.settings.cashConfig.modify([](CashGameConfig& c) { c.bigBlind = 0; });
+    EXPECT_TRUE(rig.screen->ratioLabel()->isHidden());
+    rig.click(rig.screen->bigBlindStepper()->incrementButton());
+    EXPECT_EQ(rig.settings.cashConfig.get().bigBlind, 2);
+    EXPECT_FALSE(rig.screen->ratioLabel()->isHidden());
+    EXPECT_EQ(rig.screen->ratioLabel()->text(), "500 big blinds");
+}
+
+QAbstractButton* buttonNamed(QMessageBox* box, const QString& text) {
+    for (QAbstractButton* button : box->buttons())
+        if (button->text() == text) return button;
+    return nullptr;
+}
+
+TEST(SettingsScreen, RestoreDefaultsAfterConfirmation) {
+    SettingsRig rig;
+    SettingsScreen& screen = *rig.screen;
+    rig.click(screen.guidePicker()->segment(2));
+    rig.click(screen.bigBlindStepper()->incrementButton());
+    screen.themePicker()->activated(3);
+    rig.settings.hasOnboarded.set(true);
+    const auto changed = rig.settings.makeSnapshot();
+    const auto handsBefore = rig.stats->handHistory().size();
+
+    rig.click(screen.restoreButton());
+    ASSERT_TRUE(screen.confirmingDefaultsReset());
+    QMessageBox* dialog = screen.restoreDialog();
+    EXPECT_EQ(dialog->text(), "Restore all settings to their defaults?");
+    EXPECT_EQ(dialog->informativeText(), "Your stats and hand history are not affected.");
+    rig.click(buttonNamed(dialog, "Cancel"));
+    EXPECT_FALSE(screen.confirmingDefaultsReset());
+    EXPECT_EQ(rig.settings.makeSnapshot(), changed);
+
+    rig.click(screen.restoreButton());
+    rig.click(buttonNamed(screen.restoreDialog(), "Restore"));
+    EXPECT_FALSE(screen.confirmingDefaultsReset());
+    EXPECT_EQ(rig.settings.makeSnapshot(), SettingsStore::Snapshot{});
+    EXPECT_EQ(rig.reloaded(), SettingsStore::Snapshot{});
+    EXPECT_EQ(screen.guidePicker()->currentIndex(), 0);
+    EXPECT_EQ(screen.themePicker()->currentText(), "Card Room");
+    EXPECT_EQ(screen.bigBlindStepper()->titleText(), "Big blind: $10");
+    EXPECT_EQ(screen.buyInStepper()->titleText(), "Buy-in: $1000");
+    EXPECT_EQ(screen.ratioLabel()->text(), "100 big blinds");
+    EXPECT_EQ(screen.tournamentStackStepper()->titleText(), "Tournament stack: 1500");
+    EXPECT_EQ(&rig.context.palette(), &Palette::cardRoom());
+    EXPECT_EQ(rig.stats->handHistory().size(), handsBefore);
+}
+
+TEST(SettingsScreen, EraseStatsAfterConfirmation) {
+    SettingsRig rig;
+    SettingsScreen& screen = *rig.screen;
+    EXPECT_EQ(screen.handsPlayedLabel()->text(), QString::number(rig.stats->stats().handsPlayed));
+    rig.stats->recordSessionStart();
+    SeededRNG rng(3);
+    const HandRecord hand = samples::realisticHand(1, rng);
+    rig.stats->record(samples::outcomeOf(hand), hand);
+    EXPECT_EQ(screen.handsPlayedLabel()->text(), "1");
+    EXPECT_EQ(screen.decisionsGradedLabel()->text(), QString::number(hand.grades.size()));
+
+    rig.click(screen.eraseButton());
+    QMessageBox* dialog = screen.eraseDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->text(), "Erase all training stats and hand history?");
+    EXPECT_EQ(dialog->informativeText(), "This cannot be undone.");
+    rig.click(buttonNamed(dialog, "Cancel"));
+    EXPECT_EQ(screen.handsPlayedLabel()->text(), "1");
+
+    const auto settingsBefore = rig.settings.makeSnapshot();
+    rig.click(screen.eraseButton());
+    rig.click(buttonNamed(screen.eraseDialog(), "Erase"));
+    EXPECT_FALSE(screen.confirmingStatsReset());
+    EXPECT_TRUE(rig.stats->handHistory().empty());
+    EXPECT_EQ(screen.handsPlayedLabel()->text(), "0");
+    EXPECT_EQ(screen.decisionsGradedLabel()->text(), "0");
+    EXPECT_EQ(rig.settings.makeSnapshot(), settingsBefore);
+}
+
+TEST(SettingsScreen, ThemeChangeRecoloursOtherWindowsContexts) {
+    SettingsRig rig;
+    AppContext rangesWindow(&rig.settings);
+    rig.screen->themePicker()->activated(3);
+    EXPECT_EQ(&rangesWindow.palette(), &Palette::oxblood());
+    EXPECT_EQ(&rig.context.palette(), &Palette::oxblood());
+}
+
+TEST(GalleryReview, SettingsForm) {
+    SettingsRig rig;
+    gallery::shoot("settings", *rig.screen, rig.settings, rig.context);
+    rig.click(rig.screen->guidePicker()->segment(1));
+    gallery::shoot("settings-test-yourself", *rig.screen, rig.settings, rig.context);
+    SUCCEED();
+}
+
+}  // namespace
+}  // namespace pellox::app
