@@ -1,5 +1,6 @@
 #pragma once
 // Advice, reports and summaries as the guide's cards show them in tests and the gallery.
+#include <QWidget>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,14 @@
 #include "view/HandReport.hpp"
 
 namespace pellox::app::fixtures {
+
+// QWidget::render() leaves out widgets that carry a graphics effect (the hover highlight), though the screen
+// shows them; gallery shots take the effects off first.
+inline void withoutHoverEffects(QWidget& root) {
+    for (QWidget* child : root.findChildren<QWidget*>()) {
+        if (child->graphicsEffect()) child->setGraphicsEffect(nullptr);
+    }
+}
 
 inline StrategyAdvice preflopAdvice() {
     StrategyAdvice a;
