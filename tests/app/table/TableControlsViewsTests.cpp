@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest/QTest>
+
+#include "Gallery.hpp"
+#include "GuideFixtures.hpp"
+#include "kit/TextBlock.hpp"
+#include "rules/Standing.hpp"
+#include "shell/AppContext.hpp"
+#include "shell/Palette.hpp"
+#include "table/ExitConfirmation.hpp"
+#include "table/NextHandButton.hpp"
+#include "table/TableHeader.hpp"
+#include "table/TableOverlay.hpp"
+
+namespace pellox::app {
+namespace {
+
+QAbstractButton* buttonNamed(QWidget& root, const QString& name) {
+    for (auto* b : root.findChildren<QAbstractButton*>())
+        if (b->text() == name) return b;
+    return nullptr;
+}
+
+// Shortcuts only reach an active window.
+void showActive(QWidget& window) {
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+std::vector<Standing> standings() {
+    return {{"bot-2", 1, 0.5}, {"human", 2, 0.3}, {"bot-0", 3, 0.2}, {"bot-1", 4, 0}};
+}
+
+TEST(TableOverlay, BustedOffersEndSessionAndRebuyOnReturn) {
+    AppContext context;
+    QWidget screen;
+    screen.resize(800, 500);
+    int ended = 0;
+    int rebought = 0;
+    auto* overlay = TableOverlay::busted(
+        context, &screen, [&] { ++ended; }, [&] { ++rebought; });
+    showActive(screen);
+    EXPECT_EQ(overlay->geometry(), screen.rect());
+    EXPECT_EQ(overlay->title()->text(), "You're out of chips");
+    EXPECT_EQ(overlay->mainButton()->text(), "Rebuy");
+    QTest::keyClick(&screen, Qt::Key_Return);
+    EXPECT_EQ(rebought, 1);
+    QTest::mouseClick(buttonNamed(*overlay, "End session"), Qt::LeftButton);
+    EXPECT_EQ(ended, 1);
+    EXPECT_EQ(rebought, 1);
+    screen.resize(1000, 700);
+    EXPECT_EQ(overlay->geometry(), screen.rect());
+    // A hidden overlay's Return does nothing.
+    overlay->hide();
+    QTest::keyClick(&screen, Qt::Key_Return);
+    EXPECT_EQ(rebought, 1);
+}
+
+TEST(TableOverlay, TournamentCompleteListsTheStandings) {
+    AppContext context;
+    QWidget screen;
+    int seen = 0;
+    auto* overlay = TableOverlay::tournamentComplete(context, &screen, standings(), [&] { ++seen; });
+    showActive(screen);
+    EXPECT_EQ(overlay->title()->text(), "Tournament Complete");
+    EXPECT_EQ(overlay->lines(), QStringList({"1. bot-2", "2. human", "3. bot-0", "4. bot-1"}));
+    EXPECT_EQ(overlay->mainButton()->text(), "See summary");
+    QTest::keyClick(&screen, Qt::Key_Enter);
+    EXPECT_EQ(seen, 1);
+    EXPECT_TRUE(TableOverlay::tournamentComplete(context, &screen, {}, {})->lines().isEmpty());
+}
+
+TEST(ExitConfirmation, LeaveCallsBackKeepPlayingAndEscapeDoNot) {
+    QWidget screen;
+    screen.show();
+    int left = 0;
+    QPointer<QMessageBox> box = ExitConfirmation::open(&screen, [&] { ++left; });
+    ASSERT_TRUE(box);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_EQ(box->text(), "Leave this hand?");
+    EXPECT_EQ(box->informativeText(), "The hand in progress is forfeited and the session ends.");
+    QTest::keyClick(box, Qt::Key_Escape);
+    QTRY_VERIFY(!box);
+    EXPECT_EQ(left, 0);
+
+    box = ExitConfirmation::open(&screen, [&] { ++left; });
+    buttonNamed(*box, "Keep playing")->click();
+    QTRY_VERIFY(!box);
+    EXPECT_EQ(left, 0);
+
+    box = ExitConfirmation::open(&screen, [&] { ++left; });
+    buttonNamed(*box, "Leave")->click();
+    QTRY_VERIFY(!box);
+    EXPECT_EQ(left, 1);
+}
+
+TEST(TableHeader, ExitAndCentredTitle) {
+    AppContext context;
+    TableHeader header(context);
+    header.setTitle("Tournament \u00b7 Hand 4");
+    header.resize(308, header.sizeHint().height());
+    header.show();
+    QSignalSpy exits(&header, &TableHeader::exitRequested);
+    QTest::mouseClick(header.exitButton(), Qt::LeftButton);
+    EXPECT_EQ(exits.count(), 1);
+    EXPECT_EQ(header.exitButton()->text(), "Exit");
+    EXPECT_EQ(header.title()->color(), context.palette().text);
+    const QRect title = header.title()->geometry();
+    EXPECT_NEAR(title.center().x(), header.width() / 2, 1);
+}
+
+TEST(NextHandButton, NamedForReadersAndClickable) {
+    AppContext context;
+    NextHandButton button(context);
+    EXPECT_EQ(button.accessibleName(), "Next hand");
+    EXPECT_EQ(button.height(), NextHandButton::faceHeight);
+    QSignalSpy clicks(&button, &QAbstractButton::clicked);
+    button.resize(308, NextHandButton::faceHeight);
+    button.show();
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST(TableControlsGallery, OverlaysHeaderAndNextHand) {
+    const auto onTable = [](AppContext& c, const std::function<TableOverlay*(QWidget*)>& make) {
+        auto screen = std::make_unique<QWidget>();
+        screen->resize(760, 480);
+        auto* overlay = make(screen.get());
+        screen->show();
+        overlay->show();
+        fixtures::withoutHoverEffects(*screen);
+        (void)c;
+        return screen;
+    };
+    gallery::shootEach("overlay-busted", {}, [&](AppContext& c) {
+        return onTable(c, [&](QWidget* s) { return TableOverlay::busted(c, s, {}, {}); });
+    });
+    gallery::shootEach("overlay-tournament-complete", {}, [&](AppContext& c) {
+        return onTable(c,
+                       [&](QWidget* s) { return TableOverlay::tournamentComplete(c, s, standings(), {}); });
+    });
+    gallery::shootEach("table-header", QSize(308, 24), [](AppContext& c) {
+        auto header = std::make_unique<TableHeader>(c);
+        header->setTitle("Tournament \u00b7 Hand 12");
+        return header;
+    });
+    gallery::shootEach("next-hand-button", QSize(308, 52), [](AppContext& c) {
+        auto button = std::make_unique<NextHandButton>(c);
+        button->setGraphicsEffect(nullptr);
+        return button;
+    });
+}
+
+}  // namespace
+}  // namespace pellox::app
