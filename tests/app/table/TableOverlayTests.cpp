@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QtTest/QTest>
 
 #include "Gallery.hpp"
@@ -14,8 +13,6 @@
 #include "shell/AppContext.hpp"
 #include "shell/Palette.hpp"
 #include "table/ExitConfirmation.hpp"
-#include "table/NextHandButton.hpp"
-#include "table/TableHeader.hpp"
 #include "table/TableOverlay.hpp"
 
 namespace pellox::app {
@@ -101,60 +98,21 @@ TEST(ExitConfirmation, LeaveCallsBackKeepPlayingAndEscapeDoNot) {
     EXPECT_EQ(left, 1);
 }
 
-TEST(TableHeader, ExitAndCentredTitle) {
-    AppContext context;
-    TableHeader header(context);
-    header.setTitle("Tournament \u00b7 Hand 4");
-    header.resize(308, header.sizeHint().height());
-    header.show();
-    QSignalSpy exits(&header, &TableHeader::exitRequested);
-    QTest::mouseClick(header.exitButton(), Qt::LeftButton);
-    EXPECT_EQ(exits.count(), 1);
-    EXPECT_EQ(header.exitButton()->text(), "Exit");
-    EXPECT_EQ(header.title()->color(), context.palette().text);
-    const QRect title = header.title()->geometry();
-    EXPECT_NEAR(title.center().x(), header.width() / 2, 1);
-}
-
-TEST(NextHandButton, NamedForReadersAndClickable) {
-    AppContext context;
-    NextHandButton button(context);
-    EXPECT_EQ(button.accessibleName(), "Next hand");
-    EXPECT_EQ(button.height(), NextHandButton::faceHeight);
-    QSignalSpy clicks(&button, &QAbstractButton::clicked);
-    button.resize(308, NextHandButton::faceHeight);
-    button.show();
-    QTest::mouseClick(&button, Qt::LeftButton);
-    EXPECT_EQ(clicks.count(), 1);
-}
-
-TEST(TableControlsGallery, OverlaysHeaderAndNextHand) {
-    const auto onTable = [](AppContext& c, const std::function<TableOverlay*(QWidget*)>& make) {
+TEST(TableControlsGallery, Overlays) {
+    const auto onTable = [](const std::function<TableOverlay*(QWidget*)>& make) {
         auto screen = std::make_unique<QWidget>();
         screen->resize(760, 480);
         auto* overlay = make(screen.get());
         screen->show();
         overlay->show();
         fixtures::withoutHoverEffects(*screen);
-        (void)c;
         return screen;
     };
     gallery::shootEach("overlay-busted", {}, [&](AppContext& c) {
-        return onTable(c, [&](QWidget* s) { return TableOverlay::busted(c, s, {}, {}); });
+        return onTable([&](QWidget* s) { return TableOverlay::busted(c, s, {}, {}); });
     });
     gallery::shootEach("overlay-tournament-complete", {}, [&](AppContext& c) {
-        return onTable(c,
-                       [&](QWidget* s) { return TableOverlay::tournamentComplete(c, s, standings(), {}); });
-    });
-    gallery::shootEach("table-header", QSize(308, 24), [](AppContext& c) {
-        auto header = std::make_unique<TableHeader>(c);
-        header->setTitle("Tournament \u00b7 Hand 12");
-        return header;
-    });
-    gallery::shootEach("next-hand-button", QSize(308, 52), [](AppContext& c) {
-        auto button = std::make_unique<NextHandButton>(c);
-        button->setGraphicsEffect(nullptr);
-        return button;
+        return onTable([&](QWidget* s) { return TableOverlay::tournamentComplete(c, s, standings(), {}); });
     });
 }
 
