@@ -86,7 +86,9 @@ struct EngineEvent {
 
     // A hand start of hand 0; defined after the class, where the cases are complete.
     EngineEvent();
-    // Built from any one of the case structs; nothing else converts, so JSON values cannot slip in.
+    // Built from any one of the case structs; nothing else converts, so JSON values cannot slip in. Lists
+    // build events in place (emplace_back): moving a converted temporary in makes GCC 12 at -O2 warn that
+    // another case's fields may be uninitialised.
     template <typename Case>
     requires isCase<std::remove_cvref_t<Case>> EngineEvent(Case&& c) : value(std::forward<Case>(c)) {}
 

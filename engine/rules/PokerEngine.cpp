@@ -164,7 +164,7 @@ void postAntes(Players& players, std::int64_t ante, std::vector<EngineEvent>& ev
         p.stack -= put;
         p.totalContribution += put;
         if (p.stack == 0) p.isAllIn = true;
-        if (hadChips) events.push_back(EngineEvent::BlindPosted{p.id, EngineEvent::BlindKind::ante, put});
+        if (hadChips) events.emplace_back(EngineEvent::BlindPosted{p.id, EngineEvent::BlindKind::ante, put});
     }
 }
 
@@ -207,7 +207,7 @@ EngineResult dealHand(const TableState& table, std::vector<Card> deck) {
     std::vector<EngineEvent> events;
     dealPlayers(next.players, order, positions->second, deck);
     next.handNumber = countUp(table.handNumber);
-    events.push_back(EngineEvent::HandStarted{next.handNumber, dealer});
+    events.emplace_back(EngineEvent::HandStarted{next.handNumber, dealer});
     postAntes(next.players, table.ante, events);
     if (const auto sb = firstWithPosition(next.players, order, Position::sb))
         PokerEngine::postBlind(next.players[order[*sb]].id, table.smallBlind, EngineEvent::BlindKind::small,
@@ -216,7 +216,7 @@ EngineResult dealHand(const TableState& table, std::vector<Card> deck) {
         PokerEngine::postBlind(next.players[order[*bb]].id, table.bigBlind, EngineEvent::BlindKind::big,
                                next.players, events);
     for (const std::size_t i : order)
-        events.push_back(EngineEvent::HoleCardsDealt{next.players[i].id});
+        events.emplace_back(EngineEvent::HoleCardsDealt{next.players[i].id});
 
     next.deck = std::move(deck);
     next.board.clear();
@@ -424,7 +424,8 @@ void showdownInPlace(TableState& table, std::vector<EngineEvent>& events) {
     for (const auto& id : PokerEngine::orderBySeat(contenderIds, table.players, table.dealerSeatIndex)) {
         const Player& p = table.requirePlayer(id);
         const HandCategory category = handOf(hands, table, id).category;
-        events.push_back(EngineEvent::ShowdownRevealed{id, p.holeCards, std::string(displayName(category))});
+        events.emplace_back(
+            EngineEvent::ShowdownRevealed{id, p.holeCards, std::string(displayName(category))});
     }
 
     auto pots = PokerEngine::buildPots(table.players);
@@ -433,7 +434,7 @@ void showdownInPlace(TableState& table, std::vector<EngineEvent>& events) {
         const auto ordered =
             PokerEngine::orderBySeat(bestHands(hands, table, pots[i]), table.players, table.dealerSeatIndex);
         for (const auto& [id, share] : PokerEngine::splitPot(pots[i].amount, ordered)) {
-            events.push_back(EngineEvent::PotAwarded{id, share, static_cast<std::int64_t>(i)});
+            events.emplace_back(EngineEvent::PotAwarded{id, share, static_cast<std::int64_t>(i)});
             addWinnings(winners, id, share, std::string(displayName(handOf(hands, table, id).category)));
         }
     }
@@ -448,7 +449,7 @@ void dealStreetInPlace(TableState& table, std::vector<EngineEvent>& events) {
         const Street street = PokerEngine::nextStreet(table.street);
         auto cards = takeFromDeck(table.deck, street == Street::flop ? 3 : 1);
         table.board.insert(table.board.end(), cards.begin(), cards.end());
-        events.push_back(EngineEvent::StreetDealt{street, std::move(cards)});
+        events.emplace_back(EngineEvent::StreetDealt{street, std::move(cards)});
         table.street = street;
         resetBettingRound(table);
         table.actionQueue.clear();
@@ -465,7 +466,7 @@ void awardInPlace(TableState& table, std::string_view winnerId, std::vector<Engi
     std::int64_t total = 0;
     for (const Pot& pot : pots)
         total += pot.amount;
-    events.push_back(EngineEvent::PotAwarded{id, total, 0});
+    events.emplace_back(EngineEvent::PotAwarded{id, total, 0});
     std::vector<Winner> winners{Winner{id, total, std::string(Winner::opponentsFoldedDescription)}};
     settle(table, std::move(pots), std::move(winners));
 }
@@ -511,7 +512,7 @@ void PokerEngine::postBlind(std::string_view playerId, std::int64_t amount, Engi
     if (!i) return;
     Player& p = players[*i];
     const std::int64_t posted = std::max<std::int64_t>(0, std::min(p.stack, amount));
-    if (posted > 0) events.push_back(EngineEvent::BlindPosted{p.id, kind, posted});
+    if (posted > 0) events.emplace_back(EngineEvent::BlindPosted{p.id, kind, posted});
     p.isAllIn = p.isAllIn || (p.stack <= amount && posted > 0);
     p.stack -= posted;
     p.totalContribution += posted;
@@ -566,7 +567,7 @@ EngineResult PokerEngine::applyAction(const PlayerAction& action, std::string_vi
     actor.lastAction = LastAction{lastActionType(resolved.type), action.amount};
 
     std::vector<EngineEvent> events;
-    events.push_back(EngineEvent::ActionTaken{actor.id, action, resolved.type, resolved.putIn});
+    events.emplace_back(EngineEvent::ActionTaken{actor.id, action, resolved.type, resolved.putIn});
 
     const bool raisesBet =
         (resolved.type == PlayerActionType::bet || resolved.type == PlayerActionType::raise) &&

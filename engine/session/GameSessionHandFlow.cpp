@@ -12,6 +12,7 @@
 #include "store/HandRecord.hpp"
 #include "store/SettingsStore.hpp"
 #include "store/StatsStore.hpp"
+#include "store/StoredDate.hpp"
 #include "strategy/BotDecision.hpp"
 #include "strategy/GradeInput.hpp"
 
@@ -226,7 +227,7 @@ void GameSession::finishHandIfOver() {
 void GameSession::recordFinishedHand(const TableState& table, const Player& human, std::int64_t net) {
     HandRecord record;
     record.id = HandRecord::identifier(table.handNumber, currentHandSeed());
-    record.timestamp = clock_();
+    record.timestamp = roundedToStoredPrecision(clock_());
     record.mode = *mode();
     record.handNumber = table.handNumber;
     record.blinds = {table.smallBlind, table.bigBlind, table.ante};

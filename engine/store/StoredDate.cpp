@@ -9,13 +9,18 @@ namespace {
 constexpr double maxStoredSeconds = 8.0e9;
 }  // namespace
 
+Date roundedToStoredPrecision(Date date) {
+    return referenceDate + std::chrono::round<std::chrono::microseconds>(date - referenceDate);
+}
+
 double secondsSinceReferenceDate(Date date) {
     return std::chrono::duration<double>(date - referenceDate).count();
 }
 
 std::optional<Date> dateFromSecondsSinceReferenceDate(double seconds) {
     if (!std::isfinite(seconds) || std::fabs(seconds) > maxStoredSeconds) return std::nullopt;
-    return referenceDate + std::chrono::round<Date::duration>(std::chrono::duration<double>(seconds));
+    return referenceDate +
+           std::chrono::round<std::chrono::microseconds>(std::chrono::duration<double>(seconds));
 }
 
 namespace json {

@@ -92,6 +92,26 @@ TEST(PokerEngineApplyAction, AllInShortOfTheCallIsACallThatLeavesTheBookkeepingA
     EXPECT_EQ(flop.state.actionQueue, (Ids{"p1", "p2"}));
 }
 
+// All in for exactly what is owed puts no chip above the bet: a call wherever the action is read.
+TEST(PokerEngineApplyAction, AllInForExactlyTheCallIsACall) {
+    const TableState s = startUnshuffled(makeTable({10, 1000, 1000})).state;
+    const auto r = act(s, "p0", A::allIn);
+    EXPECT_EQ(eventsOf<E::ActionTaken>(r.events).front(),
+              (E::ActionTaken{"p0", PlayerAction{A::allIn, std::nullopt}, A::call, 10}));
+    EXPECT_EQ(r.state.players[0].lastAction, (LastAction{LastActionType::call, std::nullopt}));
+    EXPECT_TRUE(r.state.players[0].isAllIn);
+    EXPECT_EQ(r.state.currentBet, 10);
+    EXPECT_EQ(r.state.raisesThisStreet, 0);
+    EXPECT_EQ(r.state.lastFullBetTo, 10);
+    EXPECT_EQ(r.state.actionQueue, (Ids{"p1", "p2"}));
+
+    // One chip more is a raise.
+    const auto above = act(startUnshuffled(makeTable({11, 1000, 1000})).state, "p0", A::allIn);
+    EXPECT_EQ(eventsOf<E::ActionTaken>(above.events).front().resolvedType, A::raise);
+    EXPECT_EQ(above.state.players[0].lastAction, (LastAction{LastActionType::raise, std::nullopt}));
+    EXPECT_EQ(above.state.raisesThisStreet, 1);
+}
+
 // ---------------------------------------------------------------- rounds and streets
 
 TEST(PokerEngineApplyAction, TheBigBlindHasTheOptionAndHisCheckDealsTheFlop) {
@@ -180,6 +200,20 @@ TEST(PokerEngineApplyAction, WhenOnlyOnePlayerCanStillBetTheBoardRunsOutInTheSam
     EXPECT_EQ(stacks(r.state), 2100);
 }
 
+TEST(PokerEngineApplyAction, AfterARaisedStreetTheNextStreetsMinimumBetIsTheBigBlind) {
+    const TableState s = startUnshuffled(makeTable({1000, 1000, 1000})).state;
+    const TableState raised = act(s, "p0", A::raise, 40).state;
+    ASSERT_EQ(raised.minRaise, 30);
+    const TableState flop = act(act(raised, "p1", A::call).state, "p2", A::call).state;
+    ASSERT_EQ(flop.street, Street::flop);
+    EXPECT_EQ(flop.minRaise, 10);
+    ASSERT_EQ(toAct(flop), "p1");
+    EXPECT_EQ(PokerEngine::legalActions("p1", flop).minRaiseTo, 10);
+    const TableState bet = act(flop, "p1", A::bet).state;
+    EXPECT_EQ(bet.currentBet, 10);
+    EXPECT_EQ(PokerEngine::legalActions("p2", bet).minRaiseTo, 20);
+}
+
 // ---------------------------------------------------------------- raise bookkeeping and reopening
 
 TEST(PokerEngineApplyAction, AShortAllInRaiseDoesNotReopenTheBettingForThoseWhoActed) {
@@ -261,6 +295,36 @@ TEST(PokerEngineApplyAction, AShortAllInOnAnUnbetFlopBlocksTheCheckersUntilAFull
     EXPECT_EQ(reraised.state.lastFullBetTo, 15);
     EXPECT_TRUE(PokerEngine::legalActions("p1", reraised.state).canRaise);
     EXPECT_EQ(reraised.state.actionQueue, (Ids{"p1", "p2"}));
+}
+
+// A raise to exactly the minimum is a full raise: whoever already acted may raise again, and the next
+// minimum counts from it.
+TEST(PokerEngineApplyAction, ARaiseToExactlyTheMinimumReopensTheBetting) {
+    const TableState s = startUnshuffled(makeTable({1000, 1000, 1000})).state;
+    const TableState limped = act(s, "p0", A::call).state;
+    ASSERT_EQ(PokerEngine::legalActions("p1", limped).minRaiseTo, 20);
+
+    const TableState minRaised = act(limped, "p1", A::raise, 20).state;
+    EXPECT_EQ(minRaised.currentBet, 20);
+    EXPECT_EQ(minRaised.lastFullBetTo, 20);
+    EXPECT_EQ(minRaised.minRaise, 10);
+    EXPECT_TRUE(minRaised.noRaiseActorIds.empty());
+    EXPECT_EQ(minRaised.actionQueue, (Ids{"p2", "p0"}));
+
+    const TableState reraised = act(minRaised, "p2", A::raise, 50).state;
+    EXPECT_EQ(reraised.minRaise, 30);
+    ASSERT_EQ(toAct(reraised), "p0");
+    const auto legal = PokerEngine::legalActions("p0", reraised);
+    EXPECT_TRUE(legal.canRaise);
+    EXPECT_EQ(legal.minRaiseTo, 80);
+
+    const TableState again = act(reraised, "p0", A::raise, 80).state;
+    EXPECT_EQ(again.lastFullBetTo, 80);
+    EXPECT_EQ(again.minRaise, 30);
+    EXPECT_TRUE(again.noRaiseActorIds.empty());
+    ASSERT_EQ(toAct(again), "p1");
+    EXPECT_TRUE(PokerEngine::legalActions("p1", again).canRaise);
+    EXPECT_EQ(PokerEngine::legalActions("p1", again).minRaiseTo, 110);
 }
 
 }  // namespace

@@ -165,6 +165,24 @@ TEST(PokerEngineHandStart, AntesAllInForEveryoneRunTheBoardOutAtOnce) {
     EXPECT_EQ(stacks(r.state), 8);
 }
 
+TEST(PokerEngineHandStart, AntesComeOnlyFromPlayersDealtIn) {
+    TableState table = makeTable({1000, 1000, 1000, 1000}, 5, 10, 5);
+    table.players[1].isSittingOut = true;
+    table.players[1].holeCards = cards("As Ks");  // left over from an earlier hand
+    table.players[3].isEliminated = true;
+    const auto r = startUnshuffled(table);
+    const TableState& s = r.state;
+    for (int i : {1, 3}) {
+        EXPECT_EQ(s.players[i].stack, 1000);
+        EXPECT_EQ(s.players[i].totalContribution, 0);
+    }
+    const std::vector<E::BlindPosted> antes{{"p0", Kind::ante, 5}, {"p2", Kind::ante, 5}};
+    auto posted = eventsOf<E::BlindPosted>(r.events);
+    posted.resize(2);
+    EXPECT_EQ(posted, antes);
+    EXPECT_EQ(s.potTotal(), 2 * 5 + 5 + 10);
+}
+
 // ---------------------------------------------------------------- a lone queued player
 
 TEST(PokerEngineHandStart, ALoneDealerFacingAllInBlindsDecidesBeforeTheRunOut) {

@@ -109,6 +109,44 @@ void checkStep(const TableState& t, std::int64_t chips) {
     ASSERT_EQ(won, contributed);
 }
 
+// What one applied action must have done to the betting, read from the tables around it and its events.
+void checkAction(const TableState& before, const EngineResult& after) {
+    const auto taken = eventsOf<EngineEvent::ActionTaken>(after.events);
+    ASSERT_EQ(taken.size(), 1u);
+    const Player& actor = before.requirePlayer(taken[0].playerId);
+    const std::int64_t streetTotal = actor.streetContribution + taken[0].amountPutIn;
+    // An all-in raises only when it goes above the bet.
+    if (taken[0].action.type == A::allIn) {
+        ASSERT_EQ(taken[0].resolvedType, streetTotal > before.currentBet ? A::raise : A::call);
+    }
+
+    const TableState& t = after.state;
+    const bool newStreet = !eventsOf<EngineEvent::StreetDealt>(after.events).empty();
+    if (newStreet && t.isHandInProgress) {
+        ASSERT_EQ(t.minRaise, t.bigBlind);
+        ASSERT_EQ(t.currentBet, 0);
+        ASSERT_EQ(t.lastFullBetTo, 0);
+        ASSERT_TRUE(t.noRaiseActorIds.empty());
+    }
+    // A raise to at least the minimum is full: nobody stays barred from raising, and it sets the minimum.
+    const bool raises = taken[0].resolvedType == A::bet || taken[0].resolvedType == A::raise;
+    const std::int64_t minimum = before.currentBet + std::max(before.minRaise, before.bigBlind);
+    if (raises && streetTotal >= minimum && !newStreet && t.isHandInProgress) {
+        ASSERT_TRUE(t.noRaiseActorIds.empty());
+        ASSERT_EQ(t.minRaise, streetTotal - before.currentBet);
+        ASSERT_EQ(t.lastFullBetTo, streetTotal);
+    }
+}
+
+// Players not dealt in put nothing in, antes included, and keep their stacks.
+void checkNotDealtIn(const TableState& table, const TableState& t) {
+    for (std::size_t i = 0; i < t.players.size(); ++i) {
+        if (t.players[i].holeCards.size() == 2) continue;
+        ASSERT_EQ(t.players[i].totalContribution, 0) << t.players[i].id;
+        ASSERT_EQ(t.players[i].stack, table.players[i].stack) << t.players[i].id;
+    }
+}
+
 // An action the legal actions forbid, or a turn out of order; none when everything is allowed.
 std::optional<std::pair<std::string, PlayerAction>> illegalChoice(const TableState& t, SeededRNG& rng) {
     const std::string id = toAct(t);
@@ -158,6 +196,7 @@ TableState playHand(const TableState& table, SeededRNG& rng) {
     TableState t = std::move(result.state);
     for (int step = 0; t.isHandInProgress; ++step) {
         checkStep(t, chips);
+        checkNotDealtIn(table, t);
         if (::testing::Test::HasFatalFailure() || step > 400) {
             ADD_FAILURE() << "hand " << t.handNumber << " stopped at step " << step;
             return t;
@@ -174,10 +213,11 @@ TableState playHand(const TableState& table, SeededRNG& rng) {
         const PlayerAction action = legalChoice(PokerEngine::legalActions(id, t), rng);
         auto next = PokerEngine::applyAction(action, id, t);
         EXPECT_TRUE(sameTable(t, snapshot));
-        EXPECT_FALSE(next.events.empty());
+        checkAction(t, next);
         t = std::move(next.state);
     }
     checkStep(t, chips);
+    checkNotDealtIn(table, t);
     return t;
 }
 

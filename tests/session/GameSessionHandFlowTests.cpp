@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "SessionTestSupport.hpp"
+#include "strategy/PlayerActionHistory.hpp"
 
 namespace pellox {
 namespace {
@@ -96,6 +97,103 @@ TEST(GameSessionHandFlow, ReportKeepsTheNetOfTheHandAfterARebuy) {
     EXPECT_EQ(rig.session.table()->bigBlind, 10);
     ASSERT_TRUE(rig.session.handReport());
     EXPECT_EQ(rig.session.handReport()->netChips, -5);
+}
+
+// Plays the hand to its end: bots by their profiles, the human folding or else checking.
+void playOutFoldingOrChecking(SessionRig& rig) {
+    for (int step = 0; step < 100 && rig.session.table()->isHandInProgress; ++step) {
+        if (rig.session.isHumanTurn())
+            rig.session.submitHumanAction(rig.session.humanLegalActions()->canFold ? PlayerActionType::fold
+                                                                                   : PlayerActionType::check);
+        else
+            rig.session.playBotTurn();
+    }
+    ASSERT_FALSE(rig.session.table()->isHandInProgress);
+}
+
+// A hand without a graded decision reports none; the decisions of the hand before stay with that hand.
+TEST(GameSessionHandFlow, ReportOfAHandWithoutGradedDecisionsShowsNone) {
+    SessionRig rig;
+    startHeadsUp(rig, 9);
+    rig.session.submitHumanAction(PlayerActionType::fold);
+    ASSERT_EQ(rig.session.handReport()->decisionCount(), 1);
+
+    rig.settings.guideMode.set(GuideMode::off);
+    rig.session.startHand();
+    playOutFoldingOrChecking(rig);
+    ASSERT_EQ(rig.session.table()->handNumber, 2);
+    ASSERT_TRUE(rig.session.handReport());
+    EXPECT_EQ(rig.session.handReport()->decisionCount(), 0);
+
+    // A walk: the big blind wins without a decision.
+    for (std::int32_t seed = 1; seed < 300; ++seed) {
+        SessionRig walk;
+        startHeadsUp(walk, seed);
+        walk.session.submitHumanAction(PlayerActionType::fold);
+        walk.session.startHand();
+        walk.session.playBotTurn();
+        if (walk.session.table()->isHandInProgress) continue;
+        ASSERT_TRUE(walk.session.handReport());
+        EXPECT_EQ(walk.session.handReport()->decisionCount(), 0);
+        EXPECT_EQ(walk.session.handReport()->netChips, 5);
+        return;
+    }
+    FAIL() << "no seed gave the human a walk";
+}
+
+// All in for exactly what is owed is a call for the grade, the action log and the read of the range.
+TEST(GameSessionHandFlow, AllInForExactlyTheCallCountsAsACallEverywhere) {
+    SessionRig source;
+    startHeadsUp(source, 4);
+    SessionSnapshot s = *source.session.makeSnapshot();
+    Player& human = *s.table.player("human");
+    human.stack = s.table.currentBet - human.streetContribution;
+    ASSERT_EQ(human.stack, 5);
+
+    SessionRig rig;
+    rig.session.restore(s);
+    ASSERT_TRUE(rig.session.isHumanTurn());
+    rig.session.submitHumanAction(PlayerActionType::allIn);
+    ASSERT_TRUE(rig.session.table()->isHandInProgress);
+    ASSERT_EQ(rig.session.currentHandGrades().size(), 1u);
+    EXPECT_EQ(rig.session.currentHandGrades()[0].resolvedType, PlayerActionType::call);
+    EXPECT_EQ(rig.session.currentHandGrades()[0].playerAction.type, PlayerActionType::allIn);
+
+    const auto log = rig.session.actionLog();
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.front().entries.back().text, "You called $5");
+    EXPECT_TRUE(log.front().entries.back().isHuman);
+
+    const auto histories = PlayerActionHistory::build(rig.session.currentHandEvents());
+    EXPECT_EQ(histories.at("human").preflopAction, RangeAction::call);
+}
+
+// Records stamped by the system clock come back from the statistics document exactly as they were made.
+TEST(GameSessionHandFlow, RecordsStampedByTheSystemClockSurviveASave) {
+    auto store = std::make_shared<InMemoryStore>();
+    SettingsStore settings;
+    StatsStore stats;
+    settings.load(store);
+    stats.load(store);
+    GameSession session(settings, stats, nullptr);
+    session.setComputesAdviceSynchronously(true);
+    session.startCashGame(1, 9);
+    for (int hand = 0; hand < 8; ++hand) {
+        for (int step = 0; step < 100 && session.table()->isHandInProgress; ++step) {
+            if (session.isHumanTurn())
+                session.submitHumanAction(PlayerActionType::fold);
+            else
+                session.playBotTurn();
+        }
+        session.startHand();
+    }
+    ASSERT_GE(stats.handHistory().size(), 8u);
+
+    StatsStore reloaded;
+    reloaded.load(store);
+    EXPECT_EQ(reloaded.handHistory(), stats.handHistory());
+    EXPECT_EQ(StatsStore::Snapshot({reloaded.stats(), reloaded.handHistory()}),
+              StatsStore::Snapshot({stats.stats(), stats.handHistory()}));
 }
 
 TEST(GameSessionHandFlow, HandReportIsNoneWhileAHandRuns) {

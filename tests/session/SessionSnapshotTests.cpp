@@ -76,6 +76,10 @@ TEST(SessionSnapshotDocument, InconsistentSnapshotsAreTreatedAsAbsent) {
     using Edit = std::function<void(SessionSnapshot&)>;
     const std::vector<std::pair<std::string, Edit>> faults{
         {"seat index out of range", [](SessionSnapshot& s) { s.table.players[1].seatIndex = 7; }},
+        {"seat index equal to the player count",
+         [](SessionSnapshot& s) {
+             s.table.players[1].seatIndex = static_cast<std::int64_t>(s.table.players.size());
+         }},
         {"negative seat index", [](SessionSnapshot& s) { s.table.players[1].seatIndex = -1; }},
         {"repeated seat index", [](SessionSnapshot& s) { s.table.players[2].seatIndex = 1; }},
         {"repeated player id", [](SessionSnapshot& s) { s.table.players[2].id = s.table.players[1].id; }},

@@ -165,9 +165,9 @@ TEST(HandRecordTextTests, StatisticsDocumentIsTheEnvelopeOfItsState) {
 TEST(HandRecordTextTests, EveryEventCaseOptionalFieldAndAwkwardText) {
     SeededRNG rng(3);
     auto r = samples::realisticHand(1, rng);
-    r.events.push_back(EngineEvent::PlayerEliminated{"bot-4"});
-    r.events.push_back(EngineEvent::BlindPosted{"bot-5", BlindKind::ante, 25});
-    r.events.push_back(EngineEvent::ActionTaken{
+    r.events.emplace_back(EngineEvent::PlayerEliminated{"bot-4"});
+    r.events.emplace_back(EngineEvent::BlindPosted{"bot-5", BlindKind::ante, 25});
+    r.events.emplace_back(EngineEvent::ActionTaken{
         "human", {PlayerActionType::allIn, std::nullopt}, PlayerActionType::call, 315});
     r.winners.push_back({"bot-2", -7, std::nullopt});
     r.seats[1].name = "Quote \" back\\slash \n tab\t bell\x07 \u00e9\u20ac\U0001F0A1";

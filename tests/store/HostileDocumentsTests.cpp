@@ -177,7 +177,7 @@ std::string validStatsDocument() {
     auto memory = std::make_shared<InMemoryStore>();
     stats.load(memory);
     auto record = samples::realisticHand(1, rng);
-    record.events.push_back(EngineEvent::PlayerEliminated{"bot-5"});
+    record.events.emplace_back(EngineEvent::PlayerEliminated{"bot-5"});
     stats.record(samples::outcomeOf(record), record);
     return memory->storage.at(StatsStore::persisted.key);
 }

@@ -55,14 +55,14 @@ inline HandRecord realisticHand(std::int64_t hand, SeededRNG& rng) {
         r.seats.push_back({playerId(s), s == 0 ? "You" : "Bot " + std::to_string(s), s, 1000 + 15 * s});
     r.humanPosition = Position::co;
 
-    r.events.push_back(EngineEvent::HandStarted{hand, r.dealerSeatIndex});
-    r.events.push_back(EngineEvent::BlindPosted{playerId(1), BlindKind::small, 5});
-    r.events.push_back(EngineEvent::BlindPosted{playerId(2), BlindKind::big, 10});
+    r.events.emplace_back(EngineEvent::HandStarted{hand, r.dealerSeatIndex});
+    r.events.emplace_back(EngineEvent::BlindPosted{playerId(1), BlindKind::small, 5});
+    r.events.emplace_back(EngineEvent::BlindPosted{playerId(2), BlindKind::big, 10});
     std::vector<std::vector<Card>> holes(players);
     for (int s = 0; s < players; ++s) {
         holes[s] = {deck[next], deck[next + 1]};
         next += 2;
-        r.events.push_back(EngineEvent::HoleCardsDealt{playerId(s)});
+        r.events.emplace_back(EngineEvent::HoleCardsDealt{playerId(s)});
     }
     r.humanHoleCards = holes[0];
 
@@ -74,21 +74,22 @@ inline HandRecord realisticHand(std::int64_t hand, SeededRNG& rng) {
                 deck.begin() + static_cast<std::ptrdiff_t>(next + (street == Street::flop ? 3 : 1)));
             next += cards.size();
             r.board.insert(r.board.end(), cards.begin(), cards.end());
-            r.events.push_back(EngineEvent::StreetDealt{street, cards});
+            r.events.emplace_back(EngineEvent::StreetDealt{street, cards});
         }
         const int actors = street == Street::preflop ? players : 3;
         for (int s = 0; s < actors; ++s) {
             const bool raise = rng.next() < 0.25;
             const PlayerAction action = raise ? PlayerAction{PlayerActionType::raise, 40}
                                               : PlayerAction{PlayerActionType::call, std::nullopt};
-            r.events.push_back(EngineEvent::ActionTaken{playerId(s), action, action.type, raise ? 40 : 20});
+            r.events.emplace_back(
+                EngineEvent::ActionTaken{playerId(s), action, action.type, raise ? 40 : 20});
             if (s == 0) r.grades.push_back(sampleGrade(hand, street, rng));
         }
     }
     for (int s : {0, 3})
-        r.events.push_back(EngineEvent::ShowdownRevealed{playerId(s), holes[s], "Two Pair"});
+        r.events.emplace_back(EngineEvent::ShowdownRevealed{playerId(s), holes[s], "Two Pair"});
     const int winner = rng.next() < 0.5 ? 0 : 3;
-    r.events.push_back(EngineEvent::PotAwarded{playerId(winner), 420, 0});
+    r.events.emplace_back(EngineEvent::PotAwarded{playerId(winner), 420, 0});
     r.winners.push_back({playerId(winner), 420, "Two Pair"});
     r.humanNet = winner == 0 ? 300 : -120;
     return r;

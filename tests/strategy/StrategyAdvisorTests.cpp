@@ -164,6 +164,37 @@ TEST(StrategyAdvisorTests, BigDrawCallsASmallBet) {
     EXPECT_EQ(postflop(river, 0.30).recommendedAction, T::fold);
 }
 
+// Eight outs are a big draw on both paths; the gutshot's four are not.
+TEST(StrategyAdvisorTests, AnOpenEndedDrawOfEightOutsIsABigDraw) {
+    const StrategyAdvice semi = postflop(flop("9h 8d", "7c 6s 2h"), 0.3);
+    EXPECT_EQ(semi.headline, "OESD Straight Draw: SEMI-BLUFF");
+    EXPECT_EQ(semi.recommendedAction, T::bet);
+    EXPECT_EQ(semi.recommendedAmount, 50);
+
+    const StrategyAdvice call = postflop(flop("9h 8d", "7c 6s 2h", 50), 0.3);
+    EXPECT_EQ(call.headline, "OESD Straight Draw: CALL");
+    EXPECT_EQ(
+        call.explanation,
+        "~30% equity is just short of the 33% required, but 8 outs and a small bet make the money you win on "
+        "later streets worth the call.");
+    EXPECT_EQ(postflop(flop("Ah Kd", "Qc Jd 2s", 50), 0.3).recommendedAction, T::fold);
+}
+
+// Against three opponents the value threshold is 40%, below a price of a third plus the 20-point cushion
+// a raise needs: between the two the guide calls.
+TEST(StrategyAdvisorTests, TheRaiseCushionDecidesMultiwayWhenItIsAboveTheThreshold) {
+    TableState t = flop("Ah Qd", "As 7c 2d", 50);
+    t.players.push_back(seat("bot-2", 2, Position::sb, "3c 3d"));
+    t.players.push_back(seat("bot-3", 3, Position::utg, "4c 4d"));
+    ASSERT_EQ(t.potTotal("human"), 100);
+    ASSERT_DOUBLE_EQ(StrategyAdvisor::valueThreshold(3), 0.4);
+    EXPECT_EQ(postflop(t, 0.45).recommendedAction, T::call);
+    EXPECT_EQ(postflop(t, 0.52).recommendedAction, T::call);
+    const StrategyAdvice raise = postflop(t, 0.54);
+    EXPECT_EQ(raise.recommendedAction, T::raise);
+    EXPECT_EQ(raise.headline, "Top Pair (A): RAISE for value");
+}
+
 TEST(StrategyAdvisorTests, PostflopWithoutLabelOrPlayer) {
     TableState t = flop("Ah Qd", "As 7c 2d");
     t.players[0].holeCards.clear();
