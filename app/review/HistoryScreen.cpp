@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QListView>
 #include <QPainter>
-#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -69,7 +68,8 @@ HistoryScreen::HistoryScreen(AppContext& context, StatsStore& stats,
     list_->setModel(model_);
     list_->setItemDelegate(new HistoryRowDelegate(context, list_));
     list_->setFrameShape(QFrame::NoFrame);
-    list_->setUniformItemSizes(false);
+    // Every record row has one height; the message row stands alone.
+    list_->setUniformItemSizes(true);
     list_->setSelectionMode(QAbstractItemView::NoSelection);
     list_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
