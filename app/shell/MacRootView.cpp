@@ -1,0 +1,361 @@
+#include "shell/MacRootView.hpp"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "kit/Fonts.hpp"
+#include "kit/HoverButton.hpp"
+#include "kit/SymbolIcon.hpp"
+#include "review/HandReplayScreen.hpp"
+#include "review/HistoryScreen.hpp"
+#include "review/RangeChartScreen.hpp"
+#include "review/SettingsScreen.hpp"
+#include "review/StatsScreen.hpp"
+#include "session/GameSession.hpp"
+#include "session/SessionSnapshotStore.hpp"
+#include "shell/AppContext.hpp"
+#include "shell/HomeScreen.hpp"
+#include "shell/MacNavigation.hpp"
+#include "shell/MissingRecordView.hpp"
+#include "shell/OnboardingScreen.hpp"
+#include "shell/OnboardingSheet.hpp"
+#include "shell/Palette.hpp"
+#include "shell/ResumeOffer.hpp"
+#include "store/SettingsStore.hpp"
+#include "store/StatsStore.hpp"
+#include "table/TableScreen.hpp"
+
+namespace pellox::app {
+namespace {
+
+constexpr int sidebarMinimumWidth = 180;
+constexpr int sidebarIdealWidth = 200;
+constexpr int sidebarMaximumWidth = 260;
+constexpr qreal sidebarSymbolSize = 15;
+constexpr int sidebarRowHeight = 32;
+constexpr int headerHeight = 40;
+constexpr int headerPadding = 8;
+constexpr qreal headerTitleSize = 15;
+constexpr qreal backSymbolSize = 17;
+
+QString qtext(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+MacRootView::MacRootView(AppContext& context, GameSession& session, SettingsStore& settings,
+                         StatsStore& stats, SessionSnapshotStore& snapshots, MacNavigation& navigation,
+                         QWidget* parent)
+    : QWidget(parent),
+      context_(context),
+      session_(session),
+      settings_(settings),
+      stats_(stats),
+      snapshots_(snapshots),
+      navigation_(navigation) {
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    splitter_->setChildrenCollapsible(false);
+    splitter_->addWidget(buildSidebar());
+    splitter_->addWidget(buildDetail());
+    splitter_->setStretchFactor(0, 0);
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setSizes({sidebarIdealWidth, 10 * sidebarIdealWidth});
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter_);
+
+    connect(&navigation_, &MacNavigation::requestedSectionChanged, this, &MacRootView::onRequestedSection);
+    connect(&context_, &AppContext::paletteChanged, this, &MacRootView::restyle);
+    onboardedSubscription_ = settings_.hasOnboarded.subscribe([this](std::string_view) {
+        // Queued: the change may come from inside the sheet's own button.
+        QTimer::singleShot(0, this, &MacRootView::syncOnboarding);
+    });
+    sync();
+    restyle();
+}
+
+MacRootView::~MacRootView() = default;
+
+QWidget* MacRootView::buildSidebar() {
+    sidebar_ = new QListWidget(this);
+    sidebar_->setAccessibleName(QStringLiteral("Sections"));
+    sidebar_->setSelectionMode(QAbstractItemView::SingleSelection);
+    sidebar_->setMinimumWidth(sidebarMinimumWidth);
+    sidebar_->setMaximumWidth(sidebarMaximumWidth);
+    sidebar_->setFrameShape(QFrame::NoFrame);
+    sidebar_->setIconSize(QSize(sidebarSymbolSize, sidebarSymbolSize));
+    sidebar_->setFont(scaledFont(13));
+    for (Section section : allSections) {
+        auto* item = new QListWidgetItem(qtext(title(section)), sidebar_);
+        item->setSizeHint(QSize(0, sidebarRowHeight));
+    }
+    connect(sidebar_, &QListWidget::itemSelectionChanged, this, [this] {
+        const auto selected = sidebar_->selectedItems();
+        if (selected.isEmpty()) {
+            selectSection(std::nullopt);
+            return;
+        }
+        selectSection(allSections[static_cast<std::size_t>(sidebar_->row(selected.first()))]);
+    });
+    return sidebar_;
+}
+
+QWidget* MacRootView::buildDetail() {
+    auto* detail = new QWidget(this);
+    auto* column = new QVBoxLayout(detail);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    header_ = new QWidget(detail);
+    header_->setFixedHeight(headerHeight);
+    auto* row = new QHBoxLayout(header_);
+    row->setContentsMargins(headerPadding, 0, headerPadding, 0);
+    back_ = new HoverButton(context_, {}, header_);
+    back_->setShape(HoverButton::Shape::none);
+    back_->setSymbol(Symbol::chevronLeft, backSymbolSize, FontWeight::semibold);
+    back_->setPadding({4, 4, 4, 4});
+    back_->setAccessibleName(QStringLiteral("Back"));
+    connect(back_, &QAbstractButton::clicked, this, &MacRootView::goBack);
+    title_ = new QLabel(header_);
+    title_->setFont(scaledFont(headerTitleSize, FontWeight::bold));
+    row->addWidget(back_);
+    row->addWidget(title_, 1);
+
+    stack_ = new QStackedWidget(detail);
+    column->addWidget(header_);
+    column->addWidget(stack_, 1);
+    return detail;
+}
+
+QWidget* MacRootView::build(Screen screen, const HandRecord* record) {
+    QWidget* page = nullptr;
+    switch (screen) {
+        case Screen::home:
+            page = new HomeScreen(
+                context_, session_, settings_,
+                [this] {
+                    state_.setPlaying(true);
+                    sync();
+                },
+                [this](const Route& route) { push(route); });
+            break;
+        case Screen::table:
+            page = new TableScreen(context_, session_, settings_, false, showsSummaryImmediately_,
+                                   [this] { leaveTable(); });
+            break;
+        case Screen::stats:
+            page = new StatsScreen(context_, stats_, false);
+            break;
+        case Screen::history:
+            page = new HistoryScreen(context_, stats_,
+                                     [this](const std::string& id) { push(Route::handReplay(id)); });
+            break;
+        case Screen::ranges:
+            page = new RangeChartScreen(context_, std::nullopt);
+            break;
+        case Screen::settings:
+            page = new SettingsScreen(context_, settings_, stats_);
+            break;
+        case Screen::handReplay:
+            page = new HandReplayScreen(context_, *record, false);
+            break;
+        case Screen::missingRecord:
+            page = new MissingRecordView(context_);
+            break;
+    }
+    if (page->windowTitle().isEmpty())
+        page->setWindowTitle(QString::fromStdString(navigationTitle(screen, record)));
+    return page;
+}
+
+void MacRootView::selectSection(std::optional<Section> section) {
+    state_.select(section);
+    sync();
+}
+
+void MacRootView::push(const Route& route) {
+    state_.push(route);
+    sync();
+}
+
+void MacRootView::goBack() {
+    state_.pop();
+    sync();
+}
+
+void MacRootView::leaveTable() {
+    session_.endSession();
+    state_.setPlaying(false);
+    sync();
+}
+
+void MacRootView::sync() {
+    if (!rootPage_ || rootScreen_ != state_.rootScreen()) replaceRoot();
+    syncPushedPages();
+    stack_->setCurrentIndex(stack_->count() - 1);
+    if (QWidget* page = currentPage()) page->setFocus(Qt::OtherFocusReason);
+    syncHeader();
+    syncSidebar();
+}
+
+// The old root goes at once from the stack and is deleted once control is back in the event loop: the call
+// may come from one of its own buttons.
+void MacRootView::replaceRoot() {
+    const Screen screen = state_.rootScreen();
+    QWidget* page = build(screen, nullptr);
+    stack_->insertWidget(0, page);
+    if (rootPage_) discard(rootPage_);
+    rootPage_ = page;
+    rootScreen_ = screen;
+}
+
+void MacRootView::syncPushedPages() {
+    const auto& path = state_.path();
+    std::size_t common = 0;
+    while (common < builtPath_.size() && common < path.size() && builtPath_[common] == path[common])
+        ++common;
+    while (builtPath_.size() > common) {
+        discard(stack_->widget(stack_->count() - 1));
+        builtPath_.pop_back();
+    }
+    for (std::size_t i = common; i < path.size(); ++i) {
+        const Destination destination = RootNavigation::destination(path[i], stats_.handHistory());
+        stack_->addWidget(build(destination.screen, destination.record));
+        builtPath_.push_back(path[i]);
+    }
+}
+
+void MacRootView::discard(QWidget* page) {
+    stack_->removeWidget(page);
+    page->hide();
+    page->deleteLater();
+}
+
+QWidget* MacRootView::currentPage() const {
+    return stack_->currentWidget();
+}
+
+void MacRootView::syncHeader() {
+    const QString title = currentPage() ? currentPage()->windowTitle() : QString();
+    const bool canGoBack = !state_.path().empty();
+    title_->setText(title);
+    back_->setVisible(canGoBack);
+    header_->setVisible(canGoBack || !title.isEmpty());
+}
+
+void MacRootView::syncSidebar() {
+    QSignalBlocker block(sidebar_);
+    const auto& section = state_.section();
+    if (!section) {
+        sidebar_->clearSelection();
+        sidebar_->setCurrentItem(nullptr);
+        return;
+    }
+    for (std::size_t row = 0; row < allSections.size(); ++row)
+        if (allSections[row] == *section) sidebar_->setCurrentRow(static_cast<int>(row));
+}
+
+void MacRootView::restyle() {
+    const Palette& palette = context_.palette();
+    for (std::size_t row = 0; row < allSections.size(); ++row) {
+        const auto symbol = symbolNamed(symbolName(allSections[row]));
+        if (symbol)
+            sidebar_->item(static_cast<int>(row))
+                ->setIcon(symbolIcon(*symbol, sidebarSymbolSize, palette.accent));
+    }
+    back_->setTextColor(palette.accent);
+    QPalette titlePalette = title_->palette();
+    titlePalette.setColor(QPalette::WindowText, palette.text);
+    title_->setPalette(titlePalette);
+    QPalette headerPalette = header_->palette();
+    headerPalette.setColor(QPalette::Window, palette.feltDark);
+    header_->setPalette(headerPalette);
+    header_->setAutoFillBackground(true);
+}
+
+void MacRootView::onRequestedSection() {
+    const auto requested = navigation_.requestedSection();
+    if (!requested) return;
+    state_.request(*requested);
+    sync();
+    navigation_.setRequestedSection(std::nullopt);
+}
+
+void MacRootView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shown_ || event->spontaneous()) return;
+    shown_ = true;
+    QTimer::singleShot(0, this, [this] {
+        syncOnboarding();
+        offerResume();
+    });
+}
+
+void MacRootView::offerResume() {
+    resumable_ = app::offerResume(state_.isPlaying(), session_, snapshots_);
+    presentResumeAlert();
+}
+
+void MacRootView::presentResumeAlert() {
+    // One window-modal dialog at a time: the question waits until the onboarding sheet has closed.
+    if (!resumable_ || alert_ || sheet_) return;
+    alert_ = new QMessageBox(this);
+    alert_->setWindowModality(Qt::WindowModal);
+    alert_->setText(qtext(resumeAlertTitle));
+    alert_->setInformativeText(qtext(resumeAlertMessage(resumable_->mode)));
+    QPushButton* resumeButton = alert_->addButton(qtext(resumeButtonTitle), QMessageBox::AcceptRole);
+    QPushButton* freshButton = alert_->addButton(qtext(startFreshButtonTitle), QMessageBox::RejectRole);
+    alert_->setDefaultButton(resumeButton);
+    alert_->setEscapeButton(freshButton);
+    connect(alert_, &QMessageBox::finished, this, [this, resumeButton] {
+        const bool resuming = alert_->clickedButton() == resumeButton && resumable_;
+        alert_->deleteLater();
+        alert_ = nullptr;
+        if (resuming) resume(*resumable_);
+        resumable_.reset();
+    });
+    alert_->open();
+}
+
+void MacRootView::resume(const SessionSnapshot& snapshot) {
+    session_.restore(snapshot);
+    state_.resume();
+    sync();
+    resumable_.reset();
+}
+
+void MacRootView::syncOnboarding() {
+    if (!settings_.hasOnboarded.get()) {
+        if (sheet_ || !shown_) return;
+        sheet_ = new OnboardingSheet(
+            context_,
+            [this] {
+                settings_.hasOnboarded.set(true);
+                settings_.save();
+            },
+            this);
+        sheet_->open();
+        return;
+    }
+    finishOnboarding();
+}
+
+void MacRootView::finishOnboarding() {
+    if (!sheet_) return;
+    sheet_->finish();
+    sheet_->deleteLater();
+    sheet_ = nullptr;
+    presentResumeAlert();
+}
+
+}  // namespace pellox::app

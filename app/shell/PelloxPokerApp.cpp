@@ -1,0 +1,81 @@
+#include "shell/PelloxPokerApp.hpp"
+
+#include <QApplication>
+
+#include "session/GameSession.hpp"
+#include "session/SessionSnapshotStore.hpp"
+#include "shell/AppContext.hpp"
+#include "shell/Feedback.hpp"
+#include "shell/MacNavigation.hpp"
+#include "shell/MacRootView.hpp"
+#include "shell/MainWindow.hpp"
+#include "shell/PelloxCommands.hpp"
+#include "shell/QuitOnSignals.hpp"
+#include "shell/RangesWindow.hpp"
+#include "shell/Resources.hpp"
+#include "shell/ResumeOffer.hpp"
+#include "shell/UserDefaultsStore.hpp"
+#include "store/SettingsStore.hpp"
+#include "store/StatsStore.hpp"
+#include "table/ThreadPoolAdviceScheduler.hpp"
+
+namespace pellox::app {
+
+PelloxPokerApp::PelloxPokerApp() : PelloxPokerApp(std::make_shared<UserDefaultsStore>()) {}
+
+PelloxPokerApp::PelloxPokerApp(std::shared_ptr<KeyValueStore> defaults)
+    : navigation_(std::make_unique<MacNavigation>()) {
+    registerResources();
+    QGuiApplication::setQuitOnLastWindowClosed(true);
+    settings_ = std::make_unique<SettingsStore>();
+    stats_ = std::make_unique<StatsStore>();
+    defaults_ = std::move(defaults);
+    settings_->load(defaults_);
+    stats_->load(defaults_);
+    scheduler_ = std::make_shared<ThreadPoolAdviceScheduler>();
+    session_ = std::make_unique<GameSession>(*settings_, *stats_, scheduler_);
+    feedback_ = std::make_unique<Feedback>(*settings_);
+    snapshots_ = std::make_unique<SessionSnapshotStore>(defaults_);
+    buildScenes();
+
+    // At application level, so a quit from the ranges window with the main window closed saves too.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &PelloxPokerApp::saveSnapshotOnQuit);
+    quitOnSignals_ = std::make_unique<QuitOnSignals>();
+}
+
+PelloxPokerApp::~PelloxPokerApp() = default;
+
+void PelloxPokerApp::buildScenes() {
+    mainContext_ = std::make_unique<AppContext>(settings_.get(), feedback_.get());
+    commands_ = std::make_unique<PelloxCommands>(*navigation_, [this] { openRanges(); });
+    auto* root = new MacRootView(*mainContext_, *session_, *settings_, *stats_, *snapshots_, *navigation_);
+    mainWindow_ = std::make_unique<MainWindow>(root, *commands_);
+    // The Settings section lives in the main window: asking for it from the ranges window brings it up.
+    connect(commands_->settingsAction(), &QAction::triggered, mainWindow_.get(), [this] {
+        mainWindow_->show();
+        mainWindow_->raise();
+        mainWindow_->activateWindow();
+    });
+}
+
+MacRootView& PelloxPokerApp::rootView() const noexcept {
+    return *mainWindow_->rootView();
+}
+
+void PelloxPokerApp::show() {
+    mainWindow_->show();
+}
+
+void PelloxPokerApp::openRanges() {
+    if (!rangesWindow_) {
+        rangesWindow_ = std::make_unique<RangesWindow>(*settings_);
+        commands_->addShortcutsTo(rangesWindow_.get());
+    }
+    rangesWindow_->open();
+}
+
+void PelloxPokerApp::saveSnapshotOnQuit() {
+    app::saveSnapshotOnQuit(*session_, *snapshots_);
+}
+
+}  // namespace pellox::app

@@ -1,0 +1,33 @@
+#pragma once
+// The unfinished hand across launches: stored or cleared when the application quits, read once at the
+// next launch and offered for resumption.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "rules/GameMode.hpp"
+#include "session/SessionSnapshot.hpp"
+
+namespace pellox {
+class GameSession;
+struct SessionSnapshotStore;
+}  // namespace pellox
+
+namespace pellox::app {
+
+inline constexpr std::string_view resumeAlertTitle = "Resume your hand?";
+inline constexpr std::string_view resumeButtonTitle = "Resume";
+inline constexpr std::string_view startFreshButtonTitle = "Start fresh";
+
+// "A cash game hand was still in progress when you left." or the same with "tournament".
+std::string resumeAlertMessage(GameMode mode);
+
+// While no game runs, the stored snapshot is read and its key removed, whether or not it could be read;
+// a snapshot that is unreadable or could not be played on is none. With a game running nothing is touched.
+std::optional<SessionSnapshot> offerResume(bool isPlaying, const GameSession& session,
+                                           SessionSnapshotStore& snapshots);
+
+// The hand in progress is stored; with none in progress the stored one is removed.
+void saveSnapshotOnQuit(const GameSession& session, SessionSnapshotStore& snapshots);
+
+}  // namespace pellox::app

@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+#include "kit/HoverButton.hpp"
+#include "session/GameSession.hpp"
+#include "session/SessionTestSupport.hpp"
+#include "shell/AppContext.hpp"
+#include "shell/HomeScreen.hpp"
+#include "shell/HomeScreenModel.hpp"
+#include "shell/Palette.hpp"
+
+namespace pellox::app {
+namespace {
+
+namespace model = HomeScreenModel;
+
+struct HomeRig {
+    pellox::testing::SessionRig session;
+    AppContext context{&session.settings};
+    int started = 0;
+    std::vector<Route> pushed;
+    HomeScreen home{context, session.session, session.settings, [this] { ++started; },
+                    [this](const Route& r) { pushed.push_back(r); }};
+
+    HomeRig() {
+        home.resize(900, 900);
+        home.show();
+    }
+};
+
+TEST(HomeScreenModel, TextsOfTheScreen) {
+    EXPECT_EQ(model::titleText(), "PELLOX POKER");
+    EXPECT_EQ(model::tagline(), "Practice cash games and tournaments with a strategy guide you control.");
+    EXPECT_EQ(model::opponentsSectionTitle(), "OPPONENTS");
+    EXPECT_EQ(model::guideSectionTitle(), "GUIDE");
+    EXPECT_EQ(model::countAccessibleName(1), "1 opponent");
+    EXPECT_EQ(model::countAccessibleName(2), "2 opponents");
+    EXPECT_EQ(model::countAccessibleName(5), "5 opponents");
+    QStringList guide, modes;
+    for (const auto& card : model::guideCards())
+        guide << card.title + " / " + card.detail;
+    for (const auto& card : model::modeCards())
+        modes << card.title + " / " + card.subtitle;
+    EXPECT_EQ(guide, (QStringList{"Show advice / See the recommended play before you act",
+                                  "Test yourself / Advice hidden, decisions graded",
+                                  "Off / No advice, no grading"}));
+    EXPECT_EQ(modes, (QStringList{"CASH GAME / Fixed blinds, rebuy anytime",
+                                  "TOURNAMENT / Rising blinds, last one standing wins"}));
+    QStringList links;
+    for (const auto& link : model::quickLinks())
+        links << link.label + " " + link.symbol;
+    EXPECT_EQ(links, (QStringList{"Stats chart.bar.fill", "History clock.arrow.circlepath",
+                                  "Ranges square.grid.3x3.fill", "Settings gearshape.fill"}));
+    EXPECT_EQ(model::quickLinks()[2].route, Route::ranges());
+}
+
+TEST(HomeScreenModel, SelectedAndUnselectedColours) {
+    const Palette& p = Palette::clubGreen();
+    EXPECT_EQ(model::countButtonColors(true, p).fill, p.accent);
+    EXPECT_EQ(model::countButtonColors(true, p).text, p.onAccent);
+    EXPECT_EQ(model::countButtonColors(false, p).fill, p.seatEmpty);
+    EXPECT_EQ(model::countButtonColors(false, p).text, p.text);
+    EXPECT_EQ(model::guideCardColors(true, p).fill, p.accentSoft);
+    EXPECT_EQ(model::guideCardColors(true, p).stroke, p.accent);
+    EXPECT_EQ(model::guideCardColors(true, p).title, p.accent);
+    EXPECT_EQ(model::guideCardColors(false, p).fill.alpha(), 0);
+    EXPECT_EQ(model::guideCardColors(false, p).stroke, p.border);
+    EXPECT_EQ(model::guideCardColors(false, p).title, p.text);
+    EXPECT_EQ(model::modeCardFill(GameMode::cash, p), p.callBtn);
+    EXPECT_EQ(model::modeCardFill(GameMode::tournament, p), p.raiseBtn);
+}
+
+TEST(HomeScreen, ThreeOpponentsAtFirstAndEitherCardSeatsThem) {
+    for (GameMode mode : {GameMode::cash, GameMode::tournament}) {
+        HomeRig rig;
+        EXPECT_EQ(rig.home.opponents(), 3);
+        EXPECT_EQ(rig.home.countButton(3)->fill(), rig.context.palette().accent);
+        EXPECT_EQ(rig.home.countButton(2)->fill(), rig.context.palette().seatEmpty);
+        QTest::mouseClick(rig.home.modeCard(mode), Qt::LeftButton);
+        ASSERT_TRUE(rig.session.session.table());
+        EXPECT_EQ(rig.session.session.table()->players.size(), 4u);
+        EXPECT_EQ(rig.session.session.mode(), mode);
+        EXPECT_EQ(rig.started, 1);
+    }
+}
+
+TEST(HomeScreen, OneOpponentThenCashSeatsTwoPlayers) {
+    HomeRig rig;
+    EXPECT_EQ(rig.home.countButton(1)->accessibleName(), "1 opponent");
+    EXPECT_EQ(rig.home.countButton(4)->accessibleName(), "4 opponents");
+    QTest::mouseClick(rig.home.countButton(1), Qt::LeftButton);
+    QTest::mouseClick(rig.home.countButton(1), Qt::LeftButton);
+    EXPECT_EQ(rig.home.opponents(), 1);
+    EXPECT_EQ(rig.home.countButton(1)->fill(), rig.context.palette().accent);
+    EXPECT_EQ(rig.home.countButton(3)->fill(), rig.context.palette().seatEmpty);
+    QTest::mouseClick(rig.home.modeCard(GameMode::cash), Qt::LeftButton);
+    EXPECT_EQ(rig.session.session.table()->players.size(), 2u);
+}
+
+TEST(HomeScreen, AGuideCardSetsTheModeAndSavesEvenWhenAlreadyChosen) {
+    HomeRig rig;
+    const int writes = rig.session.store->writes;
+    QTest::mouseClick(rig.home.guideCard(GuideMode::gradeOnly), Qt::LeftButton);
+    EXPECT_EQ(rig.session.settings.guideMode.get(), GuideMode::gradeOnly);
+    EXPECT_EQ(rig.session.store->writes, writes + 1);
+    SettingsStore reread;
+    reread.load(rig.session.store);
+    EXPECT_EQ(reread.guideMode.get(), GuideMode::gradeOnly);
+    QTest::mouseClick(rig.home.guideCard(GuideMode::gradeOnly), Qt::LeftButton);
+    EXPECT_EQ(rig.session.store->writes, writes + 2);
+}
+
+TEST(HomeScreen, TheSelectedGuideCardFollowsAChangeMadeElsewhere) {
+    HomeRig rig;
+    const QColor accent = rig.context.palette().accent;
+    const auto titleColourAt = [&](GuideMode mode) {
+        const QImage image = rig.home.guideCard(mode)->grab().toImage();
+        return image.pixelColor(1, image.height() / 2);
+    };
+    const QColor unselectedEdge = titleColourAt(GuideMode::off);
+    rig.session.settings.guideMode.set(GuideMode::off);
+    const QColor selectedEdge = titleColourAt(GuideMode::off);
+    EXPECT_NE(selectedEdge, unselectedEdge);
+    EXPECT_NEAR(selectedEdge.red(), accent.red(), 40) << "the stroke of the selected card is the accent";
+}
+
+TEST(HomeScreen, QuickLinksPushTheirRoutesInOrder) {
+    HomeRig rig;
+    QStringList labels;
+    for (int i = 0; i < 4; ++i) {
+        labels << rig.home.quickLink(i)->text();
+        QTest::mouseClick(rig.home.quickLink(i), Qt::LeftButton);
+    }
+    EXPECT_EQ(labels, (QStringList{"Stats", "History", "Ranges", "Settings"}));
+    EXPECT_EQ(rig.pushed,
+              (std::vector<Route>{Route::stats(), Route::history(), Route::ranges(), Route::settings()}));
+    EXPECT_EQ(rig.started, 0);
+}
+
+TEST(HomeScreen, HeaderTexts) {
+    HomeRig rig;
+    QStringList texts;
+    for (QLabel* label : rig.home.findChildren<QLabel*>())
+        texts << label->text();
+    EXPECT_TRUE(texts.contains("PELLOX POKER"));
+    EXPECT_TRUE(texts.contains("Practice cash games and tournaments with a strategy guide you control."));
+    EXPECT_TRUE(texts.contains("OPPONENTS"));
+    EXPECT_TRUE(texts.contains("GUIDE"));
+}
+
+}  // namespace
+}  // namespace pellox::app

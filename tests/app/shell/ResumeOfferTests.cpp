@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "ShellTestSupport.hpp"
+#include "rules/Json.hpp"
+#include "session/GameSession.hpp"
+#include "session/SessionSnapshotStore.hpp"
+#include "shell/ResumeOffer.hpp"
+#include "store/InMemoryStore.hpp"
+#include "store/SettingsStore.hpp"
+#include "store/StatsStore.hpp"
+
+namespace pellox::app {
+namespace {
+
+using testing::midHandSnapshot;
+
+using testing::snapshotKey;
+
+struct Rig {
+    std::shared_ptr<InMemoryStore> store = std::make_shared<InMemoryStore>();
+    SettingsStore settings;
+    StatsStore stats;
+    GameSession session{settings, stats};
+    SessionSnapshotStore snapshots{store};
+
+    Rig() {
+        settings.load(store);
+        stats.load(store);
+        settings.guideMode.set(GuideMode::off);
+    }
+
+    // Plays the current hand to its end with a human who folds.
+    void finishHand() {
+        for (int i = 0; i < 200 && session.table()->isHandInProgress; ++i) {
+            if (session.isHumanTurn())
+                session.submitHumanAction(PlayerActionType::fold);
+            else
+                session.playBotTurn();
+        }
+        ASSERT_FALSE(session.table()->isHandInProgress);
+    }
+};
+
+TEST(ResumeOffer, AlertTextsNameTheMode) {
+    EXPECT_EQ(resumeAlertTitle, "Resume your hand?");
+    EXPECT_EQ(resumeAlertMessage(GameMode::cash), "A cash game hand was still in progress when you left.");
+    EXPECT_EQ(resumeAlertMessage(GameMode::tournament),
+              "A tournament hand was still in progress when you left.");
+    EXPECT_EQ(resumeButtonTitle, "Resume");
+    EXPECT_EQ(startFreshButtonTitle, "Start fresh");
+}
+
+TEST(ResumeOffer, AStoredHandIsOfferedOnceAndItsKeyRemoved) {
+    Rig rig;
+    const SessionSnapshot stored = midHandSnapshot(GameMode::tournament);
+    rig.snapshots.save(stored);
+    const auto offered = offerResume(false, rig.session, rig.snapshots);
+    ASSERT_TRUE(offered);
+    EXPECT_EQ(offered->mode, GameMode::tournament);
+    EXPECT_EQ(Json(offered->table), Json(stored.table));
+    EXPECT_FALSE(rig.store->string(snapshotKey));
+    EXPECT_FALSE(offerResume(false, rig.session, rig.snapshots));
+}
+
+TEST(ResumeOffer, NothingIsTouchedWhileAGameRunsOrTheRootViewPlays) {
+    Rig rig;
+    rig.snapshots.save(midHandSnapshot(GameMode::cash));
+    EXPECT_FALSE(offerResume(true, rig.session, rig.snapshots));
+    EXPECT_TRUE(rig.store->string(snapshotKey));
+    rig.session.startCashGame(1, 3);
+    EXPECT_FALSE(offerResume(false, rig.session, rig.snapshots));
+    EXPECT_TRUE(rig.store->string(snapshotKey));
+}
+
+TEST(ResumeOffer, UnreadableOtherVersionOrUnplayableDocumentsGiveNoOfferAndAreRemoved) {
+    Json document = Json::parse(*SessionSnapshotStore::persisted.encode(midHandSnapshot(GameMode::cash)));
+    Json otherVersion = document;
+    otherVersion["version"] = 2;
+    Json seatOutOfRange = document;
+    seatOutOfRange["state"]["table"]["currentToActSeatIndex"] = 9;
+    Json dealerOutOfRange = document;
+    dealerOutOfRange["state"]["table"]["dealerSeatIndex"] = -1;
+    Json repeatedCard = document;
+    auto& players = repeatedCard["state"]["table"]["players"];
+    players[1]["holeCards"] = players[0]["holeCards"];
+    Json noSummary = document;
+    noSummary["state"].erase("sessionSummary");
+
+    {
+        Rig control;
+        control.store->set(document.dump(), snapshotKey);
+        ASSERT_TRUE(offerResume(false, control.session, control.snapshots)) << "the untouched document reads";
+    }
+    for (const std::string& text : {std::string("{not json"), otherVersion.dump(), seatOutOfRange.dump(),
+                                    dealerOutOfRange.dump(), repeatedCard.dump(), noSummary.dump()}) {
+        Rig rig;
+        rig.store->set(text, snapshotKey);
+        EXPECT_FALSE(offerResume(false, rig.session, rig.snapshots)) << text.substr(0, 60);
+        EXPECT_FALSE(rig.store->string(snapshotKey));
+    }
+}
+
+TEST(ResumeOffer, QuittingMidHandStoresTheHandAndBetweenHandsRemovesIt) {
+    Rig rig;
+    rig.session.startCashGame(3, 41);
+    saveSnapshotOnQuit(rig.session, rig.snapshots);
+    const auto stored = rig.snapshots.load();
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(Json(stored->table), Json(*rig.session.table()));
+
+    rig.finishHand();
+    saveSnapshotOnQuit(rig.session, rig.snapshots);
+    EXPECT_FALSE(rig.store->string(snapshotKey));
+
+    rig.snapshots.save(*stored);
+    rig.session.endSession();
+    saveSnapshotOnQuit(rig.session, rig.snapshots);
+    EXPECT_FALSE(rig.store->string(snapshotKey));
+}
+
+TEST(ResumeOffer, StartFreshThenAQuitWithoutAHandLeavesNothingForTheNextLaunch) {
+    Rig rig;
+    rig.snapshots.save(midHandSnapshot(GameMode::cash));
+    ASSERT_TRUE(offerResume(false, rig.session, rig.snapshots));
+    saveSnapshotOnQuit(rig.session, rig.snapshots);
+    EXPECT_FALSE(offerResume(false, rig.session, rig.snapshots));
+}
+
+TEST(ResumeOffer, AResumedHandIsTheStoredOne) {
+    Rig before;
+    before.session.startCashGame(2, 1234);
+    before.snapshots.save(*before.session.makeSnapshot());
+
+    Rig after;
+    after.store->storage = before.store->storage;
+    const auto offered = offerResume(false, after.session, after.snapshots);
+    ASSERT_TRUE(offered);
+    after.session.restore(*offered);
+    EXPECT_EQ(Json(*after.session.table()), Json(*before.session.table()));
+    EXPECT_EQ(after.session.gameRng().s, before.session.gameRng().s);
+}
+
+}  // namespace
+}  // namespace pellox::app

@@ -1,0 +1,286 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+
+#include "ShellTestSupport.hpp"
+#include "kit/HoverButton.hpp"
+#include "review/HandReplayScreen.hpp"
+#include "review/HistoryScreen.hpp"
+#include "review/RangeChartScreen.hpp"
+#include "review/SettingsScreen.hpp"
+#include "review/StatsScreen.hpp"
+#include "shell/HomeScreen.hpp"
+#include "shell/MacRootView.hpp"
+#include "shell/MissingRecordView.hpp"
+#include "shell/OnboardingScreen.hpp"
+#include "shell/OnboardingSheet.hpp"
+#include "store/SampleHands.hpp"
+#include "store/StatsStore.hpp"
+#include "table/TableScreen.hpp"
+
+namespace pellox::app {
+namespace {
+
+using testing::AppRig;
+using testing::midHandSnapshot;
+using testing::settle;
+using testing::snapshotKey;
+
+template <typename Screen>
+bool shows(QWidget* page) {
+    return qobject_cast<Screen*>(page) != nullptr;
+}
+
+void clickRow(MacRootView& root, int row) {
+    QListWidget* list = root.sidebar();
+    const QRect rect = list->visualItemRect(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    settle();
+}
+
+QPushButton* alertButton(QMessageBox* alert, const QString& text) {
+    for (QAbstractButton* b : alert->buttons())
+        if (b->text() == text) return qobject_cast<QPushButton*>(b);
+    return nullptr;
+}
+
+struct Launched {
+    AppRig rig;
+    PelloxPokerApp* app = nullptr;
+    MacRootView* root = nullptr;
+
+    explicit Launched(bool onboarded = true) {
+        rig.writeSettings(onboarded);
+        app = &rig.launchShown();
+        root = &app->rootView();
+    }
+};
+
+TEST(RootView, SidebarListsTheFiveSectionsWithTheirSymbols) {
+    Launched l;
+    QListWidget* list = l.root->sidebar();
+    ASSERT_EQ(list->count(), 5);
+    QStringList titles;
+    for (int row = 0; row < list->count(); ++row) {
+        titles << list->item(row)->text();
+        EXPECT_FALSE(list->item(row)->icon().isNull());
+    }
+    EXPECT_EQ(titles, (QStringList{"Table", "Stats", "History", "Ranges", "Settings"}));
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_GE(list->width(), 180);
+    EXPECT_LE(list->width(), 260);
+    EXPECT_TRUE(shows<HomeScreen>(l.root->currentPage()));
+    EXPECT_FALSE(l.root->header()->isVisible()) << "the Table section has no title bar of its own";
+}
+
+TEST(RootView, EachSectionShowsItsScreenAndNoSelectionShowsTheTable) {
+    Launched l;
+    clickRow(*l.root, 1);
+    EXPECT_TRUE(shows<StatsScreen>(l.root->currentPage()));
+    EXPECT_EQ(l.root->titleLabel()->text(), "Stats");
+    clickRow(*l.root, 2);
+    EXPECT_TRUE(shows<HistoryScreen>(l.root->currentPage()));
+    clickRow(*l.root, 3);
+    EXPECT_TRUE(shows<RangeChartScreen>(l.root->currentPage()));
+    EXPECT_EQ(l.root->titleLabel()->text(), "Preflop Ranges");
+    clickRow(*l.root, 4);
+    EXPECT_TRUE(shows<SettingsScreen>(l.root->currentPage()));
+    l.root->sidebar()->clearSelection();
+    settle();
+    EXPECT_FALSE(l.root->state().section());
+    EXPECT_TRUE(shows<HomeScreen>(l.root->currentPage()));
+}
+
+TEST(RootView, AQuickLinkPushesItsScreenHistoryKeepsItOtherSectionsPopIt) {
+    Launched l;
+    auto* home = qobject_cast<HomeScreen*>(l.root->currentPage());
+    ASSERT_NE(home, nullptr);
+    QTest::mouseClick(home->quickLink(3), Qt::LeftButton);
+    settle();
+    EXPECT_TRUE(shows<SettingsScreen>(l.root->currentPage()));
+    EXPECT_EQ(l.root->state().section(), Section::table) << "the sidebar stays on the Table section";
+    EXPECT_TRUE(l.root->backButton()->isVisible());
+    EXPECT_EQ(l.root->titleLabel()->text(), "Settings");
+
+    clickRow(*l.root, 2);
+    EXPECT_TRUE(shows<SettingsScreen>(l.root->currentPage())) << "History keeps the pushed page";
+    EXPECT_TRUE(shows<HistoryScreen>(l.root->rootPage()));
+
+    clickRow(*l.root, 1);
+    EXPECT_TRUE(shows<StatsScreen>(l.root->currentPage()));
+    EXPECT_TRUE(l.root->state().path().empty());
+    EXPECT_FALSE(l.root->backButton()->isVisible());
+}
+
+TEST(RootView, BackPopsToTheSectionRoot) {
+    Launched l;
+    l.root->push(Route::stats());
+    l.root->push(Route::history());
+    QTest::mouseClick(l.root->backButton(), Qt::LeftButton);
+    settle();
+    EXPECT_TRUE(shows<StatsScreen>(l.root->currentPage()));
+    QTest::mouseClick(l.root->backButton(), Qt::LeftButton);
+    settle();
+    EXPECT_TRUE(shows<HomeScreen>(l.root->currentPage()));
+}
+
+TEST(RootView, AReplayOfAStoredHandOrOfOneThatIsGone) {
+    Launched l;
+    SeededRNG rng(4);
+    auto record = samples::realisticHand(17, rng);
+    l.app->stats().record(samples::outcomeOf(record), record);
+    l.root->selectSection(Section::history);
+    l.root->push(Route::handReplay(record.id));
+    EXPECT_TRUE(shows<HandReplayScreen>(l.root->currentPage()));
+    EXPECT_EQ(l.root->titleLabel()->text(), "Hand 17");
+
+    l.root->push(Route::handReplay("beyond-the-kept-200"));
+    auto* missing = qobject_cast<MissingRecordView*>(l.root->currentPage());
+    ASSERT_NE(missing, nullptr);
+    EXPECT_EQ(l.root->titleLabel()->text(), "Replay");
+    QStringList texts;
+    for (QLabel* label : missing->findChildren<QLabel*>())
+        texts << label->text();
+    EXPECT_EQ(texts, (QStringList{"Hand no longer available", "History keeps the most recent 200 hands."}));
+}
+
+TEST(RootView, StartingAGameShowsTheTableAndLeavingItTheHomeScreenAgain) {
+    Launched l;
+    auto* home = qobject_cast<HomeScreen*>(l.root->currentPage());
+    QTest::mouseClick(home->countButton(5), Qt::LeftButton);
+    QTest::mouseClick(home->modeCard(GameMode::tournament), Qt::LeftButton);
+    settle();
+    ASSERT_TRUE(shows<TableScreen>(l.root->currentPage()));
+    EXPECT_EQ(l.app->session().table()->players.size(), 6u);
+
+    l.rig.writeSnapshot(midHandSnapshot(GameMode::cash));
+    l.root->leaveTable();
+    settle();
+    EXPECT_FALSE(l.app->session().table()) << "leaving the table ends the game";
+    home = qobject_cast<HomeScreen*>(l.root->currentPage());
+    ASSERT_NE(home, nullptr);
+    EXPECT_EQ(home->opponents(), 3);
+    EXPECT_TRUE(l.rig.file().string(snapshotKey)) << "the stored snapshot is not touched";
+}
+
+TEST(RootView, ATableThatIsNotShownIsDestroyed) {
+    Launched l;
+    l.app->session().startCashGame(2, 1);
+    l.root->resume(*l.app->session().makeSnapshot());
+    QPointer<QWidget> table = l.root->currentPage();
+    ASSERT_TRUE(shows<TableScreen>(table));
+    clickRow(*l.root, 1);
+    EXPECT_TRUE(table.isNull());
+    clickRow(*l.root, 0);
+    EXPECT_TRUE(shows<TableScreen>(l.root->currentPage())) << "the game goes on where it was";
+}
+
+TEST(RootView, ResumeOfferedOnceAtLaunchAndResumeOpensTheTable) {
+    AppRig rig;
+    rig.writeSettings();
+    const SessionSnapshot stored = midHandSnapshot(GameMode::tournament);
+    rig.writeSnapshot(stored);
+    PelloxPokerApp& app = rig.launchShown();
+    MacRootView& root = app.rootView();
+    QMessageBox* alert = root.resumeAlert();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_TRUE(alert->isVisible());
+    EXPECT_EQ(alert->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(alert->text(), "Resume your hand?");
+    EXPECT_EQ(alert->informativeText(), "A tournament hand was still in progress when you left.");
+    ASSERT_EQ(alert->buttons().size(), 2);
+    EXPECT_EQ(alert->buttonRole(alertButton(alert, "Resume")), QMessageBox::AcceptRole);
+    EXPECT_EQ(alert->buttonRole(alertButton(alert, "Start fresh")), QMessageBox::RejectRole);
+    EXPECT_FALSE(rig.file().string(snapshotKey)) << "the key goes as soon as it was read";
+
+    root.selectSection(Section::stats);
+    QTest::mouseClick(alertButton(alert, "Resume"), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(root.resumeAlert(), nullptr);
+    EXPECT_EQ(root.state().section(), Section::table);
+    EXPECT_TRUE(shows<TableScreen>(root.currentPage()));
+    ASSERT_TRUE(app.session().table());
+    EXPECT_EQ(Json(*app.session().table()), Json(stored.table));
+}
+
+TEST(RootView, StartFreshLeavesTheHomeScreenAndNothingForTheNextLaunch) {
+    AppRig rig;
+    rig.writeSettings();
+    rig.writeSnapshot(midHandSnapshot(GameMode::cash));
+    {
+        PelloxPokerApp& app = rig.launchShown();
+        QMessageBox* alert = app.rootView().resumeAlert();
+        ASSERT_NE(alert, nullptr);
+        EXPECT_EQ(alert->informativeText(), "A cash game hand was still in progress when you left.");
+        QTest::keyClick(alert, Qt::Key_Escape);
+        settle();
+        EXPECT_EQ(app.rootView().resumeAlert(), nullptr);
+        EXPECT_FALSE(app.session().table());
+        EXPECT_TRUE(shows<HomeScreen>(app.rootView().currentPage()));
+        app.saveSnapshotOnQuit();
+        rig.app.reset();
+    }
+    PelloxPokerApp& next = rig.launchShown();
+    EXPECT_EQ(next.rootView().resumeAlert(), nullptr);
+}
+
+TEST(RootView, AnUnreadableOrUnplayableSnapshotGivesNoAlertAndIsRemoved) {
+    Json unplayable = Json::parse(*SessionSnapshotStore::persisted.encode(midHandSnapshot(GameMode::cash)));
+    unplayable["state"]["table"]["currentToActSeatIndex"] = 7;
+    for (const std::string& text : {std::string("{\"version\":3,\"state\":"), unplayable.dump()}) {
+        AppRig rig;
+        rig.writeSettings();
+        rig.file().set(text, snapshotKey);
+        PelloxPokerApp& app = rig.launchShown();
+        EXPECT_EQ(app.rootView().resumeAlert(), nullptr);
+        EXPECT_FALSE(rig.file().string(snapshotKey));
+        EXPECT_FALSE(app.session().table());
+    }
+}
+
+TEST(RootView, OnboardingStaysUntilFinishedAndReturnsAfterRestoringDefaults) {
+    Launched l(false);
+    OnboardingSheet* sheet = l.root->onboardingSheet();
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(sheet->windowModality(), Qt::WindowModal);
+    QTest::keyClick(sheet, Qt::Key_Escape);
+    sheet->close();
+    settle();
+    EXPECT_TRUE(sheet->isVisible()) << "neither Escape nor the close button closes it";
+    EXPECT_EQ(l.root->onboardingSheet(), sheet);
+
+    QTest::mouseClick(sheet->screen()->skipButton(), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(l.root->onboardingSheet(), nullptr);
+    EXPECT_TRUE(l.app->settings().hasOnboarded.get());
+    SettingsStore reread;
+    reread.load(std::make_shared<UserDefaultsStore>(l.rig.path));
+    EXPECT_TRUE(reread.hasOnboarded.get()) << "finishing saves the settings";
+
+    l.app->settings().restoreDefaults();
+    settle();
+    ASSERT_NE(l.root->onboardingSheet(), nullptr);
+    EXPECT_EQ(l.root->onboardingSheet()->screen()->page(), 0);
+}
+
+TEST(RootView, TheResumeQuestionWaitsForTheOnboardingSheet) {
+    AppRig rig;
+    rig.writeSettings(false);
+    rig.writeSnapshot(midHandSnapshot(GameMode::cash));
+    PelloxPokerApp& app = rig.launchShown();
+    ASSERT_NE(app.rootView().onboardingSheet(), nullptr);
+    EXPECT_EQ(app.rootView().resumeAlert(), nullptr);
+    app.rootView().onboardingSheet()->screen()->skipButton()->click();
+    settle();
+    ASSERT_NE(app.rootView().resumeAlert(), nullptr);
+    EXPECT_TRUE(app.rootView().resumeAlert()->isVisible());
+}
+
+}  // namespace
+}  // namespace pellox::app
