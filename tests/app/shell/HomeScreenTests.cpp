@@ -120,7 +120,7 @@ TEST(HomeScreen, TheSelectedGuideCardFollowsAChangeMadeElsewhere) {
     const QColor accent = rig.context.palette().accent;
     const auto titleColourAt = [&](GuideMode mode) {
         const QImage image = rig.home.guideCard(mode)->grab().toImage();
-        return image.pixelColor(1, image.height() / 2);
+        return image.pixelColor(0, image.height() / 2);
     };
     const QColor unselectedEdge = titleColourAt(GuideMode::off);
     rig.session.settings.guideMode.set(GuideMode::off);
