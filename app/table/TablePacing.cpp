@@ -1,0 +1,200 @@
+#include "table/TablePacing.hpp"
+
+#include <algorithm>
+
+#include <fmt/format.h>
+
+#include "rules/TableState.hpp"
+#include "session/GameSession.hpp"
+#include "store/SettingsStore.hpp"
+
+namespace pellox::app {
+
+namespace {
+
+constexpr double preActionDelayAtNormalSpeed = 0.45;
+
+const char* flag(bool value) {
+    return value ? "true" : "false";
+}
+
+std::int64_t handNumberOf(const GameSession& session) {
+    return session.table() ? session.table()->handNumber : 0;
+}
+
+}  // namespace
+
+TablePacing::TablePacing(const GameSession& session, const SettingsStore& settings, bool frozen,
+                         bool reduceMotion)
+    : session_(session),
+      settings_(settings),
+      frozen_(frozen),
+      reduceMotion_(reduceMotion),
+      generation_(handNumberOf(session)) {}
+
+void TablePacing::observeTable() {
+    generation_.observe(handNumberOf(session_));
+}
+
+HandKey TablePacing::handKey() const {
+    return generation_.key(handNumberOf(session_));
+}
+
+double TablePacing::speedFactor() const {
+    return multiplier(settings_.gameSpeed.get());
+}
+
+std::int64_t TablePacing::boardLength() const {
+    return session_.table() ? static_cast<std::int64_t>(session_.table()->board.size()) : 0;
+}
+
+std::int64_t TablePacing::revealedBoardCount() const {
+    if (frozen_) return boardLength();
+    if (reveal_ != handKey()) return 0;
+    return std::min(boardLength(), revealCount_);
+}
+
+bool TablePacing::reportShown() const {
+    return revealedBoardCount() >= boardLength() && session_.handReport().has_value();
+}
+
+PacingTimings TablePacing::pacingTimings(double jitter) const {
+    return PacingTimings(reduceMotion_, reportShown(), speedFactor(), jitter);
+}
+
+PacingInput TablePacing::pacingInput() const {
+    const auto& table = session_.table();
+    PacingInput in;
+    in.hasTable = table.has_value();
+    in.isHandInProgress = table && table->isHandInProgress;
+    in.boardLength = boardLength();
+    in.revealedBoardCount = revealedBoardCount();
+    const Player* acting = table ? table->currentPlayer() : nullptr;
+    in.actingIsBot = acting && acting->isBot;
+    in.actingIsHuman = session_.isHumanTurn();
+    in.blocked = session_.tournamentOver() || session_.humanBustedInCash() || showingSummary_ || frozen_;
+    return in;
+}
+
+PacingStep TablePacing::pacingStep(double jitter) const {
+    return PacingStep::next(pacingInput(), pacingTimings(jitter));
+}
+
+std::string TablePacing::pacingKey() const {
+    const auto& table = session_.table();
+    const std::int64_t toAct = table && table->currentToActSeatIndex ? *table->currentToActSeatIndex : -1;
+    return fmt::format(
+        "{}:{}:{}:{}:{}:{}:{}:{}:{}:{}", handNumberOf(session_),
+        table ? rawValue(table->street) : std::string_view{"-"}, toAct, table ? table->currentBet : 0,
+        table ? table->actionQueue.size() : 0, flag(table && table->isHandInProgress), revealedBoardCount(),
+        flag(session_.tournamentOver()), flag(session_.humanBustedInCash()), flag(showingSummary_));
+}
+
+std::string TablePacing::pacingTimerKey() const {
+    return fmt::format("{}#{}", pacingKey(), game());
+}
+
+void TablePacing::revealOneMoreCard() {
+    const std::int64_t next = revealedBoardCount() + 1;
+    reveal_ = handKey();
+    revealCount_ = next;
+}
+
+TablePacing::Skip TablePacing::advanceOrRevealAll() {
+    if (revealedBoardCount() < boardLength()) {
+        reveal_ = handKey();
+        revealCount_ = boardLength();
+        return Skip::revealedBoard;
+    }
+    // The phase needs no delays, so any jitter does.
+    if (pacingStep(0).phase == PacingPhase::handOver) return Skip::startHand;
+    return Skip::nothing;
+}
+
+bool TablePacing::isFirstActionOfHand() const {
+    const auto& table = session_.table();
+    if (!table || table->street != Street::preflop || !table->board.empty()) return false;
+    return std::all_of(table->players.begin(), table->players.end(), [](const Player& p) {
+        return !p.lastAction || p.lastAction->type == LastActionType::postBlind;
+    });
+}
+
+std::int64_t TablePacing::dealtCardCount() const {
+    const auto& table = session_.table();
+    if (!table) return 0;
+    return 2 * std::count_if(table->players.begin(), table->players.end(),
+                             [](const Player& p) { return p.holeCards.size() == 2; });
+}
+
+double TablePacing::delayBefore(const PacingStep::Advance& advance) const {
+    if (advance.action != PacingAction::playBotTurn || !isFirstActionOfHand()) return advance.after;
+    return advance.after + animationTimings().dealDuration(dealtCardCount());
+}
+
+AnimationTimings TablePacing::animationTimings() const {
+    return AnimationTimings(motionless(), speedFactor());
+}
+
+bool TablePacing::showsPreActions() const {
+    const auto& table = session_.table();
+    if (!table || !table->isHandInProgress || session_.isHumanTurn()) return false;
+    const Player* human = table->player(GameSession::humanId);
+    return human && human->holeCards.size() == 2 && !human->hasFolded && !human->isAllIn;
+}
+
+std::string TablePacing::preActionKey() const {
+    const auto& armed = session_.preAction();
+    return fmt::format("{}:{}:{}", flag(session_.isHumanTurn()),
+                       armed ? rawValue(*armed) : std::string_view{"-"}, handNumberOf(session_));
+}
+
+double TablePacing::preActionDelay() const {
+    return preActionDelayAtNormalSpeed * speedFactor();
+}
+
+std::string TablePacing::resultSoundKey() const {
+    const auto& table = session_.table();
+    return fmt::format("{}:{}:{}:{}", handNumberOf(session_), flag(table && table->isHandInProgress),
+                       revealedBoardCount(), boardLength());
+}
+
+std::vector<TableSound> TablePacing::soundsDue() {
+    const HandKey key = handKey();
+    std::vector<TableSound> due;
+    for (auto sound : {dealSoundDue(key), chipSoundDue(), resultSoundDue(key)})
+        if (sound) due.push_back(*sound);
+    return due;
+}
+
+std::optional<TableSound> TablePacing::dealSoundDue(const HandKey& key) {
+    if (watchedHand_ == key) return std::nullopt;
+    watchedHand_ = key;
+    if (key.hand >= 1) return TableSound::deal;
+    return std::nullopt;
+}
+
+std::optional<TableSound> TablePacing::chipSoundDue() {
+    const std::int64_t pot = session_.potTotal();
+    if (watchedPot_ == pot) return std::nullopt;
+    watchedPot_ = pot;
+    const bool rising = pot > soundedPot_;
+    soundedPot_ = pot;
+    const auto& table = session_.table();
+    if (rising && table && table->isHandInProgress) return TableSound::chip;
+    return std::nullopt;
+}
+
+std::optional<TableSound> TablePacing::resultSoundDue(const HandKey& key) {
+    auto watched = std::make_pair(key, resultSoundKey());
+    if (watchedResult_ == watched) return std::nullopt;
+    watchedResult_ = std::move(watched);
+    const auto& table = session_.table();
+    if (!table || table->isHandInProgress || !table->winners) return std::nullopt;
+    if (revealedBoardCount() < boardLength() || soundedResultHand_ == key) return std::nullopt;
+    soundedResultHand_ = key;
+    const bool humanWon = std::any_of(table->winners->begin(), table->winners->end(),
+                                      [](const Winner& w) { return w.playerId == GameSession::humanId; });
+    return humanWon ? TableSound::win : TableSound::chip;
+}
+
+}  // namespace pellox::app

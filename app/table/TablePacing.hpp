@@ -1,0 +1,96 @@
+#pragma once
+// The table screen's decisions about its own pace: how much of the board it shows, what the game does next
+// and after which delay, the animation times it hands to the felt, when its sounds play. It reads the
+// session and the settings and keeps only the screen's view state; the game changes only through the
+// session operations the screen calls.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "table/HandKey.hpp"
+#include "view/AnimationTimings.hpp"
+#include "view/PacingStep.hpp"
+#include "view/PacingTimings.hpp"
+
+namespace pellox {
+class GameSession;
+class SettingsStore;
+}  // namespace pellox
+
+namespace pellox::app {
+
+enum class TableSound { deal, chip, win };
+
+class TablePacing {
+  public:
+    // What a press of Space (or the Next Hand button, or a tap on the felt) asks of the screen.
+    enum class Skip { revealedBoard, startHand, nothing };
+
+    TablePacing(const GameSession& session, const SettingsStore& settings, bool frozen, bool reduceMotion);
+
+    bool frozen() const noexcept { return frozen_; }
+    bool reduceMotion() const noexcept { return reduceMotion_; }
+    bool showingSummary() const noexcept { return showingSummary_; }
+    void setShowingSummary(bool showing) noexcept { showingSummary_ = showing; }
+
+    // Must see every change of the session's table as it happens, so a new game is told from a new hand.
+    void observeTable();
+    std::uint64_t game() const noexcept { return generation_.game(); }
+    // The game on screen and the table's hand number (0 without a table).
+    HandKey handKey() const;
+
+    double speedFactor() const;
+    std::int64_t revealedBoardCount() const;
+    bool reportShown() const;
+    PacingTimings pacingTimings(double jitter) const;
+    PacingInput pacingInput() const;
+    PacingStep pacingStep(double jitter) const;
+    std::string pacingKey() const;
+    // The pacing key with the game on screen, so a new game always starts a new run.
+    std::string pacingTimerKey() const;
+
+    void revealOneMoreCard();
+    // Reveals the whole board at once when part of it is hidden; says when the next hand should start.
+    Skip advanceOrRevealAll();
+
+    bool isFirstActionOfHand() const;
+    std::int64_t dealtCardCount() const;
+    // The advance's own delay, plus the time the felt needs to deal the hole cards before the first bot acts.
+    double delayBefore(const PacingStep::Advance& advance) const;
+    AnimationTimings animationTimings() const;
+
+    bool showsPreActions() const;
+    std::string preActionKey() const;
+    double preActionDelay() const;
+
+    std::string resultSoundKey() const;
+    // Runs the deal, chip and result watchers against the current state (the first call is their initial
+    // run) and returns the sounds due, in that order.
+    std::vector<TableSound> soundsDue();
+
+  private:
+    std::int64_t boardLength() const;
+    bool motionless() const noexcept { return reduceMotion_ || frozen_; }
+    std::optional<TableSound> dealSoundDue(const HandKey& key);
+    std::optional<TableSound> chipSoundDue();
+    std::optional<TableSound> resultSoundDue(const HandKey& key);
+
+    const GameSession& session_;
+    const SettingsStore& settings_;
+    bool frozen_;
+    bool reduceMotion_;
+    bool showingSummary_ = false;
+    GameGeneration generation_;
+
+    HandKey reveal_;
+    std::int64_t revealCount_ = 0;
+
+    std::optional<HandKey> watchedHand_;
+    std::optional<std::int64_t> watchedPot_;
+    std::optional<std::pair<HandKey, std::string>> watchedResult_;
+    std::int64_t soundedPot_ = 0;
+    HandKey soundedResultHand_;
+};
+
+}  // namespace pellox::app
