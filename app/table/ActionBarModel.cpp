@@ -1,0 +1,74 @@
+#include "table/ActionBarModel.hpp"
+
+#include <algorithm>
+
+#include "rules/Card.hpp"
+
+namespace pellox::app {
+
+namespace {
+
+QString dollars(std::int64_t amount) {
+    return QStringLiteral("$%1").arg(amount);
+}
+
+}  // namespace
+
+std::int64_t ActionBarModel::clampToRange(std::int64_t amount, const LegalActions& legal) {
+    return std::max(std::min(amount, legal.maxRaiseTo), legal.minRaiseTo);
+}
+
+std::int64_t ActionBarModel::raiseToFromSlider(double value) {
+    return roundToChipStep(value);
+}
+
+std::vector<ActionBarButton> ActionBarModel::buttons() const {
+    std::vector<ActionBarButton> out;
+    if (legal_.canFold) out.push_back({"Fold", &Palette::foldBtn, {PlayerActionType::fold, std::nullopt}});
+    if (legal_.canCheck) {
+        out.push_back({"Check", &Palette::callBtn, {PlayerActionType::check, std::nullopt}});
+    } else if (legal_.canCall) {
+        out.push_back({"Call " + dollars(legal_.callAmount),
+                       &Palette::callBtn,
+                       {PlayerActionType::call, legal_.callAmount}});
+    }
+    if (showsRaiseSection()) out.push_back(raiseButton());
+    return out;
+}
+
+ActionBarButton ActionBarModel::raiseButton() const {
+    const std::int64_t amount = appliedRaise();
+    const PlayerAction action{legal_.canBet ? PlayerActionType::bet : PlayerActionType::raise, amount};
+    if (amount < legal_.maxRaiseTo) return {"Raise " + dollars(amount), &Palette::raiseBtn, action};
+    return {"All-in " + dollars(amount), &Palette::allInBtn, action};
+}
+
+std::array<ActionBarPreset, 4> ActionBarModel::presets() const {
+    const std::array<std::pair<QString, std::int64_t>, 4> proposals{{
+        {"Min", legal_.minRaiseTo},
+        {QStringLiteral("½ Pot"), roundToChipStep(static_cast<double>(potSize_) * 0.5)},
+        {"Pot", potSize_},
+        {"All-in", legal_.maxRaiseTo},
+    }};
+    std::array<ActionBarPreset, 4> out;
+    for (std::size_t i = 0; i < proposals.size(); ++i) {
+        const auto& [text, proposed] = proposals[i];
+        const std::int64_t amount = clampToRange(proposed, legal_);
+        out[i] = {text, amount, amount == raiseTo_, "Set raise to " + text + ", " + dollars(amount)};
+    }
+    return out;
+}
+
+double ActionBarModel::sliderMinimum() const {
+    return static_cast<double>(legal_.minRaiseTo);
+}
+
+double ActionBarModel::sliderMaximum() const {
+    return static_cast<double>(std::max(legal_.minRaiseTo + 1, legal_.maxRaiseTo));
+}
+
+QString ActionBarModel::sliderAccessibleValue() const {
+    return dollars(appliedRaise());
+}
+
+}  // namespace pellox::app
