@@ -12,8 +12,6 @@ namespace pellox::app {
 
 namespace {
 
-constexpr double preActionDelayAtNormalSpeed = 0.45;
-
 const char* flag(bool value) {
     return value ? "true" : "false";
 }
@@ -140,16 +138,6 @@ bool TablePacing::showsPreActions() const {
     if (!table || !table->isHandInProgress || session_.isHumanTurn()) return false;
     const Player* human = table->player(GameSession::humanId);
     return human && human->holeCards.size() == 2 && !human->hasFolded && !human->isAllIn;
-}
-
-std::string TablePacing::preActionKey() const {
-    const auto& armed = session_.preAction();
-    return fmt::format("{}:{}:{}", flag(session_.isHumanTurn()),
-                       armed ? rawValue(*armed) : std::string_view{"-"}, handNumberOf(session_));
-}
-
-double TablePacing::preActionDelay() const {
-    return preActionDelayAtNormalSpeed * speedFactor();
 }
 
 std::string TablePacing::resultSoundKey() const {

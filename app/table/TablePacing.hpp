@@ -61,8 +61,6 @@ class TablePacing {
     AnimationTimings animationTimings() const;
 
     bool showsPreActions() const;
-    std::string preActionKey() const;
-    double preActionDelay() const;
 
     std::string resultSoundKey() const;
     // Runs the deal, chip and result watchers against the current state (the first call is their initial

@@ -33,7 +33,6 @@ TEST(TablePacing, WithoutATableEverythingFallsBackAndNothingRuns) {
     EXPECT_EQ(r.pacing.dealtCardCount(), 0);
     EXPECT_FALSE(r.pacing.isFirstActionOfHand());
     EXPECT_FALSE(r.pacing.showsPreActions());
-    EXPECT_EQ(r.pacing.preActionKey(), "false:-:0");
     EXPECT_EQ(r.pacing.resultSoundKey(), "0:false:0:0");
     EXPECT_EQ(r.pacing.advanceOrRevealAll(), TablePacing::Skip::nothing);
     EXPECT_TRUE(r.pacing.soundsDue().empty());
@@ -49,11 +48,9 @@ TEST(TablePacing, DelaysFollowTheGameSpeedAndReduceMotionOnlyShortensTheReveal) 
     EXPECT_DOUBLE_EQ(fast0.botThinkDelay, 0.275);
     EXPECT_DOUBLE_EQ(fast1.botThinkDelay, 0.715);
     EXPECT_DOUBLE_EQ(fast0.betweenHandsDelay, 1.375);
-    EXPECT_DOUBLE_EQ(r.pacing.preActionDelay(), 0.2475);
     r.rig.settings.gameSpeed.set(GameSpeed::relaxed);
     EXPECT_DOUBLE_EQ(r.pacing.pacingTimings(1).botThinkDelay, 1.95);
     EXPECT_DOUBLE_EQ(r.pacing.pacingTimings(0).betweenHandsDelay, 3.75);
-    EXPECT_DOUBLE_EQ(r.pacing.preActionDelay(), 0.675);
     EXPECT_DOUBLE_EQ(r.pacing.animationTimings().cardFlight, 0.48);
 
     PacingRig reduced(false, true);
@@ -64,7 +61,6 @@ TEST(TablePacing, DelaysFollowTheGameSpeedAndReduceMotionOnlyShortensTheReveal) 
     EXPECT_DOUBLE_EQ(t.botThinkDelay, 0.5);
     EXPECT_DOUBLE_EQ(t.betweenHandsDelay, 2.5);
     EXPECT_EQ(reduced.pacing.animationTimings(), AnimationTimings{});
-    EXPECT_DOUBLE_EQ(reduced.pacing.preActionDelay(), 0.45);
 }
 
 TEST(TablePacing, TheFirstBotWaitsForTheDealAndLaterBotsDoNot) {
@@ -164,12 +160,8 @@ TEST(TablePacing, PreActionsShowWhileABotActsAndTheHumanIsStillIn) {
         return acting && acting->isBot;
     }));
     EXPECT_TRUE(r.pacing.showsPreActions());
-    EXPECT_EQ(r.pacing.preActionKey(), "false:-:1");
-    r.session().setPreAction(PreAction::checkFold);
-    EXPECT_EQ(r.pacing.preActionKey(), "false:check-fold:1");
     ASSERT_TRUE(playUntil(r.session(), [&] { return r.session().isHumanTurn(); }));
     EXPECT_FALSE(r.pacing.showsPreActions());
-    EXPECT_EQ(r.pacing.preActionKey().substr(0, 5), "true:");
     r.session().submitHumanAction(PlayerActionType::fold);
     EXPECT_FALSE(r.pacing.showsPreActions());
 }
