@@ -1,0 +1,51 @@
+#pragma once
+// What the felt shows of a table, as values: who sits in which layout box, the board as revealed, where the
+// cards are dealt from, the winner banner, and how many hole cards of a seat have landed.
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+
+#include "rules/Card.hpp"
+#include "rules/Player.hpp"
+#include "rules/TableState.hpp"
+#include "rules/Winner.hpp"
+#include "table/HandKey.hpp"
+#include "view/DealStep.hpp"
+#include "view/Geometry.hpp"
+#include "view/TableLayout.hpp"
+
+namespace pellox::app {
+
+struct TableViewModel {
+    // The seats by seat index, turned so the human (when seated) comes first and takes the bottom box.
+    static std::vector<const Player*> orderedPlayers(const std::optional<TableState>& table,
+                                                     std::string_view humanId);
+    // How many of the ordered players the layout has a box for: the layout places at most six.
+    static std::size_t drawnSeatCount(std::size_t players, const TableLayout::Result& layout);
+    static std::vector<Card> visibleBoard(const std::optional<TableState>& table, std::int64_t revealed);
+    // The dealer's box centre, or the canvas centre when the dealer has no box.
+    static Point dealOrigin(const std::optional<TableState>& table, const std::vector<const Player*>& players,
+                            const TableLayout::Result& layout, Size size);
+
+    // The hand is over and its whole board is on screen.
+    static bool handShownOver(const std::optional<TableState>& table, std::int64_t revealed);
+    static std::optional<QString> bannerText(const std::optional<TableState>& table, std::int64_t revealed,
+                                             std::string_view humanId);
+    static QString winnerText(const Winner& winner, const TableState& table, std::string_view humanId);
+    static std::optional<std::int64_t> winnerAmount(const std::optional<TableState>& table,
+                                                    std::string_view playerId);
+    static QString potText(std::int64_t potTotal);
+    static QString potAccessibilityLabel(std::int64_t potTotal);
+
+    // Every hole card of the hand in dealing order, for the players holding two.
+    static std::vector<DealStep> dealSteps(const std::optional<TableState>& table);
+    // Of the deal of `dealt` with `dealtCount` cards landed: how many went to the seat, 0 for another hand.
+    static std::int64_t cardsLanded(const HandKey& dealt, std::int64_t dealtCount, const HandKey& current,
+                                    const std::vector<DealStep>& steps, std::int64_t seatIndex);
+};
+
+}  // namespace pellox::app
