@@ -146,33 +146,33 @@ std::string TablePacing::resultSoundKey() const {
                        revealedBoardCount(), boardLength());
 }
 
-std::vector<TableSound> TablePacing::soundsDue() {
+std::vector<Feedback::Sfx> TablePacing::soundsDue() {
     const HandKey key = handKey();
-    std::vector<TableSound> due;
+    std::vector<Feedback::Sfx> due;
     for (auto sound : {dealSoundDue(key), chipSoundDue(), resultSoundDue(key)})
         if (sound) due.push_back(*sound);
     return due;
 }
 
-std::optional<TableSound> TablePacing::dealSoundDue(const HandKey& key) {
+std::optional<Feedback::Sfx> TablePacing::dealSoundDue(const HandKey& key) {
     if (watchedHand_ == key) return std::nullopt;
     watchedHand_ = key;
-    if (key.hand >= 1) return TableSound::deal;
+    if (key.hand >= 1) return Feedback::Sfx::deal;
     return std::nullopt;
 }
 
-std::optional<TableSound> TablePacing::chipSoundDue() {
+std::optional<Feedback::Sfx> TablePacing::chipSoundDue() {
     const std::int64_t pot = session_.potTotal();
     if (watchedPot_ == pot) return std::nullopt;
     watchedPot_ = pot;
     const bool rising = pot > soundedPot_;
     soundedPot_ = pot;
     const auto& table = session_.table();
-    if (rising && table && table->isHandInProgress) return TableSound::chip;
+    if (rising && table && table->isHandInProgress) return Feedback::Sfx::chip;
     return std::nullopt;
 }
 
-std::optional<TableSound> TablePacing::resultSoundDue(const HandKey& key) {
+std::optional<Feedback::Sfx> TablePacing::resultSoundDue(const HandKey& key) {
     auto watched = std::make_pair(key, resultSoundKey());
     if (watchedResult_ == watched) return std::nullopt;
     watchedResult_ = std::move(watched);
@@ -182,7 +182,7 @@ std::optional<TableSound> TablePacing::resultSoundDue(const HandKey& key) {
     soundedResultHand_ = key;
     const bool humanWon = std::any_of(table->winners->begin(), table->winners->end(),
                                       [](const Winner& w) { return w.playerId == GameSession::humanId; });
-    return humanWon ? TableSound::win : TableSound::chip;
+    return humanWon ? Feedback::Sfx::win : Feedback::Sfx::chip;
 }
 
 }  // namespace pellox::app

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/Feedback.hpp"
 #include "table/HandKey.hpp"
 #include "view/AnimationTimings.hpp"
 #include "view/PacingStep.hpp"
@@ -19,8 +20,6 @@ class SettingsStore;
 }  // namespace pellox
 
 namespace pellox::app {
-
-enum class TableSound { deal, chip, win };
 
 class TablePacing {
   public:
@@ -65,14 +64,14 @@ class TablePacing {
     std::string resultSoundKey() const;
     // Runs the deal, chip and result watchers against the current state (the first call is their initial
     // run) and returns the sounds due, in that order.
-    std::vector<TableSound> soundsDue();
+    std::vector<Feedback::Sfx> soundsDue();
 
   private:
     std::int64_t boardLength() const;
     bool motionless() const noexcept { return reduceMotion_ || frozen_; }
-    std::optional<TableSound> dealSoundDue(const HandKey& key);
-    std::optional<TableSound> chipSoundDue();
-    std::optional<TableSound> resultSoundDue(const HandKey& key);
+    std::optional<Feedback::Sfx> dealSoundDue(const HandKey& key);
+    std::optional<Feedback::Sfx> chipSoundDue();
+    std::optional<Feedback::Sfx> resultSoundDue(const HandKey& key);
 
     const GameSession& session_;
     const SettingsStore& settings_;

@@ -170,21 +170,21 @@ TEST(TablePacing, SoundsPlayOncePerHandAndTheResultWaitsForTheWholeBoard) {
     PacingRig r;
     EXPECT_TRUE(r.pacing.soundsDue().empty());
     r.session().startCashGame(3, 40);
-    EXPECT_EQ(r.pacing.soundsDue(), (std::vector{TableSound::deal, TableSound::chip}));
+    EXPECT_EQ(r.pacing.soundsDue(), (std::vector{Feedback::Sfx::deal, Feedback::Sfx::chip}));
     EXPECT_TRUE(r.pacing.soundsDue().empty());
 
     int fullBoards = 0;
     for (int hand = 0; hand < 12; ++hand) {
         ASSERT_TRUE(playUntil(r.session(), [&] { return handOver(r.session()); }));
-        std::vector<TableSound> heard = r.pacing.soundsDue();
+        std::vector<Feedback::Sfx> heard = r.pacing.soundsDue();
         const auto result = [&] {
             const auto& winners = *r.session().table()->winners;
             bool won = std::any_of(winners.begin(), winners.end(),
                                    [](const Winner& w) { return w.playerId == "human"; });
-            return won ? TableSound::win : TableSound::chip;
+            return won ? Feedback::Sfx::win : Feedback::Sfx::chip;
         }();
         if (r.boardLength() > 0) {
-            EXPECT_EQ(std::count(heard.begin(), heard.end(), TableSound::win), 0);
+            EXPECT_EQ(std::count(heard.begin(), heard.end(), Feedback::Sfx::win), 0);
             while (r.pacing.revealedBoardCount() < r.boardLength()) {
                 r.pacing.revealOneMoreCard();
                 heard = r.pacing.soundsDue();
@@ -199,7 +199,7 @@ TEST(TablePacing, SoundsPlayOncePerHandAndTheResultWaitsForTheWholeBoard) {
         r.session().startHand();
         const auto next = r.pacing.soundsDue();
         ASSERT_FALSE(next.empty());
-        EXPECT_EQ(next.front(), TableSound::deal);
+        EXPECT_EQ(next.front(), Feedback::Sfx::deal);
     }
     EXPECT_GT(fullBoards, 0);
 }
@@ -218,15 +218,15 @@ TEST(TablePacing, ANewGameOnTheSameScreenStartsItsHandStateAfresh) {
 
     r.session().startCashGame(3, 9);
     EXPECT_EQ(r.pacing.game(), firstGame + 1);
-    EXPECT_EQ(r.pacing.soundsDue().front(), TableSound::deal);
+    EXPECT_EQ(r.pacing.soundsDue().front(), Feedback::Sfx::deal);
     ASSERT_TRUE(playUntil(r.session(), [&] { return r.boardLength() >= 3; }));
     ASSERT_EQ(r.session().table()->handNumber, 1);
     EXPECT_EQ(r.pacing.revealedBoardCount(), 0);
     ASSERT_TRUE(playUntil(r.session(), [&] { return handOver(r.session()); }));
     r.pacing.advanceOrRevealAll();
     const auto heard = r.pacing.soundsDue();
-    EXPECT_TRUE(std::count(heard.begin(), heard.end(), TableSound::win) +
-                    std::count(heard.begin(), heard.end(), TableSound::chip) >=
+    EXPECT_TRUE(std::count(heard.begin(), heard.end(), Feedback::Sfx::win) +
+                    std::count(heard.begin(), heard.end(), Feedback::Sfx::chip) >=
                 1);
     EXPECT_NE(r.pacing.pacingTimerKey(), "");
 }
