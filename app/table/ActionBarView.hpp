@@ -1,0 +1,74 @@
+#pragma once
+// The human's controls on their turn: fold, check or call, bet/raise or all-in, and, while a bet or raise is
+// legal, four presets and a slider that choose the amount. It hands each press to its action callback and
+// neither checks the action nor plays a sound.
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "rules/LegalActions.hpp"
+
+class QSlider;
+class QHBoxLayout;
+
+namespace pellox {
+struct PlayerAction;
+}
+
+namespace pellox::app {
+
+class AppContext;
+class HoverButton;
+
+class ActionBarView : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int spacing = 8;
+    static constexpr int raiseSectionSpacing = 4;
+    static constexpr int paddingX = 24;
+    static constexpr int paddingY = 16;
+    static constexpr int buttonHeight = 52;
+    static constexpr int buttonRadius = 12;
+    static constexpr double buttonTextSize = 17;
+    static constexpr double buttonMinTextScale = 0.7;
+    static constexpr double presetTextSize = 13;
+    static constexpr int presetPaddingX = 16;
+    static constexpr int presetMinPaddingX = 6;
+    static constexpr int presetPaddingY = 8;
+    static constexpr int presetHitMargin = 7;
+
+    using OnAction = std::function<void(const PlayerAction&)>;
+
+    ActionBarView(const AppContext& context, OnAction onAction, QWidget* parent = nullptr);
+
+    // A change of any field of the legal actions starts the amount over at the smallest raise.
+    void setLegal(const LegalActions& legal, std::int64_t potSize);
+    std::int64_t raiseTo() const noexcept { return raiseTo_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void build();
+    void refresh();
+    void fitPresets();
+    void sliderMoved(int value);
+
+    const AppContext& context_;
+    OnAction onAction_;
+    LegalActions legal_;
+    bool hasLegal_ = false;
+    std::int64_t potSize_ = 0;
+    std::int64_t raiseTo_ = 0;
+
+    QWidget* raiseSection_ = nullptr;
+    QHBoxLayout* presetRow_ = nullptr;
+    std::array<HoverButton*, 4> presets_{};
+    QSlider* slider_ = nullptr;
+    std::vector<HoverButton*> buttons_;
+};
+
+}  // namespace pellox::app

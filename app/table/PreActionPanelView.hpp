@@ -1,0 +1,51 @@
+#pragma once
+// While a bot is still to act: what the human wants done automatically when the turn comes. The panel only
+// reports a press; the owner stores the choice and passes it back.
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <optional>
+
+class QLabel;
+
+namespace pellox {
+enum class PreAction;
+}
+
+namespace pellox::app {
+
+class AppContext;
+class HoverButton;
+
+class PreActionPanelView : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr int spacing = 4;
+    static constexpr int rowSpacing = 8;
+    static constexpr int paddingX = 16;
+    static constexpr int paddingY = 8;
+    static constexpr double headerSize = 10;
+    static constexpr double headerTracking = 1.2;
+    static constexpr double optionTextSize = 14;
+    static constexpr double optionMinTextScale = 0.75;
+    static constexpr int optionHeight = 30;
+    static constexpr int optionRadius = 12;
+
+    using OnSelect = std::function<void(std::optional<PreAction>)>;
+
+    PreActionPanelView(const AppContext& context, OnSelect onSelect, QWidget* parent = nullptr);
+
+    void setSelected(std::optional<PreAction> selected);
+    std::optional<PreAction> selected() const;
+
+  private:
+    void refresh();
+
+    const AppContext& context_;
+    OnSelect onSelect_;
+    int selected_ = -1;  // index of the armed option, -1 for none
+    QLabel* header_ = nullptr;
+    std::array<HoverButton*, 3> options_{};
+};
+
+}  // namespace pellox::app
