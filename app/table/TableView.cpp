@@ -1,0 +1,540 @@
+#include "table/TableView.hpp"
+
+#include <QFontMetricsF>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStringList>
+#include <algorithm>
+
+#include "kit/Fonts.hpp"
+#include "kit/Painting.hpp"
+#include "kit/ShadowCache.hpp"
+#include "kit/Spring.hpp"
+#include "kit/TextFit.hpp"
+#include "rules/LegalActions.hpp"
+#include "session/GameSession.hpp"
+#include "shell/AppContext.hpp"
+#include "shell/Palette.hpp"
+#include "store/SettingsStore.hpp"
+#include "table/PlayerSeatView.hpp"
+#include "table/PlayingCardView.hpp"
+#include "table/PotChipsView.hpp"
+#include "table/TableViewAccessible.hpp"
+#include "table/TableViewModel.hpp"
+
+namespace pellox::app {
+
+namespace {
+
+// Room around the felt for its drop shadow, inside the widget.
+constexpr double shadowMarginX = 10;
+constexpr double shadowMarginTop = 2;
+constexpr double shadowMarginBottom = 8;
+
+QRectF toQt(const Rect& r) {
+    return {r.origin.x, r.origin.y, r.size.width, r.size.height};
+}
+
+QPointF toQt(const Point& p) {
+    return {p.x, p.y};
+}
+
+double springProgress(std::optional<double> since, double now, double response, bool motionless) {
+    if (!since || motionless) return 1;
+    return Spring{response, TableView::springDamping}.position(now - *since);
+}
+
+bool springSettled(std::optional<double> since, double now, double response) {
+    return !since || now - *since >= Spring{response, TableView::springDamping}.settleDuration();
+}
+
+}  // namespace
+
+// Everything one paint or one refresh needs to know about the table, computed once.
+struct TableView::Scene {
+    QRectF felt;  // in widget coordinates; the table space starts at its top-left corner
+    std::vector<const Player*> players;
+    std::size_t drawn = 0;
+    TableLayout::Result layout;
+    QPointF dealOrigin;
+    std::vector<Card> board;
+    HandKey hand;
+    std::int64_t pot = 0;
+};
+
+// The centre cluster's pieces, in table coordinates.
+struct TableView::Cluster {
+    double scale = 1;
+    std::vector<QPointF> cardCentres;
+    std::optional<QString> banner;
+    QRectF bannerRect;
+    QFont bannerFont;
+    QRectF pot;
+    QRectF chips;
+    QRectF label;
+    QRectF amount;
+    QFont labelFont;
+    QFont amountFont;
+};
+
+TableView::TableView(const AppContext& context, const GameSession& session, const SettingsStore& settings,
+                     std::function<void()> onFold, std::function<void()> onSkipReveal, QWidget* parent)
+    : QWidget(parent),
+      context_(context),
+      session_(session),
+      settings_(settings),
+      onFold_(std::move(onFold)),
+      onSkipReveal_(std::move(onSkipReveal)) {
+    clock_.start();
+    frameTimer_.setTimerType(Qt::PreciseTimer);
+    frameTimer_.setInterval(frameMilliseconds);
+    connect(&frameTimer_, &QTimer::timeout, this, &TableView::tick);
+    dealTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&dealTimer_, &QTimer::timeout, this, &TableView::landNextCard);
+    watchedEventCount_ = session_.currentHandEvents().size();
+    connect(&context_, &AppContext::paletteChanged, this, qOverload<>(&QWidget::update));
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    TableViewAccessible::install();
+}
+
+TableView::~TableView() = default;
+
+QSize TableView::sizeHint() const {
+    return {640, 660};
+}
+
+QSize TableView::minimumSizeHint() const {
+    return {200, 200};
+}
+
+double TableView::now() const {
+    return static_cast<double>(clock_.nsecsElapsed()) / 1e9;
+}
+
+TableView::Scene TableView::scene() const {
+    Scene s;
+    s.felt = QRectF(rect()).adjusted(shadowMarginX, shadowMarginTop, -shadowMarginX, -shadowMarginBottom);
+    const auto& table = session_.table();
+    s.players = TableViewModel::orderedPlayers(table, GameSession::humanId);
+    const Size size{std::max(s.felt.width(), 0.0), std::max(s.felt.height(), 0.0)};
+    s.layout = TableLayout::compute(static_cast<std::int64_t>(s.players.size()), size);
+    s.drawn = TableViewModel::drawnSeatCount(s.players.size(), s.layout);
+    s.dealOrigin = toQt(TableViewModel::dealOrigin(table, s.players, s.layout, size));
+    s.board = TableViewModel::visibleBoard(table, revealed_);
+    s.hand = {game_, table ? table->handNumber : 0};
+    s.pot = session_.potTotal();
+    return s;
+}
+
+TableView::Cluster TableView::cluster(const Scene& scene) const {
+    Cluster c;
+    const double s = scene.layout.scale;
+    c.scale = s;
+    const QRectF centre = toQt(scene.layout.center);
+    const QSizeF card = PlayingCardView::frameSize(PlayingCardView::CardSize::board, s);
+    const double gap = clusterSpacing * s;
+
+    c.banner = TableViewModel::bannerText(session_.table(), revealed_, GameSession::humanId);
+    c.bannerFont = fixedFont(bannerTextSize * s, FontWeight::bold);
+    QSizeF banner;
+    if (c.banner) {
+        const double wrap = std::max(centre.width(), card.width() * 3) - 2 * bannerPaddingX * s;
+        const QRectF text =
+            QFontMetricsF(c.bannerFont).boundingRect(QRectF(0, 0, wrap, 1e6), Qt::TextWordWrap, *c.banner);
+        banner = {text.width() + 2 * bannerPaddingX * s, text.height() + 2 * bannerPaddingY * s};
+    }
+
+    c.labelFont = withTracking(fixedFont(potLabelSize * s, FontWeight::heavy), potLabelTracking);
+    c.amountFont = fixedFont(potAmountSize * s, FontWeight::heavy, FontDesign::rounded);
+    const PotChipsView chips(scene.pot, s);
+    const QString amount = TableViewModel::potText(scene.pot);
+    const QFontMetricsF label(c.labelFont), digits(c.amountFont);
+    const QSizeF chipSize = chips.size();
+    const double labelWidth = label.horizontalAdvance(QStringLiteral("POT"));
+    const double amountWidth = digits.horizontalAdvance(amount);
+    const double spacing = potSpacing * s;
+    const double chipsPart = chipSize.width() > 0 ? chipSize.width() + spacing : 0;
+    const double contentHeight = std::max({chipSize.height(), label.height(), digits.height()});
+    const QSizeF pot(chipsPart + labelWidth + spacing + amountWidth + 2 * potPaddingX * s,
+                     contentHeight + 2 * potPaddingY * s);
+
+    const double boardHeight = scene.board.empty() ? 0 : card.height();
+    double total = boardHeight + pot.height() + (c.banner ? banner.height() + gap : 0);
+    if (!scene.board.empty()) total += gap;
+    double y = centre.center().y() - total / 2;
+    const double cx = centre.center().x();
+
+    if (!scene.board.empty()) {
+        const auto n = static_cast<double>(scene.board.size());
+        const double row = n * card.width() + (n - 1) * boardSpacing * s;
+        for (std::size_t i = 0; i < scene.board.size(); ++i) {
+            const double x = cx - row / 2 + static_cast<double>(i) * (card.width() + boardSpacing * s);
+            c.cardCentres.emplace_back(x + card.width() / 2, y + card.height() / 2);
+        }
+        y += card.height() + gap;
+    }
+    if (c.banner) {
+        c.bannerRect = QRectF(cx - banner.width() / 2, y, banner.width(), banner.height());
+        y += banner.height() + gap;
+    }
+    c.pot = QRectF(cx - pot.width() / 2, y, pot.width(), pot.height());
+    double x = c.pot.left() + potPaddingX * s;
+    const double mid = c.pot.center().y();
+    c.chips = QRectF(x, mid - chipSize.height() / 2, chipSize.width(), chipSize.height());
+    x += chipsPart;
+    c.label = QRectF(x, mid - label.height() / 2, labelWidth, label.height());
+    x += labelWidth + spacing;
+    c.amount = QRectF(x, mid - digits.height() / 2, c.pot.right() - potPaddingX * s - x, digits.height());
+    return c;
+}
+
+bool TableView::humanMayFold() const {
+    const auto legal = session_.humanLegalActions();
+    return session_.isHumanTurn() && legal && legal->canFold;
+}
+
+PlayerSeatView TableView::seatView(const Scene& scene, std::size_t k) const {
+    const auto& table = *session_.table();
+    const Player& player = *scene.players[k];
+    const QRectF box = toQt(scene.layout.seats[k].frame);
+    const auto seat = seats_.find(player.id);
+    return PlayerSeatView{
+        .player = player,
+        .scale = scene.layout.scale,
+        .isActing = table.currentToActSeatIndex && *table.currentToActSeatIndex == player.seatIndex,
+        .isDealer = player.seatIndex == table.dealerSeatIndex,
+        .revealHoleCards = TableViewModel::handShownOver(session_.table(), revealed_),
+        .board = scene.board,
+        .winnerAmount = TableViewModel::winnerAmount(session_.table(), player.id),
+        .fourColor = settings_.fourColorDeck.get(),
+        .cardsLanded = cardsLanded(player.seatIndex),
+        .dealOrigin = scene.dealOrigin - box.center(),
+        .canFold = player.id == GameSession::humanId && humanMayFold(),
+        .dragOffset = seat == seats_.end() ? 0.0 : seat->second.dragOffset(now()),
+    };
+}
+
+std::int64_t TableView::cardsLanded(std::int64_t seatIndex) const {
+    const auto& table = session_.table();
+    return TableViewModel::cardsLanded(dealtHand_, dealtCount_, {game_, table ? table->handNumber : 0},
+                                       TableViewModel::dealSteps(table), seatIndex);
+}
+
+// --- Refresh: the hooks of a new hand and of new events, then the seats' motion.
+
+void TableView::refresh(std::int64_t revealedBoardCount, const AnimationTimings& timings, std::uint64_t game,
+                        bool motionless) {
+    revealed_ = revealedBoardCount;
+    timings_ = timings;
+    game_ = game;
+    motionless_ = motionless;
+    const Scene s = scene();
+    const bool firstShown = !watchedHand_;
+    const bool newHand = firstShown || *watchedHand_ != s.hand;
+    if (newHand) {
+        watchedHand_ = s.hand;
+        startDeal();
+    }
+    const std::size_t events = session_.currentHandEvents().size();
+    if (!firstShown && (events != watchedEventCount_ || newHand)) consumeEvents(s);
+    watchedEventCount_ = events;
+    updateSeats(s);
+    updateBoard();
+    animate();
+}
+
+void TableView::startDeal() {
+    dealTimer_.stop();
+    const auto steps = TableViewModel::dealSteps(session_.table());
+    if (steps.empty()) return;
+    const auto& table = session_.table();
+    dealtHand_ = {game_, table ? table->handNumber : 0};
+    dealtCount_ = 0;
+    dealSteps_ = static_cast<std::int64_t>(steps.size());
+    landNextCard();
+    if (dealtCount_ >= dealSteps_) return;
+    if (timings_.cardStagger <= 0) {
+        while (dealtCount_ < dealSteps_)
+            landNextCard();
+        return;
+    }
+    dealTimer_.start(std::max(1, static_cast<int>(timings_.cardStagger * 1000 + 0.5)));
+}
+
+void TableView::landNextCard() {
+    const auto& table = session_.table();
+    if (dealtHand_ != HandKey{game_, table ? table->handNumber : 0}) {
+        dealTimer_.stop();  // a newer hand has begun
+        return;
+    }
+    ++dealtCount_;
+    if (dealtCount_ >= dealSteps_) dealTimer_.stop();
+    if (refreshed_) {
+        updateSeats(scene());
+        animate();
+    }
+}
+
+void TableView::consumeEvents(const Scene& s) {
+    if (!session_.table()) return;
+    const QPointF potPoint = s.felt.isEmpty() ? toQt(s.layout.center.center()) : cluster(s).pot.center();
+    auto seatPoint = [&s](std::string_view id) -> std::optional<QPointF> {
+        for (std::size_t k = 0; k < s.drawn; ++k)
+            if (s.players[k]->id == id) return toQt(s.layout.seats[k].frame.center());
+        return std::nullopt;
+    };
+    for (auto& flight : consumer_.consume(session_.currentHandEvents(), s.hand, seatPoint, potPoint))
+        flights_.push_back(std::move(flight));
+    tick();
+}
+
+void TableView::updateSeats(const Scene& s) {
+    refreshed_ = true;
+    const double t = now();
+    std::map<std::string, SeatAnimation> kept;
+    for (std::size_t k = 0; k < s.drawn; ++k) {
+        const Player& p = *s.players[k];
+        SeatAnimation motion = seats_.count(p.id) ? std::move(seats_[p.id]) : SeatAnimation{};
+        const bool faceUp = !p.isBot || TableViewModel::handShownOver(session_.table(), revealed_);
+        motion.update(p.holeCards, faceUp, cardsLanded(p.seatIndex), timings_.cardFlight, timings_.cardFlip,
+                      t);
+        kept.emplace(p.id, std::move(motion));
+    }
+    seats_ = std::move(kept);
+    if (!seats_.count(std::string(GameSession::humanId))) drag_.cancel();
+}
+
+void TableView::updateBoard() {
+    const auto shown =
+        static_cast<std::size_t>(TableViewModel::visibleBoard(session_.table(), revealed_).size());
+    const double t = now();
+    if (boardShownAt_.size() > shown) boardShownAt_.resize(shown);
+    while (boardShownAt_.size() < shown)
+        boardShownAt_.push_back(t);
+    const bool banner =
+        TableViewModel::bannerText(session_.table(), revealed_, GameSession::humanId).has_value();
+    if (!banner) bannerShownAt_.reset();
+    if (banner && !bannerShownAt_) bannerShownAt_ = t;
+}
+
+void TableView::tick() {
+    const double t = now();
+    for (const std::string& id : flightLayer_.update(flights_, timings_.chipFlight, t))
+        std::erase_if(flights_, [&](const ChipFlightLayer::ActiveFlight& f) { return f.id == id; });
+    bool moving = flightLayer_.isAnimating(t) || drag_.isPressed();
+    for (const auto& [id, seat] : seats_)
+        moving = moving || seat.isAnimating(t);
+    if (!motionless_) {
+        for (double since : boardShownAt_)
+            moving = moving || !springSettled(since, t, boardSpringResponse);
+        moving = moving || !springSettled(bannerShownAt_, t, bannerSpringResponse);
+    }
+    if (!moving) frameTimer_.stop();
+    update();
+}
+
+void TableView::animate() {
+    if (!frameTimer_.isActive()) frameTimer_.start();
+    tick();
+}
+
+// --- Painting
+
+void TableView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintFelt(painter);
+    const Scene s = scene();
+    if (s.felt.isEmpty()) return;
+    painter.save();
+    painter.setClipPath(roundedRectPath(s.felt, feltRadius));
+    painter.translate(s.felt.topLeft());
+    const Palette& palette = context_.palette();
+    const double t = now();
+    paintCluster(painter, s, cluster(s));
+    for (std::size_t k = 0; k < s.drawn; ++k) {
+        const PlayerSeatView seat = seatView(s, k);
+        const auto motion = seats_.find(s.players[k]->id);
+        std::vector<PlayerSeatView::CardPose> poses;
+        if (motion != seats_.end()) poses = motion->second.cardPoses(t);
+        seat.paint(painter, toQt(s.layout.seats[k].frame), palette, poses);
+    }
+    flightLayer_.paint(painter, flights_, t, palette);
+    painter.restore();
+}
+
+void TableView::paintFelt(QPainter& painter) const {
+    const QRectF felt =
+        QRectF(rect()).adjusted(shadowMarginX, shadowMarginTop, -shadowMarginX, -shadowMarginBottom);
+    if (felt.isEmpty()) return;
+    const Palette& palette = context_.palette();
+    paintCachedShadow(painter, felt, feltRadius, withOpacity(Qt::black, feltShadowOpacity), feltShadowRadius,
+                      QPointF(0, feltShadowOffsetY));
+    fillRoundedRect(painter, felt, feltRadius, palette.felt);
+    painter.save();
+    painter.setClipPath(roundedRectPath(felt, feltRadius));
+    const QRectF inner = felt.adjusted(logoInsetX, logoInsetY, -logoInsetX, -logoInsetY);
+    if (!inner.isEmpty())
+        fillRoundedRect(painter, inner, feltRadius, withOpacity(Qt::white, logoFillOpacity));
+    painter.setFont(withTracking(fixedFont(logoTextSize, FontWeight::black), logoTracking));
+    painter.setPen(withOpacity(Qt::white, logoTextOpacity));
+    painter.drawText(felt, Qt::AlignCenter, QStringLiteral("PELLOX"));
+    painter.restore();
+    strokeRoundedRectInside(painter, felt, feltRadius, palette.rail, railWidth);
+}
+
+void TableView::paintCluster(QPainter& painter, const Scene& s, const Cluster& c) const {
+    const Palette& palette = context_.palette();
+    const double t = now();
+    const bool fourColor = settings_.fourColorDeck.get();
+    for (std::size_t i = 0; i < c.cardCentres.size(); ++i) {
+        const std::optional<double> since =
+            i < boardShownAt_.size() ? std::optional<double>(boardShownAt_[i]) : std::nullopt;
+        const double p = springProgress(since, t, boardSpringResponse, motionless_);
+        painter.save();
+        painter.setOpacity(std::clamp(p, 0.0, 1.0));
+        painter.translate(c.cardCentres[i] + QPointF(0, boardEnterOffset * (1 - p)));
+        const double grow = boardEnterScale + (1 - boardEnterScale) * p;
+        painter.scale(grow, grow);
+        PlayingCardView(s.board[i], PlayingCardView::CardSize::board, fourColor, c.scale)
+            .paint(painter, QPointF(0, 0), palette);
+        painter.restore();
+    }
+    if (c.banner) {
+        const double p = springProgress(bannerShownAt_, t, bannerSpringResponse, motionless_);
+        painter.save();
+        painter.setOpacity(std::clamp(p, 0.0, 1.0));
+        painter.translate(c.bannerRect.center());
+        const double grow = bannerEnterScale + (1 - bannerEnterScale) * p;
+        painter.scale(grow, grow);
+        const QRectF r = c.bannerRect.translated(-c.bannerRect.center());
+        fillCapsule(painter, r, withOpacity(Qt::black, bannerOpacity));
+        strokeCapsuleInside(painter, r, palette.border, 1);
+        painter.setPen(palette.text);
+        painter.setFont(c.bannerFont);
+        painter.drawText(r.adjusted(bannerPaddingX * c.scale, bannerPaddingY * c.scale,
+                                    -bannerPaddingX * c.scale, -bannerPaddingY * c.scale),
+                         Qt::AlignCenter | Qt::TextWordWrap, *c.banner);
+        painter.restore();
+    }
+    fillCapsule(painter, c.pot, withOpacity(Qt::black, potOpacity));
+    strokeCapsuleInside(painter, c.pot, palette.accent, 1);
+    PotChipsView(s.pot, c.scale).paint(painter, c.chips.topLeft());
+    painter.setPen(palette.textMuted);
+    painter.setFont(c.labelFont);
+    painter.drawText(c.label, Qt::AlignCenter, QStringLiteral("POT"));
+    painter.setPen(palette.accent);
+    drawFittedText(painter, c.amount, TableViewModel::potText(s.pot), c.amountFont, potAmountMinScale,
+                   Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void TableView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    update();
+}
+
+// --- Pointer: a drag up on the human's seat folds; any other press and release is a tap.
+
+void TableView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const Scene s = scene();
+    const QPointF at = event->position() - s.felt.topLeft();
+    if (s.drawn > 0 && s.players[0]->id == GameSession::humanId &&
+        seatView(s, 0).frame(toQt(s.layout.seats[0].frame)).contains(at)) {
+        drag_.press(at, now());
+        return;
+    }
+    drag_.cancel();
+}
+
+void TableView::mouseMoveEvent(QMouseEvent* event) {
+    if (!drag_.isPressed()) return;
+    const auto seat = seats_.find(std::string(GameSession::humanId));
+    if (seat == seats_.end()) return;
+    drag_.move(event->position() - scene().felt.topLeft(), now(), seat->second, humanMayFold());
+    animate();
+}
+
+void TableView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    if (!drag_.isPressed()) {
+        if (rect().contains(event->position().toPoint())) skipReveal();
+        return;
+    }
+    const auto seat = seats_.find(std::string(GameSession::humanId));
+    if (seat == seats_.end()) {
+        drag_.cancel();
+        return;
+    }
+    const bool canFold = humanMayFold();
+    const auto release =
+        drag_.release(event->position() - scene().felt.topLeft(), now(), seat->second, canFold, motionless_);
+    animate();
+    if (release == SeatDragGesture::Release::tap) skipReveal();
+    if (release == SeatDragGesture::Release::folded && onFold_) onFold_();
+}
+
+void TableView::skipReveal() {
+    if (onSkipReveal_) onSkipReveal_();
+}
+
+// --- Accessibility and hit testing
+
+int TableView::seatCount() const {
+    return static_cast<int>(scene().drawn);
+}
+
+QRectF TableView::seatRect(int index) const {
+    const Scene s = scene();
+    if (index < 0 || static_cast<std::size_t>(index) >= s.drawn) return {};
+    return seatView(s, static_cast<std::size_t>(index))
+        .frame(toQt(s.layout.seats[static_cast<std::size_t>(index)].frame))
+        .translated(s.felt.topLeft());
+}
+
+QString TableView::seatDescription(int index) const {
+    const Scene s = scene();
+    if (index < 0 || static_cast<std::size_t>(index) >= s.drawn) return {};
+    return seatView(s, static_cast<std::size_t>(index)).accessibilityDescription();
+}
+
+bool TableView::seatCanFold(int index) const {
+    const Scene s = scene();
+    if (index < 0 || static_cast<std::size_t>(index) >= s.drawn) return false;
+    return seatView(s, static_cast<std::size_t>(index)).canFold;
+}
+
+void TableView::foldSeat(int index) {
+    if (seatCanFold(index) && onFold_) onFold_();
+}
+
+QString TableView::boardDescription() const {
+    const auto board = TableViewModel::visibleBoard(session_.table(), revealed_);
+    if (board.empty()) return QStringLiteral("No cards on the board yet");
+    QStringList names;
+    for (const Card& card : board)
+        names << spokenName(card);
+    return "Board: " + names.join(QStringLiteral(", "));
+}
+
+QRectF TableView::boardRect() const {
+    const Scene s = scene();
+    const Cluster c = cluster(s);
+    if (c.cardCentres.empty()) return toQt(s.layout.center).translated(s.felt.topLeft());
+    const QSizeF card = PlayingCardView::frameSize(PlayingCardView::CardSize::board, c.scale);
+    QRectF r(c.cardCentres.front() - QPointF(card.width() / 2, card.height() / 2), card);
+    r = r.united(QRectF(c.cardCentres.back() - QPointF(card.width() / 2, card.height() / 2), card));
+    return r.translated(s.felt.topLeft());
+}
+
+QString TableView::potDescription() const {
+    return TableViewModel::potAccessibilityLabel(session_.potTotal());
+}
+
+QRectF TableView::potRect() const {
+    const Scene s = scene();
+    return cluster(s).pot.translated(s.felt.topLeft());
+}
+
+}  // namespace pellox::app

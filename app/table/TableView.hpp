@@ -1,0 +1,164 @@
+#pragma once
+// The felt of the play screen, one widget that paints everything on it: rail, felt and logo, the board as
+// the screen reveals it, the winner banner, the pot, one seat per player placed by the table layout, and the
+// chips in the air. It deals the hole cards of each new hand seat by seat and sends a chip flight for every
+// blind, bet and award. It reads the session at every paint and changes nothing in the game: a tap asks
+// the screen to skip the reveal, the human's drag up (or the accessibility action) folds.
+#include <QElapsedTimer>
+#include <QPointF>
+#include <QRectF>
+#include <QTimer>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "table/ChipFlightConsumer.hpp"
+#include "table/ChipFlightLayer.hpp"
+#include "table/HandKey.hpp"
+#include "table/SeatAnimation.hpp"
+#include "table/SeatDragGesture.hpp"
+#include "view/AnimationTimings.hpp"
+
+namespace pellox {
+class GameSession;
+class SettingsStore;
+struct Player;
+}  // namespace pellox
+
+namespace pellox::app {
+
+class AppContext;
+struct PlayerSeatView;
+
+class TableView : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr double feltRadius = 40;
+    static constexpr double railWidth = 7;
+    static constexpr double feltShadowOpacity = 0.5;
+    static constexpr double feltShadowRadius = 10;
+    static constexpr double feltShadowOffsetY = 8;
+    static constexpr double logoInsetX = 40;
+    static constexpr double logoInsetY = 60;
+    static constexpr double logoFillOpacity = 0.04;
+    static constexpr double logoTextSize = 42;
+    static constexpr double logoTracking = 8;
+    static constexpr double logoTextOpacity = 0.06;
+    static constexpr double clusterSpacing = 4;
+    static constexpr double boardSpacing = 3;
+    static constexpr double boardEnterScale = 0.4;
+    static constexpr double boardEnterOffset = -18;  // points, not scaled
+    static constexpr double boardSpringResponse = 0.32;
+    static constexpr double bannerSpringResponse = 0.3;
+    static constexpr double springDamping = 0.85;
+    static constexpr double bannerTextSize = 12;
+    static constexpr double bannerPaddingX = 8;
+    static constexpr double bannerPaddingY = 3;
+    static constexpr double bannerOpacity = 0.78;
+    static constexpr double bannerEnterScale = 0.85;
+    static constexpr double potSpacing = 8;
+    static constexpr double potLabelSize = 10;
+    static constexpr double potLabelTracking = 1;
+    static constexpr double potAmountSize = 15;
+    static constexpr double potAmountMinScale = 0.6;
+    static constexpr double potPaddingX = 16;
+    static constexpr double potPaddingY = 2;
+    static constexpr double potOpacity = 0.65;
+    static constexpr int frameMilliseconds = 16;
+
+    TableView(const AppContext& context, const GameSession& session, const SettingsStore& settings,
+              std::function<void()> onFold, std::function<void()> onSkipReveal, QWidget* parent = nullptr);
+    ~TableView() override;
+
+    // What the screen hands over at each refresh: how much of the board is shown, the animation times, the
+    // game on screen (hand numbers restart in a new game) and whether anything may move at all.
+    void refresh(std::int64_t revealedBoardCount, const AnimationTimings& timings, std::uint64_t game,
+                 bool motionless);
+
+    std::int64_t revealedBoardCount() const noexcept { return revealed_; }
+    const AnimationTimings& timings() const noexcept { return timings_; }
+    const std::vector<ChipFlightLayer::ActiveFlight>& flights() const noexcept { return flights_; }
+    HandKey dealtHand() const noexcept { return dealtHand_; }
+    std::int64_t dealtCount() const noexcept { return dealtCount_; }
+    std::int64_t cardsLanded(std::int64_t seatIndex) const;
+
+    // The seats drawn, in layout order (the human first), for hit testing and accessibility.
+    int seatCount() const;
+    QRectF seatRect(int index) const;
+    QString seatDescription(int index) const;
+    bool seatCanFold(int index) const;
+    // The seat's "Fold": folds when that seat may fold now, otherwise nothing.
+    void foldSeat(int index);
+    QString boardDescription() const;
+    QRectF boardRect() const;
+    QString potDescription() const;
+    QRectF potRect() const;
+    // The pot's "Continue" and any tap: skip the reveal or go on to the next hand.
+    void skipReveal();
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    struct Scene;
+    struct Cluster;
+
+    double now() const;
+    Scene scene() const;
+    Cluster cluster(const Scene& scene) const;
+    PlayerSeatView seatView(const Scene& scene, std::size_t k) const;
+    bool humanMayFold() const;
+
+    void startDeal();
+    void landNextCard();
+    void consumeEvents(const Scene& scene);
+    void updateSeats(const Scene& scene);
+    void updateBoard();
+    void tick();
+    void animate();
+
+    void paintFelt(QPainter& painter) const;
+    void paintCluster(QPainter& painter, const Scene& scene, const Cluster& cluster) const;
+
+    const AppContext& context_;
+    const GameSession& session_;
+    const SettingsStore& settings_;
+    std::function<void()> onFold_;
+    std::function<void()> onSkipReveal_;
+
+    std::int64_t revealed_ = 0;
+    AnimationTimings timings_;
+    std::uint64_t game_ = 0;
+    bool motionless_ = true;
+    bool refreshed_ = false;
+
+    QElapsedTimer clock_;
+    QTimer frameTimer_;
+    QTimer dealTimer_;
+    HandKey dealtHand_;
+    std::int64_t dealtCount_ = 0;
+    std::int64_t dealSteps_ = 0;
+    std::optional<HandKey> watchedHand_;
+    std::size_t watchedEventCount_ = 0;
+
+    ChipFlightConsumer consumer_;
+    ChipFlightLayer flightLayer_;
+    std::vector<ChipFlightLayer::ActiveFlight> flights_;
+    std::map<std::string, SeatAnimation> seats_;
+    SeatDragGesture drag_;
+    std::vector<double> boardShownAt_;  // when each board card came on screen
+    std::optional<double> bannerShownAt_;
+};
+
+}  // namespace pellox::app
