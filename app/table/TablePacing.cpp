@@ -140,6 +140,13 @@ bool TablePacing::showsPreActions() const {
     return human && human->holeCards.size() == 2 && !human->hasFolded && !human->isAllIn;
 }
 
+ActionArea TablePacing::actionArea() const {
+    if (session_.humanLegalActions() && session_.isHumanTurn()) return ActionArea::actionBar;
+    if (pacingStep(0).phase == PacingPhase::handOver) return ActionArea::nextHand;
+    if (showsPreActions()) return ActionArea::preActions;
+    return ActionArea::empty;
+}
+
 std::string TablePacing::resultSoundKey() const {
     const auto& table = session_.table();
     return fmt::format("{}:{}:{}:{}", handNumberOf(session_), flag(table && table->isHandInProgress),

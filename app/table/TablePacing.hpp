@@ -21,6 +21,9 @@ class SettingsStore;
 
 namespace pellox::app {
 
+// What the side panel's action area holds: the first that applies.
+enum class ActionArea { actionBar, nextHand, preActions, empty };
+
 class TablePacing {
   public:
     // What a press of Space (or the Next Hand button, or a tap on the felt) asks of the screen.
@@ -60,6 +63,8 @@ class TablePacing {
     AnimationTimings animationTimings() const;
 
     bool showsPreActions() const;
+    ActionArea actionArea() const;
+    bool motionless() const noexcept { return reduceMotion_ || frozen_; }
 
     std::string resultSoundKey() const;
     // Runs the deal, chip and result watchers against the current state (the first call is their initial
@@ -68,7 +73,6 @@ class TablePacing {
 
   private:
     std::int64_t boardLength() const;
-    bool motionless() const noexcept { return reduceMotion_ || frozen_; }
     std::optional<Feedback::Sfx> dealSoundDue(const HandKey& key);
     std::optional<Feedback::Sfx> chipSoundDue();
     std::optional<Feedback::Sfx> resultSoundDue(const HandKey& key);

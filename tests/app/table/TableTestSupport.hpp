@@ -35,3 +35,86 @@ inline bool handOver(const GameSession& session) {
 }
 
 }  // namespace pellox::app::testing
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <memory>
+
+#include "kit/KeyedTimer.hpp"
+#include "shell/AppContext.hpp"
+#include "shell/Feedback.hpp"
+#include "table/TablePacingTask.hpp"
+#include "table/TableScreen.hpp"
+
+namespace pellox::app::testing {
+
+// Records the sounds the screen asks for instead of playing them.
+class RecordingFeedback : public Feedback {
+  public:
+    using Feedback::Feedback;
+    void play(Sfx sound) override { played.push_back(sound); }
+    std::vector<Sfx> played;
+};
+
+// A table screen over an in-memory session at fast speed, its bots thinking as briefly as they may; the
+// runs of its timers are performed on demand instead of after their delays.
+struct ScreenRig {
+    SessionRig rig;
+    RecordingFeedback feedback{rig.settings, QStringLiteral("/nonexistent")};
+    AppContext context{&rig.settings, &feedback};
+    std::unique_ptr<TableScreen> screen;
+    std::vector<int> exits;
+
+    explicit ScreenRig(GuideMode guide = GuideMode::gradeOnly) : rig(false, guide) {
+        rig.settings.gameSpeed.set(GameSpeed::fast);
+    }
+
+    TableScreen& open(bool frozen = false, bool summaryAtOnce = false, QSize size = {1280, 820}) {
+        screen = std::make_unique<TableScreen>(context, rig.session, rig.settings, frozen, summaryAtOnce,
+                                               [this] { exits.push_back(1); });
+        screen->pacingTask().setJitter([] { return 0.0; });
+        screen->resize(size);
+        screen->show();
+        settle();
+        return *screen;
+    }
+
+    GameSession& session() { return rig.session; }
+
+    // Lets the gathered refreshes run.
+    void settle() {
+        for (int i = 0; i < 3; ++i) {
+            QCoreApplication::processEvents();
+            if (screen) screen->pacingTask().flush();
+        }
+    }
+
+    // Performs the pending pacing or pre-action run, if any; false when nothing was waiting.
+    bool step() {
+        settle();
+        if (screen->pacingTask().preActionTimer().runPendingNow() ||
+            screen->pacingTask().pacingTimer().runPendingNow()) {
+            settle();
+            return true;
+        }
+        return false;
+    }
+
+    // Steps until the condition holds; the human's decisions are made by `human` when it is their turn.
+    bool driveUntil(const std::function<bool()>& done, const std::function<void()>& human = nullptr,
+                    int maxSteps = 20000) {
+        for (int i = 0; i < maxSteps; ++i) {
+            settle();
+            if (done()) return true;
+            if (step()) continue;
+            if (human && session().isHumanTurn()) {
+                human();
+                continue;
+            }
+            return false;
+        }
+        return done();
+    }
+};
+
+}  // namespace pellox::app::testing
