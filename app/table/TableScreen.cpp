@@ -211,6 +211,7 @@ void TableScreen::place(QVBoxLayout* slot, QWidget*& held, QWidget* widget, int 
     held = widget;
     if (!widget) return;
     slot->insertWidget(index, widget);
+    widget->show();
 }
 
 void TableScreen::setActionTicker(QWidget* ticker) {

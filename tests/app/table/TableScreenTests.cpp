@@ -1,0 +1,463 @@
+// The play screen driven as a user would: clicks, keys, the accessibility actions, and whole games.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QLabel>
+#include <QTest>
+#include <algorithm>
+#include <set>
+
+#include "TableTestSupport.hpp"
+#include "kit/HoverButton.hpp"
+#include "rules/PokerEngineTestSupport.hpp"
+#include "table/ActionBarView.hpp"
+#include "table/NextHandButton.hpp"
+#include "table/PreActionPanelView.hpp"
+#include "table/TablePacing.hpp"
+#include "table/TableView.hpp"
+
+namespace pellox::app {
+namespace {
+
+using Sfx = Feedback::Sfx;
+using testing::ScreenRig;
+
+HoverButton* visibleButton(QWidget& root, const QString& text) {
+    for (auto* b : root.findChildren<HoverButton*>())
+        if (b->isVisible() && (b->text() == text || b->accessibleName() == text)) return b;
+    return nullptr;
+}
+
+// The human's part through the action bar: check when free, else call.
+void clickCheckOrCall(ScreenRig& r) {
+    const auto legal = *r.session().humanLegalActions();
+    const QString text =
+        legal.canCheck ? QStringLiteral("Check") : QStringLiteral("Call $%1").arg(legal.callAmount);
+    HoverButton* button = visibleButton(*r.screen, text);
+    ASSERT_NE(button, nullptr) << text.toStdString();
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void pressKey(ScreenRig& r, Qt::Key key) {
+    QTest::keyClick(r.screen.get(), key);
+}
+
+std::int64_t chipsInGame(const TableState& t) {
+    return t.isHandInProgress ? pellox::testing::chipsOnTable(t) : pellox::testing::stacks(t);
+}
+
+bool handOver(ScreenRig& r) {
+    return !r.session().table()->isHandInProgress &&
+           r.screen->pacing().revealedBoardCount() >=
+               static_cast<std::int64_t>(r.session().table()->board.size());
+}
+
+void activate(ScreenRig& r) {
+    r.screen->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(r.screen.get()));
+}
+
+TEST(TableScreen, AWholeHandPlayedByClicks) {
+    ScreenRig r;
+    r.session().startCashGame(3, 501);
+    r.open();
+    ASSERT_TRUE(r.driveUntil([&] { return handOver(r); }, [&] { clickCheckOrCall(r); }));
+    EXPECT_EQ(r.rig.stats.handHistory().size(), 1u);
+    EXPECT_EQ(chipsInGame(*r.session().table()), 4 * 1000);
+    // The Next Hand button goes on at once.
+    auto* next = r.screen->findChild<NextHandButton*>();
+    ASSERT_TRUE(next->isVisible());
+    QTest::mouseClick(next, Qt::LeftButton);
+    r.settle();
+    EXPECT_EQ(r.session().table()->handNumber, 2);
+}
+
+TEST(TableScreen, AWholeHandPlayedByKeys) {
+    ScreenRig r;
+    r.session().startCashGame(3, 502);
+    r.open();
+    activate(r);
+    int keys = 0;
+    ASSERT_TRUE(r.driveUntil([&] { return handOver(r); },
+                             [&] {
+                                 ++keys;
+                                 pressKey(r, Qt::Key_C);
+                             }));
+    EXPECT_GT(keys, 0);
+    EXPECT_EQ(r.rig.stats.handHistory().size(), 1u);
+    pressKey(r, Qt::Key_Space);
+    r.settle();
+    EXPECT_EQ(r.session().table()->handNumber, 2);
+
+    // F folds, A goes all in; neither does anything when it is not the human's turn.
+    ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
+    const auto before = r.session().currentHandEvents().size();
+    ASSERT_TRUE(r.driveUntil(
+        [&] {
+            const Player* acting = r.session().table()->currentPlayer();
+            return acting && acting->isBot;
+        },
+        [&] { pressKey(r, Qt::Key_A); }));
+    EXPECT_GT(r.session().currentHandEvents().size(), before);
+    EXPECT_TRUE(r.session().table()->player("human")->isAllIn);
+    const auto events = r.session().currentHandEvents().size();
+    pressKey(r, Qt::Key_F);
+    r.settle();
+    EXPECT_EQ(r.session().currentHandEvents().size(), events);
+}
+
+TEST(TableScreen, SpaceShowsTheRestOfTheBoardBeforeItStartsTheNextHand) {
+    ScreenRig r;
+    r.session().startCashGame(2, 77);
+    r.open();
+    activate(r);
+    // Everyone checks or calls down to the river; the board is then revealed one card per run.
+    ASSERT_TRUE(
+        r.driveUntil([&] { return r.session().table()->board.size() >= 3; }, [&] { clickCheckOrCall(r); }));
+    ASSERT_LT(r.screen->pacing().revealedBoardCount(), 3);
+    pressKey(r, Qt::Key_Space);
+    r.settle();
+    EXPECT_EQ(r.screen->pacing().revealedBoardCount(), 3);
+    EXPECT_EQ(r.screen->tableView().revealedBoardCount(), 3);
+    const auto hand = r.session().table()->handNumber;
+    pressKey(r, Qt::Key_Space);
+    r.settle();
+    EXPECT_EQ(r.session().table()->handNumber, hand);
+}
+
+TEST(TableScreen, TheActionAreaShowsOneThingAtATime) {
+    ScreenRig r;
+    r.session().startCashGame(5, 31);
+    r.open();
+    auto* bar = r.screen->findChild<ActionBarView*>();
+    auto* next = r.screen->findChild<NextHandButton*>();
+    auto* pre = r.screen->findChild<PreActionPanelView*>();
+    auto shows = [&] { return std::tuple{bar->isVisible(), next->isVisible(), pre->isVisible()}; };
+    ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
+    EXPECT_EQ(shows(), std::tuple(true, false, false));
+    clickCheckOrCall(r);
+    r.settle();
+    if (r.session().table()->isHandInProgress && !r.session().isHumanTurn()) {
+        EXPECT_EQ(shows(), std::tuple(false, false, true));
+    }
+    ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }, nullptr));
+    QTest::mouseClick(visibleButton(*r.screen, "Fold"), Qt::LeftButton);
+    r.settle();
+    if (r.session().table()->isHandInProgress) {
+        EXPECT_EQ(shows(), std::tuple(false, false, false));
+    }
+    ASSERT_TRUE(r.driveUntil([&] { return handOver(r); }));
+    EXPECT_EQ(shows(), std::tuple(false, true, false));
+}
+
+TEST(TableScreen, AnArmedPreActionFiresWhenTheTurnComesAndClearingItStopsIt) {
+    ScreenRig r;
+    r.session().startCashGame(5, 44);
+    r.open();
+    ASSERT_TRUE(r.driveUntil([&] { return r.screen->pacing().showsPreActions(); }));
+    QTest::mouseClick(visibleButton(*r.screen, "Call Any"), Qt::LeftButton);
+    r.settle();
+    EXPECT_EQ(r.session().preAction(), PreAction::callAny);
+    EXPECT_EQ(r.screen->findChild<PreActionPanelView*>()->selected(), PreAction::callAny);
+    // Bots play until the turn reaches the human; then the pre-action waits its delay, and only it.
+    while (!r.session().isHumanTurn()) {
+        ASSERT_FALSE(r.screen->pacingTask().preActionTimer().isPending());
+        ASSERT_TRUE(r.screen->pacingTask().pacingTimer().runPendingNow());
+        r.settle();
+        ASSERT_TRUE(r.session().table()->isHandInProgress);
+    }
+    KeyedTimer& timer = r.screen->pacingTask().preActionTimer();
+    ASSERT_TRUE(timer.isPending());
+    EXPECT_EQ(timer.pendingMilliseconds(), 248);
+    const auto events = r.session().currentHandEvents().size();
+    ASSERT_TRUE(timer.runPendingNow());
+    r.settle();
+    EXPECT_GT(r.session().currentHandEvents().size(), events);
+    EXPECT_FALSE(r.session().preAction());
+
+    // Armed, then cleared before the human's turn: nothing fires.
+    ASSERT_TRUE(
+        r.driveUntil([&] { return r.screen->pacing().showsPreActions(); }, [&] { clickCheckOrCall(r); }));
+    QTest::mouseClick(visibleButton(*r.screen, "Check / Fold"), Qt::LeftButton);
+    r.settle();
+    QTest::mouseClick(visibleButton(*r.screen, "Check / Fold"), Qt::LeftButton);
+    r.settle();
+    EXPECT_FALSE(r.session().preAction());
+    EXPECT_FALSE(r.screen->pacingTask().preActionTimer().isPending());
+}
+
+TEST(TableScreen, TheFeltReadsSixSeatsAloudAndItsFoldActionFolds) {
+    ScreenRig r;
+    r.session().startCashGame(5, 8);
+    r.open();
+    ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
+    QAccessibleInterface* felt = QAccessible::queryAccessibleInterface(&r.screen->tableView());
+    ASSERT_NE(felt, nullptr);
+    ASSERT_EQ(felt->childCount(), 8);
+    const TableState& t = *r.session().table();
+    for (int i = 0; i < 6; ++i) {
+        const QString name = felt->child(i)->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty());
+        EXPECT_TRUE(felt->child(i)->actionInterface()->actionNames().contains("Fold"));
+    }
+    EXPECT_TRUE(felt->child(0)->text(QAccessible::Name).startsWith("You, "));
+    EXPECT_TRUE(felt->child(0)->text(QAccessible::Name).contains("holding "));
+    EXPECT_TRUE(felt->child(0)->text(QAccessible::Name).endsWith("acting now"));
+    EXPECT_EQ(felt->child(0)->role(), QAccessible::Button);
+    EXPECT_EQ(felt->child(1)->role(), QAccessible::StaticText);
+    EXPECT_EQ(felt->child(6)->text(QAccessible::Name), "No cards on the board yet");
+    EXPECT_EQ(felt->child(7)->text(QAccessible::Name), QStringLiteral("Pot $%1").arg(r.session().potTotal()));
+    EXPECT_TRUE(felt->child(7)->actionInterface()->actionNames().contains("Continue"));
+
+    // A bot's seat folds nothing; the human's folds the human.
+    felt->child(1)->actionInterface()->doAction("Fold");
+    r.settle();
+    EXPECT_TRUE(r.session().isHumanTurn());
+    felt->child(0)->actionInterface()->doAction("Fold");
+    r.settle();
+    EXPECT_TRUE(r.session().table()->player("human")->hasFolded);
+    EXPECT_EQ(std::count(r.feedback.played.begin(), r.feedback.played.end(), Sfx::fold), 1);
+    EXPECT_EQ(t.players.size(), 6u);
+}
+
+TEST(TableScreen, DraggingTheOwnSeatUpFolds) {
+    ScreenRig r;
+    r.session().startCashGame(3, 12);
+    r.open();
+    ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
+    TableView& felt = r.screen->tableView();
+    const QPoint start = felt.seatRect(0).center().toPoint();
+    QTest::mousePress(&felt, Qt::LeftButton, {}, start);
+    for (int dy = 10; dy <= 120; dy += 10)
+        QTest::mouseMove(&felt, start - QPoint(0, dy), 5);
+    QTest::mouseRelease(&felt, Qt::LeftButton, {}, start - QPoint(0, 120), 5);
+    r.settle();
+    EXPECT_TRUE(r.session().table()->player("human")->hasFolded);
+}
+
+TEST(TableScreen, DealChipAndResultSoundsPlayAtTheirMoments) {
+    ScreenRig r;
+    r.session().startCashGame(2, 90);
+    r.open();
+    EXPECT_EQ(r.feedback.played, (std::vector<Sfx>{Sfx::deal, Sfx::chip}));
+    for (int hand = 0; hand < 6; ++hand) {
+        r.feedback.played.clear();
+        ASSERT_TRUE(r.driveUntil([&] { return !r.session().table()->isHandInProgress; },
+                                 [&] { clickCheckOrCall(r); }));
+        const auto board = static_cast<std::int64_t>(r.session().table()->board.size());
+        const auto& heard = r.feedback.played;
+        const auto results = [&] {
+            return std::count(heard.begin(), heard.end(), Sfx::win) +
+                   (heard.empty() ? 0 : (heard.back() == Sfx::chip ? 1 : 0));
+        };
+        if (r.screen->pacing().revealedBoardCount() < board) {
+            EXPECT_EQ(std::count(heard.begin(), heard.end(), Sfx::win), 0);
+        }
+        ASSERT_TRUE(r.driveUntil([&] { return handOver(r); }));
+        const auto& winners = *r.session().table()->winners;
+        const bool won = std::any_of(winners.begin(), winners.end(),
+                                     [](const Winner& w) { return w.playerId == "human"; });
+        EXPECT_EQ(heard.back(), won ? Sfx::win : Sfx::chip);
+        EXPECT_GE(results(), 1);
+        // Every card revealed by the pacing played "deal".
+        EXPECT_GE(std::count(heard.begin(), heard.end(), Sfx::deal), board);
+        r.feedback.played.clear();
+        ASSERT_TRUE(r.step());  // the next hand
+        ASSERT_FALSE(r.feedback.played.empty());
+        EXPECT_EQ(r.feedback.played.front(), Sfx::deal);
+    }
+}
+
+TEST(TableScreen, NoTimerFiresAfterTheScreenIsDestroyed) {
+    ScreenRig r;
+    r.rig.settings.gameSpeed.set(GameSpeed::fast);
+    r.session().startCashGame(5, 6);
+    r.open();
+    ASSERT_TRUE(r.driveUntil([&] { return r.screen->pacingTask().pacingTimer().isPending(); }));
+    const auto events = r.session().currentHandEvents().size();
+    const auto hand = r.session().table()->handNumber;
+    r.screen.reset();
+    QTest::qWait(900);
+    EXPECT_EQ(r.session().currentHandEvents().size(), events);
+    EXPECT_EQ(r.session().table()->handNumber, hand);
+}
+
+void expectSummaryAddsUp(ScreenRig& r) {
+    const auto& history = r.rig.stats.handHistory();
+    const SessionSummary& summary = r.session().sessionSummary();
+    std::int64_t net = 0;
+    for (const HandRecord& record : history)
+        net += record.humanNet;
+    EXPECT_EQ(summary.handsPlayed, static_cast<std::int64_t>(history.size()));
+    EXPECT_EQ(summary.netChips, net);
+    EXPECT_EQ(r.rig.stats.stats().handsPlayed, summary.handsPlayed);
+}
+
+// The human plays a random legal action through the screen's own controls.
+std::function<void()> randomHuman(ScreenRig& r, std::shared_ptr<SeededRNG> rng) {
+    return [&r, rng] {
+        const auto policy = pellox::testing::randomPolicy(rng);
+        r.screen->submit(policy(*r.session().humanLegalActions(), r.session()));
+    };
+}
+
+TEST(TableScreen, TwentyHandsOfASeededCashGameThroughTheScreen) {
+    ScreenRig r;
+    r.session().startCashGame(5, 2026);
+    r.open();
+    auto human = randomHuman(r, std::make_shared<SeededRNG>(5));
+    // Busted bots are bought back in at the next hand, so the chips are counted hand by hand.
+    std::int64_t hand = 0, chips = 0;
+    while (r.session().table()->handNumber <= 20) {
+        r.settle();
+        const TableState& t = *r.session().table();
+        if (t.handNumber != hand) {
+            hand = t.handNumber;
+            chips = pellox::testing::chipsOnTable(t);
+        }
+        ASSERT_EQ(chipsInGame(t), chips) << "hand " << t.handNumber;
+        if (r.step()) continue;
+        if (r.session().isHumanTurn()) {
+            human();
+            continue;
+        }
+        // What the out-of-chips overlay offers.
+        ASSERT_TRUE(r.session().humanBustedInCash());
+        r.session().rebuy();
+        chips += 1000;
+    }
+    EXPECT_EQ(r.rig.stats.handHistory().size(), 20u);
+    expectSummaryAddsUp(r);
+    for (const HandRecord& record : r.rig.stats.handHistory()) {
+        EXPECT_EQ(record.seats.size(), 6u);
+        ASSERT_FALSE(record.events.empty());
+        EXPECT_TRUE(record.events.front().is<EngineEvent::HandStarted>());
+    }
+}
+
+TEST(TableScreen, ASeededTournamentPlayedToItsEndThroughTheScreen) {
+    ScreenRig r;
+    r.session().startTournament(3, 2024);
+    r.open();
+    auto human = randomHuman(r, std::make_shared<SeededRNG>(3));
+    std::int64_t lastHand = 0;
+    ASSERT_TRUE(r.driveUntil(
+        [&] {
+            const TableState& t = *r.session().table();
+            EXPECT_EQ(chipsInGame(t), 4 * 1500) << "hand " << t.handNumber;
+            lastHand = t.handNumber;
+            return r.session().tournamentOver();
+        },
+        human, 200000));
+    // Nothing runs once the tournament is over.
+    EXPECT_FALSE(r.screen->pacingTask().pacingTimer().isPending());
+    EXPECT_EQ(r.screen->pacing().pacingStep(0).phase, PacingPhase::blocked);
+    const TableState& t = *r.session().table();
+    EXPECT_EQ(std::count_if(t.players.begin(), t.players.end(), [](const Player& p) { return p.stack > 0; }),
+              1);
+    ASSERT_TRUE(r.session().standings());
+    std::set<std::string> ids;
+    for (const Standing& s : *r.session().standings())
+        ids.insert(s.playerId);
+    EXPECT_EQ(ids, (std::set<std::string>{"human", "bot-0", "bot-1", "bot-2"}));
+    EXPECT_EQ(static_cast<std::int64_t>(r.rig.stats.handHistory().size()),
+              std::min<std::int64_t>(lastHand, 200));
+    expectSummaryAddsUp(r);
+}
+
+// A hand-edited snapshot may seat more players than the felt has places for.
+TEST(TableScreen, ATableLargerThanTheLayoutDrawsOnlyTheSeatsItPlaces) {
+    ScreenRig r;
+    r.session().restore(pellox::testing::snapshotOf(pellox::testing::tableBetweenHands(
+        GameMode::cash, {1000, 1000, 1000, 1000, 1000, 1000, 1000, 1000}, 3)));
+    ASSERT_EQ(r.session().table()->players.size(), 8u);
+    r.open();
+    EXPECT_EQ(r.screen->tableView().seatCount(), 6);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&r.screen->tableView())->childCount(), 8);
+    EXPECT_FALSE(r.screen->grab().isNull());
+    EXPECT_TRUE(r.screen->tableView().seatDescription(7).isEmpty());
+}
+
+// "Play again" starts hand numbers at 1 again on the same screen: the new hand 1 must be dealt and revealed
+// afresh, not inherit the old hand 1's state.
+TEST(TableScreen, PlayAgainDealsTheNewGamesFirstHandAfresh) {
+    ScreenRig r;
+    // Board cards then wait for their delay instead of coming on the next turn of the event loop.
+    r.context.setReduceMotion(false);
+    r.session().startCashGame(2, 61);
+    r.open();
+    ASSERT_TRUE(r.driveUntil([&] { return handOver(r) && !r.session().table()->board.empty(); },
+                             [&] { clickCheckOrCall(r); }, 100));
+    ASSERT_EQ(r.session().table()->handNumber, 1);
+    const HandKey oldDeal = r.screen->tableView().dealtHand();
+    r.screen->showSummary();
+    r.settle();
+    EXPECT_EQ(r.screen->pacing().pacingStep(0).phase, PacingPhase::blocked);
+    r.feedback.played.clear();
+    r.screen->playAgain();
+    r.settle();
+    EXPECT_FALSE(r.screen->showingSummary());
+    EXPECT_EQ(r.session().table()->handNumber, 1);
+    EXPECT_EQ(r.session().table()->players.size(), 3u);
+    EXPECT_NE(r.screen->tableView().dealtHand(), oldDeal);
+    EXPECT_EQ(r.screen->tableView().dealtCount(), 1);  // the rest land one stagger apart
+    EXPECT_EQ(r.feedback.played.front(), Sfx::deal);
+    ASSERT_TRUE(
+        r.driveUntil([&] { return r.session().table()->board.size() >= 3; }, [&] { clickCheckOrCall(r); }));
+    EXPECT_LT(r.screen->pacing().revealedBoardCount(), 3);
+}
+
+TEST(TableScreen, TheReportCardSlotShowsWithTheReportAndGoesOnWhenClicked) {
+    ScreenRig r;
+    r.session().startCashGame(2, 15);
+    r.open();
+    auto* card = new QLabel("report");
+    r.screen->setHandReportCard(card);
+    auto* ticker = new QLabel("ticker");
+    r.screen->setActionTicker(ticker);
+    r.screen->setStrategyOverlay(new QLabel("advice"));
+    int refreshes = 0;
+    QObject::connect(r.screen.get(), &TableScreen::refreshed, [&] { ++refreshes; });
+    EXPECT_FALSE(card->isVisible());
+    EXPECT_TRUE(ticker->isVisible());
+    ASSERT_TRUE(r.driveUntil([&] { return handOver(r); }, [&] { clickCheckOrCall(r); }));
+    EXPECT_GT(refreshes, 0);
+    ASSERT_TRUE(r.screen->pacing().reportShown());
+    EXPECT_TRUE(card->isVisible());
+    QTest::mouseClick(card, Qt::LeftButton);
+    r.settle();
+    EXPECT_EQ(r.session().table()->handNumber, 2);
+    EXPECT_FALSE(card->isVisible());
+}
+
+TEST(TableScreen, ExitLeavesOrAsksTheHandlerAndTheSummaryStopsPlay) {
+    ScreenRig r;
+    r.session().startCashGame(2, 4);
+    r.open(false, true);
+    EXPECT_TRUE(r.screen->showingSummary());
+    EXPECT_EQ(r.screen->pacing().pacingStep(0).phase, PacingPhase::blocked);
+    EXPECT_FALSE(r.screen->pacingTask().pacingTimer().isPending());
+    QTest::mouseClick(visibleButton(*r.screen, "Exit"), Qt::LeftButton);
+    EXPECT_EQ(r.exits.size(), 1u);
+    EXPECT_FALSE(r.screen->showingSummary());
+    int asked = 0;
+    r.screen->setExitHandler([&] { ++asked; });
+    QTest::mouseClick(visibleButton(*r.screen, "Exit"), Qt::LeftButton);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(r.exits.size(), 1u);
+}
+
+TEST(TableScreen, AFrozenTableNeverMoves) {
+    ScreenRig r;
+    r.session().startCashGame(3, 70);
+    ASSERT_TRUE(
+        pellox::app::testing::playUntil(r.session(), [&] { return r.session().table()->board.size() >= 3; }));
+    r.open(true);
+    EXPECT_FALSE(r.screen->pacingTask().pacingTimer().isPending());
+    EXPECT_EQ(r.screen->pacing().revealedBoardCount(), 3);
+    EXPECT_EQ(r.screen->tableView().timings(), AnimationTimings{});
+}
+
+}  // namespace
+}  // namespace pellox::app
