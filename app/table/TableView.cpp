@@ -9,7 +9,6 @@
 
 #include "kit/Fonts.hpp"
 #include "kit/Painting.hpp"
-#include "kit/ShadowCache.hpp"
 #include "kit/Spring.hpp"
 #include "kit/TextFit.hpp"
 #include "rules/LegalActions.hpp"
@@ -369,8 +368,8 @@ void TableView::paintFelt(QPainter& painter) const {
         QRectF(rect()).adjusted(shadowMarginX, shadowMarginTop, -shadowMarginX, -shadowMarginBottom);
     if (felt.isEmpty()) return;
     const Palette& palette = context_.palette();
-    paintCachedShadow(painter, felt, feltRadius, withOpacity(Qt::black, feltShadowOpacity), feltShadowRadius,
-                      QPointF(0, feltShadowOffsetY));
+    paintShadow(painter, roundedRectPath(felt, feltRadius), withOpacity(Qt::black, feltShadowOpacity),
+                feltShadowRadius, QPointF(0, feltShadowOffsetY));
     fillRoundedRect(painter, felt, feltRadius, palette.felt);
     painter.save();
     painter.setClipPath(roundedRectPath(felt, feltRadius));
