@@ -1,0 +1,59 @@
+#include "table/NextHandButton.hpp"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include "kit/Fonts.hpp"
+#include "kit/Painting.hpp"
+#include "kit/PointerHover.hpp"
+#include "shell/AppContext.hpp"
+#include "shell/Palette.hpp"
+
+namespace pellox::app {
+
+namespace {
+
+QFont titleFont() {
+    return fixedFont(17, FontWeight::heavy);
+}
+
+QFont keyFont() {
+    return fixedFont(11, FontWeight::semibold);
+}
+
+}  // namespace
+
+NextHandButton::NextHandButton(const AppContext& context, QWidget* parent)
+    : QAbstractButton(parent), context_(context) {
+    setText(tr("Next Hand"));
+    setAccessibleName(tr("Next hand"));
+    setFocusPolicy(Qt::NoFocus);
+    setCursor(Qt::PointingHandCursor);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setFixedHeight(faceHeight);
+    PointerHover::attach(this, context_);
+    connect(&context_, &AppContext::paletteChanged, this, qOverload<>(&QWidget::update));
+}
+
+QSize NextHandButton::sizeHint() const {
+    return {200, faceHeight};
+}
+
+void NextHandButton::paintEvent(QPaintEvent*) {
+    const Palette& p = context_.palette();
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    fillRoundedRect(painter, rect(), cornerRadius, p.accent);
+    const QFontMetricsF title(titleFont());
+    const QFontMetricsF key(keyFont());
+    const qreal top = (height() - title.height() - lineSpacing - key.height()) / 2;
+    painter.setPen(p.onAccent);
+    painter.setFont(titleFont());
+    painter.drawText(QRectF(0, top, width(), title.height()), Qt::AlignHCenter | Qt::AlignTop, text());
+    painter.setPen(withOpacity(p.onAccent, keyOpacity));
+    painter.setFont(keyFont());
+    painter.drawText(QRectF(0, top + title.height() + lineSpacing, width(), key.height()),
+                     Qt::AlignHCenter | Qt::AlignTop, tr("Space"));
+}
+
+}  // namespace pellox::app
