@@ -11,14 +11,21 @@ ThreadPoolAdviceScheduler::ThreadPoolAdviceScheduler(int maxThreads, QObject* pa
 }
 
 ThreadPoolAdviceScheduler::~ThreadPoolAdviceScheduler() {
+    drain();
+    // Publish steps already queued die with this object: Qt discards events posted to a deleted receiver.
+}
+
+void ThreadPoolAdviceScheduler::drain() {
     pool_.clear();
     pool_.waitForDone();
-    // Publish steps already queued die with this object: Qt discards events posted to a deleted receiver.
+    ++generation_;
+    pending_ = 0;
 }
 
 void ThreadPoolAdviceScheduler::post(Work work) {
     ++pending_;
-    pool_.start([this, work = std::move(work)]() {
+    const std::uint64_t generation = generation_;
+    pool_.start([this, generation, work = std::move(work)]() {
         Publish publish;
         try {
             publish = work();
@@ -27,11 +34,13 @@ void ThreadPoolAdviceScheduler::post(Work work) {
             publish = nullptr;
         }
         QMetaObject::invokeMethod(
-            this, [this, publish = std::move(publish)]() { deliver(publish); }, Qt::QueuedConnection);
+            this, [this, generation, publish = std::move(publish)]() { deliver(generation, publish); },
+            Qt::QueuedConnection);
     });
 }
 
-void ThreadPoolAdviceScheduler::deliver(const Publish& publish) {
+void ThreadPoolAdviceScheduler::deliver(std::uint64_t generation, const Publish& publish) {
+    if (generation != generation_) return;
     --pending_;
     if (publish) publish();
 }

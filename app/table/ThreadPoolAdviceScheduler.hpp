@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QThreadPool>
 #include <atomic>
+#include <cstdint>
 
 #include "session/AdviceScheduler.hpp"
 
@@ -19,14 +20,20 @@ class ThreadPoolAdviceScheduler final : public QObject, public AdviceScheduler {
     // Must be called on the thread that owns the scheduler (the session's).
     void post(Work work) override;
 
-    // Posted work whose publish step has not run yet.
+    // Drops work not yet started, waits for running work and drops every publish step posted so far: called
+    // before the session goes away (the destructor drains too). Later posts run normally.
+    void drain();
+
+    // Posted work whose publish step has not run or been dropped yet.
     int pendingCount() const noexcept { return pending_.load(); }
 
   private:
-    void deliver(const Publish& publish);
+    void deliver(std::uint64_t generation, const Publish& publish);
 
     QThreadPool pool_;
     std::atomic<int> pending_{0};
+    // Publish steps of an earlier generation were drained and are dropped.
+    std::uint64_t generation_ = 0;
 };
 
 }  // namespace pellox::app

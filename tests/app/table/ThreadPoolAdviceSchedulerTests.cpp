@@ -68,6 +68,27 @@ TEST(ThreadPoolAdviceScheduler, DestroyedSchedulerPublishesNothing) {
     EXPECT_EQ(published->load(), 0);
 }
 
+TEST(ThreadPoolAdviceScheduler, DrainDropsEverythingPostedSoFar) {
+    ThreadPoolAdviceScheduler scheduler;
+    int published = 0;
+    std::atomic<bool> started{false};
+    scheduler.post([&]() -> AdviceScheduler::Publish {
+        started = true;
+        QThread::msleep(50);
+        return [&] { ++published; };
+    });
+    scheduler.post([&]() -> AdviceScheduler::Publish { return [&] { ++published; }; });
+    // Waits without turning the event loop, so nothing is published before the drain.
+    while (!started)
+        QThread::yieldCurrentThread();
+    scheduler.drain();
+    EXPECT_EQ(scheduler.pendingCount(), 0);
+    QTest::qWait(20);
+    EXPECT_EQ(published, 0);
+    scheduler.post([&]() -> AdviceScheduler::Publish { return [&] { published += 10; }; });
+    QTRY_COMPARE(published, 10);
+}
+
 TEST(ThreadPoolAdviceScheduler, FailedWorkPublishesNothingAndKeepsRunning) {
     ThreadPoolAdviceScheduler scheduler;
     bool published = false;
