@@ -106,6 +106,10 @@ void ActionTickerView::setLog(std::vector<ActionLogStreet> log) {
     if (sheet_) sheet_->setLog(log_);
 }
 
+ActionLogSheet* ActionTickerView::sheet() const {
+    return sheet_;
+}
+
 bool ActionTickerView::showingDetail() const {
     return sheet_ && sheet_->isVisible();
 }

@@ -29,7 +29,7 @@ class ActionTickerView : public QWidget {
     const std::optional<QString>& recentText() const noexcept { return recentText_; }
     QAbstractButton* strip() const noexcept { return strip_; }
     // The open sheet, or none.
-    ActionLogSheet* sheet() const { return sheet_; }
+    ActionLogSheet* sheet() const;
     bool showingDetail() const;
 
     void showDetail();

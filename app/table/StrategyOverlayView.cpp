@@ -92,7 +92,8 @@ void StrategyOverlayView::build() {
 
 void StrategyOverlayView::setAdvice(const std::optional<StrategyAdvice>& advice) {
     auto next = StrategyOverlayModel::make(advice);
-    if (next == model_) return;
+    // Also re-applied when a parent showed the card regardless of its advice.
+    if (next == model_ && (isWindow() || isHidden() == !next)) return;
     model_ = std::move(next);
     apply();
 }

@@ -19,6 +19,7 @@
 #include "table/NextHandButton.hpp"
 #include "table/PreActionPanelView.hpp"
 #include "table/TableControls.hpp"
+#include "table/TableGuide.hpp"
 #include "table/TableHeader.hpp"
 #include "table/TablePacingTask.hpp"
 #include "table/TableView.hpp"
@@ -82,6 +83,8 @@ TableScreen::TableScreen(AppContext& context, GameSession& session, SettingsStor
     connect(&context_, &AppContext::paletteChanged, this, qOverload<>(&QWidget::update));
     // The first refresh of the task arrives on the next turn; until then the views show the table as is.
     refresh();
+    // The guide's views fill their slots and follow every refresh from here on.
+    new TableGuide(*this);
 }
 
 TableScreen::~TableScreen() = default;

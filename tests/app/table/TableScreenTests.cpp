@@ -435,6 +435,8 @@ TEST(TableScreen, ExitLeavesOrAsksTheHandlerAndTheSummaryStopsPlay) {
     ScreenRig r;
     r.session().startCashGame(2, 4);
     r.open(false, true);
+    // Without a handler (the guide sets one that asks during a hand), Exit leaves at once.
+    r.screen->setExitHandler(nullptr);
     EXPECT_TRUE(r.screen->showingSummary());
     EXPECT_EQ(r.screen->pacing().pacingStep(0).phase, PacingPhase::blocked);
     EXPECT_FALSE(r.screen->pacingTask().pacingTimer().isPending());
