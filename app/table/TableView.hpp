@@ -5,6 +5,7 @@
 // blind, bet and award. It reads the session at every paint and changes nothing in the game: a tap asks
 // the screen to skip the reveal, the human's drag up (or the accessibility action) folds.
 #include <QElapsedTimer>
+#include <QPixmap>
 #include <QPointF>
 #include <QRectF>
 #include <QTimer>
@@ -157,6 +158,8 @@ class TableView : public QWidget {
     std::vector<ChipFlightLayer::ActiveFlight> flights_;
     std::map<std::string, SeatAnimation> seats_;
     SeatDragGesture drag_;
+    mutable QPixmap feltPicture_;
+    mutable QString feltKey_;
     std::vector<double> boardShownAt_;  // when each board card came on screen
     std::optional<double> bannerShownAt_;
 };

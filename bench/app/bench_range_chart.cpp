@@ -33,7 +33,8 @@ void BM_RepaintRangeGrid(benchmark::State& state) {
 }
 BENCHMARK(BM_RepaintRangeGrid)->Arg(540)->Arg(340)->Unit(benchmark::kMicrosecond);
 
-// A picker changed: the chart's 169 actions and the legend's shares looked up again, the whole screen painted.
+// A picker changed: the chart's 169 actions and the legend's shares looked up again, the whole screen
+// painted.
 void BM_SwitchChartAndRepaint(benchmark::State& state) {
     SettingsStore settings;
     AppContext context(&settings);

@@ -29,7 +29,8 @@ std::shared_ptr<InMemoryStore> storedHistory() {
         auto record = samples::realisticHand(hand, rng);
         record.humanPosition = positions[static_cast<std::size_t>(hand) % positions.size()];
         snapshot.stats = snapshot.stats.recording(samples::outcomeOf(record));
-        snapshot.handHistory = HandRecord::prependingToHistory(std::move(record), std::move(snapshot.handHistory));
+        snapshot.handHistory =
+            HandRecord::prependingToHistory(std::move(record), std::move(snapshot.handHistory));
     }
     snapshot.stats.sessions = 12;
     auto store = std::make_shared<InMemoryStore>();
