@@ -8,10 +8,12 @@
 
 #include "kit/Fonts.hpp"
 #include "kit/Painting.hpp"
+#include "kit/Spring.hpp"
 #include "kit/SymbolIcon.hpp"
 #include "shell/AppContext.hpp"
 #include "shell/Palette.hpp"
 #include "table/ActionLogSheet.hpp"
+#include "table/FadeIn.hpp"
 
 namespace pellox::app {
 
@@ -25,6 +27,8 @@ constexpr qreal cornerRadius = 12;
 constexpr qreal panelOpacity = 0.85;
 constexpr qreal chevronSize = 10;
 const QString bolt = QString(QChar(0x26A1));
+// The strip fades in as the hand's first line arrives.
+constexpr Spring stripSpring{0.2, 0.85};
 
 // The clickable strip: bolt, the recent text cut at its start, a chevron; plain, without button chrome.
 class TickerStrip : public QAbstractButton {
@@ -101,8 +105,10 @@ void ActionTickerView::setLog(std::vector<ActionLogStreet> log) {
     log_ = std::move(log);
     const auto recent = ActionLogStreet::flattenedTexts(log_, recentCount);
     recentText_ = recent ? std::optional<QString>(QString::fromStdString(*recent)) : std::nullopt;
+    const bool appears = recentText_ && strip_->isHidden();
     static_cast<TickerStrip*>(strip_)->setRecent(recentText_.value_or(QString()));
     strip_->setHidden(!recentText_);
+    if (appears) fadeIn(*strip_, stripSpring, context_);
     if (sheet_) sheet_->setLog(log_);
 }
 

@@ -6,12 +6,14 @@
 
 #include "kit/Fonts.hpp"
 #include "kit/Painting.hpp"
+#include "kit/Spring.hpp"
 #include "kit/TextBlock.hpp"
 #include "shell/AppContext.hpp"
 #include "shell/Palette.hpp"
 #include "strategy/StrategyAdvice.hpp"
 #include "table/BadgeView.hpp"
 #include "table/EquityBarView.hpp"
+#include "table/FadeIn.hpp"
 
 namespace pellox::app {
 
@@ -20,6 +22,8 @@ namespace {
 constexpr int headerSpacing = 8;
 constexpr int equitySpacing = 2;
 constexpr int reasonLines = 3;
+// Advice arriving, or a new headline, fades in.
+constexpr Spring headlineSpring{0.25, 0.85};
 
 BadgeView::Style badgeStyle() {
     return {withTracking(fixedFont(9, FontWeight::semibold), 0.6),
@@ -94,8 +98,10 @@ void StrategyOverlayView::setAdvice(const std::optional<StrategyAdvice>& advice)
     auto next = StrategyOverlayModel::make(advice);
     // Also re-applied when a parent showed the card regardless of its advice.
     if (next == model_ && (isWindow() || isHidden() == !next)) return;
+    const bool newHeadline = next && (!model_ || model_->headline != next->headline);
     model_ = std::move(next);
     apply();
+    if (newHeadline && !isWindow()) fadeIn(*this, headlineSpring, context_);
 }
 
 void StrategyOverlayView::apply() {

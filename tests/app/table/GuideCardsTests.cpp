@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QGraphicsOpacityEffect>
 #include <QSignalSpy>
 #include <QtTest/QTest>
 
@@ -68,6 +69,28 @@ TEST(StrategyOverlayView, ShowsEachRowInItsColour) {
     overlay.setAdvice(fixtures::valueBetAdvice());
     EXPECT_FALSE(overlay.badge()->isVisibleTo(&overlay));
     EXPECT_FALSE(overlay.requiredText()->isVisibleTo(&overlay));
+}
+
+TEST(StrategyOverlayView, NewAdviceFadesInUnlessMotionIsReduced) {
+    AppContext context;
+    QWidget parent;
+    auto* overlay = new StrategyOverlayView(context, &parent);
+    parent.show();
+    ASSERT_TRUE(context.reduceMotion());
+    overlay->setAdvice(fixtures::valueBetAdvice());
+    EXPECT_EQ(overlay->graphicsEffect(), nullptr);
+
+    context.setReduceMotion(false);
+    overlay->setAdvice(fixtures::facingBetAdvice());
+    auto* effect = qobject_cast<QGraphicsOpacityEffect*>(overlay->graphicsEffect());
+    ASSERT_NE(effect, nullptr);
+    EXPECT_LT(effect->opacity(), 1.0);
+    // The same headline again does not fade.
+    StrategyAdvice sameHeadline = fixtures::facingBetAdvice();
+    sameHeadline.explanation = "Another reason.";
+    QTRY_COMPARE(overlay->graphicsEffect(), nullptr);
+    overlay->setAdvice(sameHeadline);
+    EXPECT_EQ(overlay->graphicsEffect(), nullptr);
 }
 
 TEST(StrategyOverlayView, EquityBarFillAndMarker) {
