@@ -9,9 +9,9 @@
 #include "rules/SeededRNG.hpp"
 #include "session/GameSession.hpp"
 #include "store/InMemoryStore.hpp"
-#include "view/PacingStep.hpp"
 #include "store/SettingsStore.hpp"
 #include "store/StatsStore.hpp"
+#include "view/PacingStep.hpp"
 
 namespace {
 

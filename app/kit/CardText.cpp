@@ -2,7 +2,6 @@
 
 #include "rules/Card.hpp"
 #include "shell/Palette.hpp"
-#include "store/HandRecord.hpp"
 
 namespace pellox::app {
 

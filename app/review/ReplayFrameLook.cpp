@@ -3,7 +3,7 @@
 #include <QStringList>
 
 #include "shell/Palette.hpp"
-#include "store/HandRecord.hpp"
+#include "rules/HumanPlayer.hpp"
 #include "strategy/GradedDecision.hpp"
 #include "view/ReplayView.hpp"
 

@@ -12,7 +12,7 @@
 #include "kit/TextBlock.hpp"
 #include "shell/AppContext.hpp"
 #include "shell/Palette.hpp"
-#include "store/HandRecord.hpp"
+#include "rules/Card.hpp"
 #include "table/PaletteRole.hpp"
 #include "table/PlayingCardView.hpp"
 

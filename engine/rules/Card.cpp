@@ -1,5 +1,6 @@
 #include "rules/Card.hpp"
 
+#include <array>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -51,6 +52,29 @@ std::vector<Card> Card::standardDeck() {
     for (int i = 0; i < 52; ++i)
         deck.push_back(fromIndex(i));
     return deck;
+}
+
+std::string symbolText(const Card& card) {
+    static const std::array<std::string_view, 4> suitSymbols{"\u2663", "\u2666", "\u2665", "\u2660"};
+    std::string text;
+    switch (card.rank) {
+        case Rank::jack:
+            text = "J";
+            break;
+        case Rank::queen:
+            text = "Q";
+            break;
+        case Rank::king:
+            text = "K";
+            break;
+        case Rank::ace:
+            text = "A";
+            break;
+        default:
+            text = std::to_string(value(card.rank));
+    }
+    text += suitSymbols[static_cast<std::size_t>(card.suit)];
+    return text;
 }
 
 void to_json(Json& j, const Card& c) {

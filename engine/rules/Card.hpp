@@ -55,6 +55,7 @@ struct Card {
     Rank rank{Rank::two};
     Suit suit{Suit::clubs};
 
+    // The rank's symbol and the suit's letter: "Th", "As".
     std::string description() const;
     // The 52 cards: clubs, diamonds, hearts, spades, each from 2 up to the ace.
     static std::vector<Card> standardDeck();
@@ -68,6 +69,9 @@ struct Card {
 
     friend bool operator==(const Card&, const Card&) = default;
 };
+
+// The rank ("2" to "10", "J", "Q", "K", "A") followed directly by the suit symbol: "10♥", "A♠".
+std::string symbolText(const Card& card);
 
 void to_json(Json& j, const Card& c);
 void from_json(const Json& j, Card& c);

@@ -7,6 +7,7 @@
 #include "rules/Card.hpp"
 #include "rules/EngineError.hpp"
 #include "rules/HandEvaluator.hpp"
+#include "rules/Saturating.hpp"
 
 namespace pellox {
 
@@ -27,27 +28,9 @@ std::int64_t floorMod(std::int64_t x, std::int64_t n) noexcept {
     return r < 0 ? r + n : r;
 }
 
-std::optional<std::size_t> indexOfId(const Players& players, std::string_view id) noexcept {
-    for (std::size_t i = 0; i < players.size(); ++i)
-        if (players[i].id == id) return i;
-    return std::nullopt;
-}
-
-std::optional<std::size_t> indexAtSeat(const Players& players, std::int64_t seat) noexcept {
-    for (std::size_t i = 0; i < players.size(); ++i)
-        if (players[i].seatIndex == seat) return i;
-    return std::nullopt;
-}
-
-const Player& requireIn(const Players& players, std::string_view id) {
-    const auto i = indexOfId(players, id);
-    if (!i) throw EngineError::missingPlayer(id);
-    return players[*i];
-}
-
 // A counter read from a stored table may already be at its limit; it then stays there.
 std::int64_t countUp(std::int64_t n) noexcept {
-    return n == std::numeric_limits<std::int64_t>::max() ? n : n + 1;
+    return saturatingAdd(n, 1);
 }
 
 bool isContender(const Player& p) noexcept {
@@ -67,8 +50,8 @@ std::vector<std::size_t> seatOrderIndices(const Players& players, std::int64_t s
     if (n == 0) return order;
     const std::int64_t from = floorMod(seat, n);
     for (std::int64_t k = 1; k <= n; ++k) {
-        const auto i = indexAtSeat(players, floorMod(from + k, n));
-        if (i && PokerEngine::canBeDealtIn(players[*i])) order.push_back(*i);
+        const Player* p = TableState::playerAtSeatIn(players, floorMod(from + k, n));
+        if (p && PokerEngine::canBeDealtIn(*p)) order.push_back(static_cast<std::size_t>(p - players.data()));
     }
     return order;
 }
@@ -89,7 +72,7 @@ std::vector<std::string> stillBetting(const std::vector<std::string>& ids, const
     std::vector<std::string> out;
     out.reserve(ids.size());
     for (const auto& id : ids)
-        if (canStillBet(requireIn(players, id))) out.push_back(id);
+        if (canStillBet(TableState::requirePlayerIn(players, id))) out.push_back(id);
     return out;
 }
 
@@ -352,10 +335,8 @@ void completeBoard(TableState& table) {
 }
 
 void settle(TableState& table, std::vector<Pot> pots, std::vector<Winner> winners) {
-    for (const Winner& w : winners) {
-        const auto i = indexOfId(table.players, w.playerId);
-        if (i) table.players[*i].stack += w.amount;
-    }
+    for (const Winner& w : winners)
+        if (Player* p = table.player(w.playerId)) p->stack += w.amount;
     table.pots = std::move(pots);
     table.currentToActSeatIndex.reset();
     table.actionQueue.clear();
@@ -411,8 +392,7 @@ void addWinnings(std::vector<Winner>& winners, const std::string& id, std::int64
 void syncInPlace(TableState& table) {
     table.currentToActSeatIndex.reset();
     if (table.actionQueue.empty()) return;
-    if (const auto i = indexOfId(table.players, table.actionQueue.front()))
-        table.currentToActSeatIndex = table.players[*i].seatIndex;
+    if (const Player* p = table.player(table.actionQueue.front())) table.currentToActSeatIndex = p->seatIndex;
 }
 
 void showdownInPlace(TableState& table, std::vector<EngineEvent>& events) {
@@ -508,9 +488,9 @@ std::int64_t PokerEngine::nextEligibleSeat(const std::vector<Player>& players, s
 
 void PokerEngine::postBlind(std::string_view playerId, std::int64_t amount, EngineEvent::BlindKind kind,
                             std::vector<Player>& players, std::vector<EngineEvent>& events) {
-    const auto i = indexOfId(players, playerId);
-    if (!i) return;
-    Player& p = players[*i];
+    Player* found = TableState::playerIn(players, playerId);
+    if (found == nullptr) return;
+    Player& p = *found;
     const std::int64_t posted = std::max<std::int64_t>(0, std::min(p.stack, amount));
     if (posted > 0) events.emplace_back(EngineEvent::BlindPosted{p.id, kind, posted});
     p.isAllIn = p.isAllIn || (p.stack <= amount && posted > 0);
@@ -531,9 +511,9 @@ EngineResult PokerEngine::startHand(const TableState& table, const std::function
 }
 
 LegalActions PokerEngine::legalActions(std::string_view playerId, const TableState& table) {
-    const auto i = indexOfId(table.players, playerId);
-    if (!i) return LegalActions::none;
-    const Player& p = table.players[*i];
+    const Player* found = table.player(playerId);
+    if (found == nullptr) return LegalActions::none;
+    const Player& p = *found;
     const std::int64_t toCall = table.currentBet - p.streetContribution;
     const std::int64_t allInTo = p.streetContribution + p.stack;
     const bool blocked = std::find(table.noRaiseActorIds.begin(), table.noRaiseActorIds.end(), playerId) !=
@@ -556,13 +536,13 @@ LegalActions PokerEngine::legalActions(std::string_view playerId, const TableSta
 EngineResult PokerEngine::applyAction(const PlayerAction& action, std::string_view playerId,
                                       const TableState& table) {
     if (!table.currentToActSeatIndex) return {table, {}};
-    const auto index = indexOfId(table.players, playerId);
-    if (!index || table.players[*index].seatIndex != *table.currentToActSeatIndex)
+    const Player* acting = table.player(playerId);
+    if (acting == nullptr || acting->seatIndex != *table.currentToActSeatIndex)
         throw EngineError::notPlayersTurn(playerId);
 
     const LegalActions legal = legalActions(playerId, table);
     TableState next = table;
-    Player& actor = next.players[*index];
+    Player& actor = *next.player(playerId);
     const Resolved resolved = resolve(action, actor, legal, table.currentBet);
     actor.lastAction = LastAction{lastActionType(resolved.type), action.amount};
 
@@ -573,7 +553,7 @@ EngineResult PokerEngine::applyAction(const PlayerAction& action, std::string_vi
         (resolved.type == PlayerActionType::bet || resolved.type == PlayerActionType::raise) &&
         resolved.streetTotal > table.currentBet;
     if (raisesBet)
-        recordRaise(next, table, next.players[*index], resolved.streetTotal);
+        recordRaise(next, table, actor, resolved.streetTotal);
     else
         next.actionQueue = queueWithoutHead(table, next.players);
 
@@ -688,8 +668,8 @@ std::vector<std::string> PokerEngine::orderBySeat(const std::vector<std::string>
     std::vector<std::pair<std::int64_t, std::string>> keyed;
     keyed.reserve(ids.size());
     for (const auto& id : ids) {
-        const auto i = indexOfId(players, id);
-        const std::int64_t seat = i ? players[*i].seatIndex : 0;
+        const Player* p = TableState::playerIn(players, id);
+        const std::int64_t seat = p ? p->seatIndex : 0;
         // Reduced first, so extreme seat numbers cannot overflow.
         keyed.emplace_back(floorMod(floorMod(seat, modulus) - floorMod(dealerSeat, modulus) - 1, modulus),
                            id);

@@ -41,22 +41,39 @@ auto firstWhere(Players& players, Pred pred) -> decltype(&players.front()) {
 
 }  // namespace
 
-const Player* TableState::player(std::string_view id) const& {
+const Player* TableState::playerIn(const std::vector<Player>& players, std::string_view id) noexcept {
     return firstWhere(players, [&](const Player& p) { return p.id == id; });
 }
 
-Player* TableState::player(std::string_view id) & {
+Player* TableState::playerIn(std::vector<Player>& players, std::string_view id) noexcept {
     return firstWhere(players, [&](const Player& p) { return p.id == id; });
 }
 
-const Player& TableState::requirePlayer(std::string_view id) const& {
-    const Player* found = player(id);
+const Player* TableState::playerAtSeatIn(const std::vector<Player>& players,
+                                         std::int64_t seatIndex) noexcept {
+    return firstWhere(players, [&](const Player& p) { return p.seatIndex == seatIndex; });
+}
+
+const Player& TableState::requirePlayerIn(const std::vector<Player>& players, std::string_view id) {
+    const Player* found = playerIn(players, id);
     if (found == nullptr) throw EngineError::missingPlayer(id);
     return *found;
 }
 
+const Player* TableState::player(std::string_view id) const& {
+    return playerIn(players, id);
+}
+
+Player* TableState::player(std::string_view id) & {
+    return playerIn(players, id);
+}
+
+const Player& TableState::requirePlayer(std::string_view id) const& {
+    return requirePlayerIn(players, id);
+}
+
 const Player* TableState::playerAtSeat(std::int64_t seatIndex) const& {
-    return firstWhere(players, [&](const Player& p) { return p.seatIndex == seatIndex; });
+    return playerAtSeatIn(players, seatIndex);
 }
 
 Player* TableState::playerAtSeat(std::int64_t seatIndex) & {

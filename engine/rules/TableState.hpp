@@ -59,6 +59,11 @@ struct TableState {
     // The player with the id; EngineError::missingPlayer when none carries it.
     const Player& requirePlayer(std::string_view id) const&;
     const Player& requirePlayer(std::string_view id) const&& = delete;
+    // The same lookups over a list of players alone, for the rules' steps that hold only the list.
+    static const Player* playerIn(const std::vector<Player>& players, std::string_view id) noexcept;
+    static Player* playerIn(std::vector<Player>& players, std::string_view id) noexcept;
+    static const Player* playerAtSeatIn(const std::vector<Player>& players, std::int64_t seatIndex) noexcept;
+    static const Player& requirePlayerIn(const std::vector<Player>& players, std::string_view id);
     // The player at currentToActSeatIndex, null when no seat is to act.
     const Player* currentPlayer() const&;
     Player* currentPlayer() &;

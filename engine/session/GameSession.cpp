@@ -8,9 +8,9 @@
 
 #include "rules/EngineError.hpp"
 #include "rules/PokerEngine.hpp"
-#include "view/ActionLog.hpp"
 #include "store/SettingsStore.hpp"
 #include "store/StatsStore.hpp"
+#include "view/ActionLog.hpp"
 
 namespace pellox {
 

@@ -10,8 +10,8 @@
 #include "rules/GameMode.hpp"
 #include "rules/Json.hpp"
 #include "rules/TableState.hpp"
-#include "store/HandSeat.hpp"
 #include "session/SessionSummary.hpp"
+#include "store/HandSeat.hpp"
 #include "strategy/BotProfile.hpp"
 
 namespace pellox {

@@ -2,9 +2,9 @@
 #include <memory>
 #include <optional>
 
+#include "session/SessionSnapshot.hpp"
 #include "store/KeyValueStore.hpp"
 #include "store/PersistedValue.hpp"
-#include "session/SessionSnapshot.hpp"
 
 namespace pellox {
 

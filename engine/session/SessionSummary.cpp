@@ -1,6 +1,6 @@
 #include "session/SessionSummary.hpp"
 
-#include "rules/SaturatingAdd.hpp"
+#include "rules/Saturating.hpp"
 
 namespace pellox {
 

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "rules/Json.hpp"
-#include "rules/SaturatingAdd.hpp"
+#include "rules/Saturating.hpp"
 #include "store/StreetKey.hpp"
 
 namespace pellox {

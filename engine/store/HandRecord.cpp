@@ -69,27 +69,4 @@ void from_json(const Json& j, HandRecord& r) {
     r.humanNet = json::read<std::int64_t>(j, "humanNet");
 }
 
-std::string symbolText(const Card& card) {
-    static const std::array<std::string_view, 4> suitSymbols{"\u2663", "\u2666", "\u2665", "\u2660"};
-    std::string text;
-    switch (card.rank) {
-        case Rank::jack:
-            text = "J";
-            break;
-        case Rank::queen:
-            text = "Q";
-            break;
-        case Rank::king:
-            text = "K";
-            break;
-        case Rank::ace:
-            text = "A";
-            break;
-        default:
-            text = std::to_string(value(card.rank));
-    }
-    text += suitSymbols[static_cast<std::size_t>(card.suit)];
-    return text;
-}
-
 }  // namespace pellox

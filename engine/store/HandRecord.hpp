@@ -17,11 +17,6 @@
 
 namespace pellox {
 
-// The human player's id, shared by the readers of records.
-inline constexpr std::string_view humanPlayerId{"human"};
-// The name the session seats the human under, and how the texts of a hand address the human.
-inline constexpr std::string_view humanPlayerName{"You"};
-
 // A finished hand as stored in the history.
 struct HandRecord {
     struct BlindsSnapshot {
@@ -63,8 +58,5 @@ void to_json(Json& j, const HandRecord::BlindsSnapshot& b);
 void from_json(const Json& j, HandRecord::BlindsSnapshot& b);
 void to_json(Json& j, const HandRecord& r);
 void from_json(const Json& j, HandRecord& r);
-
-// The rank ("2" to "10", "J", "Q", "K", "A") followed directly by the suit symbol: "10♥", "A♠".
-std::string symbolText(const Card& card);
 
 }  // namespace pellox

@@ -2,9 +2,9 @@
 
 #include <utility>
 
+#include "rules/Saturating.hpp"
 #include "store/HandRecordText.hpp"
 #include "store/InMemoryStore.hpp"
-#include "rules/SaturatingAdd.hpp"
 
 namespace pellox {
 

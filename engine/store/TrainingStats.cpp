@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "rules/SaturatingAdd.hpp"
+#include "rules/Saturating.hpp"
 
 namespace pellox {
 

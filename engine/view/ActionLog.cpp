@@ -5,9 +5,9 @@
 
 #include <fmt/format.h>
 
+#include "rules/HumanPlayer.hpp"
+#include "rules/Saturating.hpp"
 #include "view/EventText.hpp"
-#include "store/HandRecord.hpp"
-#include "rules/SaturatingAdd.hpp"
 
 namespace pellox {
 

@@ -1,7 +1,5 @@
 #include "view/EventText.hpp"
 
-#include "store/HandRecord.hpp"
-
 namespace pellox {
 
 std::string streetTitle(const std::map<Street, std::string>& titles, Street street) {

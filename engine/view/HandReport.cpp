@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "store/HandRecord.hpp"
+#include "rules/HumanPlayer.hpp"
 
 namespace pellox {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "rules/Winner.hpp"
-#include "view/PlayerNameSource.hpp"
 #include "strategy/GradedDecision.hpp"
+#include "view/PlayerNameSource.hpp"
 
 namespace pellox {
 

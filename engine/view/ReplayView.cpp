@@ -1,22 +1,16 @@
 #include "view/ReplayView.hpp"
 
 #include <algorithm>
-#include <limits>
 #include <set>
+#include <string>
 
+#include "rules/HumanPlayer.hpp"
+#include "rules/Saturating.hpp"
 #include "view/EventText.hpp"
-#include "rules/SaturatingAdd.hpp"
 
 namespace pellox {
 
 namespace {
-
-// Stored records may hold any 64-bit amounts; the sums saturate rather than overflow.
-std::int64_t saturatingSubtract(std::int64_t a, std::int64_t b) {
-    std::int64_t difference = 0;
-    if (!__builtin_sub_overflow(a, b, &difference)) return difference;
-    return b < 0 ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min();
-}
 
 // The table as the events so far have left it.
 struct ReplayState {
@@ -28,12 +22,14 @@ struct ReplayState {
     std::size_t humanActions = 0;
     std::optional<std::int64_t> gradeIndex;  // of the last event applied
 
-    explicit ReplayState(const HandRecord& record) {
-        for (const auto& seat : record.seats)
-            stacks[seat.id] = seat.startingStack;
-        const bool humanSeated = std::any_of(record.seats.begin(), record.seats.end(),
-                                             [](const HandSeat& seat) { return seat.id == humanPlayerId; });
-        if (humanSeated) known[std::string(humanPlayerId)] = record.humanHoleCards;
+    explicit ReplayState(const ReplayHand& hand) {
+        for (const auto& seat : hand.seats)
+            stacks[std::string(seat.id)] = seat.startingStack;
+        const bool humanSeated =
+            std::any_of(hand.seats.begin(), hand.seats.end(),
+                        [](const ReplayHand::Seat& seat) { return seat.id == humanPlayerId; });
+        if (humanSeated)
+            known[std::string(humanPlayerId)].assign(hand.humanHoleCards.begin(), hand.humanHoleCards.end());
     }
 
     void apply(const EngineEvent& event, std::size_t gradeCount) {
@@ -134,28 +130,28 @@ std::string ReplayView::narration(const EngineEvent& event, const PlayerNameSour
     return std::visit(Narrator{name}, event.value);
 }
 
-ReplayView::ReplayView(const HandRecord& record, std::int64_t requestedStep) {
-    const auto& events = record.events;
+ReplayView::ReplayView(const ReplayHand& hand, std::int64_t requestedStep) {
+    const auto& events = hand.events;
     totalSteps = static_cast<std::int64_t>(events.size());
     step = std::max<std::int64_t>(std::min(totalSteps - 1, requestedStep), 0);
 
-    ReplayState state(record);
+    ReplayState state(hand);
     // An empty record shows the starting table: there is no event to apply or narrate.
     if (!events.empty()) {
         for (std::int64_t i = 0; i <= step; ++i)
-            state.apply(events[static_cast<std::size_t>(i)], record.grades.size());
-        caption = narration(events[static_cast<std::size_t>(step)],
-                            [&record](std::string_view id) { return record.playerName(id); });
+            state.apply(events[static_cast<std::size_t>(i)], hand.gradeCount);
+        caption = narration(events[static_cast<std::size_t>(step)], hand.playerName);
         gradeIndex = state.gradeIndex;
     }
 
-    for (const auto& seat : record.seats) {
-        const auto stack = state.stacks.find(seat.id);
-        const auto cards = state.known.find(seat.id);
-        seats.push_back({seat.id, seat.name, stack != state.stacks.end() ? stack->second : 0,
-                         state.folded.count(seat.id) > 0,
+    for (const auto& seat : hand.seats) {
+        const std::string id(seat.id);
+        const auto stack = state.stacks.find(id);
+        const auto cards = state.known.find(id);
+        seats.push_back({id, std::string(seat.name), stack != state.stacks.end() ? stack->second : 0,
+                         state.folded.count(id) > 0,
                          cards != state.known.end() ? std::optional(cards->second) : std::nullopt,
-                         seat.seatIndex == record.dealerSeatIndex});
+                         seat.seatIndex == hand.dealerSeatIndex});
     }
     board = std::move(state.board);
     potSize = state.pot;

@@ -9,8 +9,8 @@
 #include "rules/Card.hpp"
 #include "rules/EngineEvent.hpp"
 #include "rules/Street.hpp"
-#include "store/HandRecord.hpp"
 #include "view/PlayerNameSource.hpp"
+#include "view/ReplayHand.hpp"
 
 namespace pellox {
 
@@ -34,9 +34,12 @@ struct ReplayView {
     std::string caption;
     std::optional<std::int64_t> gradeIndex;  // the decision taken at this step, in the record's grades
 
-    // The table after events 0...step (clamped into the record). A record without events gives the
-    // starting table at step 0 of 0 with an empty caption.
-    ReplayView(const HandRecord& record, std::int64_t step);
+    // The table after events 0...step (clamped into the hand). A hand without events gives the starting
+    // table at step 0 of 0 with an empty caption.
+    ReplayView(const ReplayHand& hand, std::int64_t step);
+    // A stored HandRecord, read through its members: the view needs no store header.
+    template <ReplayableRecord Record>
+    ReplayView(const Record& record, std::int64_t step) : ReplayView(ReplayHand::of(record), step) {}
 
     static const std::map<Street, std::string>& streetTitles();
     static std::string narration(const EngineEvent& event, const PlayerNameSource& name);

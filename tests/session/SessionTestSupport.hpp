@@ -16,9 +16,9 @@
 #include "session/AdviceScheduler.hpp"
 #include "session/GameSession.hpp"
 #include "store/InMemoryStore.hpp"
-#include "view/PacingStep.hpp"
 #include "store/SettingsStore.hpp"
 #include "store/StatsStore.hpp"
+#include "view/PacingStep.hpp"
 
 namespace pellox::testing {
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "rules/HumanPlayer.hpp"
 #include "rules/SeededRNG.hpp"
 #include "store/HandOutcome.hpp"
 #include "store/HandRecord.hpp"

@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "rules/PokerEngine.hpp"
-#include "view/ReplayView.hpp"
+#include "store/HandRecord.hpp"
 #include "strategy/BotDecision.hpp"
+#include "view/ReplayView.hpp"
 
 namespace pellox {
 namespace {

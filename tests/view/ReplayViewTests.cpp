@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "store/HandRecord.hpp"
+
 namespace pellox {
 namespace {
 
