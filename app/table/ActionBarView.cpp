@@ -10,6 +10,7 @@
 
 #include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
+#include "kit/SliderValueText.hpp"
 #include "shell/AppContext.hpp"
 #include "shell/Palette.hpp"
 #include "table/ActionBarModel.hpp"
@@ -50,6 +51,8 @@ void ActionBarView::build() {
     presetRow_->addStretch();
     raise->addLayout(presetRow_);
     slider_ = new QSlider(Qt::Horizontal, raiseSection_);
+    // First of all: the slider's first change of name or value may already build its accessible interface.
+    setAccessibleValueText(slider_, {});
     slider_->setAccessibleName(QStringLiteral("Raise amount"));
     slider_->setFocusPolicy(Qt::NoFocus);
     connect(slider_, &QSlider::valueChanged, this, &ActionBarView::sliderMoved);
@@ -117,7 +120,7 @@ void ActionBarView::refresh() {
     QPalette tint = slider_->palette();
     tint.setColor(QPalette::Highlight, palette.accent);
     slider_->setPalette(tint);
-    slider_->setAccessibleDescription(model.sliderAccessibleValue());
+    setAccessibleValueText(slider_, model.sliderAccessibleValue());
 
     const auto shown = model.buttons();
     for (std::size_t i = 0; i < buttons_.size(); ++i) {

@@ -1,6 +1,7 @@
 // Clicking through the action bar and the pre-action panel.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QSlider>
 #include <QTest>
 
@@ -78,12 +79,15 @@ TEST(ActionBarView, TheSliderRoundsToTheChipStepAndTheLabelShowsWhatWillBeApplie
     auto* slider = r.bar.findChild<QSlider*>();
     ASSERT_TRUE(slider);
     EXPECT_EQ(slider->accessibleName(), "Raise amount");
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(slider);
     slider->setValue(12);
     slider->setValue(13);
     EXPECT_EQ(r.bar.raiseTo(), 15);
     slider->setValue(12);
     EXPECT_EQ(r.bar.raiseTo(), 10);
     ASSERT_TRUE(buttonNamed(r.bar, "Raise $12"));
+    EXPECT_EQ(spoken->text(QAccessible::Value), "$12");
+    EXPECT_EQ(spoken->role(), QAccessible::Slider);
     QTest::mouseClick(buttonNamed(r.bar, "Raise $12"), Qt::LeftButton);
     EXPECT_EQ(r.sent.back(), (PlayerAction{PlayerActionType::raise, 12}));
     slider->setValue(333);

@@ -31,7 +31,8 @@ void callOrCheck(ScreenRig& r) {
 
 TEST(GalleryTableScreen, PreflopFlopAndShowdownAtTwoSizes) {
     if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
-    for (QSize size : {QSize(1000, 680), QSize(1600, 1000)}) {
+    // The screen's share of the smallest window (1000 × 680 less the sidebar and the menu), and a large one.
+    for (QSize size : {QSize(800, 650), QSize(1600, 1000)}) {
         const QString suffix = QStringLiteral("-%1x%2").arg(size.width()).arg(size.height());
         ScreenRig r(GuideMode::show);
         r.session().startCashGame(5, 20261207);

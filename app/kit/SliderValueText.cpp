@@ -1,0 +1,59 @@
+#include "kit/SliderValueText.hpp"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
+#include <QSlider>
+
+namespace pellox::app {
+
+namespace {
+
+constexpr const char* valueTextProperty = "pelloxAccessibleValueText";
+
+class ValueTextSlider : public QAccessibleWidget, public QAccessibleValueInterface {
+  public:
+    explicit ValueTextSlider(QSlider* slider) : QAccessibleWidget(slider, QAccessible::Slider) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return slider()->property(valueTextProperty).toString();
+        return QAccessibleWidget::text(t);
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QVariant currentValue() const override { return slider()->value(); }
+    void setCurrentValue(const QVariant& value) override { slider()->setValue(value.toInt()); }
+    QVariant maximumValue() const override { return slider()->maximum(); }
+    QVariant minimumValue() const override { return slider()->minimum(); }
+    QVariant minimumStepSize() const override { return slider()->singleStep(); }
+
+  private:
+    QSlider* slider() const { return static_cast<QSlider*>(widget()); }
+};
+
+QAccessibleInterface* valueTextSliderFactory(const QString& className, QObject* object) {
+    auto* slider = qobject_cast<QSlider*>(object);
+    if (className != QLatin1String("QSlider") || !slider || !slider->property(valueTextProperty).isValid())
+        return nullptr;
+    return new ValueTextSlider(slider);
+}
+
+}  // namespace
+
+void setAccessibleValueText(QSlider* slider, const QString& text) {
+    static const bool installed = [] {
+        QAccessible::installFactory(valueTextSliderFactory);
+        return true;
+    }();
+    (void)installed;
+    const bool changed = slider->property(valueTextProperty).toString() != text;
+    slider->setProperty(valueTextProperty, text);
+    if (changed && QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(slider, slider->value());
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+}  // namespace pellox::app
