@@ -11,6 +11,7 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
@@ -311,27 +312,32 @@ void MacRootView::presentResumeAlert() {
     if (!resumable_ || alert_ || sheet_) return;
     alert_ = new QMessageBox(this);
     alert_->setWindowModality(Qt::WindowModal);
+    // The question reads as the alert's title, above its message.
+    alert_->setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { font-weight: bold; }"));
     alert_->setText(qtext(resumeAlertTitle));
     alert_->setInformativeText(qtext(resumeAlertMessage(resumable_->mode)));
     QPushButton* resumeButton = alert_->addButton(qtext(resumeButtonTitle), QMessageBox::AcceptRole);
     QPushButton* freshButton = alert_->addButton(qtext(startFreshButtonTitle), QMessageBox::RejectRole);
+    alert_->addActions(dialogShortcuts_);
     alert_->setDefaultButton(resumeButton);
     alert_->setEscapeButton(freshButton);
     connect(alert_, &QMessageBox::finished, this, [this, resumeButton] {
-        const bool resuming = alert_->clickedButton() == resumeButton && resumable_;
+        const bool resuming = alert_->clickedButton() == resumeButton;
         alert_->deleteLater();
         alert_ = nullptr;
-        if (resuming) resume(*resumable_);
-        resumable_.reset();
+        const std::optional<SessionSnapshot> offered = std::exchange(resumable_, std::nullopt);
+        if (resuming && offered) resume(*offered);
     });
     alert_->open();
 }
 
 void MacRootView::resume(const SessionSnapshot& snapshot) {
     session_.restore(snapshot);
+    resumable_.reset();
+    // The session refuses a snapshot it could not play on; then there is no game to show.
+    if (!session_.table()) return;
     state_.resume();
     sync();
-    resumable_.reset();
 }
 
 void MacRootView::syncOnboarding() {
@@ -344,6 +350,7 @@ void MacRootView::syncOnboarding() {
                 settings_.save();
             },
             this);
+        sheet_->addActions(dialogShortcuts_);
         sheet_->open();
         return;
     }

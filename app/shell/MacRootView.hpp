@@ -1,4 +1,5 @@
 #pragma once
+#include <QList>
 #include <QWidget>
 #include <optional>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "shell/RootNavigation.hpp"
 #include "store/Observed.hpp"
 
+class QAction;
 class QLabel;
 class QListWidget;
 class QMessageBox;
@@ -54,6 +56,10 @@ class MacRootView : public QWidget {
     // Restores the game and shows it in the Table section.
     void resume(const SessionSnapshot& snapshot);
     const std::optional<SessionSnapshot>& resumable() const noexcept { return resumable_; }
+
+    // The menu commands' shortcuts, so they also work while the onboarding sheet or the resume question
+    // holds the window.
+    void setDialogShortcuts(QList<QAction*> actions) { dialogShortcuts_ = std::move(actions); }
 
     // The page on top of the stack, its root, and the controls around them.
     QWidget* currentPage() const;
@@ -108,6 +114,7 @@ class MacRootView : public QWidget {
     QMessageBox* alert_ = nullptr;
     OnboardingSheet* sheet_ = nullptr;
     bool shown_ = false;
+    QList<QAction*> dialogShortcuts_;
     Subscription onboardedSubscription_;
 };
 

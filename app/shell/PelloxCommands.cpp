@@ -53,10 +53,6 @@ void PelloxCommands::install(QMenuBar* menuBar) {
     help->addAction(help_);
 }
 
-void PelloxCommands::addShortcutsTo(QWidget* window) {
-    window->addActions({settings_, quit_, ranges_});
-}
-
 void PelloxCommands::showSettings() {
     navigation_.setRequestedSection(Section::settings);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -22,8 +23,8 @@ class PelloxCommands : public QObject {
 
     // Fills the menu bar of the main window.
     void install(QMenuBar* menuBar);
-    // Lets the shortcuts reach a window without the menu bar (the ranges window).
-    void addShortcutsTo(QWidget* window);
+    // The actions with shortcuts, for windows and dialogs without the menu bar.
+    QList<QAction*> shortcutActions() const { return {settings_, quit_, ranges_}; }
 
     // "Settings...": asks the main window for its Settings section.
     void showSettings();

@@ -49,6 +49,7 @@ void PelloxPokerApp::buildScenes() {
     mainContext_ = std::make_unique<AppContext>(settings_.get(), feedback_.get());
     commands_ = std::make_unique<PelloxCommands>(*navigation_, [this] { openRanges(); });
     auto* root = new MacRootView(*mainContext_, *session_, *settings_, *stats_, *snapshots_, *navigation_);
+    root->setDialogShortcuts(commands_->shortcutActions());
     mainWindow_ = std::make_unique<MainWindow>(root, *commands_);
     // The Settings section lives in the main window: asking for it from the ranges window brings it up.
     connect(commands_->settingsAction(), &QAction::triggered, mainWindow_.get(), [this] {
@@ -69,7 +70,7 @@ void PelloxPokerApp::show() {
 void PelloxPokerApp::openRanges() {
     if (!rangesWindow_) {
         rangesWindow_ = std::make_unique<RangesWindow>(*settings_);
-        commands_->addShortcutsTo(rangesWindow_.get());
+        rangesWindow_->addActions(commands_->shortcutActions());
     }
     rangesWindow_->open();
 }

@@ -13,6 +13,7 @@
 #include "shell/MacNavigation.hpp"
 #include "shell/MacRootView.hpp"
 #include "shell/MainWindow.hpp"
+#include "shell/OnboardingSheet.hpp"
 #include "shell/Palette.hpp"
 #include "shell/PelloxCommands.hpp"
 #include "shell/QuitOnSignals.hpp"
@@ -245,7 +246,10 @@ TEST(Application, QuitWorksWhileTheOnboardingSheetIsUp) {
     watchdog.start(5000);
     const int code = runUntilQuit([&] {
         quitting = true;
-        app.commands().quitAction()->trigger();
+        OnboardingSheet* sheet = app.rootView().onboardingSheet();
+        sheet->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(sheet));
+        QTest::keyClick(sheet, Qt::Key_Q, Qt::ControlModifier);
     });
     EXPECT_TRUE(quitting);
     EXPECT_EQ(code, 0) << "the sheet does not hold the quit back";

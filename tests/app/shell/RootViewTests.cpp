@@ -208,6 +208,17 @@ TEST(RootView, ResumeOfferedOnceAtLaunchAndResumeOpensTheTable) {
     EXPECT_EQ(Json(*app.session().table()), Json(stored.table));
 }
 
+TEST(RootView, ASnapshotTheSessionRefusesOpensNoTable) {
+    Launched l;
+    SessionSnapshot unplayable = midHandSnapshot(GameMode::cash);
+    unplayable.table.dealerSeatIndex = 12;
+    l.root->selectSection(Section::stats);
+    l.root->resume(unplayable);
+    EXPECT_FALSE(l.app->session().table());
+    EXPECT_EQ(l.root->state().section(), Section::stats);
+    EXPECT_FALSE(l.root->state().isPlaying());
+}
+
 TEST(RootView, StartFreshLeavesTheHomeScreenAndNothingForTheNextLaunch) {
     AppRig rig;
     rig.writeSettings();
