@@ -43,7 +43,14 @@ PelloxPokerApp::PelloxPokerApp(std::shared_ptr<KeyValueStore> defaults)
     quitOnSignals_ = std::make_unique<QuitOnSignals>();
 }
 
-PelloxPokerApp::~PelloxPokerApp() = default;
+// The windows go first, their screens reading the session; then advice still being computed is dropped, so
+// none of it reaches the session as it goes.
+PelloxPokerApp::~PelloxPokerApp() {
+    quitOnSignals_.reset();
+    rangesWindow_.reset();
+    mainWindow_.reset();
+    scheduler_->drain();
+}
 
 void PelloxPokerApp::buildScenes() {
     mainContext_ = std::make_unique<AppContext>(settings_.get(), feedback_.get());

@@ -267,6 +267,18 @@ TEST(Application, SigtermAndSigintQuitThroughTheSamePathAndStoreTheHand) {
     }
 }
 
+TEST(Application, GoingAwayWhileTheGuideComputesIsSafe) {
+    for (int round = 0; round < 5; ++round) {
+        AppRig rig;
+        rig.writeSettings();
+        PelloxPokerApp& app = rig.launchShown();
+        app.session().startCashGame(1, round);
+        ASSERT_TRUE(app.session().isHumanTurn()) << "heads-up, the dealer acts first";
+        rig.app.reset();
+        settle();
+    }
+}
+
 TEST(QuitOnSignals, ReportsTheSignalOnTheEventLoopAndPutsTheOldHandlerBack) {
     struct sigaction before {};
     ::sigaction(SIGTERM, nullptr, &before);
