@@ -19,6 +19,7 @@
 #include "kit/TextFit.hpp"
 #include "session/GameSession.hpp"
 #include "shell/AppContext.hpp"
+#include "shell/GameSeed.hpp"
 #include "shell/HomeScreenModel.hpp"
 #include "shell/Palette.hpp"
 #include "store/SettingsStore.hpp"
@@ -328,10 +329,11 @@ void HomeScreen::selectGuideMode(GuideMode mode) {
 
 void HomeScreen::start(GameMode mode) {
     const int bots = opponents_;
+    const std::optional<std::int32_t> seed = fixedGameSeed();
     if (mode == GameMode::cash)
-        session_.startCashGame(bots, std::nullopt);
+        session_.startCashGame(bots, seed);
     else
-        session_.startTournament(bots, std::nullopt);
+        session_.startTournament(bots, seed);
     if (onStart_) onStart_();
 }
 

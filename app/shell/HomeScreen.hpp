@@ -36,7 +36,8 @@ class HomeScreen : public QWidget {
     void setOpponents(int count);
     // Sets the guide mode and saves the settings, also when it is the mode already chosen.
     void selectGuideMode(GuideMode mode);
-    // Starts the game with the chosen number of bots and no seed, then tells the root view.
+    // Starts the game with the chosen number of bots and the fixed seed if one is set (else none), then
+    // tells the root view.
     void start(GameMode mode);
 
     HoverButton* countButton(int count) const;
