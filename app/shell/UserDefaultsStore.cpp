@@ -1,6 +1,9 @@
 #include "shell/UserDefaultsStore.hpp"
 
+#include <QLoggingCategory>
 #include <QSettings>
+
+Q_LOGGING_CATEGORY(lcDefaults, "defaults")
 
 namespace pellox::app {
 namespace {
@@ -28,12 +31,20 @@ std::optional<std::string> UserDefaultsStore::string(std::string_view key) const
 
 void UserDefaultsStore::set(std::string value, std::string_view key) {
     settings_->setValue(keyOf(key), QString::fromStdString(value));
-    settings_->sync();
+    sync();
 }
 
 void UserDefaultsStore::remove(std::string_view key) {
     settings_->remove(keyOf(key));
+    sync();
+}
+
+// A file that cannot be written (a read-only folder, a full disk) keeps the values in memory for this run;
+// the user plays on and the failure is logged once per write.
+void UserDefaultsStore::sync() {
     settings_->sync();
+    if (settings_->status() != QSettings::NoError)
+        qCWarning(lcDefaults, "Could not write the settings file %s", qPrintable(settings_->fileName()));
 }
 
 QString UserDefaultsStore::fileName() const {

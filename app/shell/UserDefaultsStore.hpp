@@ -10,7 +10,8 @@ namespace pellox::app {
 
 // The user's defaults: the stored documents as strings in the settings file of organisation "Pellox",
 // application "Pellox Poker" (~/.config/Pellox/Pellox Poker.conf, following XDG_CONFIG_HOME). Each write is
-// synced to disk at once. A value that is not a string (a hand-edited file) reads as absent.
+// synced to disk at once; a write that fails is logged in the category "defaults" and the values live on in
+// memory. A value that is not a string (a hand-edited file) reads as absent.
 class UserDefaultsStore : public KeyValueStore {
   public:
     UserDefaultsStore();
@@ -25,6 +26,8 @@ class UserDefaultsStore : public KeyValueStore {
     QString fileName() const;
 
   private:
+    void sync();
+
     std::unique_ptr<QSettings> settings_;
 };
 
