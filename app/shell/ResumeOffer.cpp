@@ -13,7 +13,10 @@ std::string resumeAlertMessage(GameMode mode) {
 std::optional<SessionSnapshot> offerResume(bool isPlaying, const GameSession& session,
                                            SessionSnapshotStore& snapshots) {
     if (isPlaying || session.table()) return std::nullopt;
-    auto snapshot = snapshots.load();
+    std::optional<std::string> unreadable;
+    auto snapshot = SessionSnapshotStore::persisted.load(*snapshots.store, unreadable);
+    // A hand that cannot be read is kept aside rather than lost; it is still offered only once.
+    if (unreadable) snapshots.store->set(std::move(*unreadable), SessionSnapshotStore::persisted.unreadableKey());
     snapshots.clear();
     return snapshot;
 }

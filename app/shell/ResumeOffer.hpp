@@ -23,7 +23,8 @@ inline constexpr std::string_view startFreshButtonTitle = "Start fresh";
 std::string resumeAlertMessage(GameMode mode);
 
 // While no game runs, the stored snapshot is read and its key removed, whether or not it could be read;
-// a snapshot that is unreadable or could not be played on is none. With a game running nothing is touched.
+// a snapshot that is unreadable or could not be played on is none, its text kept under the key followed by
+// ".unreadable". With a game running nothing is touched.
 std::optional<SessionSnapshot> offerResume(bool isPlaying, const GameSession& session,
                                            SessionSnapshotStore& snapshots);
 
