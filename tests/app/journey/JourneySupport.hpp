@@ -1,0 +1,187 @@
+#pragma once
+// The whole application as main() builds it, on a settings file of its own, driven through its windows: the
+// sidebar, the home screen's cards, the table's buttons and keys, the sheets and alerts.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "kit/HoverButton.hpp"
+#include "kit/KeyedTimer.hpp"
+#include "kit/TextBlock.hpp"
+#include "session/GameSession.hpp"
+#include "shell/MacRootView.hpp"
+#include "shell/MainWindow.hpp"
+#include "shell/PelloxCommands.hpp"
+#include "shell/PelloxPokerApp.hpp"
+#include "shell/UserDefaultsStore.hpp"
+#include "table/TablePacingTask.hpp"
+#include "table/TableScreen.hpp"
+
+namespace pellox::app::journey {
+
+inline void settle() {
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+template <class W>
+W* visible(QWidget* root) {
+    if (!root) return nullptr;
+    for (W* w : root->findChildren<W*>())
+        if (w->isVisible()) return w;
+    return nullptr;
+}
+
+// A top-level widget of the type that is shown (sheets and alerts are windows of their own).
+template <class W>
+W* visibleWindow() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* typed = qobject_cast<W*>(w); typed && typed->isVisible()) return typed;
+    return nullptr;
+}
+
+inline QAbstractButton* button(QWidget* root, const QString& text) {
+    if (!root) return nullptr;
+    for (QAbstractButton* b : root->findChildren<QAbstractButton*>())
+        if (b->isVisible() && b->isEnabled() && (b->text() == text || b->accessibleName() == text)) return b;
+    return nullptr;
+}
+
+// Every text the widget shows: labels and text blocks.
+inline QStringList texts(QWidget* root) {
+    QStringList all;
+    for (QLabel* l : root->findChildren<QLabel*>())
+        if (l->isVisible()) all << l->text();
+    for (TextBlock* t : root->findChildren<TextBlock*>())
+        if (t->isVisible()) all << t->text();
+    return all;
+}
+
+inline void click(QAbstractButton* b) {
+    ASSERT_NE(b, nullptr);
+    QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, b->rect().center());
+    settle();
+}
+
+// Waits, turning the event loop, until the condition holds or the time is up.
+inline bool waitFor(const std::function<bool()>& done, int milliseconds = 60000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > milliseconds) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+struct Journey {
+    static constexpr std::int32_t seed = 20261207;
+
+    QTemporaryDir dir;
+    QString path = dir.filePath("Pellox Poker.conf");
+    std::unique_ptr<PelloxPokerApp> app;
+
+    Journey() { qputenv("PELLOX_SEED", QByteArray::number(seed)); }
+    ~Journey() {
+        app.reset();
+        qunsetenv("PELLOX_SEED");
+        settle();
+    }
+
+    PelloxPokerApp& launch() {
+        app.reset();
+        settle();
+        app = std::make_unique<PelloxPokerApp>(std::make_shared<UserDefaultsStore>(path));
+        app->show();
+        app->mainWindow().activateWindow();
+        QTest::qWaitForWindowExposed(&app->mainWindow());
+        settle();
+        return *app;
+    }
+
+    MacRootView& root() const { return app->rootView(); }
+    GameSession& session() const { return app->session(); }
+    QWidget* page() const { return root().currentPage(); }
+
+    // A click on the sidebar's row, as the user makes it.
+    void selectSection(Section section) {
+        QListWidget* list = root().sidebar();
+        QListWidgetItem* item = list->item(static_cast<int>(section));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(item).center());
+        settle();
+    }
+
+    TableScreen* table() const { return visible<TableScreen>(page()); }
+
+    void activate() {
+        app->mainWindow().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&app->mainWindow()));
+    }
+
+    // Runs the table's waiting step (a bot's turn, a card, the next hand, a pre-set action) now instead of
+    // after its delay; false when the table waits for the human or for nothing.
+    bool stepTable() {
+        TableScreen* screen = table();
+        if (!screen) return false;
+        screen->pacingTask().flush();
+        settle();
+        if (screen->pacingTask().preActionTimer().runPendingNow() ||
+            screen->pacingTask().pacingTimer().runPendingNow()) {
+            settle();
+            return true;
+        }
+        return false;
+    }
+
+    // The guide's advice for the human's decision has arrived (it is computed off the GUI thread).
+    bool adviceReady() const {
+        const auto& t = session().table();
+        return t && session().humanAdviceKey() == GameSession::decisionKey(*t);
+    }
+
+    // Steps the table until `done`; on the human's turn, once the advice is in, `human` acts.
+    bool drive(const std::function<bool()>& done, const std::function<void()>& human, int maxSteps = 100000) {
+        for (int i = 0; i < maxSteps; ++i) {
+            settle();
+            if (done()) return true;
+            if (stepTable()) continue;
+            if (session().isHumanTurn() && human) {
+                if (session().settings().guideMode.get() != GuideMode::off && !waitFor([&] { return adviceReady(); }))
+                    return false;
+                const auto events = session().currentHandEvents().size();
+                human();
+                settle();
+                if (session().currentHandEvents().size() == events) return false;  // the action went nowhere
+                continue;
+            }
+            return done();
+        }
+        return done();
+    }
+
+    bool handOver() const {
+        const auto& t = session().table();
+        return t && !t->isHandInProgress && table() &&
+               table()->pacing().revealedBoardCount() >= static_cast<std::int64_t>(t->board.size());
+    }
+
+    // Quits through the File menu's Quit, as the running application would, and waits for the loop to end.
+    int quit() {
+        QTimer::singleShot(0, [this] { app->commands().quitAction()->trigger(); });
+        return QApplication::exec();
+    }
+};
+
+}  // namespace pellox::app::journey

@@ -1,0 +1,290 @@
+// A new user's first hours with the application, from onboarding to a resumed hand and a whole tournament,
+// through the windows only: what the user clicks, types and reads.
+#include <QComboBox>
+#include <QListView>
+
+#include "JourneySupport.hpp"
+#include "review/HandReplayScreen.hpp"
+#include "review/HistoryListModel.hpp"
+#include "review/HistoryScreen.hpp"
+#include "review/ReplayCursor.hpp"
+#include "review/SettingsScreen.hpp"
+#include "review/StatsScreen.hpp"
+#include "rules/Json.hpp"
+#include "session/SessionSnapshotStore.hpp"
+#include "kit/SegmentedControl.hpp"
+#include "shell/AppContext.hpp"
+#include "shell/GameSeed.hpp"
+#include "shell/HomeScreen.hpp"
+#include "shell/OnboardingSheet.hpp"
+#include "shell/Palette.hpp"
+#include "shell/RangesWindow.hpp"
+#include "store/SettingsStore.hpp"
+#include "store/StatsStore.hpp"
+#include "table/ActionBarView.hpp"
+#include "table/NextHandButton.hpp"
+#include "table/SessionSummarySheet.hpp"
+#include "table/SessionSummaryView.hpp"
+#include "table/TableOverlay.hpp"
+#include "table/TablePacing.hpp"
+
+namespace pellox::app {
+namespace {
+
+using journey::button;
+using journey::click;
+using journey::Journey;
+using journey::settle;
+using journey::visible;
+using journey::visibleWindow;
+
+// The human's part through the action bar: check when free, else call, as its buttons read.
+void checkOrCallByClick(Journey& j) {
+    ActionBarView* bar = visible<ActionBarView>(j.table());
+    ASSERT_NE(bar, nullptr) << "the action bar is up on the human's turn";
+    const auto legal = *j.session().humanLegalActions();
+    const QString text =
+        legal.canCheck ? QStringLiteral("Check") : QStringLiteral("Call $%1").arg(legal.callAmount);
+    QAbstractButton* b = button(bar, text);
+    click(b ? b : button(bar, QStringLiteral("All In")));
+}
+
+void key(Journey& j, Qt::Key k) {
+    QTest::keyClick(&j.app->mainWindow(), k);
+    settle();
+}
+
+// Space until the next hand is dealt: it first shows the rest of the board, then deals on.
+void spaceToNextHand(Journey& j) {
+    const std::int64_t hand = j.session().table()->handNumber;
+    for (int i = 0; i < 8 && j.session().table()->handNumber == hand; ++i)
+        key(j, Qt::Key_Space);
+    ASSERT_EQ(j.session().table()->handNumber, hand + 1);
+}
+
+// Plays the hand in progress to its end, the human deciding by `human`.
+void playHand(Journey& j, const std::function<void()>& human) {
+    ASSERT_TRUE(j.drive([&] { return j.handOver(); }, human)) << "hand " << j.session().table()->handNumber;
+}
+
+// "Exit" between hands opens the summary at once; during a hand it asks first.
+SessionSummarySheet* exitToSummary(Journey& j) {
+    click(button(j.table(), QStringLiteral("Exit")));
+    if (auto* ask = visibleWindow<QMessageBox>()) {
+        EXPECT_EQ(ask->text(), "Leave this hand?");
+        click(button(ask, QStringLiteral("Leave")));
+    }
+    return visibleWindow<SessionSummarySheet>();
+}
+
+std::int64_t gradedInHistory(const StatsStore& stats) {
+    std::int64_t graded = 0;
+    for (const HandRecord& r : stats.handHistory())
+        graded += static_cast<std::int64_t>(r.grades.size());
+    return graded;
+}
+
+bool humanWentAllIn(const HandRecord& record) {
+    for (const EngineEvent& e : record.events)
+        if (const auto* taken = e.as<EngineEvent::ActionTaken>();
+            taken && taken->playerId == "human" && taken->action.type == PlayerActionType::allIn)
+            return true;
+    return false;
+}
+
+QString labelNamed(QWidget* root, const QString& name) {
+    auto* label = root->findChild<QLabel*>(name);
+    return label ? label->text() : QString();
+}
+
+TEST(Journey, ANewUserPlaysReviewsRethemesQuitsAndResumes) {
+    Journey j;
+    PelloxPokerApp& app = j.launch();
+
+    // First launch: the onboarding sheet over the home screen; Skip closes it for good.
+    OnboardingSheet* sheet = app.rootView().onboardingSheet();
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_NE(visible<HomeScreen>(j.page()), nullptr);
+    click(button(sheet, QStringLiteral("Skip")));
+    EXPECT_EQ(visibleWindow<OnboardingSheet>(), nullptr);
+    EXPECT_TRUE(app.settings().hasOnboarded.get());
+
+    // Fast speed, chosen where the user chooses it.
+    j.selectSection(Section::settings);
+    auto* settingsScreen = visible<SettingsScreen>(j.page());
+    ASSERT_NE(settingsScreen, nullptr);
+    click(settingsScreen->speedPicker()->segment(2));
+    EXPECT_EQ(app.settings().gameSpeed.get(), GameSpeed::fast);
+
+    // A cash game against three bots from the home screen.
+    j.selectSection(Section::table);
+    auto* home = visible<HomeScreen>(j.page());
+    ASSERT_NE(home, nullptr);
+    EXPECT_EQ(home->opponents(), 3);
+    click(home->modeCard(GameMode::cash));
+    ASSERT_NE(j.table(), nullptr);
+    EXPECT_EQ(j.session().sessionSeed(), Journey::seed);
+    EXPECT_EQ(j.session().table()->players.size(), 4u);
+    j.table()->pacingTask().setJitter([] { return 0.0; });
+    j.activate();
+
+    // Five hands: the action bar and the Next Hand button, then the keys C, F, A and Space.
+    playHand(j, [&] { checkOrCallByClick(j); });
+    click(visible<NextHandButton>(j.table()));
+    EXPECT_EQ(j.session().table()->handNumber, 2);
+    playHand(j, [&] { key(j, Qt::Key_C); });
+    spaceToNextHand(j);
+    playHand(j, [&] {
+        const auto before = j.session().currentHandEvents().size();
+        key(j, Qt::Key_F);
+        EXPECT_GT(j.session().currentHandEvents().size(), before) << "F folds";
+    });
+    EXPECT_TRUE(j.session().table()->player("human")->isFolded);
+    spaceToNextHand(j);
+    playHand(j, [&] { key(j, Qt::Key_C); });
+    spaceToNextHand(j);
+    playHand(j, [&] { key(j, Qt::Key_A); });
+    EXPECT_TRUE(humanWentAllIn(app.stats().handHistory().front())) << "A goes all in";
+    ASSERT_EQ(app.stats().handHistory().size(), 5u);
+
+    // Leaving the table: the summary of the five hands, then the home screen.
+    SessionSummarySheet* summary = exitToSummary(j);
+    ASSERT_NE(summary, nullptr) << "the session summary is shown on leaving";
+    EXPECT_EQ(summary->view()->model().handsValue, "5");
+    click(summary->view()->mainMenuButton());
+    EXPECT_FALSE(j.session().table());
+    EXPECT_NE(visible<HomeScreen>(j.page()), nullptr);
+
+    // History: the five hands newest first; a replay steps to its last frame.
+    j.selectSection(Section::history);
+    auto* history = visible<HistoryScreen>(j.page());
+    ASSERT_NE(history, nullptr);
+    const auto rows = history->filteredRecords();
+    ASSERT_EQ(rows.size(), 5u);
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(rows[i]->handNumber, static_cast<std::int64_t>(5 - i));
+    const QModelIndex newest = history->model()->index(0, 0);
+    QTest::mouseClick(history->list()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      history->list()->visualRect(newest).center());
+    settle();
+    auto* replay = visible<HandReplayScreen>(j.page());
+    ASSERT_NE(replay, nullptr);
+    click(replay->transportButton(TransportButton::last));
+    EXPECT_EQ(replay->cursor().cursor(), replay->cursor().lastStepIndex());
+    EXPECT_GT(replay->cursor().lastStepIndex(), 0);
+    EXPECT_FALSE(replay->transportButton(TransportButton::next)->isEnabled());
+
+    // Stats: five hands and the graded decisions.
+    j.selectSection(Section::stats);
+    auto* statsScreen = visible<StatsScreen>(j.page());
+    ASSERT_NE(statsScreen, nullptr);
+    const std::int64_t graded = gradedInHistory(app.stats());
+    EXPECT_GT(graded, 0) << "the default guide grades the human's decisions";
+    EXPECT_EQ(app.stats().stats().decisionsGraded, graded);
+    EXPECT_EQ(labelNamed(statsScreen, "hands"), "5");
+    EXPECT_EQ(labelNamed(statsScreen, "decisions"), QString::number(graded));
+
+    // Settings: a new theme recolours both windows.
+    j.selectSection(Section::settings);
+    app.openRanges();
+    settle();
+    settingsScreen = visible<SettingsScreen>(j.page());
+    ASSERT_NE(settingsScreen, nullptr);
+    QComboBox* theme = settingsScreen->themePicker();
+    const int midnight = theme->findText(QStringLiteral("Midnight"));
+    ASSERT_GE(midnight, 0);
+    theme->setCurrentIndex(midnight);
+    emit theme->activated(midnight);
+    settle();
+    EXPECT_EQ(app.settings().tableTheme.get(), TableTheme::midnight);
+    EXPECT_EQ(app.mainContext().palette(), Palette::midnight());
+    EXPECT_EQ(app.rangesWindow()->context().palette(), Palette::midnight());
+    const QImage ranges = app.rangesWindow()->grab().toImage();
+    EXPECT_EQ(ranges.pixelColor(2, ranges.height() - 3), Palette::midnight().feltDark);
+    const QImage form = settingsScreen->grab().toImage();
+    EXPECT_EQ(form.pixelColor(2, form.height() - 3), Palette::midnight().feltDark);
+    app.rangesWindow()->close();
+
+    // A new game, quit in the middle of a hand.
+    j.selectSection(Section::table);
+    click(visible<HomeScreen>(j.page())->modeCard(GameMode::cash));
+    ASSERT_NE(j.table(), nullptr);
+    j.table()->pacingTask().setJitter([] { return 0.0; });
+    ASSERT_TRUE(j.drive([&] { return j.session().isHumanTurn(); }, nullptr));
+    const Json left(*j.session().table());
+    const auto leftEvents = j.session().currentHandEvents().size();
+    EXPECT_EQ(j.quit(), 0);
+    EXPECT_TRUE(SessionSnapshotStore(std::make_shared<UserDefaultsStore>(j.path)).load());
+
+    // The second launch offers the hand; Resume deals on from the same cards and stacks.
+    j.launch();
+    QMessageBox* alert = j.root().resumeAlert();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_TRUE(alert->isVisible());
+    EXPECT_EQ(alert->text(), "Resume your hand?");
+    EXPECT_EQ(alert->informativeText(), "A cash game hand was still in progress when you left.");
+    EXPECT_EQ(j.app->settings().tableTheme.get(), TableTheme::midnight) << "the theme was kept";
+    click(button(alert, QStringLiteral("Resume")));
+    ASSERT_NE(j.table(), nullptr);
+    EXPECT_EQ(Json(*j.session().table()), left);
+    EXPECT_EQ(j.session().currentHandEvents().size(), leftEvents);
+    EXPECT_FALSE(SessionSnapshotStore(std::make_shared<UserDefaultsStore>(j.path)).load())
+        << "a stored hand is offered once";
+    j.table()->pacingTask().setJitter([] { return 0.0; });
+    j.activate();
+    ASSERT_TRUE(j.drive([&] { return j.session().isHumanTurn(); }, nullptr));
+    key(j, Qt::Key_C);
+    EXPECT_GT(j.session().currentHandEvents().size(), leftEvents) << "the resumed hand plays on";
+}
+
+TEST(Journey, ATournamentToItsEndShowsItsStandings) {
+    Journey j;
+    {
+        SettingsStore settings;
+        settings.load(std::make_shared<UserDefaultsStore>(j.path));
+        settings.hasOnboarded.set(true);
+        settings.gameSpeed.set(GameSpeed::fast);
+        settings.save();
+    }
+    PelloxPokerApp& app = j.launch();
+    auto* home = visible<HomeScreen>(j.page());
+    ASSERT_NE(home, nullptr);
+    // One bot and no guide keep the tournament short.
+    click(home->countButton(1));
+    click(home->guideCard(GuideMode::off));
+    click(home->modeCard(GameMode::tournament));
+    ASSERT_NE(j.table(), nullptr);
+    j.table()->pacingTask().setJitter([] { return 0.0; });
+    j.activate();
+    ASSERT_TRUE(j.drive([&] { return j.session().tournamentOver(); }, [&] { key(j, Qt::Key_C); }));
+    settle();
+
+    auto* overlay = visible<TableOverlay>(j.table());
+    ASSERT_NE(overlay, nullptr) << "the tournament's end is shown over the table";
+    EXPECT_EQ(overlay->title()->text(), "Tournament Complete");
+    QStringList expected;
+    for (const Standing& s : *j.session().standings())
+        expected << QStringLiteral("%1. %2").arg(s.place).arg(QString::fromStdString(s.playerId));
+    EXPECT_EQ(overlay->lines(), expected);
+    EXPECT_EQ(expected.size(), 2);
+    EXPECT_EQ(app.stats().handHistory().size(), static_cast<std::size_t>(j.session().table()->handNumber));
+
+    click(button(overlay, QStringLiteral("See summary")));
+    auto* summary = visibleWindow<SessionSummarySheet>();
+    ASSERT_NE(summary, nullptr);
+    EXPECT_EQ(summary->view()->model().modeText, "Tournament");
+    click(summary->view()->mainMenuButton());
+    EXPECT_NE(visible<HomeScreen>(j.page()), nullptr);
+}
+
+TEST(GameSeed, OnlyAWholeNumberFixesTheSeed) {
+    EXPECT_EQ(parseGameSeed(QStringLiteral("42")), 42);
+    EXPECT_EQ(parseGameSeed(QStringLiteral(" -7 ")), -7);
+    EXPECT_EQ(parseGameSeed(QString()), std::nullopt);
+    EXPECT_EQ(parseGameSeed(QStringLiteral("seed")), std::nullopt);
+    EXPECT_EQ(parseGameSeed(QStringLiteral("99999999999")), std::nullopt) << "beyond the stored seed";
+}
+
+}  // namespace
+}  // namespace pellox::app
