@@ -16,7 +16,8 @@ std::optional<SessionSnapshot> offerResume(bool isPlaying, const GameSession& se
     std::optional<std::string> unreadable;
     auto snapshot = SessionSnapshotStore::persisted.load(*snapshots.store, unreadable);
     // A hand that cannot be read is kept aside rather than lost; it is still offered only once.
-    if (unreadable) snapshots.store->set(std::move(*unreadable), SessionSnapshotStore::persisted.unreadableKey());
+    if (unreadable)
+        snapshots.store->set(std::move(*unreadable), SessionSnapshotStore::persisted.unreadableKey());
     snapshots.clear();
     return snapshot;
 }

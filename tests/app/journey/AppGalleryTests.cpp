@@ -10,6 +10,7 @@
 #include "review/RangeChartScreen.hpp"
 #include "review/SettingsScreen.hpp"
 #include "rules/RawEnum.hpp"
+#include "session/SessionSnapshotStore.hpp"
 #include "shell/HomeScreen.hpp"
 #include "shell/OnboardingSheet.hpp"
 #include "shell/RangesWindow.hpp"
@@ -17,7 +18,6 @@
 #include "store/SampleHands.hpp"
 #include "store/SettingsStore.hpp"
 #include "store/StatsStore.hpp"
-#include "session/SessionSnapshotStore.hpp"
 
 namespace pellox::app {
 namespace {
@@ -77,15 +77,14 @@ TEST_P(GalleryApp, EveryScreenAndSheetOfTheMainWindow) {
     const QString prefix = QStringLiteral("app-") + sizeName(size) + QLatin1Char('-');
     Journey j;
     {
-        SessionSnapshotStore(std::make_shared<UserDefaultsStore>(j.path))
-            .save([] {
-                SettingsStore s;
-                StatsStore st;
-                GameSession g(s, st);
-                s.guideMode.set(GuideMode::off);
-                g.startTournament(3, 5);
-                return *g.makeSnapshot();
-            }());
+        SessionSnapshotStore(std::make_shared<UserDefaultsStore>(j.path)).save([] {
+            SettingsStore s;
+            StatsStore st;
+            GameSession g(s, st);
+            s.guideMode.set(GuideMode::off);
+            g.startTournament(3, 5);
+            return *g.makeSnapshot();
+        }());
     }
     PelloxPokerApp& app = j.launch();
     MainWindow& window = app.mainWindow();
@@ -136,12 +135,13 @@ TEST_P(GalleryApp, EveryScreenAndSheetOfTheMainWindow) {
     journey::waitFor([&] { return j.adviceReady(); });
     settle();
     shoot("table-human-turn");
-    ASSERT_TRUE(j.drive([&] { return j.handOver(); },
-                        [&] {
-                            const auto legal = *j.session().humanLegalActions();
-                            j.table()->submit(
-                                {legal.canCheck ? PlayerActionType::check : PlayerActionType::call, std::nullopt});
-                        }));
+    ASSERT_TRUE(
+        j.drive([&] { return j.handOver(); },
+                [&] {
+                    const auto legal = *j.session().humanLegalActions();
+                    j.table()->submit(
+                        {legal.canCheck ? PlayerActionType::check : PlayerActionType::call, std::nullopt});
+                }));
     shoot("table-hand-over");
     click(button(j.table(), QStringLiteral("Exit")));
     shoot("table-summary");

@@ -18,12 +18,15 @@
 #include "kit/HoverButton.hpp"
 #include "kit/KeyedTimer.hpp"
 #include "kit/TextBlock.hpp"
+#include "rules/RawEnum.hpp"
 #include "session/GameSession.hpp"
 #include "shell/MacRootView.hpp"
 #include "shell/MainWindow.hpp"
 #include "shell/PelloxCommands.hpp"
 #include "shell/PelloxPokerApp.hpp"
 #include "shell/UserDefaultsStore.hpp"
+#include "store/SettingsStore.hpp"
+#include "table/TablePacing.hpp"
 #include "table/TablePacingTask.hpp"
 #include "table/TableScreen.hpp"
 
@@ -39,6 +42,7 @@ inline void settle() {
 template <class W>
 W* visible(QWidget* root) {
     if (!root) return nullptr;
+    if (auto* self = qobject_cast<W*>(root); self && self->isVisible()) return self;
     for (W* w : root->findChildren<W*>())
         if (w->isVisible()) return w;
     return nullptr;
@@ -87,11 +91,13 @@ inline bool waitFor(const std::function<bool()>& done, int milliseconds = 60000)
 }
 
 struct Journey {
-    static constexpr std::int32_t seed = 20261207;
+    static constexpr std::int32_t seed = 2026;
 
     QTemporaryDir dir;
     QString path = dir.filePath("Pellox Poker.conf");
     std::unique_ptr<PelloxPokerApp> app;
+    // stepTable() also starts the next hand when it is due.
+    bool dealsOn = false;
 
     Journey() { qputenv("PELLOX_SEED", QByteArray::number(seed)); }
     ~Journey() {
@@ -106,7 +112,7 @@ struct Journey {
         app = std::make_unique<PelloxPokerApp>(std::make_shared<UserDefaultsStore>(path));
         app->show();
         app->mainWindow().activateWindow();
-        QTest::qWaitForWindowExposed(&app->mainWindow());
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&app->mainWindow()));
         settle();
         return *app;
     }
@@ -119,7 +125,8 @@ struct Journey {
     void selectSection(Section section) {
         QListWidget* list = root().sidebar();
         QListWidgetItem* item = list->item(static_cast<int>(section));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(item).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          list->visualItemRect(item).center());
         settle();
     }
 
@@ -130,13 +137,17 @@ struct Journey {
         ASSERT_TRUE(QTest::qWaitForWindowActive(&app->mainWindow()));
     }
 
-    // Runs the table's waiting step (a bot's turn, a card, the next hand, a pre-set action) now instead of
-    // after its delay; false when the table waits for the human or for nothing.
+    // Runs the table's waiting step (a bot's turn, a card, a pre-set action, the next hand when `dealsOn`)
+    // now instead of after its delay; false when the table waits for the human or for nothing.
     bool stepTable() {
         TableScreen* screen = table();
         if (!screen) return false;
-        screen->pacingTask().flush();
-        settle();
+        for (int i = 0; i < 3; ++i) {
+            settle();
+            screen->pacingTask().flush();
+        }
+        // Between hands the user deals on (Space, Next Hand), unless the table is to play on by itself.
+        if (!dealsOn && screen->pacing().pacingStep(0).phase == PacingPhase::handOver) return false;
         if (screen->pacingTask().preActionTimer().runPendingNow() ||
             screen->pacingTask().pacingTimer().runPendingNow()) {
             settle();
@@ -158,22 +169,41 @@ struct Journey {
             if (done()) return true;
             if (stepTable()) continue;
             if (session().isHumanTurn() && human) {
-                if (session().settings().guideMode.get() != GuideMode::off && !waitFor([&] { return adviceReady(); }))
+                if (session().settings().guideMode.get() != GuideMode::off &&
+                    !waitFor([&] { return adviceReady(); }))
                     return false;
                 const auto events = session().currentHandEvents().size();
                 human();
                 settle();
-                if (session().currentHandEvents().size() == events) return false;  // the action went nowhere
+                if (session().currentHandEvents().size() == events) {
+                    ADD_FAILURE() << "the human's action went nowhere; active window: "
+                                  << (QApplication::activeWindow()
+                                          ? QApplication::activeWindow()->metaObject()->className()
+                                          : "none")
+                                  << ", focus: "
+                                  << (QApplication::focusWidget()
+                                          ? QApplication::focusWidget()->metaObject()->className()
+                                          : "none");
+                    return false;
+                }
                 continue;
+            }
+            if (!done()) {
+                const auto step = table()->pacing().pacingStep(0);
+                ADD_FAILURE() << "stuck: phase " << rawValue(step.phase) << " key "
+                              << table()->pacing().pacingKey() << " pending "
+                              << table()->pacingTask().pacingTimer().isPending();
             }
             return done();
         }
         return done();
     }
 
+    // The hand has ended and the table shows all it will show of it (a human out of chips stops the board).
     bool handOver() const {
         const auto& t = session().table();
-        return t && !t->isHandInProgress && table() &&
+        if (!t || t->isHandInProgress || !table()) return false;
+        return session().humanBustedInCash() ||
                table()->pacing().revealedBoardCount() >= static_cast<std::int64_t>(t->board.size());
     }
 

@@ -4,6 +4,7 @@
 #include <QListView>
 
 #include "JourneySupport.hpp"
+#include "kit/SegmentedControl.hpp"
 #include "review/HandReplayScreen.hpp"
 #include "review/HistoryListModel.hpp"
 #include "review/HistoryScreen.hpp"
@@ -12,7 +13,6 @@
 #include "review/StatsScreen.hpp"
 #include "rules/Json.hpp"
 #include "session/SessionSnapshotStore.hpp"
-#include "kit/SegmentedControl.hpp"
 #include "shell/AppContext.hpp"
 #include "shell/GameSeed.hpp"
 #include "shell/HomeScreen.hpp"
@@ -54,8 +54,19 @@ void key(Journey& j, Qt::Key k) {
     settle();
 }
 
+// Out of chips in a cash game: the overlay's Rebuy, as the user would choose.
+void rebuyIfBroke(Journey& j) {
+    if (!j.session().humanBustedInCash()) return;
+    auto* overlay = visible<TableOverlay>(j.table());
+    ASSERT_NE(overlay, nullptr);
+    EXPECT_EQ(overlay->title()->text(), "You're out of chips");
+    click(button(overlay, QStringLiteral("Rebuy")));
+    EXPECT_FALSE(j.session().humanBustedInCash());
+}
+
 // Space until the next hand is dealt: it first shows the rest of the board, then deals on.
 void spaceToNextHand(Journey& j) {
+    rebuyIfBroke(j);
     const std::int64_t hand = j.session().table()->handNumber;
     for (int i = 0; i < 8 && j.session().table()->handNumber == hand; ++i)
         key(j, Qt::Key_Space);
@@ -84,10 +95,10 @@ std::int64_t gradedInHistory(const StatsStore& stats) {
     return graded;
 }
 
-bool humanWentAllIn(const HandRecord& record) {
+bool humanDid(const HandRecord& record, PlayerActionType type) {
     for (const EngineEvent& e : record.events)
         if (const auto* taken = e.as<EngineEvent::ActionTaken>();
-            taken && taken->playerId == "human" && taken->action.type == PlayerActionType::allIn)
+            taken && taken->playerId == "human" && taken->action.type == type)
             return true;
     return false;
 }
@@ -131,22 +142,31 @@ TEST(Journey, ANewUserPlaysReviewsRethemesQuitsAndResumes) {
 
     // Five hands: the action bar and the Next Hand button, then the keys C, F, A and Space.
     playHand(j, [&] { checkOrCallByClick(j); });
+    rebuyIfBroke(j);
     click(visible<NextHandButton>(j.table()));
     EXPECT_EQ(j.session().table()->handNumber, 2);
     playHand(j, [&] { key(j, Qt::Key_C); });
     spaceToNextHand(j);
-    playHand(j, [&] {
+    // F on the first hand in which the human has a decision (a walk in the big blind has none).
+    bool folded = false;
+    const auto foldOnce = [&] {
+        if (folded) return key(j, Qt::Key_C);
         const auto before = j.session().currentHandEvents().size();
         key(j, Qt::Key_F);
         EXPECT_GT(j.session().currentHandEvents().size(), before) << "F folds";
-    });
-    EXPECT_TRUE(j.session().table()->player("human")->isFolded);
+        folded = true;
+        EXPECT_TRUE(j.session().table()->player("human")->hasFolded);
+    };
+    playHand(j, foldOnce);
     spaceToNextHand(j);
-    playHand(j, [&] { key(j, Qt::Key_C); });
+    playHand(j, foldOnce);
+    EXPECT_TRUE(folded);
     spaceToNextHand(j);
     playHand(j, [&] { key(j, Qt::Key_A); });
-    EXPECT_TRUE(humanWentAllIn(app.stats().handHistory().front())) << "A goes all in";
+    EXPECT_TRUE(humanDid(app.stats().handHistory().front(), PlayerActionType::allIn)) << "A goes all in";
     ASSERT_EQ(app.stats().handHistory().size(), 5u);
+    EXPECT_TRUE(std::any_of(app.stats().handHistory().begin(), app.stats().handHistory().end(),
+                            [](const HandRecord& r) { return humanDid(r, PlayerActionType::fold); }));
 
     // Leaving the table: the summary of the five hands, then the home screen.
     SessionSummarySheet* summary = exitToSummary(j);
@@ -257,6 +277,7 @@ TEST(Journey, ATournamentToItsEndShowsItsStandings) {
     ASSERT_NE(j.table(), nullptr);
     j.table()->pacingTask().setJitter([] { return 0.0; });
     j.activate();
+    j.dealsOn = true;
     ASSERT_TRUE(j.drive([&] { return j.session().tournamentOver(); }, [&] { key(j, Qt::Key_C); }));
     settle();
 
