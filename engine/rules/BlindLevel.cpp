@@ -1,5 +1,7 @@
 #include "rules/BlindLevel.hpp"
 
+#include "rules/Json.hpp"
+
 namespace pellox {
 
 void to_json(Json& j, const BlindLevel& b) {

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "rules/Json.hpp"
+#include "rules/JsonFwd.hpp"
 
 namespace pellox {
 

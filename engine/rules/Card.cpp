@@ -5,6 +5,7 @@
 #include <limits>
 #include <utility>
 
+#include "rules/Json.hpp"
 #include "rules/SeededRNG.hpp"
 
 namespace pellox {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "rules/Json.hpp"
+#include "rules/JsonFwd.hpp"
 #include "rules/RawEnum.hpp"
 
 namespace pellox {

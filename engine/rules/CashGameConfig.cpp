@@ -1,5 +1,7 @@
 #include "rules/CashGameConfig.hpp"
 
+#include "rules/Json.hpp"
+
 namespace pellox {
 
 std::vector<Player> CashGameConfig::rebuyBustedBots(std::vector<Player> players, std::int64_t buyIn) {

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "rules/Json.hpp"
+#include "rules/JsonFwd.hpp"
 #include "rules/Player.hpp"
 
 namespace pellox {

@@ -1,5 +1,7 @@
 #include "rules/EngineEvent.hpp"
 
+#include "rules/Json.hpp"
+
 namespace pellox {
 
 namespace {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "rules/Card.hpp"
-#include "rules/Json.hpp"
+#include "rules/JsonFwd.hpp"
 #include "rules/PlayerAction.hpp"
 #include "rules/PlayerActionType.hpp"
 #include "rules/Street.hpp"

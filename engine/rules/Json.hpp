@@ -12,12 +12,11 @@
 
 #include <nlohmann/json.hpp>
 
+#include "rules/JsonFwd.hpp"
 #include "rules/RawEnum.hpp"
+#include "rules/RawEnumJson.hpp"
 
 namespace pellox {
-
-using Json = nlohmann::json;
-
 namespace json {
 
 [[noreturn]] void fail(const Json& at, std::string_view what);

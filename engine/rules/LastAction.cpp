@@ -1,5 +1,7 @@
 #include "rules/LastAction.hpp"
 
+#include "rules/Json.hpp"
+
 namespace pellox {
 
 void to_json(Json& j, const LastAction& a) {

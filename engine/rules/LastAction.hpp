@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "rules/Json.hpp"
+#include "rules/JsonFwd.hpp"
 #include "rules/LastActionType.hpp"
 
 namespace pellox {

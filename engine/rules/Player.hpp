@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "rules/Card.hpp"
-#include "rules/Json.hpp"
+#include "rules/JsonFwd.hpp"
 #include "rules/LastAction.hpp"
 #include "rules/Position.hpp"
 

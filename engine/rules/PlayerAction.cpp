@@ -1,5 +1,7 @@
 #include "rules/PlayerAction.hpp"
 
+#include "rules/Json.hpp"
+
 namespace pellox {
 
 void to_json(Json& j, const PlayerAction& a) {

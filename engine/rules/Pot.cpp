@@ -1,5 +1,7 @@
 #include "rules/Pot.hpp"
 
+#include "rules/Json.hpp"
+
 namespace pellox {
 
 void to_json(Json& j, const Pot& p) {

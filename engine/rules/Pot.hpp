@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "rules/Json.hpp"
+#include "rules/JsonFwd.hpp"
 
 namespace pellox {
 

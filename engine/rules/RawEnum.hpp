@@ -1,12 +1,11 @@
 #pragma once
-// Enumerations stored by raw string: one table per enum gives rawValue, parse, allCases and the JSON form.
+// Enumerations stored by raw string: one table per enum gives rawValue, parse and allCases; rules/Json.hpp
+// adds the JSON form.
 #include <array>
+#include <cstddef>
 #include <optional>
-#include <string>
 #include <string_view>
 #include <utility>
-
-#include <nlohmann/json.hpp>
 
 namespace pellox {
 
@@ -40,21 +39,6 @@ constexpr auto allCases() {
     for (std::size_t i = 0; i < out.size(); ++i)
         out[i] = EnumCases<E>::cases[i].first;
     return out;
-}
-
-template <RawEnum E>
-void to_json(nlohmann::json& j, E value) {
-    j = std::string(rawValue(value));
-}
-
-template <RawEnum E>
-void from_json(const nlohmann::json& j, E& value) {
-    if (!j.is_string()) throw nlohmann::json::type_error::create(302, "raw value must be a string", &j);
-    auto parsed = parse<E>(j.get_ref<const std::string&>());
-    if (!parsed)
-        throw nlohmann::json::other_error::create(501, "unknown raw value \"" + j.get<std::string>() + "\"",
-                                                  &j);
-    value = *parsed;
 }
 
 }  // namespace pellox

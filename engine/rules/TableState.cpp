@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "rules/EngineError.hpp"
+#include "rules/Json.hpp"
 
 namespace pellox {
 

@@ -7,7 +7,7 @@
 
 #include "rules/Card.hpp"
 #include "rules/GameMode.hpp"
-#include "rules/Json.hpp"
+#include "rules/JsonFwd.hpp"
 #include "rules/Player.hpp"
 #include "rules/Pot.hpp"
 #include "rules/SeatConfig.hpp"

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "rules/Json.hpp"
+
 namespace pellox {
 
 const std::vector<BlindLevel>& TournamentConfig::standardSchedule() {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "rules/BlindLevel.hpp"
-#include "rules/Json.hpp"
+#include "rules/JsonFwd.hpp"
 #include "rules/Player.hpp"
 #include "rules/Standing.hpp"
 

@@ -1,5 +1,7 @@
 #include "rules/Winner.hpp"
 
+#include "rules/Json.hpp"
+
 namespace pellox {
 
 void to_json(Json& j, const Winner& w) {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "rules/Json.hpp"
+#include "rules/JsonFwd.hpp"
 
 namespace pellox {
 

@@ -4,6 +4,8 @@
 #include <array>
 #include <set>
 
+#include "rules/Json.hpp"
+
 namespace pellox {
 
 namespace {

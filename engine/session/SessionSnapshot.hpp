@@ -8,7 +8,7 @@
 
 #include "rules/EngineEvent.hpp"
 #include "rules/GameMode.hpp"
-#include "rules/Json.hpp"
+#include "rules/JsonFwd.hpp"
 #include "rules/TableState.hpp"
 #include "session/SessionSummary.hpp"
 #include "store/HandSeat.hpp"

@@ -23,7 +23,4 @@ struct SessionSnapshotStore {
     void clear() { store->remove(persisted.key); }
 };
 
-inline const PersistedValue<SessionSnapshot> SessionSnapshotStore::persisted{"pellox-poker-session-snapshot",
-                                                                             3};
-
 }  // namespace pellox

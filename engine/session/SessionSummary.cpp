@@ -1,5 +1,6 @@
 #include "session/SessionSummary.hpp"
 
+#include "rules/Json.hpp"
 #include "rules/Saturating.hpp"
 
 namespace pellox {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "rules/Json.hpp"
+#include "rules/JsonFwd.hpp"
 #include "store/AccuracyBucket.hpp"
 #include "store/StreetAccuracy.hpp"
 #include "store/StreetKey.hpp"

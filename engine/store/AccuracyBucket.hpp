@@ -3,7 +3,7 @@
 #include <map>
 #include <optional>
 
-#include "rules/Json.hpp"
+#include "rules/JsonFwd.hpp"
 #include "rules/Saturating.hpp"
 #include "store/StreetKey.hpp"
 
@@ -37,14 +37,8 @@ inline std::map<StreetKey, AccuracyBucket> zeroBucketsByStreet() {
     return buckets;
 }
 
-inline void to_json(Json& j, const AccuracyBucket& b) {
-    j = Json{{"graded", b.graded}, {"agreed", b.agreed}};
-}
-
-inline void from_json(const Json& j, AccuracyBucket& b) {
-    b.graded = json::read<std::int64_t>(j, "graded");
-    b.agreed = json::read<std::int64_t>(j, "agreed");
-}
+void to_json(Json& j, const AccuracyBucket& b);
+void from_json(const Json& j, AccuracyBucket& b);
 
 }  // namespace pellox
 

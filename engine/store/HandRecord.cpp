@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "rules/Json.hpp"
+
 namespace pellox {
 
 std::string HandRecord::identifier(std::int64_t handNumber, std::int32_t seed) {

@@ -8,7 +8,7 @@
 #include "rules/Card.hpp"
 #include "rules/EngineEvent.hpp"
 #include "rules/GameMode.hpp"
-#include "rules/Json.hpp"
+#include "rules/JsonFwd.hpp"
 #include "rules/Position.hpp"
 #include "rules/Winner.hpp"
 #include "store/HandSeat.hpp"

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <variant>
 
+#include "rules/Json.hpp"
+
 namespace pellox {
 
 namespace {

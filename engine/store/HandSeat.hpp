@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "rules/Json.hpp"
+#include "rules/JsonFwd.hpp"
 
 namespace pellox {
 
@@ -16,15 +16,7 @@ struct HandSeat {
     friend bool operator==(const HandSeat&, const HandSeat&) = default;
 };
 
-inline void to_json(Json& j, const HandSeat& s) {
-    j = Json{{"id", s.id}, {"name", s.name}, {"seatIndex", s.seatIndex}, {"startingStack", s.startingStack}};
-}
-
-inline void from_json(const Json& j, HandSeat& s) {
-    s.id = json::read<std::string>(j, "id");
-    s.name = json::read<std::string>(j, "name");
-    s.seatIndex = json::read<std::int64_t>(j, "seatIndex");
-    s.startingStack = json::read<std::int64_t>(j, "startingStack");
-}
+void to_json(Json& j, const HandSeat& s);
+void from_json(const Json& j, HandSeat& s);
 
 }  // namespace pellox

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <vector>
 
+#include "rules/Json.hpp"
+
 namespace pellox::persistence {
 
 namespace {

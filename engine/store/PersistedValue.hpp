@@ -1,13 +1,11 @@
 #pragma once
 #include <cstdint>
-#include <exception>
 #include <optional>
 #include <string>
 #include <utility>
 
-#include "rules/Json.hpp"
+#include "rules/JsonFwd.hpp"
 #include "store/KeyValueStore.hpp"
-#include "store/PersistedEnvelope.hpp"
 
 namespace pellox {
 
@@ -18,7 +16,8 @@ std::optional<std::string> encode(const Json& document);
 std::optional<Json> decode(const std::string& text);
 }  // namespace persistence
 
-// Binds a state type to a storage key and an envelope version; the store is passed to each call.
+// Binds a state type to a storage key and an envelope version; the store is passed to each call. The JSON
+// steps (encode, decode) are in store/PersistedValueJson.hpp, instantiated once by the state's owner.
 template <typename T>
 struct PersistedValue {
     std::string key;
@@ -42,9 +41,7 @@ struct PersistedValue {
     }
 
     // The document text for a state, or none when it cannot be encoded.
-    std::optional<std::string> encode(const T& state) const {
-        return persistence::encode(Json(PersistedEnvelope<T>{version, state}));
-    }
+    std::optional<std::string> encode(const T& state) const;
 
     // A state that cannot be encoded writes nothing; the previous document stays.
     void save(const T& state, KeyValueStore& store) const {
@@ -69,18 +66,7 @@ struct PersistedValue {
     std::string unreadableKey() const { return key + ".unreadable"; }
 
   private:
-    std::optional<T> decode(const std::string& text) const {
-        auto document = persistence::decode(text);
-        if (!document) return std::nullopt;
-        try {
-            auto envelope = json::as<PersistedEnvelope<T>>(*document);
-            if (envelope.version != version) return std::nullopt;
-            return std::move(envelope.state);
-        } catch (const std::exception&) {
-            // A reader that fails in any way makes the document absent, never the caller's problem.
-            return std::nullopt;
-        }
-    }
+    std::optional<T> decode(const std::string& text) const;
 };
 
 }  // namespace pellox

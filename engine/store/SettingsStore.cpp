@@ -4,10 +4,14 @@
 #include <cstddef>
 #include <utility>
 
+#include "rules/Json.hpp"
 #include "store/InMemoryStore.hpp"
+#include "store/PersistedValueJson.hpp"
 #include "store/StreetKey.hpp"
 
 namespace pellox {
+
+template struct PersistedValue<SettingsStore::Snapshot>;
 
 const PersistedValue<SettingsStore::Snapshot> SettingsStore::persisted{"pellox-poker-settings", 1};
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "rules/CashGameConfig.hpp"
-#include "rules/Json.hpp"
+#include "rules/JsonFwd.hpp"
 #include "rules/Street.hpp"
 #include "rules/TournamentConfig.hpp"
 #include "store/GameSpeed.hpp"

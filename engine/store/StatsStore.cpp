@@ -2,11 +2,15 @@
 
 #include <utility>
 
+#include "rules/Json.hpp"
 #include "rules/Saturating.hpp"
 #include "store/HandRecordText.hpp"
 #include "store/InMemoryStore.hpp"
+#include "store/PersistedValueJson.hpp"
 
 namespace pellox {
+
+template struct PersistedValue<StatsStore::Snapshot>;
 
 const PersistedValue<StatsStore::Snapshot> StatsStore::persisted{"pellox-poker-stats", 1};
 

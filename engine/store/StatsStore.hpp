@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "rules/Json.hpp"
+#include "rules/JsonFwd.hpp"
 #include "store/HandOutcome.hpp"
 #include "store/HandRecord.hpp"
 #include "store/KeyValueStore.hpp"

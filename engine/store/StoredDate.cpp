@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "rules/Json.hpp"
+
 namespace pellox {
 
 namespace {

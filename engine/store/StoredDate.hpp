@@ -3,7 +3,7 @@
 #include <chrono>
 #include <optional>
 
-#include "rules/Json.hpp"
+#include "rules/JsonFwd.hpp"
 
 namespace pellox {
 

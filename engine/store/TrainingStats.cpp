@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "rules/Json.hpp"
 #include "rules/Saturating.hpp"
 
 namespace pellox {

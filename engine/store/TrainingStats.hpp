@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "rules/GameMode.hpp"
-#include "rules/Json.hpp"
+#include "rules/JsonFwd.hpp"
 #include "rules/Position.hpp"
 #include "store/AccuracyBucket.hpp"
 #include "store/HandOutcome.hpp"

@@ -1,5 +1,7 @@
 #include "strategy/BotPersonality.hpp"
 
+#include "rules/Json.hpp"
+
 namespace pellox {
 
 const std::map<std::string, BotPersonality>& BotPersonality::presets() {

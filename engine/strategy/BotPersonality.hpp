@@ -2,7 +2,7 @@
 #include <map>
 #include <string>
 
-#include "rules/Json.hpp"
+#include "rules/JsonFwd.hpp"
 
 namespace pellox {
 

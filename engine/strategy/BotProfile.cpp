@@ -1,5 +1,7 @@
 #include "strategy/BotProfile.hpp"
 
+#include "rules/Json.hpp"
+
 namespace pellox {
 
 void to_json(Json& j, const BotProfile& p) {

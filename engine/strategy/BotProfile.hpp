@@ -1,5 +1,5 @@
 #pragma once
-#include "rules/Json.hpp"
+#include "rules/JsonFwd.hpp"
 #include "strategy/BotPersonality.hpp"
 #include "strategy/BotSkill.hpp"
 

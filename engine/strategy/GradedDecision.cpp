@@ -1,5 +1,6 @@
 #include "strategy/GradedDecision.hpp"
 
+#include "rules/Json.hpp"
 #include "strategy/ActionClass.hpp"
 #include "strategy/GradeInput.hpp"
 

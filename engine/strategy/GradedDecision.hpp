@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "rules/Json.hpp"
+#include "rules/JsonFwd.hpp"
 #include "rules/PlayerAction.hpp"
 #include "rules/PlayerActionType.hpp"
 #include "rules/Street.hpp"

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "rules/Card.hpp"
+#include "rules/Json.hpp"
 #include "rules/SeededRNG.hpp"
 
 #include "TestCards.hpp"

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "rules/EngineEvent.hpp"
+#include "rules/Json.hpp"
 
 namespace pellox {
 namespace {

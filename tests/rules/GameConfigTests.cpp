@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "rules/CashGameConfig.hpp"
+#include "rules/Json.hpp"
 #include "rules/TableState.hpp"
 #include "rules/TournamentConfig.hpp"
 

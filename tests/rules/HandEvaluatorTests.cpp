@@ -11,6 +11,7 @@
 
 #include "rules/EngineError.hpp"
 #include "rules/HandEvaluator.hpp"
+#include "rules/Json.hpp"
 #include "rules/SeededRNG.hpp"
 
 #include "TestCards.hpp"

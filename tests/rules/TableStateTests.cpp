@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "rules/Json.hpp"
 #include "rules/LegalActions.hpp"
 #include "rules/PlayerAction.hpp"
 #include "rules/TableState.hpp"

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "SessionTestSupport.hpp"
+#include "rules/Json.hpp"
 #include "strategy/PlayerActionHistory.hpp"
 
 namespace pellox {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "SessionTestSupport.hpp"
+#include "rules/Json.hpp"
 
 namespace pellox {
 namespace {

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "SessionTestSupport.hpp"
+#include "rules/Json.hpp"
 #include "rules/PokerEngineTestSupport.hpp"
 
 namespace pellox {

@@ -1,3 +1,4 @@
+#include "rules/Json.hpp"
 #include "session/PreAction.hpp"
 
 #include <gtest/gtest.h>

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "SessionTestSupport.hpp"
+#include "rules/Json.hpp"
 #include "session/SessionSnapshotStore.hpp"
 
 namespace pellox {

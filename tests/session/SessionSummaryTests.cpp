@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "rules/Json.hpp"
 #include "session/SessionSummary.hpp"
 #include "store/SessionTestValues.hpp"
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "rules/Json.hpp"
 #include "store/HandRecord.hpp"
 #include "store/SampleHands.hpp"
 

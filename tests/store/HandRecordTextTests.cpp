@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "rules/Json.hpp"
 #include "store/HandRecordText.hpp"
 #include "store/InMemoryStore.hpp"
 #include "store/PersistedValue.hpp"

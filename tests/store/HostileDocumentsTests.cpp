@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "rules/Json.hpp"
 #include "store/InMemoryStore.hpp"
 #include "store/SampleHands.hpp"
 #include "store/SettingsStore.hpp"

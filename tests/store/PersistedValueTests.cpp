@@ -5,9 +5,11 @@
 #include <map>
 #include <string>
 
+#include "rules/Json.hpp"
 #include "store/AccuracyBucket.hpp"
 #include "store/InMemoryStore.hpp"
 #include "store/PersistedValue.hpp"
+#include "store/PersistedValueJson.hpp"
 #include "store/StoredDate.hpp"
 #include "store/StreetKey.hpp"
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "rules/Json.hpp"
 #include "store/InMemoryStore.hpp"
 #include "store/SessionTestValues.hpp"
 #include "store/SettingsStore.hpp"

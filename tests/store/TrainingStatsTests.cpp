@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "rules/Json.hpp"
 #include "store/SessionTestValues.hpp"
 #include "store/TrainingStats.hpp"
 

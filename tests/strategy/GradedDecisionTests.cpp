@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "rules/Json.hpp"
 #include "strategy/GradedDecision.hpp"
 
 namespace pellox {

@@ -2,6 +2,7 @@
 // record must show, after every engine step, the table the engine produced.
 #include <gtest/gtest.h>
 
+#include "rules/Json.hpp"
 #include "rules/PokerEngine.hpp"
 #include "store/HandRecord.hpp"
 #include "strategy/BotDecision.hpp"

@@ -9,6 +9,7 @@
 
 #include "ShellTestSupport.hpp"
 #include "review/RangeChartScreen.hpp"
+#include "rules/Json.hpp"
 #include "shell/AppContext.hpp"
 #include "shell/MacNavigation.hpp"
 #include "shell/MacRootView.hpp"

@@ -14,6 +14,7 @@
 #include "review/RangeChartScreen.hpp"
 #include "review/SettingsScreen.hpp"
 #include "review/StatsScreen.hpp"
+#include "rules/Json.hpp"
 #include "shell/HomeScreen.hpp"
 #include "shell/MacRootView.hpp"
 #include "shell/MissingRecordView.hpp"
