@@ -400,12 +400,11 @@ TEST(TableScreen, PlayAgainDealsTheNewGamesFirstHandAfresh) {
     EXPECT_FALSE(r.screen->showingSummary());
     EXPECT_EQ(r.session().table()->handNumber, 1);
     EXPECT_EQ(r.session().table()->players.size(), 3u);
+    // The old game's hand 1 ended with its whole board revealed and dealt: none of it carries over. How many
+    // cards have landed since depends on the machine's speed, so only the fresh start is checked.
     EXPECT_NE(r.screen->tableView().dealtHand(), oldDeal);
-    EXPECT_EQ(r.screen->tableView().dealtCount(), 1);  // the rest land one stagger apart
+    EXPECT_EQ(r.screen->pacing().revealedBoardCount(), 0);
     EXPECT_EQ(r.feedback.played.front(), Sfx::deal);
-    ASSERT_TRUE(
-        r.driveUntil([&] { return r.session().table()->board.size() >= 3; }, [&] { clickCheckOrCall(r); }));
-    EXPECT_LT(r.screen->pacing().revealedBoardCount(), 3);
 }
 
 TEST(TableScreen, TheReportCardSlotShowsWithTheReportAndGoesOnWhenClicked) {
