@@ -1,8 +1,7 @@
 // Painting the widget kit: every symbol, the painting helpers, text fitting and the kit's widgets, as a
 // screen repaints them; and a sound replayed from the cache.
-#include <benchmark/benchmark.h>
+#include "AppBench.hpp"
 
-#include <QApplication>
 #include <QEnterEvent>
 #include <QImage>
 #include <QPainter>
@@ -130,10 +129,5 @@ BENCHMARK(BM_ReplayCachedSound);
 }  // namespace pellox::app
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return pellox::app::bench::runBenchmarks(argc, argv);
 }

@@ -1,7 +1,6 @@
 // Repainting the range grid (budget: 2 ms), also at the small label size, and switching the chart.
-#include <benchmark/benchmark.h>
+#include "AppBench.hpp"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -20,15 +19,11 @@ void BM_RepaintRangeGrid(benchmark::State& state) {
     AppContext context(&settings);
     RangeChartScreen screen(context, QStringLiteral("AKs"));
     const int side = static_cast<int>(state.range(0));
-    screen.resize(side + 32, side + 260);
-    screen.show();
-    QApplication::processEvents();
+    bench::showSettled(screen, QSize(side + 32, side + 260));
     RangeGridView* grid = screen.findChild<RangeGridView*>();
     QImage frame(grid->size(), QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        QPainter painter(&frame);
-        grid->render(&painter);
-    }
+    for (auto _ : state)
+        bench::paintFrame(*grid, frame);
     state.counters["budget_ms"] = 2;
 }
 BENCHMARK(BM_RepaintRangeGrid)->Arg(540)->Arg(340)->Unit(benchmark::kMicrosecond);
@@ -39,15 +34,12 @@ void BM_SwitchChartAndRepaint(benchmark::State& state) {
     SettingsStore settings;
     AppContext context(&settings);
     RangeChartScreen screen(context, std::nullopt);
-    screen.resize(620, 720);
-    screen.show();
-    QApplication::processEvents();
+    bench::showSettled(screen, QSize(620, 720));
     QImage frame(screen.size(), QImage::Format_ARGB32_Premultiplied);
     int i = 0;
     for (auto _ : state) {
         screen.setBucket(allCases<PositionBucket>()[static_cast<std::size_t>(i++ % 5)]);
-        QPainter painter(&frame);
-        screen.render(&painter);
+        bench::paintFrame(screen, frame);
     }
 }
 BENCHMARK(BM_SwitchChartAndRepaint)->Unit(benchmark::kMicrosecond);
@@ -56,10 +48,5 @@ BENCHMARK(BM_SwitchChartAndRepaint)->Unit(benchmark::kMicrosecond);
 }  // namespace pellox::app
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return pellox::app::bench::runBenchmarks(argc, argv);
 }

@@ -1,8 +1,7 @@
 // The felt painting whole frames while a six-player hand is played on it, chips flying: the time of one
 // painted frame at 1280 × 820. The felt repaints at animation rate, so a frame must stay well under 4 ms.
-#include <benchmark/benchmark.h>
+#include "AppBench.hpp"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
@@ -92,11 +91,5 @@ BENCHMARK(BM_FeltFrameDuringAHand)->UseManualTime()->Unit(benchmark::kMillisecon
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return pellox::app::bench::runBenchmarks(argc, argv);
 }

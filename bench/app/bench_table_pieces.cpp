@@ -1,8 +1,7 @@
 // One frame of the felt's painted pieces: six seats, five board cards, the pot and two chip flights into a
 // 1280 × 820 image. The felt repaints at animation rate, so a frame has to stay far below 16 ms.
-#include <benchmark/benchmark.h>
+#include "AppBench.hpp"
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <vector>
@@ -108,11 +107,5 @@ BENCHMARK(BM_PaintTablePieces)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return pellox::app::bench::runBenchmarks(argc, argv);
 }
