@@ -55,6 +55,30 @@ QLabel* sectionTitle(const QString& title, const Palette& palette) {
                      palette.textMuted);
 }
 
+StatsCard* titledCard(const AppContext& context, const QString& title) {
+    auto* card = new StatsCard(context);
+    card->content()->addWidget(sectionTitle(title, context.palette()));
+    return card;
+}
+
+QHBoxLayout* rowLine(QWidget* row) {
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->setSpacing(rowSpacing);
+    return line;
+}
+
+// A name at the left, its figures at the right.
+QWidget* namedRow(const QString& name, std::initializer_list<QLabel*> figures, const Palette& palette) {
+    auto* row = new QWidget;
+    QHBoxLayout* line = rowLine(row);
+    line->addWidget(textLabel(name, scaledFont(14, FontWeight::semibold), palette.text));
+    line->addStretch(1);
+    for (QLabel* figure : figures)
+        line->addWidget(figure);
+    return row;
+}
+
 QWidget* emptyState(const Palette& palette) {
     auto* state = new QWidget;
     auto* column = new QVBoxLayout(state);
@@ -114,9 +138,7 @@ QWidget* breakdownRow(const AppContext& context, const BreakdownRow& data) {
     const Palette& palette = context.palette();
     auto* row = new QWidget;
     row->setAccessibleName(data.accessibleText());
-    auto* line = new QHBoxLayout(row);
-    line->setContentsMargins(0, 0, 0, 0);
-    line->setSpacing(rowSpacing);
+    QHBoxLayout* line = rowLine(row);
     QLabel* label = textLabel(data.label, scaledFont(14, FontWeight::semibold), palette.text);
     label->setFixedWidth(breakdownLabelWidth);
     label->setWordWrap(true);  // a long position name takes a second line rather than being cut
@@ -132,31 +154,24 @@ QWidget* breakdownRow(const AppContext& context, const BreakdownRow& data) {
 
 StatsCard* breakdownSection(const AppContext& context, const QString& title,
                             const std::vector<BreakdownRow>& rows) {
-    auto* card = new StatsCard(context);
-    card->content()->addWidget(sectionTitle(title, context.palette()));
+    StatsCard* card = titledCard(context, title);
     for (const BreakdownRow& row : rows)
         card->content()->addWidget(breakdownRow(context, row));
     return card;
 }
 
 QWidget* leakRow(const LeakRow& leak, const Palette& palette) {
-    auto* row = new QWidget;
-    auto* line = new QHBoxLayout(row);
-    line->setContentsMargins(0, 0, 0, 0);
-    line->setSpacing(rowSpacing);
-    line->addWidget(textLabel(leak.name, scaledFont(14, FontWeight::semibold), palette.text));
-    line->addStretch(1);
-    line->addWidget(textLabel(leak.percentText, scaledFont(14, FontWeight::heavy, FontDesign::rounded),
-                              accuracyColor(leak.accuracy, palette)));
-    line->addWidget(textLabel(leak.gradedText, scaledFont(12), palette.textMuted));
-    return row;
+    return namedRow(leak.name,
+                    {textLabel(leak.percentText, scaledFont(14, FontWeight::heavy, FontDesign::rounded),
+                               accuracyColor(leak.accuracy, palette)),
+                     textLabel(leak.gradedText, scaledFont(12), palette.textMuted)},
+                    palette);
 }
 
 StatsCard* leaksSection(const AppContext& context, const StatsScreenModel& model) {
     const Palette& palette = context.palette();
-    auto* card = new StatsCard(context);
+    StatsCard* card = titledCard(context, QStringLiteral("LEAKS"));
     card->setObjectName(QStringLiteral("leaks"));
-    card->content()->addWidget(sectionTitle(QStringLiteral("LEAKS"), palette));
     if (model.leakRows.empty())
         card->content()->addWidget(
             wrappedLabel(StatsScreenModel::noLeaksText(), scaledFont(13), palette.textMuted));
@@ -166,20 +181,14 @@ StatsCard* leaksSection(const AppContext& context, const StatsScreenModel& model
 }
 
 QWidget* netChipsRow(const NetChipsRow& data, const Palette& palette) {
-    auto* row = new QWidget;
-    auto* line = new QHBoxLayout(row);
-    line->setContentsMargins(0, 0, 0, 0);
-    line->setSpacing(rowSpacing);
-    line->addWidget(textLabel(data.mode, scaledFont(14, FontWeight::semibold), palette.text));
-    line->addStretch(1);
-    line->addWidget(textLabel(data.amountText(), scaledFont(15, FontWeight::heavy, FontDesign::rounded),
-                              data.color(palette)));
-    return row;
+    return namedRow(data.mode,
+                    {textLabel(data.amountText(), scaledFont(15, FontWeight::heavy, FontDesign::rounded),
+                               data.color(palette))},
+                    palette);
 }
 
 StatsCard* netChipsSection(const AppContext& context, const StatsScreenModel& model) {
-    auto* card = new StatsCard(context);
-    card->content()->addWidget(sectionTitle(QStringLiteral("NET CHIPS"), context.palette()));
+    StatsCard* card = titledCard(context, QStringLiteral("NET CHIPS"));
     for (const NetChipsRow& row : model.netChipsRows)
         card->content()->addWidget(netChipsRow(row, context.palette()));
     return card;
@@ -194,10 +203,9 @@ StatsCard* summaryCard(const AppContext& context, const StatsScreenModel& model)
 
 StatsCard* recentHandsCard(const AppContext& context, const TrainingStats& stats) {
     const Palette& palette = context.palette();
-    auto* card = new StatsCard(context);
+    StatsCard* card = titledCard(context, QStringLiteral("RECENT HANDS"));
     card->setObjectName(QStringLiteral("recentHands"));
     const RecentHandsChartModel chart(stats);
-    card->content()->addWidget(sectionTitle(QStringLiteral("RECENT HANDS"), palette));
     card->content()->addWidget(new RecentHandsChartView(context, chart));
     card->content()->addWidget(wrappedLabel(chart.caption(), scaledFont(12), palette.textMuted));
     return card;
