@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "review/HistoryRow.hpp"
 #include "shell/Palette.hpp"
 #include "store/TrainingStats.hpp"
 #include "strategy/StrategyAdvisor.hpp"
+#include "table/HandReportCardModel.hpp"
 #include "view/HandReport.hpp"
 
 namespace pellox::app {
@@ -116,16 +118,11 @@ std::optional<double> BreakdownRow::fillWidth(double barWidth) const {
 }
 
 QString NetChipsRow::amountText() const {
-    // The magnitude is taken unsigned so the lowest 64-bit value has one too.
-    const auto magnitude = net < 0 ? 0 - static_cast<std::uint64_t>(net) : static_cast<std::uint64_t>(net);
-    const QString sign = net > 0 ? QStringLiteral("+") : net < 0 ? QStringLiteral("-") : QString();
-    return sign + QStringLiteral("$") + QString::number(static_cast<qulonglong>(magnitude));
+    return QString::fromStdString(signedChipsText(net));
 }
 
 QColor NetChipsRow::color(const Palette& palette) const {
-    if (net > 0) return palette.success;
-    if (net < 0) return palette.danger;
-    return palette.textMuted;
+    return netColor(net, palette);
 }
 
 StatsScreenModel::StatsScreenModel(const TrainingStats& s)
