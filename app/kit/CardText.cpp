@@ -1,5 +1,7 @@
 #include "kit/CardText.hpp"
 
+#include <QStringList>
+
 #include "rules/Card.hpp"
 #include "shell/Palette.hpp"
 
@@ -19,6 +21,21 @@ QColor cardTextColor(const Card& card, const Palette& palette) {
 
 ColoredText coloredCardText(const Card& card, const Palette& palette) {
     return {cardText(card), cardTextColor(card, palette)};
+}
+
+std::vector<ColoredText> coloredCardTexts(const std::vector<Card>& cards, const Palette& palette) {
+    std::vector<ColoredText> texts;
+    texts.reserve(cards.size());
+    for (const Card& card : cards)
+        texts.push_back(coloredCardText(card, palette));
+    return texts;
+}
+
+QString spokenCardTexts(const std::vector<ColoredText>& cards) {
+    QStringList texts;
+    for (const ColoredText& card : cards)
+        texts << card.text;
+    return texts.join(QLatin1Char(' '));
 }
 
 }  // namespace pellox::app

@@ -1,6 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QString>
+#include <vector>
 
 namespace pellox {
 struct Card;
@@ -26,5 +27,9 @@ struct ColoredText {
 
 // The card's short text in its colour.
 ColoredText coloredCardText(const Card& card, const Palette& palette);
+// Each card's short text in its colour, in order.
+std::vector<ColoredText> coloredCardTexts(const std::vector<Card>& cards, const Palette& palette);
+// The cards' texts one after another, a space between ("A♠ 10♥"), as a screen reader says them.
+QString spokenCardTexts(const std::vector<ColoredText>& cards);
 
 }  // namespace pellox::app

@@ -34,8 +34,7 @@ QString historyTimeText(Date timestamp, const QLocale& locale, const QTimeZone& 
 HistoryRow HistoryRow::make(const HandRecord& record, const Palette& palette, const QLocale& locale,
                             const QTimeZone& zone) {
     HistoryRow row;
-    for (const Card& card : record.humanHoleCards)
-        row.cards.push_back(coloredCardText(card, palette));
+    row.cards = coloredCardTexts(record.humanHoleCards, palette);
     row.positionName = QString::fromUtf8(displayName(record.humanPosition));
     row.handText = QStringLiteral("Hand %1").arg(record.handNumber);
     row.timeText = historyTimeText(record.timestamp, locale, zone);
@@ -47,10 +46,7 @@ HistoryRow HistoryRow::make(const HandRecord& record, const Palette& palette, co
 }
 
 QString HistoryRow::accessibleText() const {
-    QStringList cardTexts;
-    for (const auto& card : cards)
-        cardTexts << card.text;
-    QStringList parts{cardTexts.join(QLatin1Char(' ')) + QLatin1Char(' ') + positionName, handText, timeText};
+    QStringList parts{spokenCardTexts(cards) + QLatin1Char(' ') + positionName, handText, timeText};
     if (grade) parts << QStringLiteral("Grade ") + grade->text;
     parts << net.text;
     return parts.join(QStringLiteral(", "));

@@ -20,12 +20,7 @@ SeatRowLook SeatRowLook::make(const ReplaySeatView& seat, const Palette& palette
     look.bold = human;
     look.nameColor = seat.folded ? palette.textMuted : palette.text;
     look.dealer = seat.isDealer;
-    if (seat.knownCards) {
-        std::vector<ColoredText> cards;
-        for (const Card& card : *seat.knownCards)
-            cards.push_back(coloredCardText(card, palette));
-        look.cards = std::move(cards);
-    }
+    if (seat.knownCards) look.cards = coloredCardTexts(*seat.knownCards, palette);
     look.stackText = chipsText(seat.stack);
     look.contentOpacity = seat.folded ? 0.5 : 1.0;
     look.background = human ? palette.accentSoft : palette.panel;
@@ -35,14 +30,7 @@ SeatRowLook SeatRowLook::make(const ReplaySeatView& seat, const Palette& palette
 QString SeatRowLook::accessibleText() const {
     QStringList parts{name};
     if (dealer) parts << QStringLiteral("Dealer");
-    if (cards) {
-        QStringList texts;
-        for (const auto& card : *cards)
-            texts << card.text;
-        parts << texts.join(QLatin1Char(' '));
-    } else {
-        parts << QString::fromLatin1(hiddenCardsLabel);
-    }
+    parts << (cards ? spokenCardTexts(*cards) : QString::fromLatin1(hiddenCardsLabel));
     parts << stackText;
     if (contentOpacity < 1) parts << QStringLiteral("Folded");
     return parts.join(QStringLiteral(", "));
