@@ -7,6 +7,7 @@
 
 #include "kit/HoverButton.hpp"
 #include "kit/Painting.hpp"
+#include "kit/TextColor.hpp"
 #include "shell/AppContext.hpp"
 #include "shell/Palette.hpp"
 
@@ -86,9 +87,7 @@ void Stepper::refresh() {
     const Palette& palette = context_.palette();
     label_->setText(titleText());
     label_->setAccessibleName(titleText());
-    QPalette labelPalette = label_->palette();
-    labelPalette.setColor(QPalette::WindowText, palette.text);
-    label_->setPalette(labelPalette);
+    setTextColor(label_, palette.text);
     for (HoverButton* button : {minus_, plus_}) {
         const bool enabled = button == minus_ ? canDecrement() : canIncrement();
         button->setEnabled(enabled);

@@ -13,6 +13,7 @@
 #include "kit/HoverButton.hpp"
 #include "kit/KeyedTimer.hpp"
 #include "kit/SymbolIcon.hpp"
+#include "kit/TextColor.hpp"
 #include "review/ReplayBoardPanel.hpp"
 #include "review/ReplayCaptionPanel.hpp"
 #include "review/ReplayGuideCallout.hpp"
@@ -206,9 +207,7 @@ void HandReplayScreen::refreshTransport() {
     const QString step = cursor_.stepText();
     slider_->setAccessibleDescription(step);
     stepLabel_->setText(step);
-    QPalette labelColors = stepLabel_->palette();
-    labelColors.setColor(QPalette::WindowText, palette.textMuted);
-    stepLabel_->setPalette(labelColors);
+    setTextColor(stepLabel_, palette.textMuted);
 
     for (std::size_t i = 0; i < transportOrder.size(); ++i) {
         const TransportButton kind = transportOrder[i];

@@ -9,6 +9,7 @@
 
 #include "kit/Fonts.hpp"
 #include "kit/SegmentedControl.hpp"
+#include "kit/TextColor.hpp"
 #include "review/HistoryListModel.hpp"
 #include "review/HistoryRowDelegate.hpp"
 #include "shell/AppContext.hpp"
@@ -117,9 +118,7 @@ void HistoryScreen::open(const QModelIndex& index) {
 }
 
 void HistoryScreen::recolor() {
-    QPalette colors = pickerLabel_->palette();
-    colors.setColor(QPalette::WindowText, context_.palette().text);
-    pickerLabel_->setPalette(colors);
+    setTextColor(pickerLabel_, context_.palette().text);
     list_->viewport()->update();
     update();
 }

@@ -4,6 +4,7 @@
 
 #include "kit/Fonts.hpp"
 #include "kit/Painting.hpp"
+#include "kit/TextColor.hpp"
 #include "shell/AppContext.hpp"
 #include "shell/Palette.hpp"
 
@@ -28,9 +29,7 @@ ReplayCaptionPanel::ReplayCaptionPanel(AppContext& context, QWidget* parent)
 }
 
 void ReplayCaptionPanel::recolor() {
-    QPalette colors = palette();
-    colors.setColor(QPalette::WindowText, context_.palette().text);
-    setPalette(colors);
+    setTextColor(this, context_.palette().text);
     update();
 }
 

@@ -9,6 +9,7 @@
 #include "kit/Fonts.hpp"
 #include "kit/Motion.hpp"
 #include "kit/Painting.hpp"
+#include "kit/TextColor.hpp"
 #include "shell/AppContext.hpp"
 #include "shell/Palette.hpp"
 #include "strategy/GradedDecision.hpp"
@@ -20,12 +21,6 @@ constexpr int padding = 8;
 constexpr int spacing = 3;
 constexpr qreal radius = 6;
 constexpr qreal borderOpacity = 0.6;
-
-void setColor(QLabel* label, const QColor& color) {
-    QPalette colors = label->palette();
-    colors.setColor(QPalette::WindowText, color);
-    label->setPalette(colors);
-}
 
 }  // namespace
 
@@ -94,8 +89,8 @@ void ReplayGuideCallout::refreshLook() {
     look_ = GuideCalloutLook::make(*decision_, context_.palette());
     title_->setText(look_->title);
     explanation_->setText(look_->explanation);
-    setColor(title_, look_->color);
-    setColor(explanation_, context_.palette().textMuted);
+    setTextColor(title_, look_->color);
+    setTextColor(explanation_, context_.palette().textMuted);
     setAccessibleName(look_->title);
     setAccessibleDescription(look_->explanation);
     update();

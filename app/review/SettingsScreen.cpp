@@ -17,6 +17,7 @@
 #include "kit/Painting.hpp"
 #include "kit/SegmentedControl.hpp"
 #include "kit/Stepper.hpp"
+#include "kit/TextColor.hpp"
 #include "kit/ToggleSwitch.hpp"
 #include "review/SettingsLabels.hpp"
 #include "shell/AppContext.hpp"
@@ -69,13 +70,6 @@ int indexOf(E value) {
 template <typename E>
 E caseAt(int index) {
     return allCases<E>()[static_cast<std::size_t>(index)];
-}
-
-void setTextColor(QWidget* widget, const QColor& color) {
-    QPalette colors = widget->palette();
-    colors.setColor(QPalette::WindowText, color);
-    colors.setColor(QPalette::Text, color);
-    widget->setPalette(colors);
 }
 
 // The rows of one section on a rounded box, with hairlines between them.

@@ -12,6 +12,7 @@
 
 #include "kit/Fonts.hpp"
 #include "kit/RefreshCoalescer.hpp"
+#include "kit/TextColor.hpp"
 #include "review/AccuracyBar.hpp"
 #include "review/RecentHandsChartView.hpp"
 #include "review/StatsCard.hpp"
@@ -38,9 +39,7 @@ QLabel* textLabel(const QString& text, const QFont& font, const QColor& color) {
     auto* label = new QLabel(text);
     label->setTextFormat(Qt::PlainText);
     label->setFont(font);
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, color);
-    label->setPalette(colours);
+    setTextColor(label, color);
     return label;
 }
 
