@@ -131,8 +131,7 @@ QColor RangeChartScreen::actionColor(RangeAction action, const Palette& palette)
 }
 
 QString RangeChartScreen::actionWord(RangeAction action) {
-    const auto raw = rawValue(action);
-    return QString::fromUtf8(raw.data(), static_cast<qsizetype>(raw.size()));
+    return QString::fromUtf8(rawValue(action));
 }
 
 std::array<RangeAction, RangeGridView::cellCount> RangeChartScreen::gridActions(PositionBucket bucket,
@@ -162,11 +161,8 @@ RangeDetailView::Detail RangeChartScreen::detail(const QString& label, PositionB
     const RangeAction action = chartAction(label, bucket, context);
     const QColor fill = actionColor(action, palette);
     RangeDetailView::Detail out{label, actionWord(action).toUpper(), fill, badgeTextColor(fill, palette), {}};
-    if (const auto tier = chenTier(label)) {
-        const auto name = displayName(*tier);
-        out.strengthLine = QStringLiteral("Chen Formula strength: ") +
-                           QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-    }
+    if (const auto tier = chenTier(label))
+        out.strengthLine = QStringLiteral("Chen Formula strength: ") + QString::fromUtf8(displayName(*tier));
     return out;
 }
 

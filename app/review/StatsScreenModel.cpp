@@ -28,7 +28,7 @@ QString capitalized(QString text) {
 }
 
 QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return QString::fromUtf8(text);
 }
 
 QString plainInteger(std::int64_t n) {
