@@ -77,14 +77,14 @@ void RecentHandsChartView::paintAxis(QPainter& painter, const QRectF& plot) cons
     const Palette& palette = context_.palette();
     const qreal lineRight = plot.right() + pointRadius();
     const QFontMetricsF metrics(axisFont());
+    const qreal labelWidth = axisLabelWidth();
     painter.setFont(axisFont());
     for (const auto& mark : RecentHandsChartModel::yAxisMarks()) {
         const qreal y = RecentHandsChartModel::yPosition(mark.value, plot);
         painter.setPen(QPen(palette.border, 1));
         painter.drawLine(QPointF(0, y), QPointF(lineRight, y));
         painter.setPen(palette.textMuted);
-        const QRectF label(lineRight + axisLabelGap, y - metrics.height() / 2, axisLabelWidth(),
-                           metrics.height());
+        const QRectF label(lineRight + axisLabelGap, y - metrics.height() / 2, labelWidth, metrics.height());
         painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, mark.label);
     }
 }
