@@ -136,7 +136,7 @@ void SegmentedControl::paintEvent(QPaintEvent*) {
     const Palette& palette = context_.palette();
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF track = QRectF(rect()).adjusted(0, 0, 0, 0);
+    const QRectF track(rect());
     fillRoundedRect(painter, track, trackRadius, palette.seatEmpty);
     strokeRoundedRectInside(painter, track, trackRadius, palette.border, 1);
     // Hairlines between unchosen neighbours, as a segmented track has.

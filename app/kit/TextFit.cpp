@@ -7,12 +7,14 @@
 #include "kit/Fonts.hpp"
 
 namespace pellox::app {
+
 FittedText fitText(const QString& text, const QFont& font, qreal width, qreal minScale,
                    Qt::TextElideMode elide) {
-    if (QFontMetricsF(font).horizontalAdvance(text) <= width) return {text, font, 1};
+    const qreal advance = QFontMetricsF(font).horizontalAdvance(text);
+    if (advance <= width) return {text, font, 1};
     const double full = pixelSizeOf(font);
     const qreal floor = std::clamp(minScale, qreal(0.01), qreal(1));
-    const qreal needed = width / QFontMetricsF(font).horizontalAdvance(text);
+    const qreal needed = width / advance;
     // Advances do not shrink exactly in proportion (hinting), so step down from the estimate until it fits.
     for (qreal scale = std::max(floor, needed); scale >= floor - 1e-9; scale -= 0.02) {
         QFont smaller = withPixelSize(font, full * scale);
