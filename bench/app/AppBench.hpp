@@ -11,7 +11,9 @@
 #include <memory>
 
 #include "../../tests/store/SampleHands.hpp"
+#include "shell/AppContext.hpp"
 #include "store/InMemoryStore.hpp"
+#include "store/SettingsStore.hpp"
 #include "store/StatsStore.hpp"
 
 namespace pellox::app::bench {
@@ -38,6 +40,15 @@ inline std::shared_ptr<InMemoryStore> storeHolding(const StatsStore::Snapshot& s
     StatsStore::persisted.save(snapshot, *store);
     return store;
 }
+
+// The statistics loaded from a store and the context a review screen reads, as the application holds them.
+struct ReviewRig {
+    StatsStore stats;
+    SettingsStore settings;
+    AppContext context{&settings};
+
+    explicit ReviewRig(std::shared_ptr<InMemoryStore> store) { stats.load(std::move(store)); }
+};
 
 inline void paintFrame(QWidget& widget, QImage& frame) {
     QPainter painter(&frame);

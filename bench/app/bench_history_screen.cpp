@@ -3,8 +3,6 @@
 #include "AppBench.hpp"
 #include "review/HandReplayScreen.hpp"
 #include "review/HistoryScreen.hpp"
-#include "shell/AppContext.hpp"
-#include "store/SettingsStore.hpp"
 
 namespace pellox::app {
 namespace {
@@ -19,23 +17,18 @@ std::shared_ptr<InMemoryStore> storedHistory() {
 }
 
 void BM_OpenHistoryScreenFirstFrame(benchmark::State& state) {
-    StatsStore stats;
-    stats.load(storedHistory());
-    if (stats.handHistory().size() != HandRecord::historyLimit) state.SkipWithError("history not full");
-    SettingsStore settings;
-    AppContext context(&settings);
-    timeFirstFrames(
-        state, [&] { return std::make_unique<HistoryScreen>(context, stats, [](const std::string&) {}); });
+    ReviewRig rig(storedHistory());
+    if (rig.stats.handHistory().size() != HandRecord::historyLimit) state.SkipWithError("history not full");
+    timeFirstFrames(state, [&] {
+        return std::make_unique<HistoryScreen>(rig.context, rig.stats, [](const std::string&) {});
+    });
     state.counters["budget_ms"] = 50;
 }
 BENCHMARK(BM_OpenHistoryScreenFirstFrame)->Unit(benchmark::kMillisecond);
 
 void BM_HistoryFilterSwitchAndRepaint(benchmark::State& state) {
-    StatsStore stats;
-    stats.load(storedHistory());
-    SettingsStore settings;
-    AppContext context(&settings);
-    HistoryScreen screen(context, stats, [](const std::string&) {});
+    ReviewRig rig(storedHistory());
+    HistoryScreen screen(rig.context, rig.stats, [](const std::string&) {});
     showSettled(screen, screenSize);
     QImage frame(screenSize, QImage::Format_ARGB32_Premultiplied);
     const auto filters = allCases<HistoryFilter>();
@@ -48,12 +41,9 @@ void BM_HistoryFilterSwitchAndRepaint(benchmark::State& state) {
 BENCHMARK(BM_HistoryFilterSwitchAndRepaint)->Unit(benchmark::kMillisecond);
 
 void BM_OpenReplayFirstFrame(benchmark::State& state) {
-    StatsStore stats;
-    stats.load(storedHistory());
-    SettingsStore settings;
-    AppContext context(&settings);
-    const HandRecord& record = stats.handHistory().front();
-    timeFirstFrames(state, [&] { return std::make_unique<HandReplayScreen>(context, record, false); });
+    ReviewRig rig(storedHistory());
+    const HandRecord& record = rig.stats.handHistory().front();
+    timeFirstFrames(state, [&] { return std::make_unique<HandReplayScreen>(rig.context, record, false); });
 }
 BENCHMARK(BM_OpenReplayFirstFrame)->Unit(benchmark::kMillisecond);
 

@@ -2,8 +2,6 @@
 // 50 ms), and repainting it once open.
 #include "AppBench.hpp"
 #include "review/StatsScreen.hpp"
-#include "shell/AppContext.hpp"
-#include "store/SettingsStore.hpp"
 
 namespace pellox::app {
 namespace {
@@ -21,22 +19,16 @@ std::shared_ptr<InMemoryStore> storedHistory() {
 }
 
 void BM_OpenStatsScreenFirstFrame(benchmark::State& state) {
-    StatsStore stats;
-    stats.load(storedHistory());
-    if (stats.handHistory().size() != HandRecord::historyLimit) state.SkipWithError("history not full");
-    SettingsStore settings;
-    AppContext context(&settings);
-    timeFirstFrames(state, [&] { return std::make_unique<StatsScreen>(context, stats, false); });
+    ReviewRig rig(storedHistory());
+    if (rig.stats.handHistory().size() != HandRecord::historyLimit) state.SkipWithError("history not full");
+    timeFirstFrames(state, [&] { return std::make_unique<StatsScreen>(rig.context, rig.stats, false); });
     state.counters["budget_ms"] = 50;
 }
 BENCHMARK(BM_OpenStatsScreenFirstFrame)->Unit(benchmark::kMillisecond);
 
 void BM_RepaintStatsScreen(benchmark::State& state) {
-    StatsStore stats;
-    stats.load(storedHistory());
-    SettingsStore settings;
-    AppContext context(&settings);
-    StatsScreen screen(context, stats, false);
+    ReviewRig rig(storedHistory());
+    StatsScreen screen(rig.context, rig.stats, false);
     showSettled(screen, screenSize);
     QImage frame(screenSize, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state)
