@@ -4,6 +4,7 @@
 
 #include "rules/SeededRNG.hpp"
 #include "store/SampleHands.hpp"
+#include "store/SessionTestValues.hpp"
 #include "store/StatsStore.hpp"
 #include "store/TrainingStats.hpp"
 
@@ -32,13 +33,6 @@ inline TrainingStats sampleStats(int hands, std::uint32_t seed) {
     for (int hand = 1; hand <= hands; ++hand)
         stats = stats.recording(samples::outcomeOf(sampleHandAtSomePosition(hand, rng)));
     return stats;
-}
-
-inline GradedDecision gradeOn(Street street, bool agreed) {
-    GradedDecision g;
-    g.street = street;
-    g.agreed = agreed;
-    return g;
 }
 
 }  // namespace pellox::test

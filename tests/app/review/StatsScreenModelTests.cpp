@@ -12,7 +12,7 @@
 namespace pellox::app {
 namespace {
 
-using test::gradeOn;
+using test::grade;
 
 TrainingStats withBuckets(std::map<Position, AccuracyBucket> byPosition) {
     TrainingStats s;
@@ -107,7 +107,7 @@ TEST(StatsScreenModel, HandsWithoutGradesLeaveTheScreenEmpty) {
 
 TEST(StatsScreenModel, OneMatchingDecision) {
     const auto s =
-        TrainingStats{}.recording({GameMode::cash, 0, Position::bb, {gradeOn(Street::flop, true)}});
+        TrainingStats{}.recording({GameMode::cash, 0, Position::bb, {grade(Street::flop, true)}});
     const StatsScreenModel m(s);
     EXPECT_FALSE(m.empty);
     EXPECT_EQ(m.accuracyText, "100%");
@@ -123,7 +123,7 @@ TEST(StatsScreenModel, OneMatchingDecision) {
     EXPECT_EQ(StatsScreenModel::noLeaksText(),
               "Nothing has 20 graded decisions yet. Below that, an accuracy number is mostly noise.");
     EXPECT_TRUE(
-        StatsScreenModel(s.recording({GameMode::cash, 0, Position::bb, {gradeOn(Street::flop, false)}}))
+        StatsScreenModel(s.recording({GameMode::cash, 0, Position::bb, {grade(Street::flop, false)}}))
             .showsChart);
 }
 

@@ -123,7 +123,7 @@ TEST_F(StatsScreenTest, RedrawsWhenAHandIsRecorded) {
     QApplication::processEvents();
     EXPECT_TRUE(labelTexts(screen).contains("Nothing graded yet"));
 
-    store.record({GameMode::tournament, -300, Position::bb, {test::gradeOn(Street::preflop, true)}},
+    store.record({GameMode::tournament, -300, Position::bb, {test::grade(Street::preflop, true)}},
                  HandRecord{});
     QApplication::processEvents();
     EXPECT_EQ(labelNamed(screen, "accuracy"), "100%");
@@ -133,7 +133,7 @@ TEST_F(StatsScreenTest, RedrawsWhenAHandIsRecorded) {
     EXPECT_TRUE(labelTexts(screen).contains("-$300"));
     EXPECT_TRUE(labelTexts(screen).contains(StatsScreenModel::noLeaksText()));
 
-    store.record({GameMode::tournament, 0, Position::bb, {test::gradeOn(Street::flop, false)}}, HandRecord{});
+    store.record({GameMode::tournament, 0, Position::bb, {test::grade(Street::flop, false)}}, HandRecord{});
     QApplication::processEvents();
     EXPECT_EQ(labelNamed(screen, "accuracy"), "50%");
     EXPECT_NE(screen.scrollArea()->widget()->findChild<QWidget*>("recentHands"), nullptr);
@@ -165,7 +165,7 @@ int baselineIn(const QLabel& label, const QWidget& ancestor) {
 }
 
 TEST_F(StatsScreenTest, TheGradeStandsOnTheFiguresBaseline) {
-    store.record({GameMode::cash, 0, Position::bb, {test::gradeOn(Street::flop, true)}}, HandRecord{});
+    store.record({GameMode::cash, 0, Position::bb, {test::grade(Street::flop, true)}}, HandRecord{});
     StatsScreen screen(context, store, false);
     screen.resize(640, 600);
     screen.show();
@@ -178,7 +178,7 @@ TEST_F(StatsScreenTest, TheGradeStandsOnTheFiguresBaseline) {
 }
 
 TEST_F(StatsScreenTest, FollowsTheLiveTheme) {
-    store.record({GameMode::cash, 0, Position::bb, {test::gradeOn(Street::flop, true)}}, HandRecord{});
+    store.record({GameMode::cash, 0, Position::bb, {test::grade(Street::flop, true)}}, HandRecord{});
     StatsScreen screen(context, store, false);
     settings.tableTheme.set(TableTheme::oxblood);
     QApplication::processEvents();
@@ -205,10 +205,10 @@ TEST_F(StatsScreenTest, Gallery) {
     few.record({GameMode::cash,
                 150,
                 Position::sb,
-                {test::gradeOn(Street::preflop, true), test::gradeOn(Street::flop, false)}},
+                {test::grade(Street::preflop, true), test::grade(Street::flop, false)}},
                HandRecord{});
-    few.record({GameMode::cash, 0, Position::sb, {test::gradeOn(Street::turn, false)}}, HandRecord{});
-    few.record({GameMode::cash, 0, Position::sb, {test::gradeOn(Street::turn, true)}}, HandRecord{});
+    few.record({GameMode::cash, 0, Position::sb, {test::grade(Street::turn, false)}}, HandRecord{});
+    few.record({GameMode::cash, 0, Position::sb, {test::grade(Street::turn, true)}}, HandRecord{});
     StatsScreen fewScreen(context, few, false);
     fewScreen.resize(560, 1100);
     fewScreen.show();
