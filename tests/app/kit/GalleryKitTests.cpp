@@ -15,6 +15,7 @@
 #include "kit/PointerHover.hpp"
 #include "kit/SegmentedControl.hpp"
 #include "kit/Stepper.hpp"
+#include "kit/TextColor.hpp"
 #include "kit/SymbolIcon.hpp"
 #include "kit/TextFit.hpp"
 
@@ -78,9 +79,7 @@ HoverButton* quickLink(AppContext& context, Symbol symbol, const QString& text) 
 QLabel* caption(AppContext& context, const QString& text) {
     auto* label = new QLabel(text);
     label->setFont(scaledFont(11, FontWeight::semibold));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, context.palette().textMuted);
-    label->setPalette(palette);
+    setTextColor(label, context.palette().textMuted);
     return label;
 }
 
