@@ -8,17 +8,17 @@ namespace {
 
 TEST(RecentHandsChartModel, PointsOfAKnownHistory) {
     TrainingStats s;
-    s = s.recording({GameMode::cash, 0, Position::btn, {test::gradeOn(Street::flop, true)}});
+    s = s.recording({GameMode::cash, 0, Position::btn, {test::grade(Street::flop, true)}});
     s = s.recording({GameMode::cash,
                      0,
                      Position::btn,
-                     {test::gradeOn(Street::flop, false), test::gradeOn(Street::turn, true)}});
+                     {test::grade(Street::flop, false), test::grade(Street::turn, true)}});
     s = s.recording({GameMode::cash, 0, Position::btn, {}});  // no grades: no point
     s = s.recording({GameMode::cash,
                      0,
                      Position::sb,
-                     {test::gradeOn(Street::preflop, false), test::gradeOn(Street::flop, false),
-                      test::gradeOn(Street::river, false), test::gradeOn(Street::river, true)}});
+                     {test::grade(Street::preflop, false), test::grade(Street::flop, false),
+                      test::grade(Street::river, false), test::grade(Street::river, true)}});
     const RecentHandsChartModel chart(s);
     EXPECT_EQ(chart.points, (std::vector<double>{1.0, 0.5, 0.25}));
     ASSERT_TRUE(chart.lifetime);
