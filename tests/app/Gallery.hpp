@@ -28,9 +28,17 @@ inline QString pathFor(const QString& name, TableTheme theme) {
     return QDir(dir).filePath(name + QLatin1Char('-') + QString::fromLatin1(rawValue(theme)) + ".png");
 }
 
-// The widget as it looks over the theme's feltDark (what most screens stand on). grab(), not render() into a
-// painter: Qt 6.4 draws children that carry a graphics effect (the hover highlight) at twice their offset
-// when rendering through an outside painter.
+// Every picture of a live widget goes through QWidget::grab(). Qt 6.4's QWidget::render() leaves out the
+// children that carry a graphics effect (every button with the hover highlight) unless they are hovered,
+// whether it renders into a painter or a device; grab() draws them as the window does.
+
+// The widget as it stands on screen, painting its own background.
+inline QImage grabAsShown(QWidget& widget) {
+    QApplication::processEvents();
+    return widget.grab().toImage();
+}
+
+// The widget as it looks over the theme's feltDark (what most screens stand on).
 inline QImage grab(QWidget& widget, const Palette& palette) {
     const QPalette saved = widget.palette();
     const bool savedFill = widget.autoFillBackground();
@@ -38,8 +46,7 @@ inline QImage grab(QWidget& widget, const Palette& palette) {
     background.setColor(QPalette::Window, palette.feltDark);
     widget.setPalette(background);
     widget.setAutoFillBackground(true);
-    QApplication::processEvents();
-    QImage image = widget.grab().toImage();
+    QImage image = grabAsShown(widget);
     widget.setAutoFillBackground(savedFill);
     widget.setPalette(saved);
     return image;
@@ -53,6 +60,17 @@ inline void shoot(const QString& name, QWidget& widget, SettingsStore& settings,
     for (TableTheme theme : allCases<TableTheme>()) {
         settings.tableTheme.set(theme);
         grab(widget, context.palette()).save(pathFor(name, theme));
+    }
+    settings.tableTheme.set(before);
+}
+
+// Like shoot(), for a screen or window that paints its own background.
+inline void shootAsShown(const QString& name, QWidget& widget, SettingsStore& settings) {
+    if (!enabled()) return;
+    const TableTheme before = settings.tableTheme.get();
+    for (TableTheme theme : allCases<TableTheme>()) {
+        settings.tableTheme.set(theme);
+        grabAsShown(widget).save(pathFor(name, theme));
     }
     settings.tableTheme.set(before);
 }
@@ -71,6 +89,11 @@ inline void shootEach(const QString& name, QSize size,
         widget->show();
         grab(*widget, context.palette()).save(pathFor(name, theme));
     }
+}
+
+// Puts a live widget into a painted picture (inside paint() below) with its top left at `at`.
+inline void drawWidget(QPainter& painter, QWidget& widget, QPointF at) {
+    painter.drawImage(at, grabAsShown(widget));
 }
 
 // An image of `size` painted by `paint` over the theme's feltDark.
