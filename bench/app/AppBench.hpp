@@ -20,14 +20,15 @@ namespace pellox::app::bench {
 
 inline constexpr QSize screenSize{900, 760};
 
-// 230 hands recorded as the session records them, so the history keeps its newest 200; `adjust` may change
-// each record before it is counted.
-inline StatsStore::Snapshot recordedHands(const std::function<void(HandRecord&, int hand)>& adjust) {
+// Hands recorded as the session records them (the history keeps the newest 200); `adjust`, when given, may
+// change each record before it is counted.
+inline StatsStore::Snapshot recordedHands(int hands,
+                                          const std::function<void(HandRecord&, int hand)>& adjust = {}) {
     SeededRNG rng(2024);
     StatsStore::Snapshot snapshot;
-    for (int hand = 1; hand <= 230; ++hand) {
+    for (int hand = 1; hand <= hands; ++hand) {
         auto record = samples::realisticHand(hand, rng);
-        adjust(record, hand);
+        if (adjust) adjust(record, hand);
         snapshot.stats = snapshot.stats.recording(samples::outcomeOf(record));
         snapshot.handHistory =
             HandRecord::prependingToHistory(std::move(record), std::move(snapshot.handHistory));
@@ -77,9 +78,11 @@ inline void timeFirstFrames(benchmark::State& state, const std::function<std::un
     }
 }
 
-inline int runBenchmarks(int argc, char** argv) {
+// `prepare`, when given, sets the application up as main() does before any benchmark runs.
+inline int runBenchmarks(int argc, char** argv, const std::function<void(QApplication&)>& prepare = {}) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (prepare) prepare(app);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();

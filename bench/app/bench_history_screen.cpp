@@ -11,7 +11,7 @@ using namespace bench;
 
 // A statistics document as the application finds it at launch, some hands broken even.
 std::shared_ptr<InMemoryStore> storedHistory() {
-    return storeHolding(recordedHands([](HandRecord& record, int hand) {
+    return storeHolding(recordedHands(230, [](HandRecord& record, int hand) {
         if (hand % 4 == 0) record.humanNet = 0;
     }));
 }

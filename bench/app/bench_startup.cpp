@@ -1,15 +1,13 @@
 // Start-up of the application up to the first painted frame of the main window, with a full statistics
 // document (200 hands) in the settings file, as a returning player launches it. Target: under 300 ms on one
 // core (run under `taskset -c 0`).
-#include <benchmark/benchmark.h>
+#include "AppBench.hpp"
 
-#include <QApplication>
 #include <QEvent>
 #include <QTemporaryDir>
 #include <chrono>
 #include <memory>
 
-#include "../../tests/store/SampleHands.hpp"
 #include "shell/DarkStyle.hpp"
 #include "shell/MainWindow.hpp"
 #include "shell/PelloxPokerApp.hpp"
@@ -48,15 +46,7 @@ void writeReturningPlayer(const QString& path) {
     settings.load(defaults);
     settings.hasOnboarded.set(true);
     settings.save();
-    SeededRNG rng(2024);
-    StatsStore::Snapshot snapshot;
-    for (int hand = 1; hand <= 200; ++hand) {
-        auto record = samples::realisticHand(hand, rng);
-        snapshot.stats = snapshot.stats.recording(samples::outcomeOf(record));
-        snapshot.handHistory =
-            HandRecord::prependingToHistory(std::move(record), std::move(snapshot.handHistory));
-    }
-    StatsStore::persisted.save(snapshot, *defaults);
+    StatsStore::persisted.save(bench::recordedHands(200), *defaults);
 }
 
 void BM_StartUpToFirstFrame(benchmark::State& state) {
@@ -83,13 +73,9 @@ BENCHMARK(BM_StartUpToFirstFrame)->UseManualTime()->Unit(benchmark::kMillisecond
 }  // namespace pellox::app
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Pellox"));
-    QApplication::setApplicationName(QStringLiteral("Pellox Poker"));
-    pellox::app::applyDarkStyle(application);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return pellox::app::bench::runBenchmarks(argc, argv, [](QApplication& application) {
+        QApplication::setOrganizationName(QStringLiteral("Pellox"));
+        QApplication::setApplicationName(QStringLiteral("Pellox Poker"));
+        pellox::app::applyDarkStyle(application);
+    });
 }

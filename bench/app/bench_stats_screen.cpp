@@ -11,7 +11,7 @@ using namespace bench;
 // A statistics document as the application finds it at launch: the human in every position, 200 hands kept.
 std::shared_ptr<InMemoryStore> storedHistory() {
     const auto positions = allCases<Position>();
-    StatsStore::Snapshot snapshot = recordedHands([&](HandRecord& record, int hand) {
+    StatsStore::Snapshot snapshot = recordedHands(230, [&](HandRecord& record, int hand) {
         record.humanPosition = positions[static_cast<std::size_t>(hand) % positions.size()];
     });
     snapshot.stats.sessions = 12;
