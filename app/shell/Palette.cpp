@@ -13,6 +13,8 @@ const QRgb white = 0xFFFFFF;
 
 }  // namespace
 
+// The colour tables keep one column per role across the four themes.
+// clang-format off
 const Palette& Palette::cardRoom() {
     static const Palette p{rgb(0x2A6B4F), rgb(0x193F2F), rgb(0xF8F4E9),       rgb(0x7A1F2B),       rgb(0xD4C7B0),
                            rgb(0xF5EFE2), rgb(0xC9BFA8), rgb(0xC9A25A),       rgb(0xC9A25A, 0.16), rgb(0x241A12),
@@ -48,13 +50,18 @@ const Palette& Palette::oxblood() {
                            rgb(0xD9B36A, 0.65)};
     return p;
 }
+// clang-format on
 
 const Palette& paletteFor(TableTheme theme) {
     switch (theme) {
-        case TableTheme::cardRoom: return Palette::cardRoom();
-        case TableTheme::clubGreen: return Palette::clubGreen();
-        case TableTheme::midnight: return Palette::midnight();
-        case TableTheme::oxblood: return Palette::oxblood();
+        case TableTheme::cardRoom:
+            return Palette::cardRoom();
+        case TableTheme::clubGreen:
+            return Palette::clubGreen();
+        case TableTheme::midnight:
+            return Palette::midnight();
+        case TableTheme::oxblood:
+            return Palette::oxblood();
     }
     return Palette::cardRoom();
 }
