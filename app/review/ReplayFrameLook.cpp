@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
-#include "shell/Palette.hpp"
 #include "rules/HumanPlayer.hpp"
+#include "shell/Palette.hpp"
 #include "strategy/GradedDecision.hpp"
 #include "view/ReplayView.hpp"
 

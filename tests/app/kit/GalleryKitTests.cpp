@@ -15,8 +15,8 @@
 #include "kit/PointerHover.hpp"
 #include "kit/SegmentedControl.hpp"
 #include "kit/Stepper.hpp"
-#include "kit/TextColor.hpp"
 #include "kit/SymbolIcon.hpp"
+#include "kit/TextColor.hpp"
 #include "kit/TextFit.hpp"
 
 namespace pellox::app {

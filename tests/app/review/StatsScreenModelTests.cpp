@@ -106,8 +106,7 @@ TEST(StatsScreenModel, HandsWithoutGradesLeaveTheScreenEmpty) {
 }
 
 TEST(StatsScreenModel, OneMatchingDecision) {
-    const auto s =
-        TrainingStats{}.recording({GameMode::cash, 0, Position::bb, {grade(Street::flop, true)}});
+    const auto s = TrainingStats{}.recording({GameMode::cash, 0, Position::bb, {grade(Street::flop, true)}});
     const StatsScreenModel m(s);
     EXPECT_FALSE(m.empty);
     EXPECT_EQ(m.accuracyText, "100%");
@@ -122,9 +121,8 @@ TEST(StatsScreenModel, OneMatchingDecision) {
     EXPECT_TRUE(m.leakRows.empty());
     EXPECT_EQ(StatsScreenModel::noLeaksText(),
               "Nothing has 20 graded decisions yet. Below that, an accuracy number is mostly noise.");
-    EXPECT_TRUE(
-        StatsScreenModel(s.recording({GameMode::cash, 0, Position::bb, {grade(Street::flop, false)}}))
-            .showsChart);
+    EXPECT_TRUE(StatsScreenModel(s.recording({GameMode::cash, 0, Position::bb, {grade(Street::flop, false)}}))
+                    .showsChart);
 }
 
 TEST(StatsScreenModel, CountsAreWrittenWithoutSeparators) {
