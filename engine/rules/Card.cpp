@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "rules/Json.hpp"
-#include "rules/SeededRNG.hpp"
 
 namespace pellox {
 
@@ -87,26 +86,9 @@ void from_json(const Json& j, Card& c) {
     c.suit = json::read<Suit>(j, "suit");
 }
 
-namespace {
-
-template <typename Draw>
-std::vector<Card> fisherYates(std::vector<Card> cards, Draw&& draw) {
-    if (cards.size() < 2) return cards;
-    for (std::size_t i = cards.size() - 1; i >= 1; --i) {
-        const std::size_t j = drawIndex(draw(), std::size_t{0}, i + 1);
-        if (j != i) std::swap(cards[i], cards[j]);
-    }
+std::vector<Card> shuffled(std::vector<Card> cards, RandomSource draw) {
+    shuffleInPlace(cards, draw);
     return cards;
-}
-
-}  // namespace
-
-std::vector<Card> shuffled(std::vector<Card> cards, SeededRNG& rng) {
-    return fisherYates(std::move(cards), [&rng] { return rng.next(); });
-}
-
-std::vector<Card> shuffled(std::vector<Card> cards, const std::function<double()>& drawingFrom) {
-    return fisherYates(std::move(cards), drawingFrom);
 }
 
 std::int64_t roundToChipStep(double amount) noexcept {

@@ -1,16 +1,14 @@
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "rules/JsonFwd.hpp"
+#include "rules/RandomSource.hpp"
 #include "rules/RawEnum.hpp"
 
 namespace pellox {
-
-class SeededRNG;
 
 enum class Suit : std::uint8_t { clubs, diamonds, hearts, spades };
 
@@ -78,10 +76,8 @@ void from_json(const Json& j, Card& c);
 
 inline constexpr std::int64_t chipStep = 5;
 
-// Fisher-Yates from the back, one draw per position from the last down to the second. A draw outside [0, 1)
-// (including NaN) is clamped into the valid range of j, so j always stays in 0...i.
-std::vector<Card> shuffled(std::vector<Card> cards, SeededRNG& rng);
-std::vector<Card> shuffled(std::vector<Card> cards, const std::function<double()>& drawingFrom);
+// The cards in the order of shuffleInPlace (rules/RandomSource.hpp): 51 draws for a whole deck.
+std::vector<Card> shuffled(std::vector<Card> cards, RandomSource draw);
 
 // Nearest multiple of 5, halves away from zero. Non-finite amounts give 0; results beyond the 64-bit
 // range saturate at the nearest representable multiple of 5.

@@ -500,14 +500,9 @@ void PokerEngine::postBlind(std::string_view playerId, std::int64_t amount, Engi
     p.lastAction = LastAction{LastActionType::postBlind, posted};
 }
 
-EngineResult PokerEngine::startHand(const TableState& table, SeededRNG& rng) {
+EngineResult PokerEngine::startHand(const TableState& table, RandomSource draw) {
     if (!canDealHand(table)) return {table, {}};
-    return dealHand(table, shuffled(Card::standardDeck(), rng));
-}
-
-EngineResult PokerEngine::startHand(const TableState& table, const std::function<double()>& next) {
-    if (!canDealHand(table)) return {table, {}};
-    return dealHand(table, shuffled(Card::standardDeck(), next));
+    return dealHand(table, shuffled(Card::standardDeck(), draw));
 }
 
 LegalActions PokerEngine::legalActions(std::string_view playerId, const TableState& table) {

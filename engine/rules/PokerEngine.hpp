@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -14,7 +13,7 @@
 #include "rules/PlayerAction.hpp"
 #include "rules/Position.hpp"
 #include "rules/Pot.hpp"
-#include "rules/SeededRNG.hpp"
+#include "rules/RandomSource.hpp"
 #include "rules/Street.hpp"
 #include "rules/TableState.hpp"
 
@@ -29,8 +28,8 @@ struct PokerEngine {
     static Street nextStreet(Street street) noexcept;
 
     // --- Hand start and legal actions
-    static EngineResult startHand(const TableState& table, SeededRNG& rng);
-    static EngineResult startHand(const TableState& table, const std::function<double()>& next);
+    // The deck shuffled with 51 draws of the source, then dealt; the table unchanged when no hand can start.
+    static EngineResult startHand(const TableState& table, RandomSource draw);
     static LegalActions legalActions(std::string_view playerId, const TableState& table);
 
     static bool canBeDealtIn(const Player& player) noexcept;

@@ -8,6 +8,7 @@
 
 #include "rules/EngineError.hpp"
 #include "rules/PokerEngine.hpp"
+#include "rules/RandomSource.hpp"
 #include "store/SettingsStore.hpp"
 #include "store/StatsStore.hpp"
 #include "view/ActionLog.hpp"
@@ -39,10 +40,7 @@ void GameSession::reseed(std::int32_t seed) {
 
 std::vector<SeatConfig> GameSession::seatList(std::int64_t botCount, std::int64_t startingStack) {
     auto names = botNames;
-    for (std::size_t i = names.size() - 1; i >= 1; --i) {
-        const auto j = static_cast<std::size_t>(gameRng_.next() * static_cast<double>(i + 1));
-        if (j != i) std::swap(names[i], names[j]);
-    }
+    shuffleInPlace(names, gameRng_);
     std::vector<SeatConfig> seats{{std::string(humanId), std::string(humanName), false, startingStack}};
     for (std::int64_t i = 0; i < botCount; ++i) {
         seats.push_back({fmt::format("bot-{}", i),

@@ -6,7 +6,7 @@
 #include "store/SettingsStore.hpp"
 #include "strategy/AdviceComputation.hpp"
 #include "strategy/EquitySampler.hpp"
-#include "strategy/RandomSource.hpp"
+#include "rules/RandomSource.hpp"
 #include "strategy/StrategyAdvisor.hpp"
 #include "strategy/StrategyToggles.hpp"
 

@@ -9,7 +9,7 @@
 #include "rules/SeededRNG.hpp"
 #include "rules/TableState.hpp"
 #include "strategy/EquitySampler.hpp"
-#include "strategy/RandomSource.hpp"
+#include "rules/RandomSource.hpp"
 #include "strategy/RangeEquitySampler.hpp"
 #include "strategy/StrategyAdvice.hpp"
 #include "strategy/StrategyToggles.hpp"

@@ -133,11 +133,6 @@ PlayerAction sized(const TableState& table, std::string_view botId, const BotRea
 }  // namespace
 
 PlayerAction BotDecision::decide(std::string_view botId, const TableState& table, const BotProfile& profile,
-                                 SeededRNG& rng) {
-    return decide(botId, table, profile, RandomSource(rng));
-}
-
-PlayerAction BotDecision::decide(std::string_view botId, const TableState& table, const BotProfile& profile,
                                  RandomSource next) {
     const BotPersonality& personality = profile.personality;
     const BotRead read = table.street == Street::preflop ? botPreflopRead(table, botId, profile.skill)

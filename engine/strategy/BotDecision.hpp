@@ -3,11 +3,10 @@
 
 #include "rules/LegalActions.hpp"
 #include "rules/PlayerAction.hpp"
-#include "rules/SeededRNG.hpp"
+#include "rules/RandomSource.hpp"
 #include "rules/TableState.hpp"
 #include "strategy/BotProfile.hpp"
 #include "strategy/BotRead.hpp"
-#include "strategy/RandomSource.hpp"
 
 namespace pellox {
 
@@ -23,8 +22,6 @@ double botCallOddsFactor(const TableState& table, std::string_view botId, const 
 // A bot's action: its read, then at most a bluff, a loose-call, an aggression and a sizing draw, in that
 // order and each only when its step is reached, so a seeded generator replays every decision.
 struct BotDecision {
-    static PlayerAction decide(std::string_view botId, const TableState& table, const BotProfile& profile,
-                               SeededRNG& rng);
     static PlayerAction decide(std::string_view botId, const TableState& table, const BotProfile& profile,
                                RandomSource next);
 };

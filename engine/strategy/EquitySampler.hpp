@@ -5,7 +5,7 @@
 
 #include "rules/Card.hpp"
 #include "strategy/EquityResult.hpp"
-#include "strategy/RandomSource.hpp"
+#include "rules/RandomSource.hpp"
 
 namespace pellox {
 

@@ -8,7 +8,7 @@
 #include "strategy/CardMask.hpp"
 #include "strategy/EquityResult.hpp"
 #include "strategy/OpponentRange.hpp"
-#include "strategy/RandomSource.hpp"
+#include "rules/RandomSource.hpp"
 
 namespace pellox {
 

@@ -8,7 +8,7 @@
 #include "rules/EngineEvent.hpp"
 #include "rules/TableState.hpp"
 #include "strategy/OpponentRange.hpp"
-#include "strategy/RandomSource.hpp"
+#include "rules/RandomSource.hpp"
 #include "strategy/StrategyAdvice.hpp"
 #include "strategy/StrategyToggles.hpp"
 

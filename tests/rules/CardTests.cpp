@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <limits>
 #include <set>
 
@@ -96,17 +97,28 @@ TEST(CardTests, SeededShuffleIsReproducibleAndConsumesFiftyOneDraws) {
     EXPECT_EQ(distinct.size(), 52u);
 }
 
+// Every draw of the shuffle the same value.
+std::vector<Card> shuffledDrawing(const std::vector<Card>& cards, double draw) {
+    auto constant = [draw] { return draw; };
+    return shuffled(cards, constant);
+}
+
 TEST(CardTests, ShuffleWithExtremeDraws) {
     std::vector<Card> abcd{card("2c"), card("3c"), card("4c"), card("5c")};
-    auto zeros = shuffled(abcd, [] { return 0.0; });
+    auto zeros = shuffledDrawing(abcd, 0.0);
     EXPECT_EQ(zeros, (std::vector<Card>{abcd[1], abcd[2], abcd[3], abcd[0]}));
-    auto justBelowOne = shuffled(abcd, [] { return std::nextafter(1.0, 0.0); });
-    EXPECT_EQ(justBelowOne, abcd);
+    EXPECT_EQ(shuffledDrawing(abcd, std::nextafter(1.0, 0.0)), abcd);
     // Out-of-range draws are clamped: below zero acts as 0, one and above as just below one, NaN as 0.
-    EXPECT_EQ(shuffled(abcd, [] { return -3.0; }), zeros);
-    EXPECT_EQ(shuffled(abcd, [] { return 1.0; }), abcd);
-    EXPECT_EQ(shuffled(abcd, [] { return 1e300; }), abcd);
-    EXPECT_EQ(shuffled(abcd, [] { return std::numeric_limits<double>::quiet_NaN(); }), zeros);
+    EXPECT_EQ(shuffledDrawing(abcd, -3.0), zeros);
+    EXPECT_EQ(shuffledDrawing(abcd, 1.0), abcd);
+    EXPECT_EQ(shuffledDrawing(abcd, 1e300), abcd);
+    EXPECT_EQ(shuffledDrawing(abcd, std::numeric_limits<double>::quiet_NaN()), zeros);
+
+    // Any list shuffles the same way, in place.
+    std::array<int, 4> numbers{0, 1, 2, 3};
+    auto zero = [] { return 0.0; };
+    shuffleInPlace(numbers, zero);
+    EXPECT_EQ(numbers, (std::array<int, 4>{1, 2, 3, 0}));
 }
 
 TEST(CardTests, ChipRoundingHalvesAwayFromZero) {

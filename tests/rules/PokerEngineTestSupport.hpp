@@ -31,7 +31,8 @@ inline TableState makeTable(const std::vector<std::int64_t>& stacks, std::int64_
 // Draws just below 1 leave the deck in standard order, so hole cards are predictable: the first dealt
 // player holds 2c 3c, the next 4c 5c, and so on.
 inline EngineResult startUnshuffled(const TableState& table) {
-    return PokerEngine::startHand(table, [] { return 0.999999999; });
+    auto justBelowOne = [] { return 0.999999999; };
+    return PokerEngine::startHand(table, justBelowOne);
 }
 
 inline EngineResult act(const TableState& table, std::string_view playerId, PlayerActionType type,

@@ -2,7 +2,7 @@
 
 #include "rules/SeededRNG.hpp"
 #include "strategy/RaiseAmount.hpp"
-#include "strategy/RandomSource.hpp"
+#include "rules/RandomSource.hpp"
 
 namespace pellox {
 namespace {

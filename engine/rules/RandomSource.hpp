@@ -1,11 +1,14 @@
 #pragma once
+#include <cstddef>
 #include <type_traits>
+#include <utility>
 
 #include "rules/SeededRNG.hpp"
 
 namespace pellox {
 
-// A non-owning reference to a source of doubles in [0, 1): a seeded generator or any callable. Nothing is
+// The one way the engine draws: a non-owning reference to a source of doubles in [0, 1), a seeded generator
+// or any callable. Nothing is
 // allocated (unlike std::function) and a generator is called directly, without an indirect call, so the
 // sampling loops can take it. Only lvalues bind, so the source outlives a reference taken from a named
 // object.
@@ -32,5 +35,16 @@ class RandomSource {
     void* target{nullptr};
     double (*call)(void*){nullptr};
 };
+
+// Fisher-Yates from the back, in place: one draw per position from the last down to the second. A draw
+// outside [0, 1) (NaN included) is clamped into the valid range, so j always stays in 0...i.
+template <typename Items>
+void shuffleInPlace(Items& items, RandomSource draw) {
+    if (items.size() < 2) return;
+    for (std::size_t i = items.size() - 1; i >= 1; --i) {
+        const std::size_t j = drawIndex(draw(), std::size_t{0}, i + 1);
+        if (j != i) std::swap(items[i], items[j]);
+    }
+}
 
 }  // namespace pellox
