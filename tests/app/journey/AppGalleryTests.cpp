@@ -26,6 +26,7 @@ using journey::button;
 using journey::click;
 using journey::Journey;
 using journey::settle;
+using journey::shootWindow;
 using journey::visible;
 
 const QSize minimumSize{1000, 680};
@@ -33,32 +34,6 @@ const QSize defaultSize{1280, 820};
 
 QString sizeName(QSize size) {
     return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
-}
-
-// The window with every dialog standing over it painted in place.
-QImage windowPicture(QWidget& window) {
-    QImage image = window.grab().toImage();
-    QPainter painter(&image);
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w == &window || !w->isVisible() || !qobject_cast<QDialog*>(w)) continue;
-        if (w->parentWidget() && w->parentWidget()->window() != &window) continue;
-        const QPoint at = w->geometry().topLeft() - window.geometry().topLeft();
-        painter.drawImage(at, w->grab().toImage());
-    }
-    painter.end();
-    return image;
-}
-
-// One picture of the window per theme, the theme switched as the user switches it.
-void shootWindow(const QString& name, QWidget& window, SettingsStore& settings) {
-    const TableTheme before = settings.tableTheme.get();
-    for (TableTheme theme : allCases<TableTheme>()) {
-        settings.tableTheme.set(theme);
-        settle();
-        windowPicture(window).save(gallery::pathFor(name, theme));
-    }
-    settings.tableTheme.set(before);
-    settle();
 }
 
 void fillHistory(StatsStore& stats) {

@@ -5,16 +5,19 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
 
+#include "Gallery.hpp"
 #include "kit/HoverButton.hpp"
 #include "kit/KeyedTimer.hpp"
 #include "kit/TextBlock.hpp"
@@ -88,6 +91,32 @@ inline bool waitFor(const std::function<bool()>& done, int milliseconds = 60000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     return true;
+}
+
+// The window with every dialog standing over it painted in place.
+inline QImage windowPicture(QWidget& window) {
+    QImage image = window.grab().toImage();
+    QPainter painter(&image);
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == &window || !w->isVisible() || !qobject_cast<QDialog*>(w)) continue;
+        if (w->parentWidget() && w->parentWidget()->window() != &window) continue;
+        const QPoint at = w->geometry().topLeft() - window.geometry().topLeft();
+        painter.drawImage(at, w->grab().toImage());
+    }
+    painter.end();
+    return image;
+}
+
+// One picture of the window per theme, the theme switched as the user switches it.
+inline void shootWindow(const QString& name, QWidget& window, SettingsStore& settings) {
+    const TableTheme before = settings.tableTheme.get();
+    for (TableTheme theme : allCases<TableTheme>()) {
+        settings.tableTheme.set(theme);
+        settle();
+        windowPicture(window).save(gallery::pathFor(name, theme));
+    }
+    settings.tableTheme.set(before);
+    settle();
 }
 
 struct Journey {

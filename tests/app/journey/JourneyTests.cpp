@@ -60,6 +60,8 @@ void rebuyIfBroke(Journey& j) {
     auto* overlay = visible<TableOverlay>(j.table());
     ASSERT_NE(overlay, nullptr);
     EXPECT_EQ(overlay->title()->text(), "You're out of chips");
+    if (gallery::enabled())
+        journey::shootWindow("app-1280x820-table-out-of-chips", j.app->mainWindow(), j.app->settings());
     click(button(overlay, QStringLiteral("Rebuy")));
     EXPECT_FALSE(j.session().humanBustedInCash());
 }
@@ -232,6 +234,16 @@ TEST(Journey, ANewUserPlaysReviewsRethemesQuitsAndResumes) {
     ASSERT_NE(j.table(), nullptr);
     j.table()->pacingTask().setJitter([] { return 0.0; });
     ASSERT_TRUE(j.drive([&] { return j.session().isHumanTurn(); }, nullptr));
+    // Exit during a hand asks first; "Keep playing" changes nothing.
+    click(button(j.table(), QStringLiteral("Exit")));
+    auto* ask = visibleWindow<QMessageBox>();
+    ASSERT_NE(ask, nullptr);
+    EXPECT_EQ(ask->text(), "Leave this hand?");
+    if (gallery::enabled())
+        journey::shootWindow("app-1280x820-table-exit-confirmation", app.mainWindow(), app.settings());
+    click(button(ask, QStringLiteral("Keep playing")));
+    EXPECT_EQ(visibleWindow<SessionSummarySheet>(), nullptr);
+    EXPECT_TRUE(j.session().isHumanTurn());
     const Json left(*j.session().table());
     const auto leftEvents = j.session().currentHandEvents().size();
     EXPECT_EQ(j.quit(), 0);
@@ -289,6 +301,8 @@ TEST(Journey, ATournamentToItsEndShowsItsStandings) {
         expected << QStringLiteral("%1. %2").arg(s.place).arg(QString::fromStdString(s.playerId));
     EXPECT_EQ(overlay->lines(), expected);
     EXPECT_EQ(expected.size(), 2);
+    if (gallery::enabled())
+        journey::shootWindow("app-1280x820-table-tournament-complete", app.mainWindow(), app.settings());
     EXPECT_EQ(app.stats().handHistory().size(), static_cast<std::size_t>(j.session().table()->handNumber));
 
     click(button(overlay, QStringLiteral("See summary")));
