@@ -3,11 +3,15 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <chrono>
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "rules/EngineError.hpp"
+#include "rules/HandScoreOffsets.hpp"
 
 namespace pellox {
 
@@ -147,230 +151,171 @@ std::int64_t HandRankResult::compare(const HandRankResult& a, const HandRankResu
 
 // ---- Packed score ----
 //
-// Rank masks hold rank r at bit r - 2 (13 bits). One table, indexed by such a mask, answers every question
-// the score asks of a mask: bits 0-19 the five highest ranks as 4-bit fields (most significant first, 0
-// where the mask has fewer), bits 20-23 the number of ranks, bits 24-31 0x40 plus the high card of the
-// highest straight in the mask (the ace also plays low), or 0 without one.
+// Up to seven cards are summed as CardSums and scored with one lookup: by the flush suit's rank mask when a
+// suit holds five cards (nothing else can then beat the flush), otherwise by the rank-combination key in a
+// table compressed by row displacement. The tables are built once at start-up from the general scoring
+// below, which also serves hands of more than seven cards.
 
 namespace {
 
-constexpr std::uint32_t maskEntry(std::uint32_t m) {
-    std::uint32_t fields = 0;
-    int taken = 0;
-    for (int bit = 12; bit >= 0; --bit) {
-        if (!(m >> bit & 1u)) continue;
-        if (taken < 5) fields |= static_cast<std::uint32_t>(bit + 2) << (4 * (4 - taken));
-        ++taken;
-    }
-    // Bit j of ext is rank j + 1, so the ace appears both as 14 and as 1.
-    std::uint32_t ext = (m << 1) | (m >> 12 & 1u);
-    std::uint32_t runs = ext & (ext >> 1) & (ext >> 2) & (ext >> 3) & (ext >> 4);
-    std::uint32_t straight = 0;
-    for (int b = 12; b >= 0; --b) {
-        if (runs >> b & 1u) {
-            straight = 0x40u | static_cast<std::uint32_t>(b + 5);
-            break;
-        }
-    }
-    return fields | static_cast<std::uint32_t>(taken) << 20 | straight << 24;
-}
-
-constexpr auto kMaskTable = [] {
-    std::array<std::uint32_t, 8192> t{};
-    for (std::uint32_t m = 0; m < t.size(); ++m)
-        t[m] = maskEntry(m);
-    return t;
-}();
-
-constexpr std::uint32_t kCategoryShift = 20;
-
-inline std::uint32_t entry(std::uint32_t mask) noexcept {
-    return kMaskTable[mask & 0x1FFFu];
-}
-inline std::uint32_t rankCount(std::uint32_t mask) noexcept {
-    return entry(mask) >> 20 & 0xFu;
-}
-inline std::uint32_t straightHigh(std::uint32_t mask) noexcept {
-    return entry(mask) >> 24 & 0xFu;
-}
-// The nth highest rank (n from 1), or 0.
-inline std::uint32_t nthRank(std::uint32_t mask, int n) noexcept {
-    return entry(mask) >> (4 * (5 - n)) & 0xFu;
-}
-// The k highest ranks as k fields in the low 4k bits.
-inline std::uint32_t topRanks(std::uint32_t mask, int k) noexcept {
-    return (entry(mask) & 0xFFFFFu) >> (4 * (5 - k));
-}
-inline std::uint32_t rankBit(std::uint32_t rank) noexcept {
-    return rank >= 2 ? 1u << (rank - 2) : 0u;
-}
-
 constexpr std::uint32_t packed(HandCategory c, std::uint32_t fields) noexcept {
-    return static_cast<std::uint32_t>(c) << kCategoryShift | fields;
+    return static_cast<std::uint32_t>(c) << 20 | fields;
 }
 
-struct SuitMasks {
-    std::uint32_t c, d, h, s;
-};
+// Rank masks hold rank r at bit r - 2.
+constexpr std::uint32_t highestRank(std::uint32_t mask) noexcept {
+    return mask ? static_cast<std::uint32_t>(std::bit_width(mask)) + 1 : 0;
+}
 
-// The flush (or straight flush) in one suit's mask of five or more ranks.
-inline std::uint32_t flushScore(std::uint32_t suit) noexcept {
+// The k highest ranks of the mask as k 4-bit fields, most significant first; 0 where the mask has fewer.
+constexpr std::uint32_t topRanks(std::uint32_t mask, int k) noexcept {
+    std::uint32_t fields = 0;
+    for (int i = 0; i < k; ++i) {
+        const std::uint32_t rank = highestRank(mask);
+        fields = fields << 4 | rank;
+        if (rank) mask &= ~(1u << (rank - 2));
+    }
+    return fields;
+}
+
+// The high card of the highest straight in the mask (the ace also plays low), or 0.
+constexpr std::uint32_t straightHigh(std::uint32_t mask) noexcept {
+    const std::uint32_t ext = mask << 1 | (mask >> 12 & 1u);  // bit j is rank j + 1
+    const std::uint32_t runs = ext & ext >> 1 & ext >> 2 & ext >> 3 & ext >> 4;
+    return runs ? static_cast<std::uint32_t>(std::bit_width(runs)) + 4 : 0;
+}
+
+using SuitMasks = std::array<std::uint32_t, 4>;
+
+std::uint32_t flushScore(std::uint32_t suit) noexcept {
     const std::uint32_t high = straightHigh(suit);
     return high ? packed(HandCategory::straightFlush, high << 16)
                 : packed(HandCategory::flush, topRanks(suit, 5));
 }
 
-std::uint32_t bestFlush(const SuitMasks& m) noexcept {
-    std::uint32_t best = 0;
-    for (std::uint32_t suit : {m.c, m.d, m.h, m.s})
-        if (rankCount(suit) >= 5) best = std::max(best, flushScore(suit));
-    return best;
-}
+// held[k]: the ranks held exactly k times (k from 1 to 4).
+using HeldRanks = std::array<std::uint32_t, 5>;
 
-// Everything but flushes, from how many suits hold each rank.
-std::uint32_t bestWithoutFlush(const SuitMasks& m) noexcept {
-    const std::uint32_t any = m.c | m.d | m.h | m.s;
-    const std::uint32_t cd = m.c & m.d, hs = m.h & m.s, cdAny = m.c | m.d, hsAny = m.h | m.s;
-    const std::uint32_t atLeast2 = cd | hs | (cdAny & hsAny);
-    const std::uint32_t atLeast3 = (cd & hsAny) | (hs & cdAny);
-    const std::uint32_t quads = cd & hs;
-    const std::uint32_t trips = atLeast3 & ~quads;
-    const std::uint32_t pairs = atLeast2 & ~atLeast3;
-    const std::uint32_t singles = any & ~atLeast2;
-
+std::uint32_t bestWithoutFlush(const HeldRanks& held) noexcept {
+    const std::uint32_t singles = held[1], pairs = held[2], trips = held[3], quads = held[4];
+    const std::uint32_t any = singles | pairs | trips | quads;
+    auto without = [](std::uint32_t mask, std::uint32_t rank) { return mask & ~(1u << (rank - 2)); };
     if (quads) {
-        std::uint32_t q = nthRank(quads, 1);
-        return packed(HandCategory::quads, q << 16 | nthRank(any & ~rankBit(q), 1) << 12);
+        const std::uint32_t q = highestRank(quads);
+        return packed(HandCategory::quads, q << 16 | highestRank(without(any, q)) << 12);
     }
-    const std::uint32_t t = nthRank(trips, 1);
-    if (trips && (pairs || rankCount(trips) >= 2)) {
-        std::uint32_t second = std::max(nthRank(pairs, 1), nthRank(trips, 2));
+    const std::uint32_t t = highestRank(trips);
+    if (trips && (pairs || without(trips, t))) {
+        const std::uint32_t second = std::max(highestRank(pairs), highestRank(without(trips, t)));
         return packed(HandCategory::fullHouse, t << 16 | second << 12);
     }
     if (std::uint32_t high = straightHigh(any)) return packed(HandCategory::straight, high << 16);
     if (trips) return packed(HandCategory::trips, t << 16 | topRanks(singles, 2) << 8);
-    if (rankCount(pairs) >= 2) {
-        std::uint32_t kicker = std::max(nthRank(singles, 1), nthRank(pairs, 3));
-        return packed(HandCategory::twoPair, topRanks(pairs, 2) << 12 | kicker << 8);
+    if (std::popcount(pairs) >= 2) {
+        const std::uint32_t top = topRanks(pairs, 3);
+        const std::uint32_t kicker = std::max(highestRank(singles), top & 0xFu);
+        return packed(HandCategory::twoPair, (top >> 4) << 12 | kicker << 8);
     }
-    if (pairs) return packed(HandCategory::pair, nthRank(pairs, 1) << 16 | topRanks(singles, 3) << 4);
+    if (pairs) return packed(HandCategory::pair, highestRank(pairs) << 16 | topRanks(singles, 3) << 4);
     return packed(HandCategory::highCard, topRanks(singles, 5));
 }
 
-// Each card as its rank bit in its suit's 16-bit slice of a word, plus one at bit 13 of that slice. Summing
-// up to seven distinct cards gives every suit's rank mask in bits 0-12 of its slice and its number of cards
-// in bits 13-15.
-constexpr std::uint64_t kRankBits = 0x1FFF;
-
-constexpr auto kCardBits = [] {
-    std::array<std::uint64_t, 0x310> t{};
-    for (unsigned suit = 0; suit < 4; ++suit)
-        for (unsigned rank = 2; rank <= 14; ++rank)
-            t[suit << 8 | rank] = (std::uint64_t{1} << (rank - 2) | std::uint64_t{1} << 13) << (16 * suit);
-    return t;
-}();
-
-static_assert(sizeof(Card) == 2 && std::is_trivially_copyable_v<Card>);
-
-// Only the bits that valid ranks and suits use are read, so a malformed card reads as another card or as
-// none, never out of bounds.
-inline std::uint64_t cardBits(const Card& card) noexcept {
-    std::uint32_t key = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        key = std::bit_cast<std::uint16_t>(card);
-    } else {
-        key = static_cast<std::uint8_t>(card.rank) | static_cast<std::uint32_t>(card.suit) << 8;
+HeldRanks heldRanks(const SuitMasks& m) noexcept {
+    HeldRanks held{};
+    for (std::uint32_t bit = 0; bit < 13; ++bit) {
+        int count = 0;
+        for (std::uint32_t suit : m)
+            count += static_cast<int>(suit >> bit & 1u);
+        held[static_cast<std::size_t>(count)] |= 1u << bit;
     }
-    return kCardBits[key & 0x30Fu];
+    return held;
 }
 
-SuitMasks suitMasks(std::uint64_t word) noexcept {
-    return {static_cast<std::uint32_t>(word & kRankBits), static_cast<std::uint32_t>(word >> 16 & kRankBits),
-            static_cast<std::uint32_t>(word >> 32 & kRankBits),
-            static_cast<std::uint32_t>(word >> 48 & kRankBits)};
+// Any number of cards, as suit masks; with more than seven two suits may each hold a flush, and quads or a
+// full house may beat one.
+std::uint32_t scoreOfMasks(const SuitMasks& m) noexcept {
+    std::uint32_t best = bestWithoutFlush(heldRanks(m));
+    for (std::uint32_t suit : m)
+        if (std::popcount(suit) >= 5) best = std::max(best, flushScore(suit));
+    return best;
 }
 
-// Each suit's slice of the word is masked here, so the card counts may still be in it.
-std::uint32_t bestOfAll(std::uint64_t word) noexcept {
-    const SuitMasks m = suitMasks(word);
-    return std::max(bestFlush(m), bestWithoutFlush(m));
+constexpr std::uint64_t kFlushFlags = 0x20202020;
+inline std::size_t rankSlot(std::uint64_t key) noexcept {
+    return (key >> handScoreRowBits) + handScoreRowOffsets[key & (handScoreRows - 1)];
 }
 
-[[gnu::noinline]] std::uint32_t bestWithoutFlush(std::uint64_t word) noexcept {
-    return bestWithoutFlush(suitMasks(word));
+struct ScoreTables {
+    // By a flush suit's 13-bit rank mask.
+    std::array<std::uint32_t, 8192> flush{};
+    // By the rank-combination key, displaced by row (rules/HandScoreOffsets.hpp).
+    std::array<std::uint32_t, handScoreRankTableSize> rankScores{};
+
+    ScoreTables();
+};
+
+ScoreTables::ScoreTables() {
+    for (std::uint32_t mask = 0; mask < flush.size(); ++mask)
+        flush[mask] = scoreOfMasks({mask, 0, 0, 0});
+    // Every multiset of at most seven ranks, each at most four times; no suit then needs five cards.
+    std::vector<bool> filled(rankScores.size());
+    HeldRanks held{};
+    auto visit = [&](auto& self, std::uint32_t bit, int cards, std::uint64_t key) -> void {
+        if (bit == 13) {
+            const std::size_t slot = rankSlot(key);
+            // Either would mean that rules/HandScoreOffsets.cpp no longer matches the card sums.
+            if (slot >= filled.size() || filled[slot]) throw std::logic_error("hand score keys collide");
+            filled[slot] = true;
+            rankScores[slot] = bestWithoutFlush(held);
+            return;
+        }
+        const CardSum card = CardSum::of(static_cast<Rank>(bit + 2), Suit::clubs);
+        for (std::size_t c = 0; c <= 4 && cards + static_cast<int>(c) <= 7; ++c) {
+            held[c] |= 1u << bit;
+            self(self, bit + 1, cards + static_cast<int>(c), key + c * (card.key >> CardSum::keyShift));
+            held[c] &= ~(1u << bit);
+        }
+    };
+    visit(visit, 0, 0, 0);
 }
 
-// Any number of cards: masks only.
+[[gnu::init_priority(200)]] const ScoreTables tables;
+
+inline std::uint32_t scoreOfSum(std::uint64_t key, std::uint64_t suits) noexcept {
+    if (const std::uint64_t flags = key & kFlushFlags) [[unlikely]] {
+        // The flag of suit s is bit 8s + 5, its rank mask is at bit 16s.
+        return tables.flush[suits >> (2 * std::countr_zero(flags) - 10) & 0x1FFFu];
+    }
+    return tables.rankScores[rankSlot(key >> CardSum::keyShift)];
+}
+
 [[gnu::noinline]] std::uint32_t scoreMany(std::span<const Card> cards) noexcept {
-    std::uint64_t word = 0;
+    std::uint64_t suits = 0;
     for (const Card& card : cards)
-        word |= cardBits(card);
-    return bestOfAll(word);
-}
-
-// The kicker fields left after shifting the singles' entry right by four bits per pair, for 0 to 2 pairs.
-constexpr std::array<std::uint32_t, 3> kKickerFields{0xFFFFF, 0x0FFF0, 0x00F00};
-
-// Fewer than eight cards. The common hands (no flush, no set, at most two pairs) take no branch: with k
-// pairs (0 to 2) the category is k, the pair ranks come first and the highest singles fill the rest. Rare
-// shapes go to the general code, which gives the same results for every shape.
-[[gnu::always_inline]] inline std::uint32_t scoreFew(std::uint64_t sum) noexcept {
-    // A suit count of five to seven has bit 15 of its slice and bit 13 or 14 set; with seven cards or fewer
-    // only one suit can, and nothing else then beats its flush.
-    if (std::uint64_t flushes = sum & (sum << 1 | sum << 2) & 0x8000800080008000u) {
-        return flushScore(static_cast<std::uint32_t>(sum >> (std::countr_zero(flushes) - 15) & kRankBits));
-    }
-    // All four suits at once: slice 0 of `either` is clubs OR diamonds, slice 2 hearts OR spades; `both`
-    // likewise with AND. Only slice 0 of the results below is used.
-    const std::uint64_t masks = sum & 0x1FFF1FFF1FFF1FFFu;
-    const std::uint64_t either = masks | masks >> 16, both = masks & masks >> 16;
-    const std::uint64_t eitherHigh = either >> 32, bothHigh = both >> 32;
-    const auto any = static_cast<std::uint16_t>(either | eitherHigh);
-    const auto atLeast2 = static_cast<std::uint16_t>(both | bothHigh | (either & eitherHigh));
-    const auto atLeast3 = static_cast<std::uint16_t>((both & eitherHigh) | (bothHigh & either));
-    // Without sets, the ranks held twice are the pairs; the entry's count field is then the category.
-    const std::uint32_t pairs = kMaskTable[atLeast2];
-    if (atLeast3 | (pairs & 0xF00u)) return bestWithoutFlush(sum);  // a set, quads or a third pair
-    const std::uint32_t pairCount = pairs >> 20;
-    const std::uint32_t kickers = kMaskTable[any ^ atLeast2] >> (4 * pairCount) & kKickerFields[pairCount];
-    const std::uint32_t straight = kMaskTable[any] >> 8 & 0xFF0000u;  // 0x40 plus the high card, moved up
-    return std::max(pairs | kickers, straight);
+        suits |= HandEvaluator::cardSum(card).suits;
+    return scoreOfMasks(
+        {static_cast<std::uint32_t>(suits & 0x1FFF), static_cast<std::uint32_t>(suits >> 16 & 0x1FFF),
+         static_cast<std::uint32_t>(suits >> 32 & 0x1FFF), static_cast<std::uint32_t>(suits >> 48 & 0x1FFF)});
 }
 
 }  // namespace
 
+std::int64_t HandEvaluator::scoreSum(const CardSum& sum) noexcept {
+    return scoreOfSum(sum.key, sum.suits);
+}
+
 std::int64_t HandEvaluator::score(std::span<const Card> cards) noexcept {
     const Card* c = cards.data();
-    // Seven cards, the sampling loops' case, skip the dispatch.
     if (cards.size() == 7) {
-        return scoreFew(cardBits(c[0]) + cardBits(c[1]) + cardBits(c[2]) + cardBits(c[3]) + cardBits(c[4]) +
-                        cardBits(c[5]) + cardBits(c[6]));
+        const CardSum sum = cardSum(c[0]) + cardSum(c[1]) + cardSum(c[2]) + cardSum(c[3]) + cardSum(c[4]) +
+                            cardSum(c[5]) + cardSum(c[6]);
+        return scoreOfSum(sum.key, sum.suits);
     }
-    std::uint64_t sum = 0;
-    switch (cards.size()) {
-        case 6:
-            sum += cardBits(c[5]);
-            [[fallthrough]];
-        case 5:
-            sum += cardBits(c[4]);
-            [[fallthrough]];
-        case 4:
-            sum += cardBits(c[3]);
-            [[fallthrough]];
-        case 3:
-            sum += cardBits(c[2]);
-            [[fallthrough]];
-        case 2:
-            sum += cardBits(c[1]);
-            [[fallthrough]];
-        case 1:
-            sum += cardBits(c[0]);
-            [[fallthrough]];
-        case 0:
-            return scoreFew(sum);
-        default:
-            return scoreMany(cards);
-    }
+    if (cards.size() > 7) return scoreMany(cards);
+    CardSum sum;
+    for (const Card& card : cards)
+        sum += cardSum(card);
+    return scoreOfSum(sum.key, sum.suits);
 }
 
 }  // namespace pellox
