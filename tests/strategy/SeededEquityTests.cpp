@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "rules/SeededRNG.hpp"
+#include "strategy/EquitySampler.hpp"
+#include "strategy/OpponentRange.hpp"
+#include "strategy/RangeEquitySampler.hpp"
+
+#include "TestCards.hpp"
+
+namespace pellox {
+namespace {
+
+using test::cards;
+
+// Seeded estimates pinned to the pot shares the samplers summed before hands were scored from shared card
+// sums: the samplers must draw the same cards and score them alike, on every street and opponent count.
+struct Pinned {
+    const char* hole;
+    const char* board;
+    std::int64_t opponents;
+    std::uint32_t seed;
+    double winShare;
+};
+
+TEST(SeededEquityTests, RandomOpponentsGiveThePinnedShares) {
+    const Pinned pinned[] = {
+        {"Ah Qs", "", 1, 42, 1889},
+        {"Ah Qs", "", 5, 42, 756.00000000000011},
+        {"Ah Qs", "Qh 7c 2h", 1, 7, 2618},
+        {"Ah Qs", "Qh 7c 2h", 5, 7, 1655.5},
+        {"9c 8c", "Tc Jd 2c 5s", 3, 99, 1009.1666666666667},
+        {"Kd Kh", "Ks 7s 2s 3s 4d", 2, 5, 1160},
+    };
+    for (const Pinned& p : pinned) {
+        SeededRNG rng(p.seed);
+        EquitySampler sampler(cards(p.hole), cards(p.board), p.opponents, rng);
+        sampler.sample(0, 3000);
+        EXPECT_EQ(sampler.winShare(), p.winShare) << p.hole << " | " << p.board << " | " << p.opponents;
+    }
+}
+
+TEST(SeededEquityTests, RangedOpponentsGiveThePinnedShares) {
+    const auto hole = cards("Js Jh");
+    const struct {
+        const char* board;
+        double winShare;
+    } pinned[] = {{"", 917.5}, {"2c 7d 9h", 327}, {"2c 7d 9h Qs", 131}, {"2c 7d 9h Qs 3s", 38}};
+    for (const auto& p : pinned) {
+        const auto board = cards(p.board);
+        std::vector<Card> dead = hole;
+        dead.insert(dead.end(), board.begin(), board.end());
+        std::vector<std::vector<Combo>> ranges(3);
+        for (const char* hand : {"AKs", "QQ", "T9s"})
+            for (const Combo& c : OpponentRange::combosOf(hand, dead))
+                ranges[0].push_back(c);
+        ranges[1] = OpponentRange::combosOf("AKo", dead);
+        ranges[2] = OpponentRange::combosOf("99", dead);
+        SeededRNG rng(2024);
+        RangeEquitySampler sampler(hole, board, ranges, rng);
+        sampler.sample(0, 3000);
+        EXPECT_EQ(sampler.winShare(), p.winShare) << p.board;
+    }
+}
+
+}  // namespace
+}  // namespace pellox
