@@ -292,7 +292,7 @@ inline std::uint32_t scoreOfSum(std::uint64_t key, std::uint64_t suits) noexcept
 [[gnu::noinline]] std::uint32_t scoreMany(std::span<const Card> cards) noexcept {
     std::uint64_t suits = 0;
     for (const Card& card : cards)
-        suits |= HandEvaluator::cardSum(card).suits;
+        suits |= CardSum::of(card).suits;
     return scoreOfMasks(
         {static_cast<std::uint32_t>(suits & 0x1FFF), static_cast<std::uint32_t>(suits >> 16 & 0x1FFF),
          static_cast<std::uint32_t>(suits >> 32 & 0x1FFF), static_cast<std::uint32_t>(suits >> 48 & 0x1FFF)});
@@ -307,14 +307,14 @@ std::int64_t HandEvaluator::scoreSum(const CardSum& sum) noexcept {
 std::int64_t HandEvaluator::score(std::span<const Card> cards) noexcept {
     const Card* c = cards.data();
     if (cards.size() == 7) {
-        const CardSum sum = cardSum(c[0]) + cardSum(c[1]) + cardSum(c[2]) + cardSum(c[3]) + cardSum(c[4]) +
-                            cardSum(c[5]) + cardSum(c[6]);
+        const CardSum sum = CardSum::of(c[0]) + CardSum::of(c[1]) + CardSum::of(c[2]) + CardSum::of(c[3]) +
+                            CardSum::of(c[4]) + CardSum::of(c[5]) + CardSum::of(c[6]);
         return scoreOfSum(sum.key, sum.suits);
     }
     if (cards.size() > 7) return scoreMany(cards);
     CardSum sum;
     for (const Card& card : cards)
-        sum += cardSum(card);
+        sum += CardSum::of(card);
     return scoreOfSum(sum.key, sum.suits);
 }
 

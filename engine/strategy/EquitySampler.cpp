@@ -1,6 +1,5 @@
 #include "strategy/EquitySampler.hpp"
 
-#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -16,11 +15,12 @@ EquitySampler::EquitySampler(std::span<const Card> hole, std::span<const Card> b
     if (board.size() > 5) throw std::invalid_argument("equity sampling takes at most five board cards");
     if (opponents < 0 || opponents > 26) throw std::invalid_argument("opponent count out of range");
     poolCount_ = cardsOutside(cardMask(hole) | cardMask(board), pool_);
-    std::copy(hole.begin(), hole.end(), hole_.begin());
-    std::copy(board.begin(), board.end(), hand_.begin() + 2);
-    boardCount_ = static_cast<int>(board.size());
+    holeSum_ = CardSum::of(hole[0]) + CardSum::of(hole[1]);
+    for (const Card& card : board)
+        boardSum_ += CardSum::of(card);
+    const auto boardCount = static_cast<int>(board.size());
     numOpponents_ = static_cast<int>(opponents);
-    cardsPerSample_ = 2 * numOpponents_ + (5 - boardCount_);
+    cardsPerSample_ = 2 * numOpponents_ + (5 - boardCount);
     if (cardsPerSample_ > poolCount_) throw std::invalid_argument("too few unseen cards for one sample");
 }
 
@@ -40,17 +40,15 @@ void EquitySampler::partialShuffle() {
 void EquitySampler::drawOne() {
     partialShuffle();
     const int opponentCards = 2 * numOpponents_;
-    std::copy(pool_.begin() + opponentCards, pool_.begin() + cardsPerSample_,
-              hand_.begin() + 2 + boardCount_);
-    const std::span<const Card> cards{hand_};
-    hand_[0] = hole_[0];
-    hand_[1] = hole_[1];
-    const std::int64_t hero = HandEvaluator::score(cards);
+    CardSum board = boardSum_;
+    for (int i = opponentCards; i < cardsPerSample_; ++i)
+        board += CardSum::of(pool_[static_cast<std::size_t>(i)]);
+    const std::int64_t hero = HandEvaluator::scoreSum(board + holeSum_);
     int ties = 0;
     for (int k = 0; k < opponentCards; k += 2) {
-        hand_[0] = pool_[static_cast<std::size_t>(k)];
-        hand_[1] = pool_[static_cast<std::size_t>(k + 1)];
-        const std::int64_t villain = HandEvaluator::score(cards);
+        const std::int64_t villain =
+            HandEvaluator::scoreSum(board + CardSum::of(pool_[static_cast<std::size_t>(k)]) +
+                                    CardSum::of(pool_[static_cast<std::size_t>(k + 1)]));
         if (villain > hero) return;
         if (villain == hero) ++ties;
     }

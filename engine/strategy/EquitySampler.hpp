@@ -4,6 +4,7 @@
 #include <span>
 
 #include "rules/Card.hpp"
+#include "rules/CardSum.hpp"
 #include "strategy/EquityResult.hpp"
 #include "rules/RandomSource.hpp"
 
@@ -41,10 +42,9 @@ class EquitySampler {
 
     std::array<Card, 52> pool_{};
     int poolCount_{0};
-    std::array<Card, 2> hole_{};
-    // The cards scored for each player: two hole cards, then the full board.
-    std::array<Card, 7> hand_{};
-    int boardCount_{0};
+    // The hole cards and the board dealt so far, summed once for every sample's scores.
+    CardSum holeSum_;
+    CardSum boardSum_;
     int numOpponents_{0};
     int cardsPerSample_{0};
     RandomSource rng_;

@@ -1,6 +1,5 @@
 #include "strategy/RangeEquitySampler.hpp"
 
-#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -18,8 +17,9 @@ RangeEquitySampler::RangeEquitySampler(std::span<const Card> hole, std::span<con
     if (2 * ranges_.size() + 7 > 52) throw std::invalid_argument("range sampling has too many opponents");
     for (const auto& combos : ranges_)
         if (combos.empty()) throw std::invalid_argument("range sampling needs a combo for every opponent");
-    std::copy(hole.begin(), hole.end(), hole_.begin());
-    std::copy(board.begin(), board.end(), scored_.begin() + 2);
+    holeSum_ = CardSum::of(hole[0]) + CardSum::of(hole[1]);
+    for (const Card& card : board)
+        boardSum_ += CardSum::of(card);
     boardCount_ = static_cast<int>(board.size());
     knownCards_ = cardMask(hole) | cardMask(board);
     hands_.resize(ranges_.size());
@@ -58,19 +58,16 @@ void RangeEquitySampler::drawOne() {
 
     std::array<Card, 52> remaining{};
     const int count = cardsOutside(dead, remaining);
+    CardSum board = boardSum_;
     for (int i = 0; i < 5 - boardCount_; ++i) {
         std::swap(remaining[i], remaining[drawIndex(rng_(), i, count)]);
-        scored_[2 + boardCount_ + i] = remaining[i];
+        board += CardSum::of(remaining[i]);
     }
 
-    scored_[0] = hole_[0];
-    scored_[1] = hole_[1];
-    const auto heroScore = HandEvaluator::score(scored_);
+    const auto heroScore = HandEvaluator::scoreSum(board + holeSum_);
     int ties = 0;
     for (const Combo& hand : hands_) {
-        scored_[0] = hand[0];
-        scored_[1] = hand[1];
-        const auto score = HandEvaluator::score(scored_);
+        const auto score = HandEvaluator::scoreSum(board + CardSum::of(hand[0]) + CardSum::of(hand[1]));
         if (score > heroScore) return;
         if (score == heroScore) ++ties;
     }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "rules/Card.hpp"
+#include "rules/CardSum.hpp"
 #include "strategy/CardMask.hpp"
 #include "strategy/EquityResult.hpp"
 #include "strategy/OpponentRange.hpp"
@@ -41,7 +42,6 @@ class RangeEquitySampler {
   private:
     void drawOne();
 
-    std::array<Card, 2> hole_{};
     int boardCount_{0};
     std::vector<std::vector<Combo>> ranges_;
     RandomSource rng_;
@@ -50,8 +50,9 @@ class RangeEquitySampler {
     double winShare_{0};
     // Per-sample scratch, sized once so a sample allocates nothing.
     std::vector<Combo> hands_;
-    // The cards scored for each player: two hole cards, the board (placed once), then the cards dealt.
-    std::array<Card, 7> scored_{};
+    // The hole cards and the board dealt so far, summed once for every sample's scores.
+    CardSum holeSum_;
+    CardSum boardSum_;
 };
 
 }  // namespace pellox
