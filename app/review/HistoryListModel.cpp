@@ -8,7 +8,7 @@ namespace pellox::app {
 
 HistoryListModel::HistoryListModel(StatsStore& stats, QObject* parent)
     : QAbstractListModel(parent), stats_(stats) {
-    subscription_ = stats.subscribe("handHistory", [this](std::string_view) {
+    subscription_ = stats.subscribe(StatsStore::Property::handHistory, [this](std::string_view) {
         beginResetModel();
         refilter();
         endResetModel();

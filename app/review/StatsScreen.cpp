@@ -247,7 +247,7 @@ StatsScreen::StatsScreen(AppContext& context, StatsStore& stats, bool startsAtLe
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll_->viewport()->setAutoFillBackground(false);
     frame->addWidget(scroll_);
-    statsChanged_ = stats_.subscribe("stats", [this](std::string_view) { refresh_->notify(); });
+    statsChanged_ = stats_.subscribe(StatsStore::Property::stats, [this](std::string_view) { refresh_->notify(); });
     connect(&context_, &AppContext::paletteChanged, refresh_, &RefreshCoalescer::notify);
     rebuild();
 }

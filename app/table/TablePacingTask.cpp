@@ -27,7 +27,7 @@ TablePacingTask::TablePacingTask(const AppContext& context, GameSession& session
       preActionTimer_(std::make_unique<KeyedTimer>()) {
     // The table is watched as it changes, not at the refresh, so a new game is told from a new hand.
     sessionWatch_ = session_.subscribe([this](std::string_view property) {
-        if (property == "table") pacing_.observeTable();
+        if (property == GameSession::Property::table) pacing_.observeTable();
         coalescer_->notify();
     });
     settingsWatch_ = settings_.subscribe([this](std::string_view) { coalescer_->notify(); });

@@ -45,6 +45,27 @@ class GameSession {
   public:
     using Clock = std::function<Date()>;
 
+    // The names subscribers receive and subscribe by, one per observed property.
+    struct Property {
+        static constexpr std::string_view mode{"mode"};
+        static constexpr std::string_view table{"table"};
+        static constexpr std::string_view botProfiles{"botProfiles"};
+        static constexpr std::string_view eliminationOrder{"eliminationOrder"};
+        static constexpr std::string_view standings{"standings"};
+        static constexpr std::string_view tournamentOver{"tournamentOver"};
+        static constexpr std::string_view humanBustedInCash{"humanBustedInCash"};
+        static constexpr std::string_view sessionSeed{"sessionSeed"};
+        static constexpr std::string_view humanAdvice{"humanAdvice"};
+        static constexpr std::string_view sessionSummary{"sessionSummary"};
+        static constexpr std::string_view currentHandGrades{"currentHandGrades"};
+        static constexpr std::string_view lastHandGrades{"lastHandGrades"};
+        static constexpr std::string_view currentHandEvents{"currentHandEvents"};
+        static constexpr std::string_view handSeatsSnapshot{"handSeatsSnapshot"};
+        static constexpr std::string_view humanStackAtHandStart{"humanStackAtHandStart"};
+        static constexpr std::string_view currentHandSeed{"currentHandSeed"};
+        static constexpr std::string_view preAction{"preAction"};
+    };
+
     static constexpr std::string_view humanId = humanPlayerId;
     static constexpr std::string_view humanName = humanPlayerName;
 
@@ -100,8 +121,8 @@ class GameSession {
     [[nodiscard]] Subscription subscribe(Observers::Callback callback) {
         return observers_.subscribe(std::move(callback));
     }
-    [[nodiscard]] Subscription subscribe(std::string property, Observers::Callback callback) {
-        return observers_.subscribe(std::move(property), std::move(callback));
+    [[nodiscard]] Subscription subscribe(std::string_view property, Observers::Callback callback) {
+        return observers_.subscribe(property, std::move(callback));
     }
 
     const std::optional<GameMode>& mode() const noexcept { return mode_.get(); }
@@ -161,30 +182,30 @@ class GameSession {
     void postAdviceTask(const std::string& key, std::unique_ptr<SeededRNG> fork);
 
     Observers observers_;
-    Observed<std::optional<GameMode>> mode_{observers_, "mode", std::nullopt};
-    Observed<std::optional<TableState>> table_{observers_, "table", std::nullopt};
-    Observed<std::map<std::string, BotProfile>> botProfiles_{observers_, "botProfiles", {}};
-    Observed<std::vector<std::string>> eliminationOrder_{observers_, "eliminationOrder", {}};
-    Observed<std::optional<std::vector<Standing>>> standings_{observers_, "standings", std::nullopt};
-    Observed<bool> tournamentOver_{observers_, "tournamentOver", false};
-    Observed<bool> humanBustedInCash_{observers_, "humanBustedInCash", false};
-    Observed<std::int32_t> sessionSeed_{observers_, "sessionSeed", 0};
+    Observed<std::optional<GameMode>> mode_{observers_, Property::mode, std::nullopt};
+    Observed<std::optional<TableState>> table_{observers_, Property::table, std::nullopt};
+    Observed<std::map<std::string, BotProfile>> botProfiles_{observers_, Property::botProfiles, {}};
+    Observed<std::vector<std::string>> eliminationOrder_{observers_, Property::eliminationOrder, {}};
+    Observed<std::optional<std::vector<Standing>>> standings_{observers_, Property::standings, std::nullopt};
+    Observed<bool> tournamentOver_{observers_, Property::tournamentOver, false};
+    Observed<bool> humanBustedInCash_{observers_, Property::humanBustedInCash, false};
+    Observed<std::int32_t> sessionSeed_{observers_, Property::sessionSeed, 0};
     SeededRNG gameRng_{0};
     SeededRNG adviceRng_{0};
     // The advice type has no equality of its own in the model, so every write is an announced assign().
-    Observed<std::optional<StrategyAdvice>> humanAdvice_{observers_, "humanAdvice", std::nullopt};
+    Observed<std::optional<StrategyAdvice>> humanAdvice_{observers_, Property::humanAdvice, std::nullopt};
     std::optional<std::string> humanAdviceKey_;
-    Observed<SessionSummary> sessionSummary_{observers_, "sessionSummary", SessionSummary{}};
-    Observed<std::vector<GradedDecision>> currentHandGrades_{observers_, "currentHandGrades", {}};
-    Observed<std::vector<GradedDecision>> lastHandGrades_{observers_, "lastHandGrades", {}};
-    Observed<std::vector<EngineEvent>> currentHandEvents_{observers_, "currentHandEvents", {}};
-    Observed<std::vector<HandSeat>> handSeatsSnapshot_{observers_, "handSeatsSnapshot", {}};
-    Observed<std::int64_t> humanStackAtHandStart_{observers_, "humanStackAtHandStart", 0};
-    Observed<std::int32_t> currentHandSeed_{observers_, "currentHandSeed", 0};
+    Observed<SessionSummary> sessionSummary_{observers_, Property::sessionSummary, SessionSummary{}};
+    Observed<std::vector<GradedDecision>> currentHandGrades_{observers_, Property::currentHandGrades, {}};
+    Observed<std::vector<GradedDecision>> lastHandGrades_{observers_, Property::lastHandGrades, {}};
+    Observed<std::vector<EngineEvent>> currentHandEvents_{observers_, Property::currentHandEvents, {}};
+    Observed<std::vector<HandSeat>> handSeatsSnapshot_{observers_, Property::handSeatsSnapshot, {}};
+    Observed<std::int64_t> humanStackAtHandStart_{observers_, Property::humanStackAtHandStart, 0};
+    Observed<std::int32_t> currentHandSeed_{observers_, Property::currentHandSeed, 0};
     SettingsStore& settings_;
     StatsStore& statsStore_;
     bool computesAdviceSynchronously_ = false;
-    Observed<std::optional<PreAction>> preAction_{observers_, "preAction", std::nullopt};
+    Observed<std::optional<PreAction>> preAction_{observers_, Property::preAction, std::nullopt};
 
     std::shared_ptr<AdviceScheduler> scheduler_;
     Clock clock_;

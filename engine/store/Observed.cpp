@@ -1,5 +1,6 @@
 #include "store/Observed.hpp"
 
+#include <stdexcept>
 #include <vector>
 
 namespace pellox {
@@ -28,13 +29,22 @@ bool Subscription::isActive() const noexcept {
 }
 
 Subscription Observers::subscribe(Callback callback) {
-    return subscribe(std::string{}, std::move(callback));
+    const auto id = nextId_++;
+    registry_->emplace(id, Subscription::Entry{std::string{}, std::move(callback)});
+    return Subscription(registry_, id);
 }
 
-Subscription Observers::subscribe(std::string property, Callback callback) {
+Subscription Observers::subscribe(std::string_view property, Callback callback) {
+    // A misspelt name would subscribe to nothing, silently.
+    if (!declared_.contains(property))
+        throw std::invalid_argument("no observed property is named \"" + std::string(property) + "\"");
     const auto id = nextId_++;
-    registry_->emplace(id, Subscription::Entry{std::move(property), std::move(callback)});
+    registry_->emplace(id, Subscription::Entry{std::string(property), std::move(callback)});
     return Subscription(registry_, id);
+}
+
+void Observers::declare(std::string_view property) {
+    declared_.emplace(property);
 }
 
 void Observers::notify(std::string_view property) const {

@@ -1,12 +1,14 @@
 #pragma once
 // Observation of engine objects: subscribers learn the name of each changed property. A plain set of an
 // equal value stays silent; an assignment or an in-place edit always notifies once. Subscriptions end with
-// their token.
+// their token. Each observable class publishes its property names as constants (a nested `Property`), and
+// subscribing to a name none of its properties carries is refused.
 #include <concepts>
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -52,11 +54,15 @@ class Observers {
     Observers& operator=(const Observers&) = delete;
 
     [[nodiscard]] Subscription subscribe(Callback callback);
-    [[nodiscard]] Subscription subscribe(std::string property, Callback callback);
+    // Throws std::invalid_argument for a name no observed property declared.
+    [[nodiscard]] Subscription subscribe(std::string_view property, Callback callback);
     void notify(std::string_view property) const;
+    // Called by each observed property for its name.
+    void declare(std::string_view property);
 
   private:
     std::shared_ptr<Subscription::Registry> registry_ = std::make_shared<Subscription::Registry>();
+    std::set<std::string, std::less<>> declared_;
     std::uint64_t nextId_ = 1;
 };
 
@@ -64,8 +70,10 @@ class Observers {
 template <typename T>
 class Observed {
   public:
-    Observed(Observers& observers, std::string name, T initial)
-        : observers_(observers), name_(std::move(name)), value_(std::move(initial)) {}
+    Observed(Observers& observers, std::string_view name, T initial)
+        : observers_(observers), name_(name), value_(std::move(initial)) {
+        observers_.declare(name_);
+    }
     Observed(const Observed&) = delete;
     Observed& operator=(const Observed&) = delete;
 

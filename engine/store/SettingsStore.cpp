@@ -27,17 +27,17 @@ StrategyToggles toggles(const SettingsStore::Snapshot::StrategyTogglesSnapshot& 
 }  // namespace
 
 SettingsStore::SettingsStore()
-    : guideMode(observers_, "guideMode", defaults().guideMode),
-      strategyToggles(observers_, "strategyToggles", toggles(defaults().strategyToggles)),
-      gameSpeed(observers_, "gameSpeed", defaults().gameSpeed),
-      soundEnabled(observers_, "soundEnabled", defaults().soundEnabled),
-      hapticsEnabled(observers_, "hapticsEnabled", defaults().hapticsEnabled),
-      fourColorDeck(observers_, "fourColorDeck", defaults().fourColorDeck),
-      botDifficulty(observers_, "botDifficulty", defaults().botDifficulty),
-      tableTheme(observers_, "tableTheme", defaults().tableTheme),
-      hasOnboarded(observers_, "hasOnboarded", defaults().hasOnboarded),
-      cashConfig(observers_, "cashConfig", defaults().cashConfig),
-      tournamentConfig(observers_, "tournamentConfig", defaults().tournamentConfig),
+    : guideMode(observers_, Property::guideMode, defaults().guideMode),
+      strategyToggles(observers_, Property::strategyToggles, toggles(defaults().strategyToggles)),
+      gameSpeed(observers_, Property::gameSpeed, defaults().gameSpeed),
+      soundEnabled(observers_, Property::soundEnabled, defaults().soundEnabled),
+      hapticsEnabled(observers_, Property::hapticsEnabled, defaults().hapticsEnabled),
+      fourColorDeck(observers_, Property::fourColorDeck, defaults().fourColorDeck),
+      botDifficulty(observers_, Property::botDifficulty, defaults().botDifficulty),
+      tableTheme(observers_, Property::tableTheme, defaults().tableTheme),
+      hasOnboarded(observers_, Property::hasOnboarded, defaults().hasOnboarded),
+      cashConfig(observers_, Property::cashConfig, defaults().cashConfig),
+      tournamentConfig(observers_, Property::tournamentConfig, defaults().tournamentConfig),
       store_(std::make_shared<InMemoryStore>()) {}
 
 void SettingsStore::load(std::shared_ptr<KeyValueStore> store) {

@@ -2,6 +2,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "rules/CashGameConfig.hpp"
 #include "rules/JsonFwd.hpp"
@@ -45,6 +46,21 @@ class SettingsStore {
         TournamentConfig tournamentConfig;
 
         friend bool operator==(const Snapshot&, const Snapshot&) = default;
+    };
+
+    // The names the store-wide subscribers receive, one per setting.
+    struct Property {
+        static constexpr std::string_view guideMode{"guideMode"};
+        static constexpr std::string_view strategyToggles{"strategyToggles"};
+        static constexpr std::string_view gameSpeed{"gameSpeed"};
+        static constexpr std::string_view soundEnabled{"soundEnabled"};
+        static constexpr std::string_view hapticsEnabled{"hapticsEnabled"};
+        static constexpr std::string_view fourColorDeck{"fourColorDeck"};
+        static constexpr std::string_view botDifficulty{"botDifficulty"};
+        static constexpr std::string_view tableTheme{"tableTheme"};
+        static constexpr std::string_view hasOnboarded{"hasOnboarded"};
+        static constexpr std::string_view cashConfig{"cashConfig"};
+        static constexpr std::string_view tournamentConfig{"tournamentConfig"};
     };
 
     SettingsStore();

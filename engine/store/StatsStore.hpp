@@ -2,6 +2,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "rules/JsonFwd.hpp"
@@ -22,6 +23,12 @@ class StatsStore {
         TrainingStats stats;
         std::vector<HandRecord> handHistory;
         friend bool operator==(const Snapshot&, const Snapshot&) = default;
+    };
+
+    // The names subscribers receive and subscribe by.
+    struct Property {
+        static constexpr std::string_view stats{"stats"};
+        static constexpr std::string_view handHistory{"handHistory"};
     };
 
     StatsStore();
@@ -45,8 +52,8 @@ class StatsStore {
     [[nodiscard]] Subscription subscribe(Observers::Callback callback) {
         return observers_.subscribe(std::move(callback));
     }
-    [[nodiscard]] Subscription subscribe(std::string property, Observers::Callback callback) {
-        return observers_.subscribe(std::move(property), std::move(callback));
+    [[nodiscard]] Subscription subscribe(std::string_view property, Observers::Callback callback) {
+        return observers_.subscribe(property, std::move(callback));
     }
 
     bool hasLoaded() const noexcept { return hasLoaded_; }
@@ -56,8 +63,8 @@ class StatsStore {
 
   private:
     Observers observers_;
-    Observed<TrainingStats> stats_{observers_, "stats", TrainingStats{}};
-    Observed<std::vector<HandRecord>> handHistory_{observers_, "handHistory", {}};
+    Observed<TrainingStats> stats_{observers_, Property::stats, TrainingStats{}};
+    Observed<std::vector<HandRecord>> handHistory_{observers_, Property::handHistory, {}};
     std::shared_ptr<KeyValueStore> store_;
     bool hasLoaded_ = false;
     std::optional<std::string> unreadableDocument_;  // kept aside before the first save over it

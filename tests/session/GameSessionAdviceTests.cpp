@@ -182,7 +182,8 @@ TEST(GameSessionAdvice, EveryWriteOfTheAdviceIsAnnounced) {
     ASSERT_TRUE(rig.session.humanAdviceKey());
     ASSERT_FALSE(rig.session.humanAdvice());
     int announced = 0;
-    auto token = rig.session.subscribe("humanAdvice", [&](std::string_view) { ++announced; });
+    auto token =
+        rig.session.subscribe(GameSession::Property::humanAdvice, [&](std::string_view) { ++announced; });
     // The decision passes before its advice is back: the key goes and the advice is written none again.
     rig.session.submitHumanAction(PlayerActionType::fold);
     ASSERT_FALSE(rig.session.humanAdviceKey());

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -112,7 +113,7 @@ TEST(GameSessionStart, BotProfilesFollowTheDifficulty) {
 TEST(GameSessionStart, EachStartCountsOneSessionAndSavesBeforeTheFirstHand) {
     SessionRig rig;
     int writesAtFirstHand = -1;
-    auto token = rig.session.subscribe("currentHandEvents", [&](std::string_view) {
+    auto token = rig.session.subscribe(GameSession::Property::currentHandEvents, [&](std::string_view) {
         if (writesAtFirstHand < 0) writesAtFirstHand = rig.store->writes;
     });
     rig.session.startCashGame(2, 3);
@@ -178,6 +179,10 @@ TEST(GameSessionStart, ObserversLearnWhichPropertyChangedAndEqualWritesStaySilen
         EXPECT_NE(std::find(changed.begin(), changed.end(), name), changed.end()) << name;
     // Unchanged values are not announced.
     EXPECT_EQ(std::find(changed.begin(), changed.end(), "tournamentOver"), changed.end());
+    // The published names are the announced ones; a name no property carries is refused.
+    EXPECT_EQ(GameSession::Property::table, "table");
+    EXPECT_EQ(GameSession::Property::preAction, "preAction");
+    EXPECT_THROW(auto t = rig.session.subscribe("tabel", [](std::string_view) {}), std::invalid_argument);
 }
 
 TEST(GameSessionStart, PlayerNameFallsBackToTheId) {

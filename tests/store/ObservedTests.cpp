@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "store/Observed.hpp"
 #include "store/SessionTestValues.hpp"
+#include "store/StatsStore.hpp"
 
 namespace pellox {
 namespace {
@@ -61,6 +63,19 @@ TEST(ObservedTests, PropertySubscribersHearOnlyTheirProperty) {
     m.count.set(1);
     EXPECT_EQ(countOnly.names, std::vector<std::string>{"count"});
     EXPECT_EQ(all.names, (std::vector<std::string>{"list", "count"}));
+}
+
+// A misspelt name would subscribe to nothing; it is refused instead.
+TEST(ObservedTests, SubscribingByANameNoPropertyCarriesIsRefused) {
+    Model m;
+    Recorder r;
+    EXPECT_THROW(auto token = m.observers.subscribe("cuont", r.callback()), std::invalid_argument);
+    auto token = m.observers.subscribe("count", r.callback());
+    m.count.set(5);
+    EXPECT_EQ(r.names, std::vector<std::string>{"count"});
+
+    StatsStore stats;
+    EXPECT_THROW(auto t = stats.subscribe("history", r.callback()), std::invalid_argument);
 }
 
 TEST(ObservedTests, SubscriptionEndsWithItsToken) {

@@ -64,6 +64,33 @@ TEST(SettingsStoreTests, LoadingNotifiesOnlyTheChangedSetting) {
     EXPECT_EQ(all.names, std::vector<std::string>{"tableTheme"});
 }
 
+// The store-wide subscribers hear each setting under the name the store publishes for it.
+TEST(SettingsStoreTests, EverySettingNotifiesUnderItsPublishedName) {
+    SettingsStore settings;
+    Recorder all;
+    auto token = settings.subscribe(all.callback());
+    SettingsStore::Snapshot changed;
+    changed.guideMode = GuideMode::off;
+    changed.strategyToggles.flop = false;
+    changed.gameSpeed = GameSpeed::fast;
+    changed.soundEnabled = false;
+    changed.hapticsEnabled = false;
+    changed.fourColorDeck = true;
+    changed.botDifficulty = BotDifficulty::hard;
+    changed.tableTheme = TableTheme::midnight;
+    changed.hasOnboarded = true;
+    changed.cashConfig.bigBlind = 20;
+    changed.tournamentConfig.startingStack = 3000;
+    settings.apply(changed);
+    using P = SettingsStore::Property;
+    const std::vector<std::string> expected{
+        std::string(P::guideMode),     std::string(P::strategyToggles), std::string(P::gameSpeed),
+        std::string(P::soundEnabled),  std::string(P::hapticsEnabled),  std::string(P::fourColorDeck),
+        std::string(P::botDifficulty), std::string(P::tableTheme),      std::string(P::hasOnboarded),
+        std::string(P::cashConfig),    std::string(P::tournamentConfig)};
+    EXPECT_EQ(all.names, expected);
+}
+
 TEST(SettingsStoreTests, ObservationRules) {
     SettingsStore settings;
     Recorder all;

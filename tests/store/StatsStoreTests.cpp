@@ -108,7 +108,7 @@ TEST(StatsStoreTests, EveryAssignmentNotifies) {
     StatsStore stats;
     Recorder all, history;
     auto a = stats.subscribe(all.callback());
-    auto b = stats.subscribe("handHistory", history.callback());
+    auto b = stats.subscribe(StatsStore::Property::handHistory, history.callback());
     stats.eraseAll();  // equal values still notify
     EXPECT_EQ(all.names, (std::vector<std::string>{"stats", "handHistory"}));
     const auto record = hands(1).front();

@@ -18,7 +18,7 @@ struct PacingRig {
 
     explicit PacingRig(bool frozen = false, bool reduceMotion = false)
         : pacing(rig.session, rig.settings, frozen, reduceMotion),
-          tableWatch(rig.session.subscribe("table", [this](std::string_view) { pacing.observeTable(); })) {}
+          tableWatch(rig.session.subscribe(GameSession::Property::table, [this](std::string_view) { pacing.observeTable(); })) {}
 
     GameSession& session() { return rig.session; }
     std::int64_t boardLength() { return static_cast<std::int64_t>(session().table()->board.size()); }
