@@ -2,30 +2,30 @@
 
 #include <cmath>
 
-namespace pellox::json {
+namespace pellox {
 
-void fail(const Json& at, std::string_view what) {
+void json::fail(const Json& at, std::string_view what) {
     throw Json::other_error::create(501, std::string(what), &at);
 }
 
-const Json& requireObject(const Json& j) {
+const Json& json::requireObject(const Json& j) {
     if (!j.is_object()) fail(j, "expected an object");
     return j;
 }
 
-const Json& requireArray(const Json& j) {
+const Json& json::requireArray(const Json& j) {
     if (!j.is_array()) fail(j, "expected an array");
     return j;
 }
 
-const Json& member(const Json& object, std::string_view key) {
+const Json& json::member(const Json& object, std::string_view key) {
     requireObject(object);
     auto it = object.find(key);
     if (it == object.end()) fail(object, "missing key \"" + std::string(key) + "\"");
     return *it;
 }
 
-std::int64_t asInt64(const Json& j) {
+std::int64_t json::asInt64(const Json& j) {
     if (j.is_number_integer()) {
         if (j.is_number_unsigned() &&
             j.get<std::uint64_t>() > static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()))
@@ -35,34 +35,34 @@ std::int64_t asInt64(const Json& j) {
     fail(j, "expected an integer");
 }
 
-std::int32_t asInt32(const Json& j) {
+std::int32_t json::asInt32(const Json& j) {
     std::int64_t v = asInt64(j);
     if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max())
         fail(j, "integer out of 32-bit range");
     return static_cast<std::int32_t>(v);
 }
 
-std::uint32_t asUInt32(const Json& j) {
+std::uint32_t json::asUInt32(const Json& j) {
     std::int64_t v = asInt64(j);
     if (v < 0 || v > std::numeric_limits<std::uint32_t>::max()) fail(j, "integer out of 32-bit range");
     return static_cast<std::uint32_t>(v);
 }
 
-double asDouble(const Json& j) {
+double json::asDouble(const Json& j) {
     if (!j.is_number()) fail(j, "expected a number");
     double v = j.get<double>();
     if (!std::isfinite(v)) fail(j, "expected a finite number");
     return v;
 }
 
-bool asBool(const Json& j) {
+bool json::asBool(const Json& j) {
     if (!j.is_boolean()) fail(j, "expected a boolean");
     return j.get<bool>();
 }
 
-const std::string& asString(const Json& j) {
+const std::string& json::asString(const Json& j) {
     if (!j.is_string()) fail(j, "expected a string");
     return j.get_ref<const std::string&>();
 }
 
-}  // namespace pellox::json
+}  // namespace pellox

@@ -5,7 +5,7 @@
 
 #include "rules/Json.hpp"
 
-namespace pellox::persistence {
+namespace pellox {
 
 namespace {
 
@@ -27,7 +27,7 @@ bool allNumbersFinite(const Json& root) {
 
 }  // namespace
 
-std::optional<std::string> encode(const Json& document) {
+std::optional<std::string> persistence::encode(const Json& document) {
     if (!allNumbersFinite(document)) return std::nullopt;
     try {
         return document.dump();
@@ -36,10 +36,10 @@ std::optional<std::string> encode(const Json& document) {
     }
 }
 
-std::optional<Json> decode(const std::string& text) {
+std::optional<Json> persistence::decode(const std::string& text) {
     Json document = Json::parse(text, nullptr, false);
     if (document.is_discarded()) return std::nullopt;
     return document;
 }
 
-}  // namespace pellox::persistence
+}  // namespace pellox

@@ -25,17 +25,14 @@ std::optional<Date> dateFromSecondsSinceReferenceDate(double seconds) {
            std::chrono::round<std::chrono::microseconds>(std::chrono::duration<double>(seconds));
 }
 
-namespace json {
-
-Json encodeDate(Date date) {
+Json json::encodeDate(Date date) {
     return secondsSinceReferenceDate(date);
 }
 
-Date asDate(const Json& j) {
+Date json::asDate(const Json& j) {
     auto date = dateFromSecondsSinceReferenceDate(asDouble(j));
     if (!date) fail(j, "date out of range");
     return *date;
 }
 
-}  // namespace json
 }  // namespace pellox

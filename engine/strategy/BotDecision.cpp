@@ -19,6 +19,28 @@ namespace {
 
 using Type = PlayerActionType;
 
+// The bots' tuning. Bluffs and aggression scale with the opponents left: heads-up, two, three or more.
+constexpr double headsUpBluffScale = 1.3;
+constexpr double twoOpponentsBluffScale = 1.0;
+constexpr double multiwayBluffScale = 0.55;
+// After the flop they scale again with the board: less on a wet one, more on a dry one.
+constexpr double wetBoardBluffScale = 0.75;
+constexpr double dryBoardBluffScale = 1.15;
+// A loose call never costs more than this share of the stack.
+constexpr double looseCallStackShare = 0.25;
+// Preflop sizes grow with aggression: an open of big blinds, a re-raise of minimum raises over the bet, each
+// spread by a draw.
+constexpr double preflopAggressionGrowth = 0.6;
+constexpr double openBigBlinds = 2.2;
+constexpr double openSpread = 0.6;
+constexpr double reraiseMinimumRaises = 2.5;
+constexpr double reraiseSpread = 0.5;
+// After the flop a bet is a fraction of the pot (a value read's own, else the default), grown by aggression
+// and spread by a draw; a big draw semi-bluffs the default.
+constexpr double defaultPotFraction = 0.5;
+constexpr double postflopAggressionGrowth = 0.15;
+constexpr double postflopSpread = 0.2;
+
 const Player* holdingTwoCards(const TableState& table, std::string_view botId) {
     const Player* bot = table.player(botId);
     return bot != nullptr && bot->holeCards.size() == 2 ? bot : nullptr;
@@ -61,7 +83,7 @@ BotRead botPostflopRead(const TableState& table, std::string_view botId, BotSkil
 
     const double threshold = StrategyAdvisor::valueThreshold(n);
     const LegalActions legal = PokerEngine::legalActions(botId, table);
-    const bool bigDraw = drawOuts(bot->holeCards, table.board, table.street) >= 8;
+    const bool bigDraw = drawOuts(bot->holeCards, table.board, table.street) >= bigDrawOuts;
     const double fraction = StrategyAdvisor::valueSizeFraction(e, threshold);
 
     if (legal.callAmount >= 1) {
@@ -73,15 +95,18 @@ BotRead botPostflopRead(const TableState& table, std::string_view botId, BotSkil
         return {Type::fold};
     }
     if (e >= threshold) return {Type::bet, true, fraction};
-    if (bigDraw) return {Type::bet, false, 0.5};
+    if (bigDraw) return {Type::bet, false, defaultPotFraction};
     return {Type::check};
 }
 
 double botBluffMultiplier(const TableState& table, std::string_view botId) {
     const std::int64_t opponents = table.opponentCount(botId);
-    const double byOpponents = opponents < 2 ? 1.3 : opponents == 2 ? 1.0 : 0.55;
+    const double byOpponents = opponents < 2    ? headsUpBluffScale
+                               : opponents == 2 ? twoOpponentsBluffScale
+                                                : multiwayBluffScale;
     if (table.street == Street::preflop) return byOpponents;
-    return byOpponents * (classifyBoardTexture(table.board) == BoardTexture::wet ? 0.75 : 1.15);
+    return byOpponents *
+           (classifyBoardTexture(table.board) == BoardTexture::wet ? wetBoardBluffScale : dryBoardBluffScale);
 }
 
 double botCallOddsFactor(const TableState& table, std::string_view botId, const LegalActions& legal) {
@@ -89,7 +114,7 @@ double botCallOddsFactor(const TableState& table, std::string_view botId, const 
     const Player* bot = table.player(botId);
     if (bot == nullptr) return 0;
     const auto toCall = static_cast<double>(legal.callAmount);
-    if (toCall / static_cast<double>(std::max<std::int64_t>(bot->stack, 1)) > 0.25) return 0;
+    if (toCall / static_cast<double>(std::max<std::int64_t>(bot->stack, 1)) > looseCallStackShare) return 0;
     const auto pot = static_cast<double>(table.potTotal(botId));
     return std::max(0.0, 1 - toCall / std::max(pot + toCall, 1.0));
 }
@@ -113,14 +138,17 @@ PlayerAction sized(const TableState& table, std::string_view botId, const BotRea
     const double r = next();
     double target = 0;
     if (table.street == Street::preflop) {
-        const double g = 1 + 0.6 * aggression;
-        target = table.raisesThisStreet > 0 ? static_cast<double>(table.currentBet) +
-                                                  g * (2.5 + 0.5 * r) * static_cast<double>(table.minRaise)
-                                            : g * (2.2 + 0.6 * r) * static_cast<double>(table.bigBlind);
+        const double g = 1 + preflopAggressionGrowth * aggression;
+        target =
+            table.raisesThisStreet > 0
+                ? static_cast<double>(table.currentBet) +
+                      g * (reraiseMinimumRaises + reraiseSpread * r) * static_cast<double>(table.minRaise)
+                : g * (openBigBlinds + openSpread * r) * static_cast<double>(table.bigBlind);
     } else {
         const auto pot = static_cast<double>(table.potTotal(botId));
         const double base = pot < 1 ? 1 : pot;
-        const double frac = (valueRead ? read.potFraction.value_or(0.5) : 0.5) + 0.15 * aggression + 0.2 * r;
+        const double frac = (valueRead ? read.potFraction.value_or(defaultPotFraction) : defaultPotFraction) +
+                            postflopAggressionGrowth * aggression + postflopSpread * r;
         const auto toCall = static_cast<double>(legal.callAmount);
         const Player* bot = table.player(botId);
         const auto contribution = static_cast<double>(bot != nullptr ? bot->streetContribution : 0);

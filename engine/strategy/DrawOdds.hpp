@@ -7,6 +7,10 @@
 
 namespace pellox {
 
+// A big draw: enough outs for the guide and the bots to semi-bluff when checked to, and to call a small bet
+// that its equity is just short of.
+inline constexpr std::int64_t bigDrawOuts = 8;
+
 // 9 when the most frequent suit among the cards (hole and board together) holds exactly four; a made flush
 // of five or more counts 0. Allocates nothing.
 std::int64_t flushDrawOuts(std::span<const Card> cards) noexcept;

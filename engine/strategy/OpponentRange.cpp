@@ -15,6 +15,12 @@
 namespace pellox {
 namespace {
 
+// The share of its combos a range keeps after the flop: for a player who has only called since, for one who
+// has been betting, and never fewer than the minimum.
+constexpr double calledSinceShare = 0.75;
+constexpr double bettingSinceShare = 0.5;
+constexpr std::size_t minimumNarrowedCombos = 12;
+
 std::optional<Rank> rankOfSymbol(char symbol) noexcept {
     for (Rank r : allRanks())
         if (symbolChar(r) == symbol) return r;
@@ -75,9 +81,9 @@ Reading reading(PostflopAggression aggression) noexcept {
         case PostflopAggression::none:
             return {1.0, ""};
         case PostflopAggression::passive:
-            return {0.75, ", and has called since"};
+            return {calledSinceShare, ", and has called since"};
         case PostflopAggression::aggressive:
-            return {0.5, ", and has been betting since"};
+            return {bettingSinceShare, ", and has been betting since"};
     }
     return {1.0, ""};
 }
@@ -112,7 +118,7 @@ std::vector<Combo> OpponentRange::combosOf(std::string_view handClass, std::span
 
 std::vector<Combo> OpponentRange::narrow(std::vector<Combo> combos, std::span<const Card> board,
                                          double factor) {
-    if (!(factor < 1) || board.size() < 3 || combos.size() < 13) return combos;
+    if (!(factor < 1) || board.size() < 3 || combos.size() <= minimumNarrowedCombos) return combos;
     std::vector<std::pair<std::int64_t, Combo>> scored;
     scored.reserve(combos.size());
     std::vector<Card> hand(2 + board.size());
@@ -125,7 +131,7 @@ std::vector<Combo> OpponentRange::narrow(std::vector<Combo> combos, std::span<co
     std::stable_sort(scored.begin(), scored.end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });
     const auto wanted = static_cast<std::size_t>(std::round(factor * static_cast<double>(combos.size())));
-    const std::size_t kept = std::min(combos.size(), std::max<std::size_t>(wanted, 12));
+    const std::size_t kept = std::min(combos.size(), std::max(wanted, minimumNarrowedCombos));
     std::vector<Combo> out;
     out.reserve(kept);
     for (std::size_t i = 0; i < kept; ++i)

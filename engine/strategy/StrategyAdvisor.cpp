@@ -14,8 +14,24 @@
 #include "strategy/PreflopDecision.hpp"
 #include "strategy/RaiseAmount.hpp"
 
-namespace pellox::StrategyAdvisor {
+namespace pellox {
 namespace {
+
+// The guide's tuning. The value threshold lies this share of the way from a fair share of the pot to
+// certainty.
+constexpr double valueMargin = 0.2;
+// A bet or raise for value puts in the minimum fraction of the pot at the threshold, growing by the growth
+// to the whole pot at certainty.
+constexpr double minimumValueFraction = 0.45;
+constexpr double valueFractionGrowth = 0.55;
+// Facing a bet, a raise for value also needs the price plus this cushion.
+constexpr double raiseCushion = 0.2;
+// A big draw calls a bet of at most this share of the pot when its equity falls short of the price by no
+// more than the shortfall.
+constexpr double smallBetPotShare = 0.5;
+constexpr double drawCallShortfall = 0.08;
+// A semi-bluff bets this fraction of the pot.
+constexpr double semiBluffPotFraction = 0.5;
 
 std::string upper(std::string_view text) {
     std::string out(text);
@@ -25,7 +41,7 @@ std::string upper(std::string_view text) {
 }
 
 std::string pct(double fraction) {
-    return percentText(fraction);
+    return StrategyAdvisor::percentText(fraction);
 }
 
 StrategyAdvice preflopAction(const PreflopDecision& decision, const LegalActions& legal) {
@@ -68,13 +84,13 @@ struct Spot {
 void nothingToCall(const Spot& s, double e, StrategyAdvice& advice) {
     if (e >= s.threshold) {
         advice.recommendedAction = PlayerActionType::bet;
-        advice.recommendedAmount =
-            roundAndClampRaise(valueSizeFraction(e, s.threshold) * static_cast<double>(s.pot), s.legal);
+        advice.recommendedAmount = roundAndClampRaise(
+            StrategyAdvisor::valueSizeFraction(e, s.threshold) * static_cast<double>(s.pot), s.legal);
         advice.headline = s.label + ": BET for value";
         advice.explanation = fmt::format(
             "~{} equity against {} opponent{} beats the {} needed to bet for value, so build the pot.",
             pct(e), s.opponents, s.opponents > 1 ? "s" : "", pct(s.threshold));
-    } else if (s.outs < 8) {
+    } else if (s.outs < bigDrawOuts) {
         advice.recommendedAction = PlayerActionType::check;
         advice.headline = s.label + ": CHECK";
         advice.explanation = fmt::format(
@@ -83,7 +99,8 @@ void nothingToCall(const Spot& s, double e, StrategyAdvice& advice) {
             pct(e), pct(s.threshold));
     } else {
         advice.recommendedAction = PlayerActionType::bet;
-        advice.recommendedAmount = roundAndClampRaise(0.5 * static_cast<double>(s.pot), s.legal);
+        advice.recommendedAmount =
+            roundAndClampRaise(semiBluffPotFraction * static_cast<double>(s.pot), s.legal);
         advice.headline = s.label + ": SEMI-BLUFF";
         advice.explanation = fmt::format(
             "Only ~{} equity right now, "
@@ -95,11 +112,11 @@ void nothingToCall(const Spot& s, double e, StrategyAdvice& advice) {
 void facingBet(const Spot& s, double e, StrategyAdvice& advice) {
     const auto pot = static_cast<double>(s.pot);
     const auto toCall = static_cast<double>(s.toCall);
-    const double price = potOdds(s.toCall, s.pot);
+    const double price = StrategyAdvisor::potOdds(s.toCall, s.pot);
     advice.requiredEquity = price;
-    if (e >= std::max(s.threshold, price + 0.2) && s.legal.canRaise) {
+    if (e >= std::max(s.threshold, price + raiseCushion) && s.legal.canRaise) {
         const double target = static_cast<double>(s.streetContribution + s.toCall) +
-                              valueSizeFraction(e, s.threshold) * (pot + toCall);
+                              StrategyAdvisor::valueSizeFraction(e, s.threshold) * (pot + toCall);
         advice.recommendedAction = PlayerActionType::raise;
         advice.recommendedAmount = roundAndClampRaise(target, s.legal);
         advice.headline = s.label + ": RAISE for value";
@@ -112,7 +129,7 @@ void facingBet(const Spot& s, double e, StrategyAdvice& advice) {
         advice.headline = s.label + ": CALL";
         advice.explanation = fmt::format(
             "~{} equity beats the {} the pot odds require, so calling shows a profit.", pct(e), pct(price));
-    } else if (s.outs >= 8 && 0.5 * pot >= toCall && e + 0.08 >= price) {
+    } else if (s.outs >= bigDrawOuts && smallBetPotShare * pot >= toCall && e + drawCallShortfall >= price) {
         advice.recommendedAction = PlayerActionType::call;
         advice.headline = s.label + ": CALL";
         advice.explanation = fmt::format(
@@ -130,28 +147,29 @@ void facingBet(const Spot& s, double e, StrategyAdvice& advice) {
 
 }  // namespace
 
-std::string percentText(double fraction) {
+std::string StrategyAdvisor::percentText(double fraction) {
     // Written from the rounded double: a fraction read from a corrupted document cannot overflow an integer.
     // Adding zero turns a rounded -0 into 0.
     return fmt::format("{:.0f}%", std::round(fraction * 100) + 0.0);
 }
 
-double valueThreshold(std::int64_t opponents) {
+double StrategyAdvisor::valueThreshold(std::int64_t opponents) {
     const double fair = 1.0 / static_cast<double>(std::max<std::int64_t>(1, opponents) + 1);
-    return fair + (1 - fair) * 0.2;
+    return fair + (1 - fair) * valueMargin;
 }
 
-double valueSizeFraction(double equity, double threshold) {
-    if (!(1 - threshold > 0) || equity < threshold) return 0.45;
-    return 0.45 + 0.55 * std::min(1.0, (equity - threshold) / (1 - threshold));
+double StrategyAdvisor::valueSizeFraction(double equity, double threshold) {
+    if (!(1 - threshold > 0) || equity < threshold) return minimumValueFraction;
+    return minimumValueFraction + valueFractionGrowth * std::min(1.0, (equity - threshold) / (1 - threshold));
 }
 
-double potOdds(std::int64_t toCall, std::int64_t pot) {
+double StrategyAdvisor::potOdds(std::int64_t toCall, std::int64_t pot) {
     if (toCall < 1) return 0;
     return static_cast<double>(toCall) / static_cast<double>(pot + toCall);
 }
 
-std::optional<StrategyAdvice> preflopAdvice(std::string_view playerId, const TableState& table) {
+std::optional<StrategyAdvice> StrategyAdvisor::preflopAdvice(std::string_view playerId,
+                                                             const TableState& table) {
     const Player* player = table.player(playerId);
     if (player == nullptr || player->holeCards.size() != 2) return std::nullopt;
     const PreflopDecision decision({player->holeCards[0], player->holeCards[1]}, player->position,
@@ -159,8 +177,10 @@ std::optional<StrategyAdvice> preflopAdvice(std::string_view playerId, const Tab
     return preflopAction(decision, PokerEngine::legalActions(playerId, table));
 }
 
-std::optional<StrategyAdvice> postflopAdvice(std::string_view playerId, const TableState& table,
-                                             std::vector<std::string> opponentReads, double equity) {
+std::optional<StrategyAdvice> StrategyAdvisor::postflopAdvice(std::string_view playerId,
+                                                              const TableState& table,
+                                                              std::vector<std::string> opponentReads,
+                                                              double equity) {
     const Player* player = table.player(playerId);
     if (player == nullptr) return std::nullopt;
     Spot spot;
@@ -168,7 +188,7 @@ std::optional<StrategyAdvice> postflopAdvice(std::string_view playerId, const Ta
     spot.pot = table.potTotal(playerId);
     spot.toCall = spot.legal.callAmount;
     spot.opponents = std::max<std::int64_t>(1, table.opponentCount(playerId));
-    spot.threshold = valueThreshold(spot.opponents);
+    spot.threshold = StrategyAdvisor::valueThreshold(spot.opponents);
     spot.outs = drawOuts(player->holeCards, table.board, table.street);
     spot.label = MadeHandAssessment::label(player->holeCards, table.board).value_or("Your hand");
     spot.streetContribution = player->streetContribution;
@@ -183,8 +203,8 @@ std::optional<StrategyAdvice> postflopAdvice(std::string_view playerId, const Ta
     return advice;
 }
 
-std::vector<OpponentRange> opponentRanges(std::string_view heroId, const TableState& table,
-                                          const std::vector<EngineEvent>& events) {
+std::vector<OpponentRange> StrategyAdvisor::opponentRanges(std::string_view heroId, const TableState& table,
+                                                           const std::vector<EngineEvent>& events) {
     std::vector<OpponentRange> ranges;
     if (events.empty()) return ranges;
     auto byPlayer = OpponentRange::estimateAll(table, events, heroId);
@@ -202,11 +222,12 @@ std::vector<OpponentRange> opponentRanges(std::string_view heroId, const TableSt
     return ranges;
 }
 
-std::optional<StrategyAdvice> advice(std::string_view playerId, const TableState& table,
-                                     const StrategyToggles& toggles, const std::vector<EngineEvent>& events,
-                                     RandomSource rng, std::int64_t samples) {
+std::optional<StrategyAdvice> StrategyAdvisor::advice(std::string_view playerId, const TableState& table,
+                                                      const StrategyToggles& toggles,
+                                                      const std::vector<EngineEvent>& events,
+                                                      RandomSource rng, std::int64_t samples) {
     AdviceComputation computation(std::string(playerId), table, toggles, events, rng, samples);
     return computation.finish();
 }
 
-}  // namespace pellox::StrategyAdvisor
+}  // namespace pellox
