@@ -1,9 +1,9 @@
 #include "rules/TournamentConfig.hpp"
 
 #include <algorithm>
-#include <limits>
 
 #include "rules/Json.hpp"
+#include "rules/Saturating.hpp"
 
 namespace pellox {
 
@@ -45,10 +45,7 @@ std::int64_t TournamentConfig::handsUntilNextLevel(std::int64_t atHand) const {
     const std::int64_t perLevel = safeHandsPerLevel(*this);
     // (k + 1) x perLevel + 1 - n, written so that no step overflows; far below hand 1 it saturates.
     if (atHand >= 1) return perLevel - (atHand - 1) % perLevel;
-    std::int64_t left = 0;
-    if (__builtin_sub_overflow(perLevel, atHand, &left) || __builtin_add_overflow(left, 1, &left))
-        return std::numeric_limits<std::int64_t>::max();
-    return left;
+    return saturatingAdd(saturatingSubtract(perLevel, atHand), 1);
 }
 
 std::vector<double> TournamentConfig::payoutFractions(std::int64_t forFieldSize) {
