@@ -163,6 +163,15 @@ class CardButton : public QAbstractButton {
     Look look_;
 };
 
+// A section's card with its title label, kept in the screen's slot so a theme change can recolour it.
+SectionCard* sectionCard(const AppContext& context, const QString& title, QLabel*& titleSlot,
+                         QWidget* parent) {
+    const QFont titleFont =
+        withTracking(scaledFont(sectionTitleSize, FontWeight::heavy), sectionTitleTracking);
+    titleSlot = textLabel(title, titleFont, nullptr);
+    return new SectionCard(context, titleSlot, parent);
+}
+
 }  // namespace
 
 HomeScreen::HomeScreen(AppContext& context, GameSession& session, SettingsStore& settings,
@@ -221,10 +230,7 @@ QWidget* HomeScreen::buildHeader(QWidget* parent) {
 }
 
 QWidget* HomeScreen::buildOpponents(QWidget* parent) {
-    const QFont titleFont =
-        withTracking(scaledFont(sectionTitleSize, FontWeight::heavy), sectionTitleTracking);
-    sectionTitles_[0] = textLabel(model::opponentsSectionTitle(), titleFont, nullptr);
-    auto* card = new SectionCard(context_, sectionTitles_[0], parent);
+    auto* card = sectionCard(context_, model::opponentsSectionTitle(), sectionTitles_[0], parent);
     auto* row = new QHBoxLayout;
     row->setSpacing(rowSpacing);
     for (int count : model::opponentCounts) {
@@ -243,10 +249,7 @@ QWidget* HomeScreen::buildOpponents(QWidget* parent) {
 }
 
 QWidget* HomeScreen::buildGuide(QWidget* parent) {
-    const QFont titleFont =
-        withTracking(scaledFont(sectionTitleSize, FontWeight::heavy), sectionTitleTracking);
-    sectionTitles_[1] = textLabel(model::guideSectionTitle(), titleFont, nullptr);
-    auto* card = new SectionCard(context_, sectionTitles_[1], parent);
+    auto* card = sectionCard(context_, model::guideSectionTitle(), sectionTitles_[1], parent);
     auto* column = new QVBoxLayout;
     column->setSpacing(rowSpacing);
     std::size_t i = 0;
