@@ -3,7 +3,7 @@
 #include <QStringList>
 
 #include "rules/Card.hpp"
-#include "shell/Palette.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 

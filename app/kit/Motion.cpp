@@ -3,7 +3,7 @@
 #include <QPointF>
 #include <cmath>
 
-#include "shell/AppContext.hpp"
+#include "theme/AppContext.hpp"
 
 namespace pellox::app {
 namespace {

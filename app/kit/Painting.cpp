@@ -8,7 +8,7 @@
 #include <cmath>
 #include <vector>
 
-#include "shell/Palette.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {

@@ -8,8 +8,8 @@
 #include "kit/HoverButton.hpp"
 #include "kit/Painting.hpp"
 #include "kit/TextColor.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {

@@ -4,8 +4,8 @@
 #include <QPainter>
 
 #include "kit/Painting.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {

@@ -18,9 +18,9 @@
 #include "review/ReplayCaptionPanel.hpp"
 #include "review/ReplayGuideCallout.hpp"
 #include "review/ReplaySeatRow.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
 #include "store/HandRecord.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 #include "view/ReplayView.hpp"
 
 namespace pellox::app {

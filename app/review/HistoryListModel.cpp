@@ -1,8 +1,8 @@
 #include "review/HistoryListModel.hpp"
 
 #include "review/HistoryRow.hpp"
-#include "shell/Palette.hpp"
 #include "store/StatsStore.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 

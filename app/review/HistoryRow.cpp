@@ -5,10 +5,10 @@
 #include <chrono>
 
 #include "kit/CardText.hpp"
+#include "kit/MoneyText.hpp"
 #include "review/HistoryScreen.hpp"
-#include "shell/Palette.hpp"
 #include "store/HandRecord.hpp"
-#include "table/HandReportCardModel.hpp"
+#include "theme/Palette.hpp"
 #include "view/HandReport.hpp"
 
 namespace pellox::app {
@@ -41,7 +41,7 @@ HistoryRow HistoryRow::make(const HandRecord& record, const Palette& palette, co
     if (const auto accuracy = HistoryScreen::accuracy(record))
         row.grade =
             ColoredText{QString::fromStdString(letterGrade(*accuracy)), gradeColor(*accuracy, palette)};
-    row.net = {QString::fromStdString(signedChipsText(record.humanNet)), netColor(record.humanNet, palette)};
+    row.net = {moneyText(record.humanNet, MoneySign::awayFromZero), netColor(record.humanNet, palette)};
     return row;
 }
 

@@ -9,8 +9,8 @@
 #include "kit/Painting.hpp"
 #include "review/HistoryListModel.hpp"
 #include "review/HistoryRow.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {

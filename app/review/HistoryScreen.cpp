@@ -12,9 +12,9 @@
 #include "kit/TextColor.hpp"
 #include "review/HistoryListModel.hpp"
 #include "review/HistoryRowDelegate.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
 #include "store/StatsStore.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {

@@ -8,8 +8,6 @@
 
 #include "kit/SegmentedControl.hpp"
 #include "rules/Card.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
 #include "strategy/ChenFormula.hpp"
 #include "strategy/HandRange.hpp"
 #include "strategy/PositionBucket.hpp"
@@ -17,6 +15,8 @@
 #include "strategy/PreflopContext.hpp"
 #include "strategy/PreflopTier.hpp"
 #include "strategy/RangeAction.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 

@@ -8,9 +8,9 @@
 #include "kit/TextFit.hpp"
 #include "review/RangeChartScreen.hpp"
 #include "review/RangeGridAccessible.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
 #include "strategy/RangeAction.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 

@@ -9,8 +9,8 @@
 
 #include "kit/Fonts.hpp"
 #include "kit/Painting.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 

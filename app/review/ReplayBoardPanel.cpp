@@ -8,12 +8,13 @@
 #include <cmath>
 
 #include "kit/Fonts.hpp"
+#include "kit/MoneyText.hpp"
 #include "kit/Motion.hpp"
 #include "kit/Painting.hpp"
+#include "kit/PlayingCardView.hpp"
 #include "review/ReplayFrameLook.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
-#include "table/PlayingCardView.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {
@@ -91,7 +92,7 @@ void ReplayBoardPanel::setFrame(const std::vector<Card>& board, std::int64_t pot
 }
 
 QString ReplayBoardPanel::potText() const {
-    return chipsText(potSize_);
+    return moneyText(potSize_);
 }
 
 void ReplayBoardPanel::refreshAccessibleName() {

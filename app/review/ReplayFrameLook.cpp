@@ -2,16 +2,13 @@
 
 #include <QStringList>
 
+#include "kit/MoneyText.hpp"
 #include "rules/HumanPlayer.hpp"
-#include "shell/Palette.hpp"
 #include "strategy/GradedDecision.hpp"
+#include "theme/Palette.hpp"
 #include "view/ReplayView.hpp"
 
 namespace pellox::app {
-
-QString chipsText(std::int64_t chips) {
-    return QStringLiteral("$") + QString::number(chips);
-}
 
 SeatRowLook SeatRowLook::make(const ReplaySeatView& seat, const Palette& palette) {
     SeatRowLook look;
@@ -21,7 +18,7 @@ SeatRowLook SeatRowLook::make(const ReplaySeatView& seat, const Palette& palette
     look.nameColor = seat.folded ? palette.textMuted : palette.text;
     look.dealer = seat.isDealer;
     if (seat.knownCards) look.cards = coloredCardTexts(*seat.knownCards, palette);
-    look.stackText = chipsText(seat.stack);
+    look.stackText = moneyText(seat.stack);
     look.contentOpacity = seat.folded ? 0.5 : 1.0;
     look.background = human ? palette.accentSoft : palette.panel;
     return look;

@@ -40,9 +40,6 @@ struct GuideCalloutLook {
     static GuideCalloutLook make(const GradedDecision& decision, const Palette& palette);
 };
 
-// "$" and the chips, plain digits.
-QString chipsText(std::int64_t chips);
-
 // Shown on the board row while it holds no card.
 inline constexpr const char* preflopPlaceholder = "Preflop";
 // The accessible name of a seat's two card backs.

@@ -10,9 +10,9 @@
 #include "kit/Motion.hpp"
 #include "kit/Painting.hpp"
 #include "kit/TextColor.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
 #include "strategy/GradedDecision.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "kit/Fonts.hpp"
 #include "kit/Painting.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 #include "view/ReplayView.hpp"
 
 namespace pellox::app {

@@ -14,16 +14,17 @@
 
 #include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
+#include "kit/MoneyText.hpp"
 #include "kit/Painting.hpp"
 #include "kit/SegmentedControl.hpp"
 #include "kit/Stepper.hpp"
 #include "kit/TextColor.hpp"
 #include "kit/ToggleSwitch.hpp"
 #include "review/SettingsLabels.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
 #include "store/SettingsStore.hpp"
 #include "store/StatsStore.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {
@@ -158,11 +159,11 @@ void SettingsScreen::setTournamentStack(SettingsStore& settings, std::int64_t st
 }
 
 QString SettingsScreen::bigBlindTitle(std::int64_t bigBlind) {
-    return QStringLiteral("Big blind: $%1").arg(bigBlind);
+    return QStringLiteral("Big blind: ") + moneyText(bigBlind);
 }
 
 QString SettingsScreen::buyInTitle(std::int64_t buyIn) {
-    return QStringLiteral("Buy-in: $%1").arg(buyIn);
+    return QStringLiteral("Buy-in: ") + moneyText(buyIn);
 }
 
 QString SettingsScreen::tournamentStackTitle(std::int64_t startingStack) {

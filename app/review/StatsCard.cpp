@@ -4,7 +4,7 @@
 #include <QVBoxLayout>
 
 #include "kit/Painting.hpp"
-#include "shell/AppContext.hpp"
+#include "theme/AppContext.hpp"
 
 namespace pellox::app {
 

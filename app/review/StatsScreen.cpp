@@ -17,9 +17,9 @@
 #include "review/RecentHandsChartView.hpp"
 #include "review/StatsCard.hpp"
 #include "review/StatsScreenModel.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
 #include "store/StatsStore.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 
@@ -247,7 +247,8 @@ StatsScreen::StatsScreen(AppContext& context, StatsStore& stats, bool startsAtLe
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll_->viewport()->setAutoFillBackground(false);
     frame->addWidget(scroll_);
-    statsChanged_ = stats_.subscribe(StatsStore::Property::stats, [this](std::string_view) { refresh_->notify(); });
+    statsChanged_ =
+        stats_.subscribe(StatsStore::Property::stats, [this](std::string_view) { refresh_->notify(); });
     connect(&context_, &AppContext::paletteChanged, refresh_, &RefreshCoalescer::notify);
     rebuild();
 }

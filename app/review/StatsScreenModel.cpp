@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "kit/MoneyText.hpp"
 #include "review/HistoryRow.hpp"
-#include "shell/Palette.hpp"
 #include "store/TrainingStats.hpp"
 #include "strategy/StrategyAdvisor.hpp"
-#include "table/HandReportCardModel.hpp"
+#include "theme/Palette.hpp"
 #include "view/HandReport.hpp"
 
 namespace pellox::app {
@@ -118,7 +118,7 @@ std::optional<double> BreakdownRow::fillWidth(double barWidth) const {
 }
 
 QString NetChipsRow::amountText() const {
-    return QString::fromStdString(signedChipsText(net));
+    return moneyText(net, MoneySign::awayFromZero);
 }
 
 QColor NetChipsRow::color(const Palette& palette) const {

@@ -16,13 +16,14 @@
 #include "kit/Painting.hpp"
 #include "kit/PointerHover.hpp"
 #include "kit/SymbolIcon.hpp"
+#include "kit/TextColor.hpp"
 #include "kit/TextFit.hpp"
 #include "session/GameSession.hpp"
-#include "shell/AppContext.hpp"
 #include "shell/GameSeed.hpp"
 #include "shell/HomeScreenModel.hpp"
-#include "shell/Palette.hpp"
 #include "store/SettingsStore.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {
@@ -55,12 +56,6 @@ constexpr qreal linkSymbolSize = 17;
 constexpr qreal linkTextSize = 11;
 constexpr int linkPadding = 8;
 constexpr int linkSpacing = 4;
-
-void setTextColor(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
-}
 
 QLabel* textLabel(const QString& text, const QFont& font, QWidget* parent) {
     auto* label = new QLabel(text, parent);

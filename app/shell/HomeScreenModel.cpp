@@ -1,6 +1,6 @@
 #include "shell/HomeScreenModel.hpp"
 
-#include "shell/Palette.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app::HomeScreenModel {
 

@@ -23,17 +23,17 @@
 #include "review/StatsScreen.hpp"
 #include "session/GameSession.hpp"
 #include "session/SessionSnapshotStore.hpp"
-#include "shell/AppContext.hpp"
 #include "shell/HomeScreen.hpp"
 #include "shell/MacNavigation.hpp"
 #include "shell/MissingRecordView.hpp"
 #include "shell/OnboardingScreen.hpp"
 #include "shell/OnboardingSheet.hpp"
-#include "shell/Palette.hpp"
 #include "shell/ResumeOffer.hpp"
 #include "store/SettingsStore.hpp"
 #include "store/StatsStore.hpp"
 #include "table/TableScreen.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {

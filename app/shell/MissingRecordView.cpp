@@ -5,9 +5,10 @@
 #include <QVBoxLayout>
 
 #include "kit/Fonts.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
+#include "kit/TextColor.hpp"
 #include "store/HandRecord.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {
@@ -50,11 +51,8 @@ MissingRecordView::MissingRecordView(AppContext& context, QWidget* parent)
 
 void MissingRecordView::restyle() {
     const Palette& palette = context_.palette();
-    for (auto [l, color] : {std::pair{headline_, palette.text}, std::pair{explanation_, palette.textMuted}}) {
-        QPalette p = l->palette();
-        p.setColor(QPalette::WindowText, color);
-        l->setPalette(p);
-    }
+    setTextColor(headline_, palette.text);
+    setTextColor(explanation_, palette.textMuted);
     update();
 }
 

@@ -13,8 +13,9 @@
 #include "kit/Painting.hpp"
 #include "kit/Spring.hpp"
 #include "kit/SymbolIcon.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
+#include "kit/TextColor.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {
@@ -74,12 +75,6 @@ QLabel* centredLabel(QWidget* parent, const QFont& font) {
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     return label;
-}
-
-void setTextColor(QWidget* widget, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
 }
 
 }  // namespace

@@ -4,20 +4,20 @@
 
 #include "session/GameSession.hpp"
 #include "session/SessionSnapshotStore.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Feedback.hpp"
 #include "shell/MacNavigation.hpp"
 #include "shell/MacRootView.hpp"
 #include "shell/MainWindow.hpp"
 #include "shell/PelloxCommands.hpp"
 #include "shell/QuitOnSignals.hpp"
 #include "shell/RangesWindow.hpp"
-#include "shell/Resources.hpp"
 #include "shell/ResumeOffer.hpp"
+#include "shell/ThreadPoolAdviceScheduler.hpp"
 #include "shell/UserDefaultsStore.hpp"
 #include "store/SettingsStore.hpp"
 #include "store/StatsStore.hpp"
-#include "table/ThreadPoolAdviceScheduler.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Feedback.hpp"
+#include "theme/Resources.hpp"
 
 namespace pellox::app {
 

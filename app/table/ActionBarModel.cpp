@@ -2,17 +2,10 @@
 
 #include <algorithm>
 
+#include "kit/MoneyText.hpp"
 #include "rules/Card.hpp"
 
 namespace pellox::app {
-
-namespace {
-
-QString dollars(std::int64_t amount) {
-    return QStringLiteral("$%1").arg(amount);
-}
-
-}  // namespace
 
 std::int64_t ActionBarModel::clampToRange(std::int64_t amount, const LegalActions& legal) {
     return std::max(std::min(amount, legal.maxRaiseTo), legal.minRaiseTo);
@@ -28,7 +21,7 @@ std::vector<ActionBarButton> ActionBarModel::buttons() const {
     if (legal_.canCheck) {
         out.push_back({"Check", &Palette::callBtn, {PlayerActionType::check, std::nullopt}});
     } else if (legal_.canCall) {
-        out.push_back({"Call " + dollars(legal_.callAmount),
+        out.push_back({"Call " + moneyText(legal_.callAmount),
                        &Palette::callBtn,
                        {PlayerActionType::call, legal_.callAmount}});
     }
@@ -39,8 +32,8 @@ std::vector<ActionBarButton> ActionBarModel::buttons() const {
 ActionBarButton ActionBarModel::raiseButton() const {
     const std::int64_t amount = appliedRaise();
     const PlayerAction action{legal_.canBet ? PlayerActionType::bet : PlayerActionType::raise, amount};
-    if (amount < legal_.maxRaiseTo) return {"Raise " + dollars(amount), &Palette::raiseBtn, action};
-    return {"All-in " + dollars(amount), &Palette::allInBtn, action};
+    if (amount < legal_.maxRaiseTo) return {"Raise " + moneyText(amount), &Palette::raiseBtn, action};
+    return {"All-in " + moneyText(amount), &Palette::allInBtn, action};
 }
 
 std::array<ActionBarPreset, 4> ActionBarModel::presets() const {
@@ -54,7 +47,7 @@ std::array<ActionBarPreset, 4> ActionBarModel::presets() const {
     for (std::size_t i = 0; i < proposals.size(); ++i) {
         const auto& [text, proposed] = proposals[i];
         const std::int64_t amount = clampToRange(proposed, legal_);
-        out[i] = {text, amount, amount == raiseTo_, "Set raise to " + text + ", " + dollars(amount)};
+        out[i] = {text, amount, amount == raiseTo_, "Set raise to " + text + ", " + moneyText(amount)};
     }
     return out;
 }
@@ -68,7 +61,7 @@ double ActionBarModel::sliderMaximum() const {
 }
 
 QString ActionBarModel::sliderAccessibleValue() const {
-    return dollars(appliedRaise());
+    return moneyText(appliedRaise());
 }
 
 }  // namespace pellox::app

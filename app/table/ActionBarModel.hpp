@@ -9,7 +9,7 @@
 
 #include "rules/LegalActions.hpp"
 #include "rules/PlayerAction.hpp"
-#include "shell/Palette.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 

@@ -11,9 +11,9 @@
 #include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
 #include "kit/SliderValueText.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
 #include "table/ActionBarModel.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 

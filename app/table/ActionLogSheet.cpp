@@ -8,13 +8,13 @@
 
 #include "kit/Fonts.hpp"
 #include "kit/ModalButtons.hpp"
+#include "kit/PlayingCardView.hpp"
 #include "kit/PointerHover.hpp"
 #include "kit/TextBlock.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
 #include "rules/Card.hpp"
-#include "table/PaletteRole.hpp"
-#include "table/PlayingCardView.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
+#include "theme/PaletteRole.hpp"
 
 namespace pellox::app {
 

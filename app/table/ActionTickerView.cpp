@@ -10,10 +10,10 @@
 #include "kit/Painting.hpp"
 #include "kit/Spring.hpp"
 #include "kit/SymbolIcon.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
 #include "table/ActionLogSheet.hpp"
 #include "table/FadeIn.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 

@@ -4,9 +4,10 @@
 #include <QPainter>
 
 #include "kit/Fonts.hpp"
+#include "kit/MoneyText.hpp"
 #include "kit/Painting.hpp"
 #include "kit/PictureCache.hpp"
-#include "shell/Palette.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {
@@ -26,7 +27,7 @@ const QFont& chipFont() {
 ChipStackView::ChipStackView(std::int64_t amount) : text_(text(amount)) {}
 
 QString ChipStackView::text(std::int64_t amount) {
-    return QStringLiteral("$") + QString::number(amount);
+    return moneyText(amount);
 }
 
 QSizeF ChipStackView::size() const {

@@ -6,7 +6,7 @@
 #include <numbers>
 
 #include "kit/Motion.hpp"
-#include "table/PlayingCardView.hpp"
+#include "kit/PlayingCardView.hpp"
 
 namespace pellox::app {
 namespace {

@@ -2,6 +2,7 @@
 
 #include <fmt/format.h>
 
+#include "kit/MoneyText.hpp"
 #include "view/HandReport.hpp"
 
 namespace pellox::app {
@@ -9,10 +10,7 @@ namespace pellox::app {
 namespace {
 
 std::string magnitude(std::int64_t amount) {
-    // The magnitude as unsigned, so the most negative amount has one too.
-    const auto value =
-        amount < 0 ? 0 - static_cast<std::uint64_t>(amount) : static_cast<std::uint64_t>(amount);
-    return fmt::format("{}", value);
+    return magnitudeText(amount).toStdString();
 }
 
 std::string agreementText(std::int64_t agreed, std::int64_t count) {
@@ -26,11 +24,6 @@ HandMisstep misstepOf(const GradedDecision& decision) {
 }
 
 }  // namespace
-
-std::string signedChipsText(std::int64_t amount) {
-    const char* sign = amount > 0 ? "+" : amount < 0 ? "-" : "";
-    return sign + std::string("$") + magnitude(amount);
-}
 
 PaletteRole verdictTint(HandVerdict verdict) {
     switch (verdict) {
@@ -102,7 +95,7 @@ HandReportCardModel HandReportCardModel::make(const HandReport& report, bool gui
                                               bool showsContinueHint) {
     HandReportCardModel model;
     model.resultLine = report.resultLine;
-    model.netText = signedChipsText(report.netChips);
+    model.netText = moneyText(report.netChips, MoneySign::awayFromZero).toStdString();
     model.netColor = report.isWin()        ? PaletteRole::success
                      : report.netChips < 0 ? PaletteRole::danger
                                            : PaletteRole::textMuted;

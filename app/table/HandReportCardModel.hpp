@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "table/PaletteRole.hpp"
+#include "theme/PaletteRole.hpp"
 
 namespace pellox {
 struct HandReport;
@@ -48,8 +48,6 @@ struct HandReportCardModel {
     friend bool operator==(const HandReportCardModel&, const HandReportCardModel&) = default;
 };
 
-// A sign only away from zero, then "$" and the plain digits: "+$120", "$0", "-$45".
-std::string signedChipsText(std::int64_t amount);
 PaletteRole verdictTint(HandVerdict verdict);
 std::string streetWord(Street street);
 // What the human did, in the past tense ("went all in").

@@ -8,9 +8,9 @@
 #include "kit/Fonts.hpp"
 #include "kit/Painting.hpp"
 #include "kit/TextBlock.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
 #include "table/BadgeView.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 #include "view/HandReport.hpp"
 
 namespace pellox::app {

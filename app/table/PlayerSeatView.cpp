@@ -6,13 +6,14 @@
 #include <algorithm>
 
 #include "kit/Fonts.hpp"
+#include "kit/MoneyText.hpp"
 #include "kit/Painting.hpp"
 #include "kit/PictureCache.hpp"
+#include "kit/PlayingCardView.hpp"
 #include "kit/TextFit.hpp"
 #include "rules/Player.hpp"
-#include "shell/Palette.hpp"
 #include "strategy/MadeHandAssessment.hpp"
-#include "table/PlayingCardView.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {
@@ -21,10 +22,6 @@ namespace {
 constexpr double shadowSlack = 5;
 // Two pictures a seat, for a handful of states per seat, in four themes.
 constexpr qsizetype pictureCapacity = 256;
-
-QString dollars(std::int64_t amount) {
-    return QStringLiteral("$") + QString::number(amount);
-}
 
 std::optional<QString> madeHandText(const Player& player, std::span<const Card> board) {
     if (board.size() < 3) return std::nullopt;
@@ -70,7 +67,7 @@ std::optional<PlayerSeatView::StatusPill> PlayerSeatView::statusBadge(const Pale
     if (player.hasFolded) return StatusPill{QStringLiteral("Folded"), palette.seatEmpty, palette.textMuted};
     if (player.isAllIn) return StatusPill{QStringLiteral("All In"), palette.allInBtn, Qt::white};
     if (player.streetContribution >= 1)
-        return StatusPill{dollars(player.streetContribution), palette.success, Qt::white};
+        return StatusPill{moneyText(player.streetContribution), palette.success, Qt::white};
     if (holeCardsHidden()) return std::nullopt;
     if (auto made = madeHandText(player, board)) return StatusPill{*made, palette.accentSoft, palette.accent};
     return std::nullopt;
@@ -88,12 +85,12 @@ QString PlayerSeatView::positionText() const {
 }
 
 QString PlayerSeatView::stackText() const {
-    return dollars(player.stack);
+    return moneyText(player.stack);
 }
 
 std::optional<QString> PlayerSeatView::winnerText() const {
     if (!winnerAmount) return std::nullopt;
-    return QStringLiteral("+") + dollars(*winnerAmount);
+    return QStringLiteral("+") + moneyText(*winnerAmount);
 }
 
 QString PlayerSeatView::accessibilityDescription() const {
@@ -112,8 +109,9 @@ QString PlayerSeatView::accessibilityDescription() const {
     }
     if (player.hasFolded) parts << QStringLiteral("folded");
     if (player.isAllIn) parts << QStringLiteral("all in");
-    if (player.streetContribution >= 1) parts << QStringLiteral("bet ") + dollars(player.streetContribution);
-    if (winnerAmount) parts << QStringLiteral("won ") + dollars(*winnerAmount);
+    if (player.streetContribution >= 1)
+        parts << QStringLiteral("bet ") + moneyText(player.streetContribution);
+    if (winnerAmount) parts << QStringLiteral("won ") + moneyText(*winnerAmount);
     if (isDealer && player.position != Position::btn) parts << QStringLiteral("has the button");
     if (isActing) parts << QStringLiteral("acting now");
     return parts.join(QStringLiteral(", "));

@@ -2,7 +2,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "table/PlayingCardView.hpp"
+#include "kit/PlayingCardView.hpp"
 
 namespace pellox::app {
 

@@ -7,7 +7,7 @@
 #include <QString>
 
 #include "session/PreAction.hpp"
-#include "shell/Palette.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 

@@ -6,9 +6,9 @@
 
 #include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
 #include "table/PreActionPanelModel.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 

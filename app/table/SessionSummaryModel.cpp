@@ -5,6 +5,7 @@
 #include <fmt/format.h>
 #include <QLocale>
 
+#include "kit/MoneyText.hpp"
 #include "rules/GameMode.hpp"
 #include "session/SessionSummary.hpp"
 #include "view/HandReport.hpp"
@@ -49,13 +50,6 @@ PaletteRole accuracyColor(double accuracy) {
     return PaletteRole::danger;
 }
 
-std::string signedChips(std::int64_t amount, const QLocale& locale) {
-    const char* sign = amount > 0 ? "+" : amount < 0 ? "-" : "";
-    const auto magnitude =
-        amount < 0 ? 0 - static_cast<std::uint64_t>(amount) : static_cast<std::uint64_t>(amount);
-    return sign + std::string("$") + locale.toString(static_cast<qulonglong>(magnitude)).toStdString();
-}
-
 PaletteRole netColor(std::int64_t amount) {
     if (amount > 0) return PaletteRole::success;
     if (amount < 0) return PaletteRole::danger;
@@ -74,7 +68,7 @@ SessionSummaryModel SessionSummaryModel::make(const SessionSummary& summary, Gam
     if (auto accuracy = summary.accuracy()) model.accuracy = accuracyOf(summary, *accuracy);
     model.handsValue = fmt::format("{}", summary.handsPlayed);
     model.handsCaption = summary.handsPlayed == 1 ? "Hand played" : "Hands played";
-    model.netText = signedChips(summary.netChips, locale);
+    model.netText = moneyText(summary.netChips, MoneySign::awayFromZero, &locale).toStdString();
     model.netColor = app::netColor(summary.netChips);
     if (auto weakest = summary.weakestStreet()) model.weakestStreetLine = app::weakestStreetLine(*weakest);
     return model;

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "table/PaletteRole.hpp"
+#include "theme/PaletteRole.hpp"
 
 class QLocale;
 
@@ -45,8 +45,6 @@ struct SessionSummaryModel {
 // The whole percent nearest to the fraction, halves away from zero.
 std::int64_t wholePercent(double fraction);
 PaletteRole accuracyColor(double accuracy);
-// "+$1,250", "-$40", "$0" in an English locale.
-std::string signedChips(std::int64_t amount, const QLocale& locale);
 PaletteRole netColor(std::int64_t amount);
 // "Flop: 42% across 12 decisions".
 std::string weakestStreetLine(const StreetAccuracy& street);

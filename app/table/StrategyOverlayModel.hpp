@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "table/PaletteRole.hpp"
+#include "theme/PaletteRole.hpp"
 
 namespace pellox {
 struct StrategyAdvice;

@@ -8,12 +8,12 @@
 #include "kit/Painting.hpp"
 #include "kit/Spring.hpp"
 #include "kit/TextBlock.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
 #include "strategy/StrategyAdvice.hpp"
 #include "table/BadgeView.hpp"
 #include "table/EquityBarView.hpp"
 #include "table/FadeIn.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 

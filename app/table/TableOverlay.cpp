@@ -12,8 +12,8 @@
 #include "kit/Painting.hpp"
 #include "kit/TextBlock.hpp"
 #include "rules/Standing.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/Feedback.hpp"
 #include "table/HandKey.hpp"
+#include "theme/Feedback.hpp"
 #include "view/AnimationTimings.hpp"
 #include "view/PacingStep.hpp"
 #include "view/PacingTimings.hpp"

@@ -7,10 +7,10 @@
 #include "kit/RefreshCoalescer.hpp"
 #include "rules/PlayerAction.hpp"
 #include "session/GameSession.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Feedback.hpp"
 #include "store/SettingsStore.hpp"
 #include "table/TableControls.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Feedback.hpp"
 
 namespace pellox::app {
 

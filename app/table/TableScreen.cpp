@@ -12,8 +12,6 @@
 #include "kit/Painting.hpp"
 #include "rules/PlayerAction.hpp"
 #include "session/GameSession.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
 #include "store/SettingsStore.hpp"
 #include "table/ActionBarView.hpp"
 #include "table/NextHandButton.hpp"
@@ -23,6 +21,8 @@
 #include "table/TableHeader.hpp"
 #include "table/TablePacingTask.hpp"
 #include "table/TableView.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 

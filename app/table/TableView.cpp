@@ -9,18 +9,18 @@
 
 #include "kit/Fonts.hpp"
 #include "kit/Painting.hpp"
+#include "kit/PlayingCardView.hpp"
 #include "kit/Spring.hpp"
 #include "kit/TextFit.hpp"
 #include "rules/LegalActions.hpp"
 #include "session/GameSession.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
 #include "store/SettingsStore.hpp"
 #include "table/PlayerSeatView.hpp"
-#include "table/PlayingCardView.hpp"
 #include "table/PotChipsView.hpp"
 #include "table/TableViewAccessible.hpp"
 #include "table/TableViewModel.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 

@@ -1,4 +1,5 @@
 #include "table/TableViewModel.hpp"
+#include "kit/MoneyText.hpp"
 
 #include <algorithm>
 
@@ -81,11 +82,11 @@ std::optional<std::int64_t> TableViewModel::winnerAmount(const std::optional<Tab
 }
 
 QString TableViewModel::potText(std::int64_t potTotal) {
-    return QStringLiteral("$%1").arg(potTotal);
+    return moneyText(potTotal);
 }
 
 QString TableViewModel::potAccessibilityLabel(std::int64_t potTotal) {
-    return QStringLiteral("Pot $%1").arg(potTotal);
+    return QStringLiteral("Pot ") + moneyText(potTotal);
 }
 
 std::vector<DealStep> TableViewModel::dealSteps(const std::optional<TableState>& table) {

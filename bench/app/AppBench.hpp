@@ -11,10 +11,10 @@
 #include <memory>
 
 #include "../../tests/store/SampleHands.hpp"
-#include "shell/AppContext.hpp"
 #include "store/InMemoryStore.hpp"
 #include "store/SettingsStore.hpp"
 #include "store/StatsStore.hpp"
+#include "theme/AppContext.hpp"
 
 namespace pellox::app::bench {
 

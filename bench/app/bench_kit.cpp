@@ -13,10 +13,10 @@
 #include "kit/Stepper.hpp"
 #include "kit/SymbolIcon.hpp"
 #include "kit/TextFit.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Feedback.hpp"
-#include "shell/Palette.hpp"
 #include "store/SettingsStore.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Feedback.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {

@@ -6,10 +6,10 @@
 
 #include "review/RangeChartScreen.hpp"
 #include "review/RangeGridView.hpp"
-#include "shell/AppContext.hpp"
 #include "store/SettingsStore.hpp"
 #include "strategy/PositionBucket.hpp"
 #include "strategy/PreflopContext.hpp"
+#include "theme/AppContext.hpp"
 
 namespace pellox::app {
 namespace {

@@ -9,11 +9,11 @@
 
 #include "rules/SeededRNG.hpp"
 #include "session/GameSession.hpp"
-#include "shell/AppContext.hpp"
 #include "store/SettingsStore.hpp"
 #include "store/StatsStore.hpp"
 #include "table/TablePacing.hpp"
 #include "table/TableView.hpp"
+#include "theme/AppContext.hpp"
 
 namespace {
 

@@ -6,13 +6,13 @@
 #include <QPainter>
 #include <vector>
 
+#include "kit/PlayingCardView.hpp"
 #include "rules/Player.hpp"
-#include "shell/Palette.hpp"
 #include "table/ChipFlightLayer.hpp"
 #include "table/PlayerSeatView.hpp"
-#include "table/PlayingCardView.hpp"
 #include "table/PotChipsView.hpp"
 #include "table/SeatAnimation.hpp"
+#include "theme/Palette.hpp"
 #include "view/TableLayout.hpp"
 
 namespace {

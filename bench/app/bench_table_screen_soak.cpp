@@ -11,12 +11,12 @@
 #include "kit/KeyedTimer.hpp"
 #include "rules/SeededRNG.hpp"
 #include "session/GameSession.hpp"
-#include "shell/AppContext.hpp"
 #include "store/InMemoryStore.hpp"
 #include "store/SettingsStore.hpp"
 #include "store/StatsStore.hpp"
 #include "table/TablePacingTask.hpp"
 #include "table/TableScreen.hpp"
+#include "theme/AppContext.hpp"
 
 namespace {
 

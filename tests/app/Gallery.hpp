@@ -11,10 +11,10 @@
 #include <memory>
 
 #include "rules/RawEnum.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
 #include "store/SettingsStore.hpp"
 #include "store/TableTheme.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app::gallery {
 

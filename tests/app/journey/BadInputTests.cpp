@@ -8,12 +8,12 @@
 
 #include "JourneySupport.hpp"
 #include "session/SessionTestSupport.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Feedback.hpp"
 #include "shell/HomeScreen.hpp"
 #include "shell/OnboardingSheet.hpp"
 #include "store/SettingsStore.hpp"
 #include "store/StatsStore.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Feedback.hpp"
 
 namespace pellox::app {
 namespace {

@@ -13,11 +13,9 @@
 #include "review/StatsScreen.hpp"
 #include "rules/Json.hpp"
 #include "session/SessionSnapshotStore.hpp"
-#include "shell/AppContext.hpp"
 #include "shell/GameSeed.hpp"
 #include "shell/HomeScreen.hpp"
 #include "shell/OnboardingSheet.hpp"
-#include "shell/Palette.hpp"
 #include "shell/RangesWindow.hpp"
 #include "store/SettingsStore.hpp"
 #include "store/StatsStore.hpp"
@@ -27,6 +25,8 @@
 #include "table/SessionSummaryView.hpp"
 #include "table/TableOverlay.hpp"
 #include "table/TablePacing.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {

@@ -3,7 +3,7 @@
 #include "TestCards.hpp"
 #include "kit/CardText.hpp"
 #include "rules/Card.hpp"
-#include "shell/Palette.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {

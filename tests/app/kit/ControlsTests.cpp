@@ -6,9 +6,9 @@
 #include "kit/HoverButton.hpp"
 #include "kit/SegmentedControl.hpp"
 #include "kit/Stepper.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
 #include "store/SettingsStore.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {

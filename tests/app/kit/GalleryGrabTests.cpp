@@ -80,11 +80,16 @@ TEST(GalleryGrab, DrawsALiveWidgetIntoAPaintedPicture) {
 TEST(GalleryGrab, ShootsAScreenAsShownInEveryThemeAndPutsTheThemeBack) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
+    // The run's own gallery folder, if any, is put back for the pictures after this test.
+    const QByteArray runGallery = qgetenv("PELLOX_GALLERY_DIR");
     qputenv("PELLOX_GALLERY_DIR", dir.path().toUtf8());
     NestedButton rig;
     rig.settings.tableTheme.set(TableTheme::oxblood);
     gallery::shootAsShown("nested", rig.window, rig.settings);
-    qunsetenv("PELLOX_GALLERY_DIR");
+    if (runGallery.isEmpty())
+        qunsetenv("PELLOX_GALLERY_DIR");
+    else
+        qputenv("PELLOX_GALLERY_DIR", runGallery);
     EXPECT_EQ(rig.settings.tableTheme.get(), TableTheme::oxblood);
     for (TableTheme theme : allCases<TableTheme>()) {
         const QImage shot(

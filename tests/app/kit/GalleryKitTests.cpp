@@ -84,6 +84,7 @@ QLabel* caption(AppContext& context, const QString& text) {
 }
 
 TEST(GalleryKit, Buttons) {
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     gallery::shootEach("kit-buttons", {560, 420}, [](AppContext& context) {
         const Palette& p = context.palette();
         auto root = std::make_unique<QWidget>();
@@ -143,6 +144,7 @@ TEST(GalleryKit, Buttons) {
 }
 
 TEST(GalleryKit, Controls) {
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     gallery::shootEach("kit-controls", {520, 300}, [](AppContext& context) {
         auto root = std::make_unique<QWidget>();
         auto* column = new QVBoxLayout(root.get());
@@ -179,6 +181,7 @@ TEST(GalleryKit, Controls) {
 }
 
 TEST(GalleryKit, Symbols) {
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     const auto symbols = allSymbols();
     const int rows = static_cast<int>(symbols.size());
     gallery::paint("kit-symbols", {620, 40 + rows * 64}, [&](QPainter& painter, const Palette& palette) {
@@ -205,6 +208,7 @@ TEST(GalleryKit, Symbols) {
 }
 
 TEST(GalleryKit, PaintingAndText) {
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     gallery::paint("kit-painting", {620, 440}, [](QPainter& painter, const Palette& p) {
         painter.fillRect(QRectF(0, 0, 620, 220), p.felt);
         // Side-panel cards, plain and with a state colour.

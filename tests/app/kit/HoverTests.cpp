@@ -9,7 +9,7 @@
 #include "kit/HoverButton.hpp"
 #include "kit/ModalButtons.hpp"
 #include "kit/PointerHover.hpp"
-#include "shell/AppContext.hpp"
+#include "theme/AppContext.hpp"
 
 namespace pellox::app {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "kit/Motion.hpp"
 #include "kit/Spring.hpp"
-#include "shell/AppContext.hpp"
+#include "theme/AppContext.hpp"
 
 namespace pellox::app {
 namespace {

@@ -8,7 +8,7 @@
 #include "kit/Painting.hpp"
 #include "kit/SymbolIcon.hpp"
 #include "kit/TextFit.hpp"
-#include "shell/Palette.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {

@@ -7,6 +7,7 @@
 #include "Gallery.hpp"
 #include "TestCards.hpp"
 #include "kit/HoverButton.hpp"
+#include "kit/MoneyText.hpp"
 #include "review/HandReplayScreen.hpp"
 #include "review/ReplayBoardPanel.hpp"
 #include "review/ReplayCaptionPanel.hpp"
@@ -16,8 +17,8 @@
 #include "review/ReplaySeatRow.hpp"
 #include "review/ReviewTestSupport.hpp"
 #include "session/SessionTestSupport.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 #include "view/ReplayView.hpp"
 
 namespace pellox::app {
@@ -210,12 +211,13 @@ TEST(HandReplayScreen, ReplaysARecordedHandToItsRealEnd) {
     EXPECT_EQ(screen.boardPanel()->potText(), "$0");
     ASSERT_EQ(screen.seatRowCount(), table.players.size());
     for (std::size_t i = 0; i < table.players.size(); ++i)
-        EXPECT_EQ(screen.seatRow(i)->look().stackText, chipsText(table.players[i].stack))
+        EXPECT_EQ(screen.seatRow(i)->look().stackText, moneyText(table.players[i].stack))
             << table.players[i].id;
     EXPECT_EQ(screen.seatRow(0)->look().name, "You");
 }
 
 TEST(GalleryReview, ReplayFirstMiddleAndLastStep) {
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     PlayedHand played(4242);
     ReplayRig rig(played.record);
     gallery::shoot("replay-first", *rig.screen, rig.settings, rig.context);

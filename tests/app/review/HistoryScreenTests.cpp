@@ -15,9 +15,9 @@
 #include "review/HistoryRowDelegate.hpp"
 #include "review/HistoryScreen.hpp"
 #include "review/ReviewTestSupport.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
 #include "store/SettingsStore.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {
@@ -229,6 +229,7 @@ TEST(HistoryScreen, TheMessageRowOpensNothing) {
 }
 
 TEST(GalleryReview, HistoryWithHandsAndEmpty) {
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     HistoryScreenRig full(testing::generatedHistory(200));
     gallery::shoot("history-hands", *full.screen, full.settings, full.context);
     full.screen->setFilter(HistoryFilter::misplayed);

@@ -4,13 +4,13 @@
 #include <set>
 
 #include "review/RangeChartScreen.hpp"
-#include "shell/Palette.hpp"
 #include "strategy/HandClass.hpp"
 #include "strategy/PositionBucket.hpp"
 #include "strategy/PreflopChart.hpp"
 #include "strategy/PreflopContext.hpp"
 #include "strategy/PreflopTier.hpp"
 #include "strategy/RangeAction.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {

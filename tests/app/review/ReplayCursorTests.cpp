@@ -4,7 +4,7 @@
 #include "review/ReplayCursor.hpp"
 #include "review/ReplayFrameLook.hpp"
 #include "review/ReviewTestSupport.hpp"
-#include "shell/Palette.hpp"
+#include "theme/Palette.hpp"
 #include "view/ReplayView.hpp"
 
 namespace pellox::app {

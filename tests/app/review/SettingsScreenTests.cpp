@@ -14,9 +14,9 @@
 #include "review/ReviewTestSupport.hpp"
 #include "review/SettingsLabels.hpp"
 #include "review/SettingsScreen.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
 #include "store/SettingsStore.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {
@@ -245,6 +245,7 @@ TEST(SettingsScreen, ThemeChangeRecoloursOtherWindowsContexts) {
 }
 
 TEST(GalleryReview, SettingsForm) {
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     SettingsRig rig;
     gallery::shoot("settings", *rig.screen, rig.settings, rig.context);
     rig.click(rig.screen->guidePicker()->segment(1));

@@ -5,8 +5,8 @@
 
 #include "review/StatsFixtures.hpp"
 #include "review/StatsScreenModel.hpp"
-#include "shell/Palette.hpp"
 #include "store/TrainingStats.hpp"
+#include "theme/Palette.hpp"
 #include "view/HandReport.hpp"
 
 namespace pellox::app {

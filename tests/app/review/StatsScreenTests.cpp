@@ -10,10 +10,10 @@
 #include "review/RecentHandsChartView.hpp"
 #include "review/StatsFixtures.hpp"
 #include "review/StatsScreen.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
 #include "store/SettingsStore.hpp"
 #include "store/StatsStore.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 #include "view/HandReport.hpp"
 
 namespace pellox::app {
@@ -188,6 +188,7 @@ TEST_F(StatsScreenTest, FollowsTheLiveTheme) {
 }
 
 TEST_F(StatsScreenTest, Gallery) {
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     StatsStore empty;
     StatsScreen emptyScreen(context, empty, false);
     emptyScreen.resize(720, 240);

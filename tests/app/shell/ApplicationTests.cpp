@@ -10,17 +10,17 @@
 #include "ShellTestSupport.hpp"
 #include "review/RangeChartScreen.hpp"
 #include "rules/Json.hpp"
-#include "shell/AppContext.hpp"
 #include "shell/MacNavigation.hpp"
 #include "shell/MacRootView.hpp"
 #include "shell/MainWindow.hpp"
 #include "shell/OnboardingSheet.hpp"
-#include "shell/Palette.hpp"
 #include "shell/PelloxCommands.hpp"
 #include "shell/QuitOnSignals.hpp"
 #include "shell/RangesWindow.hpp"
 #include "store/SampleHands.hpp"
 #include "store/StatsStore.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {

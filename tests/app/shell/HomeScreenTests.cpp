@@ -9,10 +9,10 @@
 #include "kit/HoverButton.hpp"
 #include "session/GameSession.hpp"
 #include "session/SessionTestSupport.hpp"
-#include "shell/AppContext.hpp"
 #include "shell/HomeScreen.hpp"
 #include "shell/HomeScreenModel.hpp"
-#include "shell/Palette.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {

@@ -5,10 +5,10 @@
 
 #include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
-#include "shell/AppContext.hpp"
 #include "shell/OnboardingScreen.hpp"
-#include "shell/Palette.hpp"
 #include "store/SettingsStore.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {

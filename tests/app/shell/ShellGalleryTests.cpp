@@ -5,7 +5,6 @@
 
 #include "Gallery.hpp"
 #include "ShellTestSupport.hpp"
-#include "shell/AppContext.hpp"
 #include "shell/DarkStyle.hpp"
 #include "shell/HomeScreen.hpp"
 #include "shell/MacRootView.hpp"
@@ -13,6 +12,7 @@
 #include "shell/MissingRecordView.hpp"
 #include "shell/OnboardingScreen.hpp"
 #include "shell/OnboardingSheet.hpp"
+#include "theme/AppContext.hpp"
 
 namespace pellox::app {
 namespace {
@@ -34,7 +34,7 @@ void shoot(const QString& name, QWidget& widget, SettingsStore& settings) {
 }
 
 TEST(Gallery, HomeScreen) {
-    if (!gallery::enabled()) GTEST_SKIP();
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     AppRig rig;
     rig.writeSettings();
     PelloxPokerApp& app = rig.launchShown();
@@ -48,7 +48,7 @@ TEST(Gallery, HomeScreen) {
 }
 
 TEST(Gallery, OnboardingPages) {
-    if (!gallery::enabled()) GTEST_SKIP();
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     SettingsStore settings;
     AppContext context(&settings);
     OnboardingScreen screen(context, [] {});
@@ -61,7 +61,7 @@ TEST(Gallery, OnboardingPages) {
 }
 
 TEST(Gallery, ResumeAlertAndMissingRecord) {
-    if (!gallery::enabled()) GTEST_SKIP();
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     AppRig rig;
     rig.writeSettings();
     rig.writeSnapshot(midHandSnapshot(GameMode::tournament));
@@ -79,7 +79,7 @@ TEST(Gallery, ResumeAlertAndMissingRecord) {
 }
 
 TEST(Gallery, OnboardingSheetOverTheMainWindow) {
-    if (!gallery::enabled()) GTEST_SKIP();
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     AppRig rig;
     PelloxPokerApp& app = rig.launchShown();
     OnboardingSheet* sheet = app.rootView().onboardingSheet();

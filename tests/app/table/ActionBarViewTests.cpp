@@ -8,9 +8,9 @@
 #include "kit/HoverButton.hpp"
 #include "rules/PlayerAction.hpp"
 #include "session/PreAction.hpp"
-#include "shell/AppContext.hpp"
 #include "table/ActionBarView.hpp"
 #include "table/PreActionPanelView.hpp"
+#include "theme/AppContext.hpp"
 
 namespace pellox::app {
 namespace {

@@ -10,11 +10,11 @@
 #include "TestCards.hpp"
 #include "kit/TextBlock.hpp"
 #include "session/SessionTestSupport.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
 #include "table/ActionLogSheet.hpp"
 #include "table/ActionTickerView.hpp"
-#include "table/PaletteRole.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
+#include "theme/PaletteRole.hpp"
 
 namespace pellox::app {
 namespace {
@@ -151,6 +151,7 @@ TEST(ActionLogSheet, ListsEveryActionOfAPlayedHand) {
 }
 
 TEST(ActionTickerGallery, TickerAndLogSheet) {
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     SessionRig rig;
     const auto log = playedHand(rig);
     gallery::shootEach("action-ticker", {}, [&](AppContext& c) {

@@ -8,12 +8,12 @@
 #include "Gallery.hpp"
 #include "GuideFixtures.hpp"
 #include "kit/TextBlock.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
 #include "table/BadgeView.hpp"
 #include "table/EquityBarView.hpp"
 #include "table/HandReportCardView.hpp"
 #include "table/StrategyOverlayView.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {
@@ -165,6 +165,7 @@ TEST(HandReportCardView, TheWholeCardTakesAClick) {
 }
 
 TEST(GuideCardsGallery, OverlayAndReportCards) {
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     gallery::shootEach("strategy-overlay-preflop", {}, [](AppContext& c) {
         auto v = std::make_unique<StrategyOverlayView>(c);
         v->setAdvice(fixtures::preflopAdvice());

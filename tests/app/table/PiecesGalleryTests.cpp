@@ -6,12 +6,12 @@
 
 #include "Gallery.hpp"
 #include "kit/Fonts.hpp"
+#include "kit/PlayingCardView.hpp"
 #include "rules/Player.hpp"
 #include "table/ChipFlightLayer.hpp"
 #include "table/ChipStackView.hpp"
 #include "table/FlippableCardView.hpp"
 #include "table/PlayerSeatView.hpp"
-#include "table/PlayingCardView.hpp"
 #include "table/PotChipsView.hpp"
 
 namespace pellox::app {
@@ -45,11 +45,13 @@ void paintDeck(bool fourColor) {
 }
 
 TEST(GalleryPieces, EveryCardFaceInBothDecks) {
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     paintDeck(false);
     paintDeck(true);
 }
 
 TEST(GalleryPieces, CardSizesAndBacksAtThreeScales) {
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     gallery::paint("card-sizes", QSize(840, 300), [](QPainter& p, const Palette& palette) {
         felt(p, palette);
         double x = 20;
@@ -70,6 +72,7 @@ TEST(GalleryPieces, CardSizesAndBacksAtThreeScales) {
 }
 
 TEST(GalleryPieces, FlipFramesFromBackToFace) {
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     gallery::paint("card-flip", QSize(520, 120), [](QPainter& p, const Palette& palette) {
         felt(p, palette);
         FlippableCardView::FlipState state(false);
@@ -84,6 +87,7 @@ TEST(GalleryPieces, FlipFramesFromBackToFace) {
 }
 
 TEST(GalleryPieces, ChipStacksPotChipsAndFlights) {
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     gallery::paint("chips", QSize(620, 300), [](QPainter& p, const Palette& palette) {
         felt(p, palette);
         double x = 20;
@@ -193,6 +197,7 @@ void paintSeats(double scale) {
 }
 
 TEST(GalleryPieces, SeatsInEveryStateAtThreeScales) {
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     for (double scale : {0.5, 1.0, 1.5})
         paintSeats(scale);
 }

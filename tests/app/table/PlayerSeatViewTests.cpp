@@ -4,9 +4,9 @@
 #include <QPainter>
 
 #include "rules/Player.hpp"
-#include "shell/Palette.hpp"
 #include "strategy/MadeHandAssessment.hpp"
 #include "table/PlayerSeatView.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <QImage>
 
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
-#include "table/PlayingCardView.hpp"
+#include "kit/PlayingCardView.hpp"
 #include "table/PlayingCardWidget.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {

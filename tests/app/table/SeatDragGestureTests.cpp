@@ -7,9 +7,9 @@
 #include <functional>
 
 #include "rules/Player.hpp"
-#include "shell/Palette.hpp"
 #include "table/SeatAnimation.hpp"
 #include "table/SeatDragGesture.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {

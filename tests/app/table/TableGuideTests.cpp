@@ -309,7 +309,7 @@ TEST(TableGuide, SummaryShownAtOnceWhenAsked) {
 }
 
 TEST(TableGuideGallery, TheGuideOnTheTable) {
-    if (!gallery::enabled()) return;
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     ScreenRig r(GuideMode::show);
     r.session().startCashGame(3, 611);
     r.open();

@@ -10,10 +10,10 @@
 #include "GuideFixtures.hpp"
 #include "kit/TextBlock.hpp"
 #include "rules/Standing.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Palette.hpp"
 #include "table/ExitConfirmation.hpp"
 #include "table/TableOverlay.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {
@@ -99,6 +99,7 @@ TEST(ExitConfirmation, LeaveCallsBackKeepPlayingAndEscapeDoNot) {
 }
 
 TEST(TableControlsGallery, Overlays) {
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     const auto onTable = [](const std::function<TableOverlay*(QWidget*)>& make) {
         auto screen = std::make_unique<QWidget>();
         screen->resize(760, 480);

@@ -41,10 +41,10 @@ inline bool handOver(const GameSession& session) {
 #include <memory>
 
 #include "kit/KeyedTimer.hpp"
-#include "shell/AppContext.hpp"
-#include "shell/Feedback.hpp"
 #include "table/TablePacingTask.hpp"
 #include "table/TableScreen.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Feedback.hpp"
 
 namespace pellox::app::testing {
 

@@ -1,4 +1,4 @@
-#include "shell/Palette.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {

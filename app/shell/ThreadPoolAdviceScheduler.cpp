@@ -1,4 +1,4 @@
-#include "table/ThreadPoolAdviceScheduler.hpp"
+#include "shell/ThreadPoolAdviceScheduler.hpp"
 
 #include <algorithm>
 #include <exception>

@@ -1,4 +1,4 @@
-#include "shell/Resources.hpp"
+#include "theme/Resources.hpp"
 
 #include <QtGlobal>
 

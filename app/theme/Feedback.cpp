@@ -1,4 +1,4 @@
-#include "shell/Feedback.hpp"
+#include "theme/Feedback.hpp"
 
 #include <QFile>
 #include <QSoundEffect>
@@ -8,8 +8,8 @@
 
 #include "rules/LastActionType.hpp"
 #include "rules/PlayerAction.hpp"
-#include "shell/Resources.hpp"
 #include "store/SettingsStore.hpp"
+#include "theme/Resources.hpp"
 
 Q_LOGGING_CATEGORY(lcFeedback, "feedback")
 

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "session/SessionTestSupport.hpp"
-#include "table/ThreadPoolAdviceScheduler.hpp"
+#include "shell/ThreadPoolAdviceScheduler.hpp"
 
 namespace pellox::app {
 namespace {

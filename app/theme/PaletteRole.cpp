@@ -1,6 +1,6 @@
-#include "table/PaletteRole.hpp"
+#include "theme/PaletteRole.hpp"
 
-#include "shell/Palette.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 

@@ -11,8 +11,8 @@
 
 #include "rules/LastActionType.hpp"
 #include "rules/PlayerAction.hpp"
-#include "shell/Feedback.hpp"
 #include "store/SettingsStore.hpp"
+#include "theme/Feedback.hpp"
 
 namespace pellox::app {
 namespace {

@@ -1,16 +1,20 @@
-#include "shell/AppContext.hpp"
+#include "theme/AppContext.hpp"
 
 #include <QByteArray>
 
-#include "shell/Palette.hpp"
 #include "store/SettingsStore.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 
 AppContext::AppContext(SettingsStore* settings, Feedback* feedback, QObject* parent)
-    : QObject(parent), settings_(settings), feedback_(feedback), reduceMotion_(reduceMotionFromEnvironment()) {
+    : QObject(parent),
+      settings_(settings),
+      feedback_(feedback),
+      reduceMotion_(reduceMotionFromEnvironment()) {
     if (settings_) {
-        themeSubscription_ = settings_->tableTheme.subscribe([this](std::string_view) { emit paletteChanged(); });
+        themeSubscription_ =
+            settings_->tableTheme.subscribe([this](std::string_view) { emit paletteChanged(); });
     }
 }
 

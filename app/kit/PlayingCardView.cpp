@@ -1,4 +1,4 @@
-#include "table/PlayingCardView.hpp"
+#include "kit/PlayingCardView.hpp"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -9,7 +9,7 @@
 #include "kit/Painting.hpp"
 #include "kit/PictureCache.hpp"
 #include "kit/TextFit.hpp"
-#include "shell/Palette.hpp"
+#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {

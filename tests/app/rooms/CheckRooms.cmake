@@ -1,0 +1,32 @@
+# Fails when a file of the application includes a room it may not: theme <- kit <- {table, review} <- shell.
+cmake_minimum_required(VERSION 3.25)
+# Run as: cmake -DAPP_DIR=<dir> -P CheckRooms.cmake
+if(NOT APP_DIR)
+  message(FATAL_ERROR "APP_DIR is not set")
+endif()
+
+set(allowed_theme theme)
+set(allowed_kit theme kit)
+set(allowed_table theme kit table)
+set(allowed_review theme kit review)
+set(allowed_shell theme kit table review shell)
+
+set(violations "")
+foreach(room theme kit table review shell)
+  file(GLOB files "${APP_DIR}/${room}/*.hpp" "${APP_DIR}/${room}/*.cpp")
+  foreach(file ${files})
+    file(STRINGS "${file}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"(theme|kit|table|review|shell)/")
+    foreach(line ${includes})
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([a-z]+)/.*" "\\1" target "${line}")
+      if(NOT target IN_LIST allowed_${room})
+        file(RELATIVE_PATH shown "${APP_DIR}" "${file}")
+        string(APPEND violations "\n  ${shown}: ${line}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(violations)
+  message(FATAL_ERROR "Includes against the rooms' direction (theme <- kit <- {table, review} <- shell):${violations}")
+endif()
+message(STATUS "Every include of ${APP_DIR} follows the rooms' direction")

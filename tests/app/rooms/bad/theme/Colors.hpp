@@ -1,0 +1,3 @@
+#pragma once
+// The theme depends on no other room.
+#include "theme/Palette.hpp"
