@@ -12,7 +12,15 @@
 #include "theme/Palette.hpp"
 
 namespace pellox::app {
+
 namespace {
+constexpr double seatWidth = 34;
+constexpr double seatHeight = 48;
+constexpr double seatRankTextSize = 17;
+constexpr double boardWidth = 40;
+constexpr double boardHeight = 56;
+constexpr double boardRankTextSize = 20;
+constexpr double minTextScale = 0.5;
 
 const std::array<const char*, 13>& rankSpokenNames() {
     static const std::array<const char*, 13> names{"Two",  "Three", "Four", "Five",  "Six",  "Seven", "Eight",

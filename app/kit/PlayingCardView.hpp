@@ -23,15 +23,8 @@ class PlayingCardView {
   public:
     enum class CardSize { seat, board };
 
-    static constexpr double seatWidth = 34;
-    static constexpr double seatHeight = 48;
-    static constexpr double seatRankTextSize = 17;
-    static constexpr double boardWidth = 40;
-    static constexpr double boardHeight = 56;
-    static constexpr double boardRankTextSize = 20;
     static constexpr double cornerRadius = 6;
     static constexpr double suitTextRatio = 0.8;
-    static constexpr double minTextScale = 0.5;
 
     // No card shows the back.
     PlayingCardView(std::optional<Card> card, CardSize size, bool fourColor, double scale);

@@ -34,7 +34,6 @@ class PelloxCommands : public QObject {
     QAction* settingsAction() const noexcept { return settings_; }
     QAction* quitAction() const noexcept { return quit_; }
     QAction* rangesAction() const noexcept { return ranges_; }
-    QAction* helpAction() const noexcept { return help_; }
 
   private:
     MacNavigation& navigation_;

@@ -80,21 +80,26 @@ void GameSession::startTournament(std::int64_t botCount, std::optional<std::int3
 }
 
 void GameSession::beginSession(GameMode mode, TableState table, const std::vector<SeatConfig>& seats) {
-    // A new game never inherits the advice of the previous one, nor a result still on its way.
-    clearAdvice();
-    lastHandNet_.reset();
+    resetGameOutcome();
     mode_.set(mode);
     table_.set(std::move(table));
     botProfiles_.set(botProfilesFor(seats, settings_.botDifficulty.get()));
     eliminationOrder_.set({});
+    sessionSummary_.set(SessionSummary{});
+    statsStore_.recordSessionStart();
+    startHand();
+}
+
+void GameSession::resetGameOutcome() {
+    // A game started, ended or restored never inherits the advice of the previous one, a result still on
+    // its way, its grades or how it ended.
+    clearAdvice();
+    lastHandNet_.reset();
     standings_.set(std::nullopt);
     tournamentOver_.set(false);
     humanBustedInCash_.set(false);
     currentHandGrades_.set({});
     lastHandGrades_.set({});
-    sessionSummary_.set(SessionSummary{});
-    statsStore_.recordSessionStart();
-    startHand();
 }
 
 void GameSession::clearAdvice() {
@@ -113,24 +118,18 @@ void GameSession::rebuy() {
 }
 
 void GameSession::endSession() {
+    resetGameOutcome();
     mode_.set(std::nullopt);
     table_.set(std::nullopt);
     botProfiles_.set({});
     reseed(0);
     currentHandSeed_.set(0);
     eliminationOrder_.set({});
-    standings_.set(std::nullopt);
-    tournamentOver_.set(false);
-    humanBustedInCash_.set(false);
-    clearAdvice();
-    currentHandGrades_.set({});
-    lastHandGrades_.set({});
     sessionSummary_.set(SessionSummary{});
     currentHandEvents_.set({});
     handSeatsSnapshot_.set({});
     humanStackAtHandStart_.set(0);
     preAction_.set(std::nullopt);
-    lastHandNet_.reset();
 }
 
 bool GameSession::isHumanTurn() const {

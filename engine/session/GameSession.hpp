@@ -166,6 +166,7 @@ class GameSession {
     void reseed(std::int32_t seed);
     std::vector<SeatConfig> seatList(std::int64_t botCount, std::int64_t startingStack);
     void beginSession(GameMode mode, TableState table, const std::vector<SeatConfig>& seats);
+    void resetGameOutcome();
     void clearAdvice();
 
     // Hand flow steps.

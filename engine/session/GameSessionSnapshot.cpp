@@ -25,6 +25,7 @@ std::optional<SessionSnapshot> GameSession::makeSnapshot() const {
 
 void GameSession::restore(const SessionSnapshot& s) {
     if (s.inconsistency()) return;
+    resetGameOutcome();
     mode_.set(s.mode);
     table_.set(s.table);
     botProfiles_.set(s.botProfiles);
@@ -33,17 +34,10 @@ void GameSession::restore(const SessionSnapshot& s) {
     adviceRng_.s = fromStoredSeed(s.adviceRngState);
     currentHandSeed_.set(s.currentHandSeed);
     eliminationOrder_.set(s.eliminationOrder);
-    standings_.set(std::nullopt);
-    tournamentOver_.set(false);
-    humanBustedInCash_.set(false);
-    clearAdvice();
-    currentHandGrades_.set({});
-    lastHandGrades_.set({});
     currentHandEvents_.set(s.currentHandEvents);
     handSeatsSnapshot_.set(s.handSeatsSnapshot);
     humanStackAtHandStart_.set(s.humanStackAtHandStart);
     sessionSummary_.set(s.sessionSummary);
-    lastHandNet_.reset();
     refreshHumanAdvice();
 }
 

@@ -99,6 +99,28 @@ TEST(ObservedTests, SubscriptionEndsWithItsToken) {
     EXPECT_EQ(r.names.size(), 2u);
 }
 
+TEST(ObservedTests, ReassigningALiveTokenEndsItsOldSubscription) {
+    Model m;
+    Recorder first;
+    Recorder second;
+    auto token = m.observers.subscribe(first.callback());
+    m.count.set(1);
+    token = m.count.subscribe(second.callback());
+    m.count.set(2);
+    m.list.modify([](std::vector<int>& v) { v.push_back(1); });
+    EXPECT_EQ(first.names, (std::vector<std::string>{"count"}));
+    EXPECT_EQ(second.names, (std::vector<std::string>{"count"}));
+    EXPECT_TRUE(token.isActive());
+
+    // Assigning an ended token ends this one too, and a token moved onto itself keeps its subscription.
+    auto& self = token;
+    token = std::move(self);
+    EXPECT_TRUE(token.isActive());
+    token = Subscription{};
+    m.count.set(3);
+    EXPECT_EQ(second.names.size(), 1u);
+}
+
 TEST(ObservedTests, TokenMayOutliveTheObject) {
     Subscription token;
     {

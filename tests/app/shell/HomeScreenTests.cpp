@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QTest>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "kit/HoverButton.hpp"
@@ -113,6 +114,21 @@ TEST(HomeScreen, AGuideCardSetsTheModeAndSavesEvenWhenAlreadyChosen) {
     EXPECT_EQ(reread.guideMode.get(), GuideMode::gradeOnly);
     QTest::mouseClick(rig.home.guideCard(GuideMode::gradeOnly), Qt::LeftButton);
     EXPECT_EQ(rig.session.store->writes, writes + 2);
+}
+
+TEST(HomeScreen, EachGuideCardSelectsTheModeItsTitleNames) {
+    // Found by the title the user reads, so a card wired to another card's mode fails.
+    const std::vector<std::pair<QString, GuideMode>> titled{
+        {"Off", GuideMode::off}, {"Show advice", GuideMode::show}, {"Test yourself", GuideMode::gradeOnly}};
+    HomeRig rig;
+    for (const auto& [title, mode] : titled) {
+        QAbstractButton* card = nullptr;
+        for (QAbstractButton* button : rig.home.findChildren<QAbstractButton*>())
+            if (button->text() == title) card = button;
+        ASSERT_NE(card, nullptr) << title.toStdString();
+        QTest::mouseClick(card, Qt::LeftButton);
+        EXPECT_EQ(rig.session.settings.guideMode.get(), mode) << title.toStdString();
+    }
 }
 
 TEST(HomeScreen, TheSelectedGuideCardFollowsAChangeMadeElsewhere) {
