@@ -151,8 +151,6 @@ QWidget* TableScreen::buildGuideColumn(QWidget* parent) {
     connect(reportCard_, &HandReportCardView::clicked, this, &TableScreen::advanceOrRevealAll);
     column->addWidget(reportCard_);
     overlay_ = new StrategyOverlayView(context_, guide);
-    // Hidden until advice arrives; left alone it would come up empty with the screen.
-    overlay_->hide();
     column->addWidget(overlay_);
     column->addStretch();
     return guide;

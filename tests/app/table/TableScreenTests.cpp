@@ -420,8 +420,13 @@ TEST(TableScreen, TheSideViewsStandInTheirPlacesAndTheCardShowsWithTheReport) {
     ActionTickerView* ticker = r.screen->actionTicker();
     StrategyOverlayView* overlay = r.screen->strategyOverlay();
     EXPECT_FALSE(card->isVisible());
-    // Without advice the column is empty.
     EXPECT_EQ(overlay->isVisible(), r.session().visibleAdvice().has_value());
+    // Without advice the column is empty from the start.
+    ScreenRig unguided(GuideMode::off);
+    unguided.session().startCashGame(2, 15);
+    unguided.open();
+    EXPECT_FALSE(unguided.screen->strategyOverlay()->isVisible());
+    EXPECT_FALSE(unguided.screen->handReportCard()->isVisible());
     ASSERT_TRUE(r.driveUntil([&] { return !r.session().isHumanTurn(); }, [&] { clickCheckOrCall(r); }));
     EXPECT_FALSE(r.session().visibleAdvice());
     EXPECT_FALSE(overlay->isVisible());
