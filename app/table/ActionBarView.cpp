@@ -17,6 +17,23 @@
 
 namespace pellox::app {
 
+namespace {
+
+constexpr int spacing = 8;
+constexpr int raiseSectionSpacing = 4;
+constexpr int paddingX = 24;
+constexpr int paddingY = 16;
+constexpr int buttonRadius = 12;
+constexpr double buttonTextSize = 17;
+constexpr double buttonMinTextScale = 0.7;
+constexpr double presetTextSize = 13;
+constexpr int presetPaddingX = 16;
+constexpr int presetMinPaddingX = 6;
+constexpr int presetPaddingY = 8;
+constexpr int presetHitMargin = 7;
+
+}  // namespace
+
 ActionBarView::ActionBarView(const AppContext& context, OnAction onAction, QWidget* parent)
     : QWidget(parent), context_(context), onAction_(std::move(onAction)) {
     build();

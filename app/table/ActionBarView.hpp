@@ -25,19 +25,7 @@ class HoverButton;
 class ActionBarView : public QWidget {
     Q_OBJECT
   public:
-    static constexpr int spacing = 8;
-    static constexpr int raiseSectionSpacing = 4;
-    static constexpr int paddingX = 24;
-    static constexpr int paddingY = 16;
     static constexpr int buttonHeight = 52;
-    static constexpr int buttonRadius = 12;
-    static constexpr double buttonTextSize = 17;
-    static constexpr double buttonMinTextScale = 0.7;
-    static constexpr double presetTextSize = 13;
-    static constexpr int presetPaddingX = 16;
-    static constexpr int presetMinPaddingX = 6;
-    static constexpr int presetPaddingY = 8;
-    static constexpr int presetHitMargin = 7;
 
     using OnAction = std::function<void(const PlayerAction&)>;
 

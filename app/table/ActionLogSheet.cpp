@@ -20,6 +20,9 @@ namespace pellox::app {
 
 namespace {
 
+constexpr int idealWidth = 460;
+constexpr int idealHeight = 520;
+
 constexpr int contentPadding = 24;
 constexpr int contentSpacing = 24;
 constexpr int sectionSpacing = 8;

@@ -22,9 +22,6 @@ enum class PaletteRole;
 class ActionLogSheet : public QDialog {
     Q_OBJECT
   public:
-    static constexpr int idealWidth = 460;
-    static constexpr int idealHeight = 520;
-
     ActionLogSheet(const AppContext& context, std::vector<ActionLogStreet> log, QWidget* parent = nullptr);
     ~ActionLogSheet() override;
 

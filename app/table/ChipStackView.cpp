@@ -10,6 +10,18 @@
 #include "theme/Palette.hpp"
 
 namespace pellox::app {
+
+namespace {
+
+constexpr double fontSize = 12;
+constexpr double paddingY = 3;
+constexpr double strokeWidth = 1;
+constexpr double strokeOpacity = 0.5;
+constexpr double shadowOpacity = 0.4;
+constexpr double shadowRadius = 3;
+constexpr double shadowOffsetY = 2;
+
+}  // namespace
 namespace {
 
 // A blur reaches a little past twice its radius at small sizes: room enough that no shadow is cut.
@@ -18,7 +30,7 @@ constexpr double shadowSlack = 5;
 constexpr qsizetype pictureCapacity = 64;
 
 const QFont& chipFont() {
-    static const QFont font = fixedFont(ChipStackView::fontSize, FontWeight::heavy, FontDesign::rounded);
+    static const QFont font = fixedFont(fontSize, FontWeight::heavy, FontDesign::rounded);
     return font;
 }
 

@@ -14,14 +14,7 @@ struct Palette;
 // The "$N" capsule that flies between a seat and the pot. Its sizes are fixed, not scaled with the table.
 class ChipStackView {
   public:
-    static constexpr double fontSize = 12;
     static constexpr double paddingX = 8;
-    static constexpr double paddingY = 3;
-    static constexpr double strokeWidth = 1;
-    static constexpr double strokeOpacity = 0.5;
-    static constexpr double shadowOpacity = 0.4;
-    static constexpr double shadowRadius = 3;
-    static constexpr double shadowOffsetY = 2;
 
     explicit ChipStackView(std::int64_t amount);
 

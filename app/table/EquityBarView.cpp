@@ -7,6 +7,12 @@
 
 namespace pellox::app {
 
+namespace {
+
+constexpr qreal markerWidth = 2;
+
+}  // namespace
+
 EquityBarView::EquityBarView(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFixedHeight(barHeight);

@@ -11,7 +11,6 @@ class EquityBarView : public QWidget {
     Q_OBJECT
   public:
     static constexpr int barHeight = 8;
-    static constexpr qreal markerWidth = 2;
 
     explicit EquityBarView(QWidget* parent = nullptr);
 

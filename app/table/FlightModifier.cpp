@@ -6,6 +6,12 @@
 
 namespace pellox::app {
 
+namespace {
+
+constexpr double arrivedScale = 0.6;
+
+}  // namespace
+
 FlightModifier::Pose FlightModifier::pose(double timeFraction) const {
     static const QEasingCurve easeInOut = Motion::easeInOut();
     double t = easeInOut.valueForProgress(std::clamp(timeFraction, 0.0, 1.0));

@@ -6,8 +6,6 @@ namespace pellox::app {
 // Moves a view's centre from a start point to an end point, shrinking and fading it on the way: the
 // pose of one chip flight for a share of its time.
 struct FlightModifier {
-    static constexpr double arrivedScale = 0.6;
-
     struct Pose {
         QPointF centre;
         double opacity = 1;

@@ -17,6 +17,8 @@ namespace pellox::app {
 
 namespace {
 
+constexpr int rowSpacing = 8;
+
 constexpr int itemSpacing = 8;
 constexpr int resultLines = 2;
 constexpr int explanationLines = 2;

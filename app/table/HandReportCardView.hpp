@@ -18,8 +18,6 @@ class TextBlock;
 class HandReportCardView : public QWidget {
     Q_OBJECT
   public:
-    static constexpr int rowSpacing = 8;
-
     explicit HandReportCardView(const AppContext& context, QWidget* parent = nullptr);
 
     void setReport(const HandReport& report, bool guideEnabled, bool showsContinueHint);
@@ -30,7 +28,6 @@ class HandReportCardView : public QWidget {
     BadgeView* gradeBadge() const noexcept { return grade_; }
     TextBlock* gradeText() const noexcept { return gradeText_; }
     TextBlock* misstepText() const noexcept { return misstep_; }
-    TextBlock* misstepExplanation() const noexcept { return explanation_; }
     TextBlock* hintText() const noexcept { return hint_; }
 
   signals:

@@ -13,6 +13,11 @@ namespace pellox::app {
 
 namespace {
 
+constexpr int faceHeight = 52;
+constexpr qreal cornerRadius = 12;
+constexpr int lineSpacing = 2;
+constexpr qreal keyOpacity = 0.7;
+
 QFont titleFont() {
     return fixedFont(17, FontWeight::heavy);
 }

@@ -9,11 +9,6 @@ class AppContext;
 class NextHandButton : public QAbstractButton {
     Q_OBJECT
   public:
-    static constexpr int faceHeight = 52;
-    static constexpr qreal cornerRadius = 12;
-    static constexpr int lineSpacing = 2;
-    static constexpr qreal keyOpacity = 0.7;
-
     explicit NextHandButton(const AppContext& context, QWidget* parent = nullptr);
 
     QSize sizeHint() const override;

@@ -16,6 +16,40 @@
 #include "theme/Palette.hpp"
 
 namespace pellox::app {
+
+namespace {
+
+constexpr double spacing = 2;
+constexpr double paddingY = 6;
+constexpr double paddingX = 4;
+constexpr double cornerRadius = 12;  // not scaled
+constexpr double borderWidth = 1;
+constexpr double highlightWidth = 2;
+constexpr double actingBorderOpacity = 0.9;
+constexpr double glowRadius = 12;
+constexpr double foldedOpacity = 0.55;
+constexpr double cardSpacing = 3;
+constexpr double placeholderRadius = 6;  // not scaled
+constexpr double nameSize = 12;
+constexpr double positionSize = 10;
+constexpr int positionMaxLines = 2;
+constexpr double stackSize = 13;
+constexpr double badgeSlotHeight = 18;
+constexpr double pillTextSize = 9.5;
+constexpr double pillMinScale = 0.7;
+constexpr double pillPaddingX = 6;
+constexpr double pillPaddingY = 2;
+constexpr double dealerButtonSize = 18;
+constexpr double dealerTextSize = 10;
+constexpr double dealerOverhang = 6;
+constexpr double winnerTextSize = 13;
+constexpr double winnerPaddingX = 8;
+constexpr double winnerPaddingY = 3;
+constexpr double winnerLift = 14;
+constexpr double maxWinnerLift = 8;  // points, whatever the scale
+constexpr double undealtTilt = -12;  // degrees
+
+}  // namespace
 namespace {
 
 // A blur reaches a little past twice its radius at small sizes: room enough that no shadow is cut.

@@ -27,36 +27,6 @@ struct Palette;
 // Durations do not reach the painter: the motion of the cards and the drag comes in as poses
 // (`SeatAnimation`).
 struct PlayerSeatView {
-    static constexpr double spacing = 2;
-    static constexpr double paddingY = 6;
-    static constexpr double paddingX = 4;
-    static constexpr double cornerRadius = 12;  // not scaled
-    static constexpr double borderWidth = 1;
-    static constexpr double highlightWidth = 2;
-    static constexpr double actingBorderOpacity = 0.9;
-    static constexpr double glowRadius = 12;
-    static constexpr double foldedOpacity = 0.55;
-    static constexpr double cardSpacing = 3;
-    static constexpr double placeholderRadius = 6;  // not scaled
-    static constexpr double nameSize = 12;
-    static constexpr double positionSize = 10;
-    static constexpr int positionMaxLines = 2;
-    static constexpr double stackSize = 13;
-    static constexpr double badgeSlotHeight = 18;
-    static constexpr double pillTextSize = 9.5;
-    static constexpr double pillMinScale = 0.7;
-    static constexpr double pillPaddingX = 6;
-    static constexpr double pillPaddingY = 2;
-    static constexpr double dealerButtonSize = 18;
-    static constexpr double dealerTextSize = 10;
-    static constexpr double dealerOverhang = 6;
-    static constexpr double winnerTextSize = 13;
-    static constexpr double winnerPaddingX = 8;
-    static constexpr double winnerPaddingY = 3;
-    static constexpr double winnerLift = 14;
-    static constexpr double maxWinnerLift = 8;  // points, whatever the scale
-    static constexpr double undealtTilt = -12;  // degrees
-
     // Drag up to fold.
     static constexpr double dragMinimumDistance = 10;
     static constexpr double foldThreshold = -55;
@@ -120,9 +90,6 @@ struct PlayerSeatView {
     std::optional<QString> winnerText() const;
     // Everything a screen reader says about the seat, joined with ", ".
     QString accessibilityDescription() const;
-    // The seat's one accessibility action; it folds only while `canFold`, and the seat reads as a button
-    // only then.
-    static QString foldActionName() { return QStringLiteral("Fold"); }
 
     // Up by min(14 × scale, 8) points from the seat's top edge.
     static double winnerBadgeLift(double scale);

@@ -6,6 +6,21 @@
 #include "kit/PictureCache.hpp"
 
 namespace pellox::app {
+
+namespace {
+
+constexpr std::size_t maxChips = 4;
+constexpr double chipDiameter = 12;
+constexpr double chipStep = 7;
+constexpr double ringInset = 2.4;
+constexpr double lineWidth = 0.8;
+constexpr double ringOpacity = 0.45;
+constexpr double rimOpacity = 0.4;
+constexpr double shadowOpacity = 0.4;
+constexpr double shadowRadius = 1;
+constexpr double shadowOffsetX = 0.5;
+
+}  // namespace
 namespace {
 
 // Rows of up to four chips at a few scales.

@@ -18,17 +18,6 @@ class PotChipsView {
         QColor color;
     };
 
-    static constexpr std::size_t maxChips = 4;
-    static constexpr double chipDiameter = 12;
-    static constexpr double chipStep = 7;
-    static constexpr double ringInset = 2.4;
-    static constexpr double lineWidth = 0.8;
-    static constexpr double ringOpacity = 0.45;
-    static constexpr double rimOpacity = 0.4;
-    static constexpr double shadowOpacity = 0.4;
-    static constexpr double shadowRadius = 1;
-    static constexpr double shadowOffsetX = 0.5;
-
     PotChipsView(std::int64_t amount, double scale);
 
     // 500 purple, 100 charcoal, 25 green, 5 red, 1 white, largest first.

@@ -12,6 +12,21 @@
 
 namespace pellox::app {
 
+namespace {
+
+constexpr int spacing = 4;
+constexpr int rowSpacing = 8;
+constexpr int paddingX = 16;
+constexpr int paddingY = 8;
+constexpr double headerSize = 10;
+constexpr double headerTracking = 1.2;
+constexpr double optionTextSize = 14;
+constexpr double optionMinTextScale = 0.75;
+constexpr int optionHeight = 30;
+constexpr int optionRadius = 12;
+
+}  // namespace
+
 PreActionPanelView::PreActionPanelView(const AppContext& context, OnSelect onSelect, QWidget* parent)
     : QWidget(parent), context_(context), onSelect_(std::move(onSelect)) {
     auto* column = new QVBoxLayout(this);

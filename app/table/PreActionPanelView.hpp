@@ -20,17 +20,6 @@ class HoverButton;
 class PreActionPanelView : public QWidget {
     Q_OBJECT
   public:
-    static constexpr int spacing = 4;
-    static constexpr int rowSpacing = 8;
-    static constexpr int paddingX = 16;
-    static constexpr int paddingY = 8;
-    static constexpr double headerSize = 10;
-    static constexpr double headerTracking = 1.2;
-    static constexpr double optionTextSize = 14;
-    static constexpr double optionMinTextScale = 0.75;
-    static constexpr int optionHeight = 30;
-    static constexpr int optionRadius = 12;
-
     using OnSelect = std::function<void(std::optional<PreAction>)>;
 
     PreActionPanelView(const AppContext& context, OnSelect onSelect, QWidget* parent = nullptr);

@@ -19,6 +19,8 @@ namespace pellox::app {
 
 namespace {
 
+constexpr int maximumCardWidth = 420;
+
 constexpr int cardPadding = 24;
 constexpr int sectionSpacing = 24;
 constexpr int headerSpacing = 2;

@@ -22,7 +22,6 @@ class SessionSummaryView : public QWidget {
   public:
     static constexpr int idealWidth = 460;
     static constexpr int idealHeight = 560;
-    static constexpr int maximumCardWidth = 420;
 
     SessionSummaryView(const AppContext& context, const SessionSummary& summary, GameMode mode,
                        std::function<void()> onPlayAgain, std::function<void()> onMainMenu,

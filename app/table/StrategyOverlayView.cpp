@@ -19,6 +19,8 @@ namespace pellox::app {
 
 namespace {
 
+constexpr int rowSpacing = 8;
+
 constexpr int headerSpacing = 8;
 constexpr int equitySpacing = 2;
 constexpr int reasonLines = 3;

@@ -22,8 +22,6 @@ class TextBlock;
 class StrategyOverlayView : public QWidget {
     Q_OBJECT
   public:
-    static constexpr int rowSpacing = 8;
-
     explicit StrategyOverlayView(const AppContext& context, QWidget* parent = nullptr);
 
     void setAdvice(const std::optional<StrategyAdvice>& advice);

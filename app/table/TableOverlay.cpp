@@ -19,6 +19,12 @@ namespace pellox::app {
 
 namespace {
 
+constexpr qreal veilOpacity = 0.6;
+constexpr int cardSpacing = 16;
+constexpr int cardPadding = 24;
+constexpr int outerPadding = 24;
+constexpr qreal cardRadius = 20;
+
 constexpr qreal buttonRadius = 6;
 const QMargins buttonPadding(14, 5, 14, 5);
 constexpr qreal borderedFillOpacity = 0.12;
@@ -33,8 +39,8 @@ class OverlayCard : public QWidget {
         const Palette& p = context_.palette();
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        fillRoundedRect(painter, rect(), TableOverlay::cardRadius, p.feltDark);
-        strokeRoundedRectInside(painter, rect(), TableOverlay::cardRadius, p.border);
+        fillRoundedRect(painter, rect(), cardRadius, p.feltDark);
+        strokeRoundedRectInside(painter, rect(), cardRadius, p.border);
     }
 
   private:

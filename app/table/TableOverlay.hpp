@@ -21,12 +21,6 @@ class TextBlock;
 class TableOverlay : public QWidget {
     Q_OBJECT
   public:
-    static constexpr qreal veilOpacity = 0.6;
-    static constexpr int cardSpacing = 16;
-    static constexpr int cardPadding = 24;
-    static constexpr int outerPadding = 24;
-    static constexpr qreal cardRadius = 20;
-
     // "You're out of chips" with "End session" and "Rebuy" (the main button).
     static TableOverlay* busted(const AppContext& context, QWidget* parent,
                                 std::function<void()> onEndSession, std::function<void()> onRebuy);

@@ -1,6 +1,7 @@
 #include "table/TablePacing.hpp"
 
 #include <algorithm>
+#include <ostream>
 
 #include <fmt/format.h>
 
@@ -78,18 +79,29 @@ PacingStep TablePacing::pacingStep(double jitter) const {
     return PacingStep::next(pacingInput(), pacingTimings(jitter));
 }
 
-std::string TablePacing::pacingKey() const {
+TablePacing::PacingKey TablePacing::pacingKey() const {
     const auto& table = session_.table();
-    const std::int64_t toAct = table && table->currentToActSeatIndex ? *table->currentToActSeatIndex : -1;
-    return fmt::format(
-        "{}:{}:{}:{}:{}:{}:{}:{}:{}:{}", handNumberOf(session_),
-        table ? rawValue(table->street) : std::string_view{"-"}, toAct, table ? table->currentBet : 0,
-        table ? table->actionQueue.size() : 0, flag(table && table->isHandInProgress), revealedBoardCount(),
-        flag(session_.tournamentOver()), flag(session_.humanBustedInCash()), flag(showingSummary_));
+    PacingKey key;
+    key.hand = handKey();
+    key.revealedBoardCount = revealedBoardCount();
+    key.tournamentOver = session_.tournamentOver();
+    key.humanBustedInCash = session_.humanBustedInCash();
+    key.showingSummary = showingSummary_;
+    if (!table) return key;
+    key.street = table->street;
+    key.currentToActSeatIndex = table->currentToActSeatIndex.value_or(-1);
+    key.currentBet = table->currentBet;
+    key.actionQueueLength = table->actionQueue.size();
+    key.isHandInProgress = table->isHandInProgress;
+    return key;
 }
 
-std::string TablePacing::pacingTimerKey() const {
-    return fmt::format("{}#{}", pacingKey(), game());
+std::ostream& operator<<(std::ostream& out, const TablePacing::PacingKey& key) {
+    return out << fmt::format("{}:{}:{}:{}:{}:{}:{}:{}:{}:{}#{}", key.hand.hand,
+                              key.street ? rawValue(*key.street) : std::string_view{"-"},
+                              key.currentToActSeatIndex, key.currentBet, key.actionQueueLength,
+                              flag(key.isHandInProgress), key.revealedBoardCount, flag(key.tournamentOver),
+                              flag(key.humanBustedInCash), flag(key.showingSummary), key.hand.game);
 }
 
 void TablePacing::revealOneMoreCard() {
@@ -147,49 +159,48 @@ ActionArea TablePacing::actionArea() const {
     return ActionArea::empty;
 }
 
-std::string TablePacing::resultSoundKey() const {
+TablePacing::ResultSoundKey TablePacing::resultSoundKey() const {
     const auto& table = session_.table();
-    return fmt::format("{}:{}:{}:{}", handNumberOf(session_), flag(table && table->isHandInProgress),
-                       revealedBoardCount(), boardLength());
+    return {handKey(), table && table->isHandInProgress, revealedBoardCount(), boardLength()};
 }
 
-std::vector<Feedback::Sfx> TablePacing::soundsDue() {
+std::vector<TablePacing::Sound> TablePacing::soundsDue() {
     const HandKey key = handKey();
-    std::vector<Feedback::Sfx> due;
+    std::vector<Sound> due;
     for (auto sound : {dealSoundDue(key), chipSoundDue(), resultSoundDue(key)})
         if (sound) due.push_back(*sound);
     return due;
 }
 
-std::optional<Feedback::Sfx> TablePacing::dealSoundDue(const HandKey& key) {
+std::optional<TablePacing::Sound> TablePacing::dealSoundDue(const HandKey& key) {
     if (watchedHand_ == key) return std::nullopt;
     watchedHand_ = key;
-    if (key.hand >= 1) return Feedback::Sfx::deal;
+    if (key.hand >= 1) return Sound::deal;
     return std::nullopt;
 }
 
-std::optional<Feedback::Sfx> TablePacing::chipSoundDue() {
+std::optional<TablePacing::Sound> TablePacing::chipSoundDue() {
     const std::int64_t pot = session_.potTotal();
     if (watchedPot_ == pot) return std::nullopt;
     watchedPot_ = pot;
     const bool rising = pot > soundedPot_;
     soundedPot_ = pot;
     const auto& table = session_.table();
-    if (rising && table && table->isHandInProgress) return Feedback::Sfx::chip;
+    if (rising && table && table->isHandInProgress) return Sound::chip;
     return std::nullopt;
 }
 
-std::optional<Feedback::Sfx> TablePacing::resultSoundDue(const HandKey& key) {
-    auto watched = std::make_pair(key, resultSoundKey());
+std::optional<TablePacing::Sound> TablePacing::resultSoundDue(const HandKey& key) {
+    const ResultSoundKey watched = resultSoundKey();
     if (watchedResult_ == watched) return std::nullopt;
-    watchedResult_ = std::move(watched);
+    watchedResult_ = watched;
     const auto& table = session_.table();
     if (!table || table->isHandInProgress || !table->winners) return std::nullopt;
     if (revealedBoardCount() < boardLength() || soundedResultHand_ == key) return std::nullopt;
     soundedResultHand_ = key;
     const bool humanWon = std::any_of(table->winners->begin(), table->winners->end(),
                                       [](const Winner& w) { return w.playerId == GameSession::humanId; });
-    return humanWon ? Feedback::Sfx::win : Feedback::Sfx::chip;
+    return humanWon ? Sound::win : Sound::chip;
 }
 
 }  // namespace pellox::app

@@ -3,13 +3,13 @@
 // and after which delay, the animation times it hands to the felt, when its sounds play. It reads the
 // session and the settings and keeps only the screen's view state; the game changes only through the
 // session operations the screen calls.
+#include <cstddef>
 #include <cstdint>
+#include <iosfwd>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "table/HandKey.hpp"
-#include "theme/Feedback.hpp"
 #include "view/AnimationTimings.hpp"
 #include "view/PacingStep.hpp"
 #include "view/PacingTimings.hpp"
@@ -17,6 +17,7 @@
 namespace pellox {
 class GameSession;
 class SettingsStore;
+enum class Street;
 }  // namespace pellox
 
 namespace pellox::app {
@@ -28,6 +29,37 @@ class TablePacing {
   public:
     // What a press of Space (or the Next Hand button, or a tap on the felt) asks of the screen.
     enum class Skip { revealedBoard, startHand, nothing };
+    // The sounds the watchers call for; the screen's player plays them.
+    enum class Sound { deal, chip, win };
+
+    // The values whose change starts a new pacing run. The hand carries the game on screen, so a new game
+    // always starts a new run.
+    struct PacingKey {
+        HandKey hand;
+        std::optional<Street> street;
+        std::int64_t currentToActSeatIndex = -1;
+        std::int64_t currentBet = 0;
+        std::size_t actionQueueLength = 0;
+        bool isHandInProgress = false;
+        std::int64_t revealedBoardCount = 0;
+        bool tournamentOver = false;
+        bool humanBustedInCash = false;
+        bool showingSummary = false;
+
+        friend bool operator==(const PacingKey&, const PacingKey&) = default;
+        // For diagnostics: the values joined by ":" ("-" for no street), then "#" and the game.
+        friend std::ostream& operator<<(std::ostream& out, const PacingKey& key);
+    };
+
+    // The values whose change runs the result sound's watcher again.
+    struct ResultSoundKey {
+        HandKey hand;
+        bool isHandInProgress = false;
+        std::int64_t revealedBoardCount = 0;
+        std::int64_t boardLength = 0;
+
+        friend bool operator==(const ResultSoundKey&, const ResultSoundKey&) = default;
+    };
 
     TablePacing(const GameSession& session, const SettingsStore& settings, bool frozen, bool reduceMotion);
 
@@ -48,9 +80,7 @@ class TablePacing {
     PacingTimings pacingTimings(double jitter) const;
     PacingInput pacingInput() const;
     PacingStep pacingStep(double jitter) const;
-    std::string pacingKey() const;
-    // The pacing key with the game on screen, so a new game always starts a new run.
-    std::string pacingTimerKey() const;
+    PacingKey pacingKey() const;
 
     void revealOneMoreCard();
     // Reveals the whole board at once when part of it is hidden; says when the next hand should start.
@@ -66,16 +96,16 @@ class TablePacing {
     ActionArea actionArea() const;
     bool motionless() const noexcept { return reduceMotion_ || frozen_; }
 
-    std::string resultSoundKey() const;
+    ResultSoundKey resultSoundKey() const;
     // Runs the deal, chip and result watchers against the current state (the first call is their initial
     // run) and returns the sounds due, in that order.
-    std::vector<Feedback::Sfx> soundsDue();
+    std::vector<Sound> soundsDue();
 
   private:
     std::int64_t boardLength() const;
-    std::optional<Feedback::Sfx> dealSoundDue(const HandKey& key);
-    std::optional<Feedback::Sfx> chipSoundDue();
-    std::optional<Feedback::Sfx> resultSoundDue(const HandKey& key);
+    std::optional<Sound> dealSoundDue(const HandKey& key);
+    std::optional<Sound> chipSoundDue();
+    std::optional<Sound> resultSoundDue(const HandKey& key);
 
     const GameSession& session_;
     const SettingsStore& settings_;
@@ -89,7 +119,7 @@ class TablePacing {
 
     std::optional<HandKey> watchedHand_;
     std::optional<std::int64_t> watchedPot_;
-    std::optional<std::pair<HandKey, std::string>> watchedResult_;
+    std::optional<ResultSoundKey> watchedResult_;
     std::int64_t soundedPot_ = 0;
     HandKey soundedResultHand_;
 };

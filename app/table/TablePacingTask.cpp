@@ -14,6 +14,22 @@
 
 namespace pellox::app {
 
+namespace {
+
+Feedback::Sfx sfx(TablePacing::Sound sound) {
+    switch (sound) {
+        case TablePacing::Sound::deal:
+            return Feedback::Sfx::deal;
+        case TablePacing::Sound::chip:
+            return Feedback::Sfx::chip;
+        case TablePacing::Sound::win:
+            return Feedback::Sfx::win;
+    }
+    return Feedback::Sfx::chip;
+}
+
+}  // namespace
+
 TablePacingTask::TablePacingTask(const AppContext& context, GameSession& session, SettingsStore& settings,
                                  bool frozen, QObject* parent)
     : QObject(parent),
@@ -48,13 +64,16 @@ void TablePacingTask::flush() {
 void TablePacingTask::refresh() {
     schedulePacingRun();
     schedulePreActionRun();
-    for (Feedback::Sfx sound : pacing_.soundsDue())
+    for (TablePacing::Sound sound : pacing_.soundsDue())
         play(sound);
     emit refreshed();
 }
 
 void TablePacingTask::schedulePacingRun() {
-    if (!pacingTimer_->changeKey(QString::fromStdString(pacing_.pacingTimerKey()))) return;
+    const TablePacing::PacingKey key = pacing_.pacingKey();
+    if (pacedKey_ == key) return;
+    pacedKey_ = key;
+    pacingTimer_->cancel();
     const PacingStep step = pacing_.pacingStep(jitter_());
     if (!step.advance) return;
     const PacingAction action = step.advance->action;
@@ -64,7 +83,7 @@ void TablePacingTask::schedulePacingRun() {
 void TablePacingTask::perform(PacingAction action) {
     switch (action) {
         case PacingAction::revealNextCard:
-            play(Feedback::Sfx::deal);
+            play(TablePacing::Sound::deal);
             pacing_.revealOneMoreCard();
             coalescer_->notify();
             break;
@@ -123,8 +142,8 @@ void TablePacingTask::setShowingSummary(bool showing) {
     coalescer_->notify();
 }
 
-void TablePacingTask::play(Feedback::Sfx sound) const {
-    if (context_.feedback()) context_.feedback()->play(sound);
+void TablePacingTask::play(TablePacing::Sound sound) const {
+    if (context_.feedback()) context_.feedback()->play(sfx(sound));
 }
 
 }  // namespace pellox::app

@@ -63,12 +63,13 @@ class TablePacingTask : public QObject {
     void perform(PacingAction action);
     void schedulePreActionRun();
     void firePreAction();
-    void play(Feedback::Sfx sound) const;
+    void play(TablePacing::Sound sound) const;
 
     const AppContext& context_;
     GameSession& session_;
     SettingsStore& settings_;
     TablePacing pacing_;
+    std::optional<TablePacing::PacingKey> pacedKey_;
     Jitter jitter_;
     std::unique_ptr<RefreshCoalescer> coalescer_;
     std::unique_ptr<KeyedTimer> pacingTimer_;

@@ -1,8 +1,7 @@
 #include "table/TableScreen.hpp"
 
-#include <QEvent>
 #include <QHBoxLayout>
-#include <QMouseEvent>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScrollArea>
 #include <QShortcut>
@@ -10,15 +9,22 @@
 
 #include "kit/Fonts.hpp"
 #include "kit/Painting.hpp"
+#include "rules/GameMode.hpp"
 #include "rules/PlayerAction.hpp"
+#include "rules/Standing.hpp"
 #include "session/GameSession.hpp"
 #include "store/SettingsStore.hpp"
 #include "table/ActionBarView.hpp"
+#include "table/ActionTickerView.hpp"
+#include "table/ExitConfirmation.hpp"
+#include "table/HandReportCardView.hpp"
 #include "table/NextHandButton.hpp"
 #include "table/PreActionPanelView.hpp"
+#include "table/SessionSummarySheet.hpp"
+#include "table/StrategyOverlayView.hpp"
 #include "table/TableControls.hpp"
-#include "table/TableGuide.hpp"
 #include "table/TableHeader.hpp"
+#include "table/TableOverlay.hpp"
 #include "table/TablePacingTask.hpp"
 #include "table/TableView.hpp"
 #include "theme/AppContext.hpp"
@@ -27,6 +33,11 @@
 namespace pellox::app {
 
 namespace {
+
+constexpr int sidePanelWidth = 340;
+constexpr int padding = 16;
+constexpr int spacing = 8;
+constexpr double dividerOpacity = 0.25;
 
 // A widget that only fills itself with one palette colour.
 class Backdrop : public QWidget {
@@ -83,26 +94,28 @@ TableScreen::TableScreen(AppContext& context, GameSession& session, SettingsStor
     connect(&context_, &AppContext::paletteChanged, this, qOverload<>(&QWidget::update));
     // The first refresh of the task arrives on the next turn; until then the views show the table as is.
     refresh();
-    // The guide's views fill their slots and follow every refresh from here on.
-    new TableGuide(*this);
 }
 
 TableScreen::~TableScreen() = default;
 
 QWidget* TableScreen::buildTableColumn() {
     auto* column = new QWidget(this);
-    tableColumn_ = new QVBoxLayout(column);
-    // The felt keeps room for its shadow inside its own rectangle.
-    tableColumn_->setContentsMargins(padding - 10, padding - 2, padding - 10, padding);
-    tableColumn_->setSpacing(0);
+    auto* layout = new QVBoxLayout(column);
+    // The felt keeps room for its shadow inside its own rectangle: its drawn edges stand `padding` in, and
+    // the shadow's room below it is the column's spacing.
+    layout->setContentsMargins(padding - TableView::shadowMarginX, padding - TableView::shadowMarginTop,
+                               padding - TableView::shadowMarginX, padding);
+    layout->setSpacing(spacing - TableView::shadowMarginBottom);
     felt_ = new TableView(
         context_, session_, settings_, [this] { foldFromSeat(); }, [this] { advanceOrRevealAll(); }, column);
-    tableColumn_->addWidget(felt_, 1);
-    // The ticker lines up with the felt's edges, inside the felt's shadow room.
+    layout->addWidget(felt_, 1);
+    // The ticker lines up with the felt's drawn edges.
     auto* tickerHolder = new QWidget(column);
-    tickerSlot_ = new QVBoxLayout(tickerHolder);
-    tickerSlot_->setContentsMargins(10, 0, 10, 0);
-    tableColumn_->addWidget(tickerHolder);
+    auto* tickerRow = new QVBoxLayout(tickerHolder);
+    tickerRow->setContentsMargins(TableView::shadowMarginX, 0, TableView::shadowMarginX, 0);
+    ticker_ = new ActionTickerView(context_, tickerHolder);
+    tickerRow->addWidget(ticker_);
+    layout->addWidget(tickerHolder);
     return column;
 }
 
@@ -120,19 +133,27 @@ QWidget* TableScreen::buildSidePanel() {
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->viewport()->setAutoFillBackground(false);
-    auto* guide = new QWidget;
-    guide->setAutoFillBackground(false);
-    guideColumn_ = new QVBoxLayout(guide);
-    guideColumn_->setContentsMargins(padding, 0, padding, 0);
-    guideColumn_->setSpacing(spacing);
-    guideColumn_->addStretch();
-    scroll->setWidget(guide);
+    scroll->setWidget(buildGuideColumn(scroll));
     // The scroll area fills its content by default; the panel's colour shows through instead.
-    guide->setAutoFillBackground(false);
     scroll->setAutoFillBackground(false);
     column->addWidget(scroll, 1);
     column->addWidget(buildActionArea());
     return panel;
+}
+
+QWidget* TableScreen::buildGuideColumn(QWidget* parent) {
+    auto* guide = new QWidget(parent);
+    guide->setAutoFillBackground(false);
+    auto* column = new QVBoxLayout(guide);
+    column->setContentsMargins(padding, 0, padding, 0);
+    column->setSpacing(spacing);
+    reportCard_ = new HandReportCardView(context_, guide);
+    connect(reportCard_, &HandReportCardView::clicked, this, &TableScreen::advanceOrRevealAll);
+    column->addWidget(reportCard_);
+    overlay_ = new StrategyOverlayView(context_, guide);
+    column->addWidget(overlay_);
+    column->addStretch();
+    return guide;
 }
 
 QWidget* TableScreen::buildHeader() {
@@ -141,13 +162,7 @@ QWidget* TableScreen::buildHeader() {
     row->setContentsMargins(padding, padding, padding, 0);
     header_ = new TableHeader(context_, holder);
     row->addWidget(header_);
-    connect(header_, &TableHeader::exitRequested, this, [this] {
-        if (exitHandler_) {
-            exitHandler_();
-        } else {
-            leaveTable();
-        }
-    });
+    connect(header_, &TableHeader::exitRequested, this, &TableScreen::requestExit);
     return holder;
 }
 
@@ -196,54 +211,53 @@ void TableScreen::refresh() {
     header_->setTitle(fromStd(TableControls::headerTitle(session_.mode(), table ? table->handNumber : 0)));
     felt_->refresh(pacing.revealedBoardCount(), pacing.animationTimings(), pacing.game(),
                    pacing.motionless());
+    refreshActionArea();
+    reportCard_->setVisible(pacing.reportShown());
+    refreshGuide();
+    refreshOverlays();
+}
 
-    const ActionArea area = pacing.actionArea();
+void TableScreen::refreshActionArea() {
+    const ActionArea area = task_->pacing().actionArea();
     if (area == ActionArea::actionBar)
         actionBar_->setLegal(*session_.humanLegalActions(), session_.potTotal());
     if (area == ActionArea::preActions) preActions_->setSelected(session_.preAction());
     actionBar_->setVisible(area == ActionArea::actionBar);
     nextHand_->setVisible(area == ActionArea::nextHand);
     preActions_->setVisible(area == ActionArea::preActions);
-    if (reportCard_) reportCard_->setVisible(pacing.reportShown());
-    emit refreshed();
 }
 
-void TableScreen::place(QVBoxLayout* slot, QWidget*& held, QWidget* widget, int index) {
-    if (held == widget) return;
-    delete held;
-    held = widget;
-    if (!widget) return;
-    slot->insertWidget(index, widget);
-    widget->show();
+void TableScreen::refreshGuide() {
+    ticker_->setLog(session_.actionLog());
+    overlay_->setAdvice(session_.visibleAdvice());
+    // The card, shown only while the report is, always holds the latest report.
+    if (const auto report = session_.handReport())
+        reportCard_->setReport(*report, settings_.guideMode.get() != GuideMode::off, false);
 }
 
-void TableScreen::setActionTicker(QWidget* ticker) {
-    place(tickerSlot_, ticker_, ticker, 0);
-}
-
-void TableScreen::setHandReportCard(QWidget* card) {
-    if (reportCard_) reportCard_->removeEventFilter(this);
-    place(guideColumn_, reportCard_, card, 0);
-    if (!reportCard_) return;
-    reportCard_->installEventFilter(this);
-    reportCard_->setVisible(task_->pacing().reportShown());
-}
-
-void TableScreen::setStrategyOverlay(QWidget* overlay) {
-    place(guideColumn_, overlay_, overlay, reportCard_ ? 1 : 0);
-}
-
-void TableScreen::setExitHandler(std::function<void()> handler) {
-    exitHandler_ = std::move(handler);
-}
-
-bool TableScreen::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == reportCard_ && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        advanceOrRevealAll();
-        return true;
+// Out of chips first, the tournament's end over it, as they are attached.
+void TableScreen::refreshOverlays() {
+    if (session_.humanBustedInCash() && !busted_) {
+        busted_ = TableOverlay::busted(
+            context_, this, [this] { showSummary(); }, [this] { session_.rebuy(); });
+        busted_->show();
+    } else if (!session_.humanBustedInCash() && busted_) {
+        busted_->hide();
+        busted_->deleteLater();
+        busted_ = nullptr;
     }
-    return QWidget::eventFilter(watched, event);
+    if (session_.tournamentOver() && !tournamentComplete_) {
+        tournamentComplete_ = TableOverlay::tournamentComplete(
+            context_, this, session_.standings().value_or(std::vector<Standing>{}),
+            [this] { showSummary(); });
+        tournamentComplete_->show();
+    } else if (!session_.tournamentOver() && tournamentComplete_) {
+        tournamentComplete_->hide();
+        tournamentComplete_->deleteLater();
+        tournamentComplete_ = nullptr;
+    }
+    if (busted_) busted_->raise();
+    if (tournamentComplete_) tournamentComplete_->raise();
 }
 
 const TablePacing& TableScreen::pacing() const {
@@ -252,6 +266,26 @@ const TablePacing& TableScreen::pacing() const {
 
 bool TableScreen::showingSummary() const {
     return task_->pacing().showingSummary();
+}
+
+TableOverlay* TableScreen::bustedOverlay() const {
+    return busted_;
+}
+
+TableOverlay* TableScreen::tournamentCompleteOverlay() const {
+    return tournamentComplete_;
+}
+
+QMessageBox* TableScreen::exitConfirmation() const {
+    return confirmation_;
+}
+
+SessionSummarySheet* TableScreen::summarySheet() const {
+    return sheet_;
+}
+
+bool TableScreen::confirmingExit() const {
+    return confirmation_ != nullptr;
 }
 
 void TableScreen::submit(const PlayerAction& action) {
@@ -266,6 +300,14 @@ void TableScreen::advanceOrRevealAll() {
     task_->advanceOrRevealAll();
 }
 
+void TableScreen::requestExit() {
+    if (TableControls::exitRequest(session_.table()) == TableControls::ExitRequest::showSummary) {
+        showSummary();
+        return;
+    }
+    if (!confirmation_) confirmation_ = ExitConfirmation::open(this, [this] { showSummary(); });
+}
+
 void TableScreen::showSummary() {
     setShowingSummary(true);
 }
@@ -273,7 +315,23 @@ void TableScreen::showSummary() {
 void TableScreen::setShowingSummary(bool showing) {
     if (showingSummary() == showing) return;
     task_->setShowingSummary(showing);
-    emit showingSummaryChanged(showing);
+    presentSummary(showing);
+}
+
+void TableScreen::presentSummary(bool showing) {
+    if (!showing) {
+        if (sheet_) {
+            sheet_->dismiss();
+            sheet_->deleteLater();
+            sheet_ = nullptr;
+        }
+        return;
+    }
+    if (sheet_) return;
+    sheet_ = new SessionSummarySheet(
+        context_, session_.sessionSummary(), session_.mode().value_or(GameMode::cash),
+        [this] { playAgain(); }, [this] { leaveTable(); }, this);
+    sheet_->open();
 }
 
 void TableScreen::leaveTable() {

@@ -26,10 +26,38 @@ namespace pellox::app {
 
 namespace {
 
-// Room around the felt for its drop shadow, inside the widget.
-constexpr double shadowMarginX = 10;
-constexpr double shadowMarginTop = 2;
-constexpr double shadowMarginBottom = 8;
+constexpr double feltRadius = 40;
+constexpr double railWidth = 7;
+constexpr double feltShadowOpacity = 0.5;
+constexpr double feltShadowRadius = 10;
+constexpr double feltShadowOffsetY = 8;
+constexpr double logoInsetX = 40;
+constexpr double logoInsetY = 60;
+constexpr double logoFillOpacity = 0.04;
+constexpr double logoTextSize = 42;
+constexpr double logoTracking = 8;
+constexpr double logoTextOpacity = 0.06;
+constexpr double clusterSpacing = 4;
+constexpr double boardSpacing = 3;
+constexpr double boardEnterScale = 0.4;
+constexpr double boardEnterOffset = -18;  // points, not scaled
+constexpr double boardSpringResponse = 0.32;
+constexpr double bannerSpringResponse = 0.3;
+constexpr double springDamping = 0.85;
+constexpr double bannerTextSize = 12;
+constexpr double bannerPaddingX = 8;
+constexpr double bannerPaddingY = 3;
+constexpr double bannerOpacity = 0.78;
+constexpr double bannerEnterScale = 0.85;
+constexpr double potSpacing = 8;
+constexpr double potLabelSize = 10;
+constexpr double potLabelTracking = 1;
+constexpr double potAmountSize = 15;
+constexpr double potAmountMinScale = 0.6;
+constexpr double potPaddingX = 16;
+constexpr double potPaddingY = 2;
+constexpr double potOpacity = 0.65;
+constexpr int frameMilliseconds = 16;
 
 QRectF toQt(const Rect& r) {
     return {r.origin.x, r.origin.y, r.size.width, r.size.height};
@@ -41,11 +69,11 @@ QPointF toQt(const Point& p) {
 
 double springProgress(std::optional<double> since, double now, double response, bool motionless) {
     if (!since || motionless) return 1;
-    return Spring{response, TableView::springDamping}.position(now - *since);
+    return Spring{response, springDamping}.position(now - *since);
 }
 
 bool springSettled(std::optional<double> since, double now, double response) {
-    return !since || now - *since >= Spring{response, TableView::springDamping}.settleDuration();
+    return !since || now - *since >= Spring{response, springDamping}.settleDuration();
 }
 
 }  // namespace

@@ -38,38 +38,11 @@ struct PlayerSeatView;
 class TableView : public QWidget {
     Q_OBJECT
   public:
-    static constexpr double feltRadius = 40;
-    static constexpr double railWidth = 7;
-    static constexpr double feltShadowOpacity = 0.5;
-    static constexpr double feltShadowRadius = 10;
-    static constexpr double feltShadowOffsetY = 8;
-    static constexpr double logoInsetX = 40;
-    static constexpr double logoInsetY = 60;
-    static constexpr double logoFillOpacity = 0.04;
-    static constexpr double logoTextSize = 42;
-    static constexpr double logoTracking = 8;
-    static constexpr double logoTextOpacity = 0.06;
-    static constexpr double clusterSpacing = 4;
-    static constexpr double boardSpacing = 3;
-    static constexpr double boardEnterScale = 0.4;
-    static constexpr double boardEnterOffset = -18;  // points, not scaled
-    static constexpr double boardSpringResponse = 0.32;
-    static constexpr double bannerSpringResponse = 0.3;
-    static constexpr double springDamping = 0.85;
-    static constexpr double bannerTextSize = 12;
-    static constexpr double bannerPaddingX = 8;
-    static constexpr double bannerPaddingY = 3;
-    static constexpr double bannerOpacity = 0.78;
-    static constexpr double bannerEnterScale = 0.85;
-    static constexpr double potSpacing = 8;
-    static constexpr double potLabelSize = 10;
-    static constexpr double potLabelTracking = 1;
-    static constexpr double potAmountSize = 15;
-    static constexpr double potAmountMinScale = 0.6;
-    static constexpr double potPaddingX = 16;
-    static constexpr double potPaddingY = 2;
-    static constexpr double potOpacity = 0.65;
-    static constexpr int frameMilliseconds = 16;
+    // Room around the felt for its drop shadow, inside the widget; the screen lines its column up with the
+    // felt's drawn edges.
+    static constexpr int shadowMarginX = 10;
+    static constexpr int shadowMarginTop = 2;
+    static constexpr int shadowMarginBottom = 8;
 
     TableView(const AppContext& context, const GameSession& session, const SettingsStore& settings,
               std::function<void()> onFold, std::function<void()> onSkipReveal, QWidget* parent = nullptr);

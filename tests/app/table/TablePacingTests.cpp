@@ -1,6 +1,8 @@
 // The table screen's pacing decisions over real sessions.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "TableTestSupport.hpp"
 #include "table/TablePacing.hpp"
 
@@ -10,6 +12,14 @@ namespace {
 using testing::handOver;
 using testing::playUntil;
 using testing::SessionRig;
+using Sound = TablePacing::Sound;
+using PacingKey = TablePacing::PacingKey;
+
+std::string textOf(const PacingKey& key) {
+    std::ostringstream out;
+    out << key;
+    return out.str();
+}
 
 struct PacingRig {
     SessionRig rig;
@@ -18,7 +28,8 @@ struct PacingRig {
 
     explicit PacingRig(bool frozen = false, bool reduceMotion = false)
         : pacing(rig.session, rig.settings, frozen, reduceMotion),
-          tableWatch(rig.session.subscribe(GameSession::Property::table, [this](std::string_view) { pacing.observeTable(); })) {}
+          tableWatch(rig.session.subscribe(GameSession::Property::table,
+                                           [this](std::string_view) { pacing.observeTable(); })) {}
 
     GameSession& session() { return rig.session; }
     std::int64_t boardLength() { return static_cast<std::int64_t>(session().table()->board.size()); }
@@ -26,14 +37,15 @@ struct PacingRig {
 
 TEST(TablePacing, WithoutATableEverythingFallsBackAndNothingRuns) {
     PacingRig r;
-    EXPECT_EQ(r.pacing.pacingKey(), "0:-:-1:0:0:false:0:false:false:false");
+    EXPECT_EQ(r.pacing.pacingKey(), PacingKey{});
+    EXPECT_EQ(textOf(r.pacing.pacingKey()), "0:-:-1:0:0:false:0:false:false:false#0");
     EXPECT_EQ(r.pacing.pacingStep(0.5).phase, PacingPhase::idle);
     EXPECT_FALSE(r.pacing.pacingStep(0.5).advance);
     EXPECT_EQ(r.pacing.revealedBoardCount(), 0);
     EXPECT_EQ(r.pacing.dealtCardCount(), 0);
     EXPECT_FALSE(r.pacing.isFirstActionOfHand());
     EXPECT_FALSE(r.pacing.showsPreActions());
-    EXPECT_EQ(r.pacing.resultSoundKey(), "0:false:0:0");
+    EXPECT_EQ(r.pacing.resultSoundKey(), TablePacing::ResultSoundKey{});
     EXPECT_EQ(r.pacing.advanceOrRevealAll(), TablePacing::Skip::nothing);
     EXPECT_TRUE(r.pacing.soundsDue().empty());
 }
@@ -101,7 +113,7 @@ TEST(TablePacing, TheBoardIsShownCardByCardAndSkippingShowsItAllBeforeTheNextHan
     PacingStep step = r.pacing.pacingStep(0);
     EXPECT_EQ(step.phase, PacingPhase::revealingBoard);
     EXPECT_DOUBLE_EQ(step.advance->after, 0.2);
-    const std::string before = r.pacing.pacingKey();
+    const PacingKey before = r.pacing.pacingKey();
     r.pacing.revealOneMoreCard();
     EXPECT_EQ(r.pacing.revealedBoardCount(), 1);
     EXPECT_NE(r.pacing.pacingKey(), before);
@@ -137,11 +149,12 @@ TEST(TablePacing, TheReportLengthensThePauseBetweenHands) {
 TEST(TablePacing, BlockingFlagsStopPlayAndStillChangeTheKey) {
     PacingRig r;
     r.session().startCashGame(3, 5);
-    const std::string open = r.pacing.pacingKey();
+    const PacingKey open = r.pacing.pacingKey();
     r.pacing.setShowingSummary(true);
     EXPECT_EQ(r.pacing.pacingStep(0).phase, PacingPhase::blocked);
-    EXPECT_NE(r.pacing.pacingKey(), open);
-    EXPECT_EQ(r.pacing.pacingKey().substr(r.pacing.pacingKey().size() - 4), "true");
+    PacingKey blocked = open;
+    blocked.showingSummary = true;
+    EXPECT_EQ(r.pacing.pacingKey(), blocked);
     EXPECT_EQ(r.pacing.advanceOrRevealAll(), TablePacing::Skip::nothing);
 
     PacingRig frozen(true, false);
@@ -170,21 +183,21 @@ TEST(TablePacing, SoundsPlayOncePerHandAndTheResultWaitsForTheWholeBoard) {
     PacingRig r;
     EXPECT_TRUE(r.pacing.soundsDue().empty());
     r.session().startCashGame(3, 40);
-    EXPECT_EQ(r.pacing.soundsDue(), (std::vector{Feedback::Sfx::deal, Feedback::Sfx::chip}));
+    EXPECT_EQ(r.pacing.soundsDue(), (std::vector{Sound::deal, Sound::chip}));
     EXPECT_TRUE(r.pacing.soundsDue().empty());
 
     int fullBoards = 0;
     for (int hand = 0; hand < 12; ++hand) {
         ASSERT_TRUE(playUntil(r.session(), [&] { return handOver(r.session()); }));
-        std::vector<Feedback::Sfx> heard = r.pacing.soundsDue();
+        std::vector<Sound> heard = r.pacing.soundsDue();
         const auto result = [&] {
             const auto& winners = *r.session().table()->winners;
             bool won = std::any_of(winners.begin(), winners.end(),
                                    [](const Winner& w) { return w.playerId == "human"; });
-            return won ? Feedback::Sfx::win : Feedback::Sfx::chip;
+            return won ? Sound::win : Sound::chip;
         }();
         if (r.boardLength() > 0) {
-            EXPECT_EQ(std::count(heard.begin(), heard.end(), Feedback::Sfx::win), 0);
+            EXPECT_EQ(std::count(heard.begin(), heard.end(), Sound::win), 0);
             while (r.pacing.revealedBoardCount() < r.boardLength()) {
                 r.pacing.revealOneMoreCard();
                 heard = r.pacing.soundsDue();
@@ -199,7 +212,7 @@ TEST(TablePacing, SoundsPlayOncePerHandAndTheResultWaitsForTheWholeBoard) {
         r.session().startHand();
         const auto next = r.pacing.soundsDue();
         ASSERT_FALSE(next.empty());
-        EXPECT_EQ(next.front(), Feedback::Sfx::deal);
+        EXPECT_EQ(next.front(), Sound::deal);
     }
     EXPECT_GT(fullBoards, 0);
 }
@@ -218,17 +231,46 @@ TEST(TablePacing, ANewGameOnTheSameScreenStartsItsHandStateAfresh) {
 
     r.session().startCashGame(3, 9);
     EXPECT_EQ(r.pacing.game(), firstGame + 1);
-    EXPECT_EQ(r.pacing.soundsDue().front(), Feedback::Sfx::deal);
+    EXPECT_EQ(r.pacing.soundsDue().front(), Sound::deal);
     ASSERT_TRUE(playUntil(r.session(), [&] { return r.boardLength() >= 3; }));
     ASSERT_EQ(r.session().table()->handNumber, 1);
     EXPECT_EQ(r.pacing.revealedBoardCount(), 0);
     ASSERT_TRUE(playUntil(r.session(), [&] { return handOver(r.session()); }));
     r.pacing.advanceOrRevealAll();
     const auto heard = r.pacing.soundsDue();
-    EXPECT_TRUE(std::count(heard.begin(), heard.end(), Feedback::Sfx::win) +
-                    std::count(heard.begin(), heard.end(), Feedback::Sfx::chip) >=
+    EXPECT_TRUE(std::count(heard.begin(), heard.end(), Sound::win) +
+                    std::count(heard.begin(), heard.end(), Sound::chip) >=
                 1);
-    EXPECT_NE(r.pacing.pacingTimerKey(), "");
+}
+
+// Each value the pacing waits on is its own part of the key; the same table in a new game is a new key.
+TEST(TablePacing, TheKeysTellEveryChangeThePacingWaitsOn) {
+    PacingRig r;
+    r.session().startCashGame(3, 14);
+    const PacingKey dealt = r.pacing.pacingKey();
+    EXPECT_EQ(textOf(dealt).substr(0, 10), "1:preflop:");
+    EXPECT_TRUE(dealt.isHandInProgress);
+    EXPECT_EQ(dealt.street, Street::preflop);
+    EXPECT_EQ(dealt.currentToActSeatIndex, *r.session().table()->currentToActSeatIndex);
+    EXPECT_EQ(dealt.actionQueueLength, r.session().table()->actionQueue.size());
+    EXPECT_EQ(r.pacing.pacingKey(), dealt);
+
+    ASSERT_TRUE(playUntil(r.session(), [&] { return r.boardLength() >= 3; }));
+    const PacingKey flop = r.pacing.pacingKey();
+    EXPECT_NE(flop, dealt);
+    const TablePacing::ResultSoundKey hidden = r.pacing.resultSoundKey();
+    r.pacing.revealOneMoreCard();
+    EXPECT_EQ(r.pacing.pacingKey().revealedBoardCount, flop.revealedBoardCount + 1);
+    EXPECT_NE(r.pacing.resultSoundKey(), hidden);
+
+    const std::uint64_t firstGame = r.pacing.game();
+    r.session().startCashGame(3, 14);
+    ASSERT_EQ(r.pacing.game(), firstGame + 1);
+    PacingKey sameDeal = dealt;
+    sameDeal.hand.game = firstGame + 1;
+    EXPECT_EQ(r.pacing.pacingKey(), sameDeal);
+    EXPECT_NE(r.pacing.pacingKey(), dealt);
+    EXPECT_EQ(textOf(sameDeal), textOf(dealt).substr(0, textOf(dealt).size() - 1) + "1");
 }
 
 }  // namespace

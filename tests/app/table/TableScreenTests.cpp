@@ -3,7 +3,7 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QLabel>
+#include <QLayout>
 #include <QTest>
 #include <algorithm>
 #include <set>
@@ -12,8 +12,11 @@
 #include "kit/HoverButton.hpp"
 #include "rules/PokerEngineTestSupport.hpp"
 #include "table/ActionBarView.hpp"
+#include "table/ActionTickerView.hpp"
+#include "table/HandReportCardView.hpp"
 #include "table/NextHandButton.hpp"
 #include "table/PreActionPanelView.hpp"
+#include "table/StrategyOverlayView.hpp"
 #include "table/TablePacing.hpp"
 #include "table/TableView.hpp"
 
@@ -407,46 +410,54 @@ TEST(TableScreen, PlayAgainDealsTheNewGamesFirstHandAfresh) {
     EXPECT_EQ(r.feedback.played.front(), Sfx::deal);
 }
 
-TEST(TableScreen, TheReportCardSlotShowsWithTheReportAndGoesOnWhenClicked) {
-    ScreenRig r;
+// The ticker runs under the felt; the guide column holds the report card, only while the report is shown,
+// above the advice.
+TEST(TableScreen, TheSideViewsStandInTheirPlacesAndTheCardShowsWithTheReport) {
+    ScreenRig r(GuideMode::show);
     r.session().startCashGame(2, 15);
     r.open();
-    auto* card = new QLabel("report");
-    r.screen->setHandReportCard(card);
-    auto* ticker = new QLabel("ticker");
-    r.screen->setActionTicker(ticker);
-    r.screen->setStrategyOverlay(new QLabel("advice"));
-    int refreshes = 0;
-    QObject::connect(r.screen.get(), &TableScreen::refreshed, [&] { ++refreshes; });
+    HandReportCardView* card = r.screen->handReportCard();
+    ActionTickerView* ticker = r.screen->actionTicker();
+    StrategyOverlayView* overlay = r.screen->strategyOverlay();
     EXPECT_FALSE(card->isVisible());
+    EXPECT_EQ(overlay->isVisible(), r.session().visibleAdvice().has_value());
+    // Without advice the column is empty from the start.
+    ScreenRig unguided(GuideMode::off);
+    unguided.session().startCashGame(2, 15);
+    unguided.open();
+    EXPECT_FALSE(unguided.screen->strategyOverlay()->isVisible());
+    EXPECT_FALSE(unguided.screen->handReportCard()->isVisible());
+    ASSERT_TRUE(r.driveUntil([&] { return !r.session().isHumanTurn(); }, [&] { clickCheckOrCall(r); }));
+    EXPECT_FALSE(r.session().visibleAdvice());
+    EXPECT_FALSE(overlay->isVisible());
+    ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn() && r.session().visibleAdvice(); }));
+    const QRect felt = r.screen->tableView().geometry();
+    const QRect strip = ticker->geometry().translated(ticker->parentWidget()->pos());
     EXPECT_TRUE(ticker->isVisible());
+    EXPECT_GE(strip.top(), felt.bottom());
+    EXPECT_EQ(strip.left(), felt.left() + TableView::shadowMarginX);
+    EXPECT_EQ(strip.right(), felt.right() - TableView::shadowMarginX);
+    EXPECT_TRUE(overlay->isVisible());
+
     ASSERT_TRUE(r.driveUntil([&] { return handOver(r); }, [&] { clickCheckOrCall(r); }));
-    EXPECT_GT(refreshes, 0);
     ASSERT_TRUE(r.screen->pacing().reportShown());
     EXPECT_TRUE(card->isVisible());
-    QTest::mouseClick(card, Qt::LeftButton);
-    r.settle();
-    EXPECT_EQ(r.session().table()->handNumber, 2);
-    EXPECT_FALSE(card->isVisible());
+    QLayout* column = card->parentWidget()->layout();
+    ASSERT_EQ(overlay->parentWidget()->layout(), column);
+    EXPECT_LT(column->indexOf(card), column->indexOf(overlay));
 }
 
-TEST(TableScreen, ExitLeavesOrAsksTheHandlerAndTheSummaryStopsPlay) {
+TEST(TableScreen, TheSummaryShownAtOnceStopsPlayAndLeavingEndsIt) {
     ScreenRig r;
     r.session().startCashGame(2, 4);
     r.open(false, true);
-    // Without a handler (the guide sets one that asks during a hand), Exit leaves at once.
-    r.screen->setExitHandler(nullptr);
     EXPECT_TRUE(r.screen->showingSummary());
     EXPECT_EQ(r.screen->pacing().pacingStep(0).phase, PacingPhase::blocked);
     EXPECT_FALSE(r.screen->pacingTask().pacingTimer().isPending());
-    QTest::mouseClick(visibleButton(*r.screen, "Exit"), Qt::LeftButton);
+    r.screen->leaveTable();
     EXPECT_EQ(r.exits.size(), 1u);
     EXPECT_FALSE(r.screen->showingSummary());
-    int asked = 0;
-    r.screen->setExitHandler([&] { ++asked; });
-    QTest::mouseClick(visibleButton(*r.screen, "Exit"), Qt::LeftButton);
-    EXPECT_EQ(asked, 1);
-    EXPECT_EQ(r.exits.size(), 1u);
+    EXPECT_FALSE(r.screen->summarySheet());
 }
 
 TEST(TableScreen, AFrozenTableNeverMoves) {

@@ -17,7 +17,6 @@
 #include "table/SessionSummarySheet.hpp"
 #include "table/SessionSummaryView.hpp"
 #include "table/StrategyOverlayView.hpp"
-#include "table/TableGuide.hpp"
 #include "table/TableOverlay.hpp"
 #include "table/TablePacing.hpp"
 
@@ -25,12 +24,6 @@ namespace pellox::app {
 namespace {
 
 using testing::ScreenRig;
-
-TableGuide& guideOf(ScreenRig& r) {
-    auto* guide = r.screen->findChild<TableGuide*>();
-    EXPECT_NE(guide, nullptr);
-    return *guide;
-}
 
 QAbstractButton* buttonNamed(QWidget& root, const QString& name) {
     for (auto* b : root.findChildren<QAbstractButton*>())
@@ -61,12 +54,12 @@ void clickExit(ScreenRig& r) {
     r.settle();
 }
 
-TEST(TableGuide, OverlayFollowsTheGuideModeAndTheStreetToggles) {
+TEST(TableScreenGuide, OverlayFollowsTheGuideModeAndTheStreetToggles) {
     ScreenRig r(GuideMode::show);
     r.session().startCashGame(3, 611);
     r.open();
     ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
-    StrategyOverlayView* overlay = guideOf(r).strategyOverlay();
+    StrategyOverlayView* overlay = r.screen->strategyOverlay();
     ASSERT_TRUE(r.session().visibleAdvice());
     EXPECT_TRUE(overlay->isVisible());
     EXPECT_EQ(overlay->model(), StrategyOverlayModel::make(r.session().visibleAdvice()));
@@ -89,7 +82,7 @@ TEST(TableGuide, OverlayFollowsTheGuideModeAndTheStreetToggles) {
     EXPECT_FALSE(overlay->isVisible());
 }
 
-TEST(TableGuide, BackgroundAdviceForAPassedDecisionIsNeverShown) {
+TEST(TableScreenGuide, BackgroundAdviceForAPassedDecisionIsNeverShown) {
     pellox::testing::SessionRig rig(true, GuideMode::show);
     rig.settings.gameSpeed.set(GameSpeed::fast);
     testing::RecordingFeedback feedback(rig.settings, QStringLiteral("/nonexistent"));
@@ -113,7 +106,7 @@ TEST(TableGuide, BackgroundAdviceForAPassedDecisionIsNeverShown) {
         settle();
         return rig.session.isHumanTurn();
     };
-    StrategyOverlayView* overlay = screen.findChild<TableGuide*>()->strategyOverlay();
+    StrategyOverlayView* overlay = screen.strategyOverlay();
 
     ASSERT_TRUE(driveToHumanTurn());
     ASSERT_EQ(rig.scheduler->pending.size(), 1u);
@@ -141,12 +134,12 @@ TEST(TableGuide, BackgroundAdviceForAPassedDecisionIsNeverShown) {
     EXPECT_EQ(overlay->model(), StrategyOverlayModel::make(rig.session.visibleAdvice()));
 }
 
-TEST(TableGuide, ReportCardAfterAHandIsTheSessionsReport) {
+TEST(TableScreenGuide, ReportCardAfterAHandIsTheSessionsReport) {
     ScreenRig r(GuideMode::show);
     r.session().startCashGame(2, 613);
     r.open();
     ASSERT_TRUE(r.driveUntil([&] { return handShownOver(r); }, [&] { checkOrCall(r); }));
-    HandReportCardView* card = guideOf(r).handReportCard();
+    HandReportCardView* card = r.screen->handReportCard();
     ASSERT_TRUE(r.session().handReport());
     EXPECT_TRUE(card->isVisible());
     EXPECT_EQ(card->model(), HandReportCardModel::make(*r.session().handReport(), true, false));
@@ -158,12 +151,12 @@ TEST(TableGuide, ReportCardAfterAHandIsTheSessionsReport) {
     EXPECT_FALSE(card->isVisible());
 }
 
-TEST(TableGuide, TickerFollowsTheHandAndOpensItsLog) {
+TEST(TableScreenGuide, TickerFollowsTheHandAndOpensItsLog) {
     ScreenRig r(GuideMode::show);
     r.session().startCashGame(3, 614);
     r.open();
     ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
-    ActionTickerView* ticker = guideOf(r).actionTicker();
+    ActionTickerView* ticker = r.screen->actionTicker();
     const auto log = r.session().actionLog();
     EXPECT_EQ(ticker->recentText(), QString::fromStdString(*ActionLogStreet::flattenedTexts(log, 2)));
     QTest::mouseClick(ticker->strip(), Qt::LeftButton);
@@ -176,27 +169,27 @@ TEST(TableGuide, TickerFollowsTheHandAndOpensItsLog) {
     ticker->sheet()->reject();
 }
 
-TEST(TableGuide, ExitDuringAHandAsksAndLeaveForfeitsIntoTheSummary) {
+TEST(TableScreenGuide, ExitDuringAHandAsksAndLeaveForfeitsIntoTheSummary) {
     ScreenRig r(GuideMode::show);
     r.session().startCashGame(3, 615);
     r.open();
     ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
-    TableGuide& guide = guideOf(r);
+    TableScreen& screen = *r.screen;
 
     clickExit(r);
-    ASSERT_TRUE(guide.exitConfirmation());
-    EXPECT_EQ(guide.exitConfirmation()->text(), "Leave this hand?");
-    buttonNamed(*guide.exitConfirmation(), "Keep playing")->click();
+    ASSERT_TRUE(screen.exitConfirmation());
+    EXPECT_EQ(screen.exitConfirmation()->text(), "Leave this hand?");
+    buttonNamed(*screen.exitConfirmation(), "Keep playing")->click();
     r.settle();
-    EXPECT_FALSE(guide.confirmingExit());
-    EXPECT_FALSE(guide.summarySheet());
+    EXPECT_FALSE(screen.confirmingExit());
+    EXPECT_FALSE(screen.summarySheet());
 
     clickExit(r);
-    ASSERT_TRUE(guide.exitConfirmation());
-    buttonNamed(*guide.exitConfirmation(), "Leave")->click();
+    ASSERT_TRUE(screen.exitConfirmation());
+    buttonNamed(*screen.exitConfirmation(), "Leave")->click();
     r.settle();
-    ASSERT_TRUE(guide.summarySheet());
-    EXPECT_TRUE(guide.summarySheet()->isVisible());
+    ASSERT_TRUE(screen.summarySheet());
+    EXPECT_TRUE(screen.summarySheet()->isVisible());
     EXPECT_TRUE(r.screen->showingSummary());
     // Play is blocked and the hand left as it stood.
     const auto events = r.session().currentHandEvents();
@@ -204,86 +197,86 @@ TEST(TableGuide, ExitDuringAHandAsksAndLeaveForfeitsIntoTheSummary) {
     EXPECT_EQ(r.session().currentHandEvents(), events);
     EXPECT_TRUE(r.session().table()->isHandInProgress);
 
-    QTest::mouseClick(guide.summarySheet()->view()->mainMenuButton(), Qt::LeftButton);
+    QTest::mouseClick(screen.summarySheet()->view()->mainMenuButton(), Qt::LeftButton);
     r.settle();
     EXPECT_EQ(r.exits.size(), 1u);
-    EXPECT_FALSE(guide.summarySheet());
+    EXPECT_FALSE(screen.summarySheet());
 }
 
-TEST(TableGuide, ExitBetweenHandsShowsTheSummaryAtOnce) {
+TEST(TableScreenGuide, ExitBetweenHandsShowsTheSummaryAtOnce) {
     ScreenRig r(GuideMode::show);
     r.session().startCashGame(2, 616);
     r.open();
     ASSERT_TRUE(r.driveUntil([&] { return handShownOver(r); }, [&] { checkOrCall(r); }));
-    TableGuide& guide = guideOf(r);
+    TableScreen& screen = *r.screen;
     clickExit(r);
-    EXPECT_FALSE(guide.confirmingExit());
-    ASSERT_TRUE(guide.summarySheet());
-    const QStringList texts = guide.summarySheet()->view()->texts();
+    EXPECT_FALSE(screen.confirmingExit());
+    ASSERT_TRUE(screen.summarySheet());
+    const QStringList texts = screen.summarySheet()->view()->texts();
     EXPECT_TRUE(texts.contains("Cash game"));
     EXPECT_TRUE(texts.contains("Hand played"));
-    EXPECT_EQ(guide.summarySheet()->view()->model(),
+    EXPECT_EQ(screen.summarySheet()->view()->model(),
               SessionSummaryModel::make(r.session().sessionSummary(), GameMode::cash, QLocale()));
 }
 
-TEST(TableGuide, OutOfChipsOffersRebuyAndPlayGoesOn) {
+TEST(TableScreenGuide, OutOfChipsOffersRebuyAndPlayGoesOn) {
     ScreenRig r(GuideMode::gradeOnly);
     r.session().startCashGame(1, 617);
     r.open();
     ASSERT_TRUE(r.driveUntil([&] { return r.session().humanBustedInCash(); }, [&] { allIn(r); }, 200000));
-    TableGuide& guide = guideOf(r);
-    ASSERT_TRUE(guide.bustedOverlay());
-    EXPECT_TRUE(guide.bustedOverlay()->isVisible());
-    EXPECT_EQ(guide.bustedOverlay()->title()->text(), "You're out of chips");
+    TableScreen& screen = *r.screen;
+    ASSERT_TRUE(screen.bustedOverlay());
+    EXPECT_TRUE(screen.bustedOverlay()->isVisible());
+    EXPECT_EQ(screen.bustedOverlay()->title()->text(), "You're out of chips");
     EXPECT_FALSE(r.step());
     const auto hand = r.session().table()->handNumber;
 
-    QTest::mouseClick(guide.bustedOverlay()->mainButton(), Qt::LeftButton);
+    QTest::mouseClick(screen.bustedOverlay()->mainButton(), Qt::LeftButton);
     r.settle();
     EXPECT_FALSE(r.session().humanBustedInCash());
-    EXPECT_FALSE(guide.bustedOverlay());
+    EXPECT_FALSE(screen.bustedOverlay());
     EXPECT_EQ(r.session().table()->player("human")->stack, r.rig.settings.cashConfig.get().defaultBuyIn);
     ASSERT_TRUE(r.driveUntil([&] { return r.session().table()->handNumber > hand; }));
 }
 
-TEST(TableGuide, EndSessionFromTheBrokeOverlayShowsTheSummary) {
+TEST(TableScreenGuide, EndSessionFromTheBrokeOverlayShowsTheSummary) {
     ScreenRig r(GuideMode::gradeOnly);
     r.session().startCashGame(1, 618);
     r.open();
     ASSERT_TRUE(r.driveUntil([&] { return r.session().humanBustedInCash(); }, [&] { allIn(r); }, 200000));
-    TableGuide& guide = guideOf(r);
-    QTest::mouseClick(buttonNamed(*guide.bustedOverlay(), "End session"), Qt::LeftButton);
+    TableScreen& screen = *r.screen;
+    QTest::mouseClick(buttonNamed(*screen.bustedOverlay(), "End session"), Qt::LeftButton);
     r.settle();
-    ASSERT_TRUE(guide.summarySheet());
-    EXPECT_TRUE(guide.summarySheet()->isVisible());
+    ASSERT_TRUE(screen.summarySheet());
+    EXPECT_TRUE(screen.summarySheet()->isVisible());
 }
 
-TEST(TableGuide, ATournamentPlayedToItsEndShowsStandingsThenTheSummary) {
+TEST(TableScreenGuide, ATournamentPlayedToItsEndShowsStandingsThenTheSummary) {
     ScreenRig r(GuideMode::show);
     r.session().startTournament(2, 619);
     r.open();
     ASSERT_TRUE(r.driveUntil([&] { return r.session().tournamentOver(); }, [&] { allIn(r); }, 400000));
-    TableGuide& guide = guideOf(r);
-    ASSERT_TRUE(guide.tournamentCompleteOverlay());
+    TableScreen& screen = *r.screen;
+    ASSERT_TRUE(screen.tournamentCompleteOverlay());
     QStringList expected;
     for (const Standing& s : *r.session().standings())
         expected << QString("%1. %2").arg(s.place).arg(QString::fromStdString(s.playerId));
-    EXPECT_EQ(guide.tournamentCompleteOverlay()->lines(), expected);
+    EXPECT_EQ(screen.tournamentCompleteOverlay()->lines(), expected);
     EXPECT_EQ(expected.size(), 3);
-    QTest::mouseClick(guide.tournamentCompleteOverlay()->mainButton(), Qt::LeftButton);
+    QTest::mouseClick(screen.tournamentCompleteOverlay()->mainButton(), Qt::LeftButton);
     r.settle();
-    ASSERT_TRUE(guide.summarySheet());
-    EXPECT_TRUE(guide.summarySheet()->view()->texts().contains("Tournament"));
-    EXPECT_EQ(guide.summarySheet()->view()->model(),
+    ASSERT_TRUE(screen.summarySheet());
+    EXPECT_TRUE(screen.summarySheet()->view()->texts().contains("Tournament"));
+    EXPECT_EQ(screen.summarySheet()->view()->model(),
               SessionSummaryModel::make(r.session().sessionSummary(), GameMode::tournament, QLocale()));
 
     // Play again: a fresh tournament with as many bots, the overlays and the sheet gone.
-    QTest::mouseClick(guide.summarySheet()->view()->playAgainButton(), Qt::LeftButton);
+    QTest::mouseClick(screen.summarySheet()->view()->playAgainButton(), Qt::LeftButton);
     r.settle();
-    EXPECT_FALSE(guide.summarySheet());
+    EXPECT_FALSE(screen.summarySheet());
     EXPECT_FALSE(r.screen->showingSummary());
     EXPECT_FALSE(r.session().tournamentOver());
-    EXPECT_FALSE(guide.tournamentCompleteOverlay());
+    EXPECT_FALSE(screen.tournamentCompleteOverlay());
     EXPECT_EQ(r.session().mode(), GameMode::tournament);
     EXPECT_EQ(r.session().table()->players.size(), 3u);
     EXPECT_EQ(r.session().sessionSummary().handsPlayed, 0);
@@ -291,24 +284,24 @@ TEST(TableGuide, ATournamentPlayedToItsEndShowsStandingsThenTheSummary) {
     ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
 }
 
-TEST(TableGuide, SummaryShownAtOnceWhenAsked) {
+TEST(TableScreenGuide, SummaryShownAtOnceWhenAsked) {
     ScreenRig r(GuideMode::show);
     r.session().startCashGame(3, 620);
     r.open(false, true);
-    TableGuide& guide = guideOf(r);
-    ASSERT_TRUE(guide.summarySheet());
-    EXPECT_TRUE(guide.summarySheet()->isVisible());
-    QTest::keyClick(guide.summarySheet(), Qt::Key_Escape);
+    TableScreen& screen = *r.screen;
+    ASSERT_TRUE(screen.summarySheet());
+    EXPECT_TRUE(screen.summarySheet()->isVisible());
+    QTest::keyClick(screen.summarySheet(), Qt::Key_Escape);
     r.settle();
-    EXPECT_TRUE(guide.summarySheet()->isVisible());
-    QTest::mouseClick(guide.summarySheet()->view()->playAgainButton(), Qt::LeftButton);
+    EXPECT_TRUE(screen.summarySheet()->isVisible());
+    QTest::mouseClick(screen.summarySheet()->view()->playAgainButton(), Qt::LeftButton);
     r.settle();
-    EXPECT_FALSE(guide.summarySheet());
+    EXPECT_FALSE(screen.summarySheet());
     EXPECT_EQ(r.session().mode(), GameMode::cash);
     EXPECT_EQ(r.session().table()->players.size(), 4u);
 }
 
-TEST(TableGuideGallery, TheGuideOnTheTable) {
+TEST(TableScreenGuideGallery, TheGuideOnTheTable) {
     if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     ScreenRig r(GuideMode::show);
     r.session().startCashGame(3, 611);
