@@ -168,6 +168,7 @@ void OnboardingScreen::advance() {
         onDone_();
         return;
     }
+    fadeOutPage();
     ++page_;
     showPage();
     restyle();
@@ -198,6 +199,31 @@ void OnboardingScreen::restyle() {
     skip_->setTextColor(palette.textMuted);
     dots_->update();
     update();
+}
+
+// The old page, as it stood, fades out above the new one as the spring settles; under reduce motion it is
+// gone at once.
+void OnboardingScreen::fadeOutPage() {
+    delete findChild<QLabel*>(leavingPageName, Qt::FindDirectChildrenOnly);
+    const int duration = Motion::milliseconds(pageSpring.settleDuration(), context_);
+    if (duration == 0 || !pageBlock_->isVisible()) return;
+    auto* leaving = new QLabel(this);
+    leaving->setObjectName(leavingPageName);
+    leaving->setAttribute(Qt::WA_TransparentForMouseEvents);
+    leaving->setAccessibleName({});
+    leaving->setPixmap(pageBlock_->grab());
+    leaving->setGeometry(pageBlock_->geometry());
+    auto* effect = new QGraphicsOpacityEffect(leaving);
+    leaving->setGraphicsEffect(effect);
+    leaving->show();
+    leaving->raise();
+    auto* fade = new QPropertyAnimation(effect, "opacity", leaving);
+    fade->setEasingCurve(pageSpring.easingCurve());
+    fade->setDuration(duration);
+    fade->setStartValue(1.0);
+    fade->setEndValue(0.0);
+    connect(fade, &QPropertyAnimation::finished, leaving, &QObject::deleteLater);
+    fade->start();
 }
 
 // The new page fades in as the spring settles; under reduce motion it is there at once.

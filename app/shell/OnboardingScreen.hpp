@@ -19,6 +19,9 @@ struct Palette;
 class OnboardingScreen : public QWidget {
     Q_OBJECT
   public:
+    // The picture of the page being left while it fades out.
+    static constexpr const char* leavingPageName = "onboarding-leaving-page";
+
     struct Page {
         const char* symbol;
         QString title;
@@ -48,6 +51,7 @@ class OnboardingScreen : public QWidget {
   private:
     void showPage();
     void restyle();
+    void fadeOutPage();
     void fadeInPage();
 
     AppContext& context_;

@@ -114,6 +114,8 @@ PlayerSeatView::Border PlayerSeatView::border(const Palette& palette) const {
 }
 
 QString PlayerSeatView::positionText() const {
+    // An eliminated player keeps the position of their last hand, which another seat now holds.
+    if (player.isEliminated) return {};
     return QString::fromLatin1(displayName(player.position).data(),
                                static_cast<qsizetype>(displayName(player.position).size()));
 }
@@ -128,7 +130,9 @@ std::optional<QString> PlayerSeatView::winnerText() const {
 }
 
 QString PlayerSeatView::accessibilityDescription() const {
-    QStringList parts{QString::fromStdString(player.name), positionText(), stackText()};
+    QStringList parts{QString::fromStdString(player.name)};
+    if (!player.isEliminated) parts << positionText();
+    parts << stackText();
     if (!holeCardsHidden()) {
         auto shown = static_cast<std::size_t>(
             std::clamp<std::int64_t>(cardsLanded, 0, static_cast<std::int64_t>(player.holeCards.size())));
@@ -146,7 +150,8 @@ QString PlayerSeatView::accessibilityDescription() const {
     if (player.streetContribution >= 1)
         parts << QStringLiteral("bet ") + moneyText(player.streetContribution);
     if (winnerAmount) parts << QStringLiteral("won ") + moneyText(*winnerAmount);
-    if (isDealer && player.position != Position::btn) parts << QStringLiteral("has the button");
+    if (isDealer && (player.isEliminated || player.position != Position::btn))
+        parts << QStringLiteral("has the button");
     if (isActing) parts << QStringLiteral("acting now");
     return parts.join(QStringLiteral(", "));
 }

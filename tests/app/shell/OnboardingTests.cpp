@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QTest>
 
+#include "ManualAnimationClock.hpp"
 #include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
+#include "kit/Spring.hpp"
 #include "shell/OnboardingScreen.hpp"
 #include "store/SettingsStore.hpp"
 #include "theme/AppContext.hpp"
@@ -91,6 +94,42 @@ TEST(Onboarding, TheBodyWrapsAndGrowsInsteadOfBeingCut) {
     OnboardingRig larger;
     ScaledFont::setTextScale(1);
     EXPECT_GT(larger.screen.bodyLabel()->heightForWidth(400), standard);
+}
+
+TEST(Onboarding, TheOldPageFadesOutWhileTheNewOneFadesIn) {
+    const auto opacity = [](QWidget* w) {
+        auto* effect = qobject_cast<QGraphicsOpacityEffect*>(w->graphicsEffect());
+        return effect ? effect->opacity() : 1.0;
+    };
+    testing::ManualAnimationClock clock;
+    OnboardingRig rig;
+    rig.context.setReduceMotion(false);
+    const int settle = static_cast<int>(Spring{0.25, 0.85}.settleDuration() * 1000);
+    QWidget* page = rig.screen.findChild<QLabel*>()->parentWidget();
+    QTest::mouseClick(rig.screen.primaryButton(), Qt::LeftButton);
+
+    auto* leaving = rig.screen.findChild<QLabel*>(OnboardingScreen::leavingPageName);
+    ASSERT_NE(leaving, nullptr);
+    EXPECT_FALSE(leaving->pixmap().isNull());
+    EXPECT_EQ(leaving->geometry(), page->geometry());
+    clock.advance(0);
+    EXPECT_DOUBLE_EQ(opacity(leaving), 1);
+    EXPECT_DOUBLE_EQ(opacity(page), 0);
+    clock.advance(settle / 8);
+    EXPECT_GT(opacity(leaving), 0);
+    EXPECT_LT(opacity(leaving), 1);
+    EXPECT_GT(opacity(page), 0);
+    clock.advance(settle);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(rig.screen.findChild<QLabel*>(OnboardingScreen::leavingPageName), nullptr);
+    EXPECT_DOUBLE_EQ(opacity(page), 1);
+}
+
+TEST(Onboarding, UnderReduceMotionTheNewPageIsThereAtOnce) {
+    OnboardingRig rig;
+    rig.context.setReduceMotion(true);
+    QTest::mouseClick(rig.screen.primaryButton(), Qt::LeftButton);
+    EXPECT_EQ(rig.screen.findChild<QLabel*>(OnboardingScreen::leavingPageName), nullptr);
 }
 
 }  // namespace

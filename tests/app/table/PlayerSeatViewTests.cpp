@@ -159,6 +159,17 @@ TEST(PlayerSeatView, TextsOfStackPositionAndWinner) {
     EXPECT_EQ(view.winnerText(), "+$12345");
 }
 
+TEST(PlayerSeatView, AnEliminatedPlayerShowsNoPosition) {
+    Player p = bot();
+    p.position = Position::btn;
+    p.isEliminated = true;
+    p.stack = 0;
+    PlayerSeatView view = seat(p);
+    view.cardsLanded = 0;
+    EXPECT_EQ(view.positionText(), "");
+    EXPECT_EQ(view.accessibilityDescription(), "Nitty Nick, $0");
+}
+
 TEST(PlayerSeatView, WinnerBadgeAndDealerButtonOverhangTheSeat) {
     Player p = human();
     QRectF box(100, 200, 96, 156);

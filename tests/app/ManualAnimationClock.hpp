@@ -1,0 +1,41 @@
+#pragma once
+// Drives every Qt animation of the process by hand: while one of these lives, animations advance only when
+// the test moves the clock, so a transition is checked at exact times instead of by sleeping.
+#include <QAbstractAnimation>
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace pellox::app::testing {
+
+class ManualAnimationClock final : public QAnimationDriver {
+  public:
+    ManualAnimationClock() { install(); }
+    ~ManualAnimationClock() override { uninstall(); }
+    ManualAnimationClock(const ManualAnimationClock&) = delete;
+    ManualAnimationClock& operator=(const ManualAnimationClock&) = delete;
+
+    qint64 elapsed() const override { return now_; }
+
+    // Moves the clock on and lets every running animation take its new time.
+    void advance(qint64 milliseconds) {
+        // Qt registers an animation started since the last frame on the next turn of the event loop and
+        // takes it into the frame after that: two frames at the old time let it join where the test started
+        // it, so the step below moves it by exactly `milliseconds`.
+        for (int i = 0; i < 2; ++i) {
+            QCoreApplication::processEvents();
+            QAnimationDriver::advance();
+        }
+        now_ += milliseconds;
+        QAnimationDriver::advance();
+    }
+    // Moves the clock in steps as frames would, for motions whose path matters.
+    void advanceInFrames(qint64 milliseconds, qint64 frame = 16) {
+        for (qint64 done = 0; done < milliseconds; done += frame)
+            advance(std::min(frame, milliseconds - done));
+    }
+
+  private:
+    qint64 now_ = 0;
+};
+
+}  // namespace pellox::app::testing
