@@ -8,10 +8,25 @@
 
 namespace pellox::app {
 
+namespace {
+
+constexpr int barHeight = 10;
+constexpr int preferredWidth = 120;
+
+}  // namespace
+
 AccuracyBar::AccuracyBar(const AppContext& context, BreakdownRow row, QWidget* parent)
     : QWidget(parent), context_(context), row_(std::move(row)) {
     setFixedHeight(barHeight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+QSize AccuracyBar::sizeHint() const {
+    return {preferredWidth, barHeight};
+}
+
+QSize AccuracyBar::minimumSizeHint() const {
+    return {0, barHeight};
 }
 
 void AccuracyBar::paintEvent(QPaintEvent*) {

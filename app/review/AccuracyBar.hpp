@@ -12,12 +12,10 @@ class AppContext;
 class AccuracyBar : public QWidget {
     Q_OBJECT
   public:
-    static constexpr int barHeight = 10;
-
     AccuracyBar(const AppContext& context, BreakdownRow row, QWidget* parent = nullptr);
 
-    QSize sizeHint() const override { return {120, barHeight}; }
-    QSize minimumSizeHint() const override { return {0, barHeight}; }
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

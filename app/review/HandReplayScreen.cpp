@@ -26,6 +26,10 @@
 namespace pellox::app {
 namespace {
 
+// The motion of a step taken by a button, and of one taken by autoplay.
+constexpr Spring buttonMotion{0.2, 0.85};
+constexpr Spring autoplayMotion{0.25, 0.85};
+
 constexpr int screenPadding = 16;
 constexpr int sectionSpacing = 16;
 constexpr int seatSpacing = 4;

@@ -34,10 +34,6 @@ class ReplaySeatRow;
 class HandReplayScreen : public QWidget {
     Q_OBJECT
   public:
-    // The motion of a step taken by a button, and of one taken by autoplay.
-    static constexpr Spring buttonMotion{0.2, 0.85};
-    static constexpr Spring autoplayMotion{0.25, 0.85};
-
     // startsMidHand opens the replay at its middle step instead of the first.
     HandReplayScreen(AppContext& context, const HandRecord& record, bool startsMidHand,
                      QWidget* parent = nullptr);

@@ -35,4 +35,11 @@ bool keeps(HistoryFilter filter, const HandRecord& record) {
     return false;
 }
 
+std::vector<std::size_t> filteredRecords(const std::vector<HandRecord>& history, HistoryFilter filter) {
+    std::vector<std::size_t> kept;
+    for (std::size_t i = 0; i < history.size(); ++i)
+        if (keeps(filter, history[i])) kept.push_back(i);
+    return kept;
+}
+
 }  // namespace pellox::app

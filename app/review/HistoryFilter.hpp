@@ -1,6 +1,8 @@
 #pragma once
 #include <QString>
+#include <cstddef>
 #include <string_view>
+#include <vector>
 
 #include "rules/RawEnum.hpp"
 
@@ -16,6 +18,8 @@ enum class HistoryFilter { all, won, lost, misplayed };
 QString title(HistoryFilter filter);
 // all: every hand; won / lost: a net above / below zero; misplayed: some decision went against the guide.
 bool keeps(HistoryFilter filter, const HandRecord& record);
+// Where the records the filter keeps stand in the history, in the history's order (newest first).
+std::vector<std::size_t> filteredRecords(const std::vector<HandRecord>& history, HistoryFilter filter);
 
 }  // namespace pellox::app
 

@@ -25,10 +25,7 @@ void HistoryListModel::setFilter(HistoryFilter filter) {
 }
 
 void HistoryListModel::refilter() {
-    kept_.clear();
-    const auto& history = stats_.handHistory();
-    for (std::size_t i = 0; i < history.size(); ++i)
-        if (keeps(filter_, history[i])) kept_.push_back(i);
+    kept_ = filteredRecords(stats_.handHistory(), filter_);
 }
 
 const HandRecord* HistoryListModel::record(int row) const {

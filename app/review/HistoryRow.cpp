@@ -6,8 +6,9 @@
 
 #include "kit/CardText.hpp"
 #include "kit/MoneyText.hpp"
-#include "review/HistoryScreen.hpp"
+#include "review/NetColor.hpp"
 #include "store/HandRecord.hpp"
+#include "strategy/GradedDecision.hpp"
 #include "theme/Palette.hpp"
 #include "view/HandReport.hpp"
 
@@ -15,12 +16,6 @@ namespace pellox::app {
 
 QColor gradeColor(double accuracy, const Palette& palette) {
     return accuracy >= 0.70 ? palette.success : palette.danger;
-}
-
-QColor netColor(std::int64_t net, const Palette& palette) {
-    if (net > 0) return palette.success;
-    if (net < 0) return palette.danger;
-    return palette.textMuted;
 }
 
 QString historyTimeText(Date timestamp, const QLocale& locale, const QTimeZone& zone) {
@@ -38,7 +33,7 @@ HistoryRow HistoryRow::make(const HandRecord& record, const Palette& palette, co
     row.positionName = QString::fromUtf8(displayName(record.humanPosition));
     row.handText = QStringLiteral("Hand %1").arg(record.handNumber);
     row.timeText = historyTimeText(record.timestamp, locale, zone);
-    if (const auto accuracy = HistoryScreen::accuracy(record))
+    if (const auto accuracy = handAccuracy(record.grades))
         row.grade =
             ColoredText{QString::fromStdString(letterGrade(*accuracy)), gradeColor(*accuracy, palette)};
     row.net = {moneyText(record.humanNet, MoneySign::awayFromZero), netColor(record.humanNet, palette)};

@@ -3,7 +3,6 @@
 #include <QLocale>
 #include <QString>
 #include <QTimeZone>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,8 +37,6 @@ struct HistoryRow {
 
 // `success` from 0.70 up, `danger` below.
 QColor gradeColor(double accuracy, const Palette& palette);
-// `success` above zero, `danger` below, `textMuted` at zero.
-QColor netColor(std::int64_t net, const Palette& palette);
 // A short date followed by a short time, in the locale and the time zone.
 QString historyTimeText(Date timestamp, const QLocale& locale, const QTimeZone& zone);
 

@@ -12,7 +12,6 @@
 #include "kit/TextColor.hpp"
 #include "review/HistoryListModel.hpp"
 #include "review/HistoryRowDelegate.hpp"
-#include "store/StatsStore.hpp"
 #include "theme/AppContext.hpp"
 #include "theme/Palette.hpp"
 
@@ -32,26 +31,10 @@ QStringList filterTitles() {
 
 }  // namespace
 
-std::optional<double> HistoryScreen::accuracy(const HandRecord& record) {
-    if (record.grades.empty()) return std::nullopt;
-    const auto agreed = std::count_if(record.grades.begin(), record.grades.end(),
-                                      [](const GradedDecision& grade) { return grade.agreed; });
-    return static_cast<double>(agreed) / static_cast<double>(record.grades.size());
-}
-
-std::vector<const HandRecord*> HistoryScreen::filteredRecords(const std::vector<HandRecord>& history,
-                                                              Filter filter) {
-    std::vector<const HandRecord*> kept;
-    for (const HandRecord& record : history)
-        if (keeps(filter, record)) kept.push_back(&record);
-    return kept;
-}
-
 HistoryScreen::HistoryScreen(AppContext& context, StatsStore& stats,
                              std::function<void(const std::string& recordId)> openRecord, QWidget* parent)
     : QWidget(parent),
       context_(context),
-      stats_(stats),
       openRecord_(std::move(openRecord)),
       model_(new HistoryListModel(stats, this)),
       pickerLabel_(new QLabel(QStringLiteral("Filter"), this)),
@@ -105,10 +88,6 @@ void HistoryScreen::setFilter(Filter filter) {
     model_->setFilter(filter);
     const auto cases = allCases<HistoryFilter>();
     picker_->setCurrentIndex(static_cast<int>(std::find(cases.begin(), cases.end(), filter) - cases.begin()));
-}
-
-std::vector<const HandRecord*> HistoryScreen::filteredRecords() const {
-    return filteredRecords(stats_.handHistory(), filter());
 }
 
 void HistoryScreen::open(const QModelIndex& index) {

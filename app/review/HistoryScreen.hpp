@@ -1,9 +1,7 @@
 #pragma once
 #include <QWidget>
 #include <functional>
-#include <optional>
 #include <string>
-#include <vector>
 
 #include "review/HistoryFilter.hpp"
 
@@ -13,8 +11,7 @@ class QModelIndex;
 
 namespace pellox {
 class StatsStore;
-struct HandRecord;
-}  // namespace pellox
+}
 
 namespace pellox::app {
 
@@ -33,13 +30,6 @@ class HistoryScreen : public QWidget {
                   std::function<void(const std::string& recordId)> openRecord, QWidget* parent = nullptr);
     ~HistoryScreen() override;
 
-    // The agreed share of the record's graded decisions; none when nothing was graded.
-    static std::optional<double> accuracy(const HandRecord& record);
-    // The records the filter keeps, in the history's order.
-    static std::vector<const HandRecord*> filteredRecords(const std::vector<HandRecord>& history,
-                                                          Filter filter);
-
-    std::vector<const HandRecord*> filteredRecords() const;
     Filter filter() const;
     void setFilter(Filter filter);
 
@@ -55,7 +45,6 @@ class HistoryScreen : public QWidget {
     void recolor();
 
     AppContext& context_;
-    StatsStore& stats_;
     std::function<void(const std::string&)> openRecord_;
     HistoryListModel* model_;
     QLabel* pickerLabel_;

@@ -6,7 +6,7 @@
 
 #include "kit/Fonts.hpp"
 #include "kit/TextFit.hpp"
-#include "review/RangeChartScreen.hpp"
+#include "review/RangeChartModel.hpp"
 #include "review/RangeGridAccessible.hpp"
 #include "strategy/RangeAction.hpp"
 #include "theme/AppContext.hpp"
@@ -28,7 +28,7 @@ const std::array<QString, RangeGridView::cellCount>& labels() {
         std::array<QString, RangeGridView::cellCount> out;
         for (int i = 0; i < RangeGridView::cellCount; ++i)
             out[static_cast<std::size_t>(i)] =
-                RangeChartScreen::handLabel(i / RangeGridView::gridSize, i % RangeGridView::gridSize);
+                RangeChartModel::handLabel(i / RangeGridView::gridSize, i % RangeGridView::gridSize);
         return out;
     }();
     return all;
@@ -98,7 +98,7 @@ QColor RangeGridView::labelColor(RangeAction action, const Palette& palette) {
 }
 
 QString RangeGridView::accessibleName(const QString& label, RangeAction action) {
-    return label + QStringLiteral(": ") + RangeChartScreen::actionWord(action);
+    return label + QStringLiteral(": ") + RangeChartModel::actionWord(action);
 }
 
 void RangeGridView::prepareLabels(qreal cellSide) const {
@@ -125,7 +125,7 @@ void RangeGridView::paintEvent(QPaintEvent*) {
         const auto at = static_cast<std::size_t>(i);
         const QRectF cell = cellRect(i / gridSize, i % gridSize, grid);
         const RangeAction action = actions_[at];
-        painter.fillRect(cell, RangeChartScreen::actionColor(action, palette));
+        painter.fillRect(cell, RangeChartModel::actionColor(action, palette));
         painter.setPen(labelColor(action, palette));
         if (painter.font() != labelFonts_[at]) painter.setFont(labelFonts_[at]);
         const QSizeF text = labelTexts_[at].size();

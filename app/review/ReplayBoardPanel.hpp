@@ -27,8 +27,6 @@ class ReplayBoardPanel : public QWidget {
 
     const std::vector<Card>& board() const noexcept { return board_; }
     QString potText() const;
-    // 0 … 1 for each card: how far it has come in.
-    const std::vector<double>& cardArrival() const noexcept { return arrival_; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -43,7 +41,7 @@ class ReplayBoardPanel : public QWidget {
 
     AppContext& context_;
     std::vector<Card> board_;
-    std::vector<double> arrival_;
+    std::vector<double> arrival_;  // 0 … 1 for each card: how far it has come in
     std::int64_t potSize_ = 0;
     QVariantAnimation* animation_;
 };

@@ -10,6 +10,13 @@
 
 namespace pellox::app {
 
+namespace {
+
+// The accessible name of a seat's two card backs.
+constexpr const char* hiddenCardsLabel = "Cards not shown";
+
+}  // namespace
+
 SeatRowLook SeatRowLook::make(const ReplaySeatView& seat, const Palette& palette) {
     SeatRowLook look;
     look.name = QString::fromStdString(seat.name);

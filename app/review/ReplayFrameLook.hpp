@@ -42,7 +42,5 @@ struct GuideCalloutLook {
 
 // Shown on the board row while it holds no card.
 inline constexpr const char* preflopPlaceholder = "Preflop";
-// The accessible name of a seat's two card backs.
-inline constexpr const char* hiddenCardsLabel = "Cards not shown";
 
 }  // namespace pellox::app

@@ -8,6 +8,12 @@
 
 namespace pellox::app {
 
+namespace {
+
+constexpr int spacing = 8;
+
+}  // namespace
+
 StatsCard::StatsCard(const AppContext& context, QWidget* parent)
     : QWidget(parent), context_(context), content_(new QVBoxLayout(this)) {
     const int padding = sidePanelCardPadding;

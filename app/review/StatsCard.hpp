@@ -11,8 +11,6 @@ class AppContext;
 class StatsCard : public QWidget {
     Q_OBJECT
   public:
-    static constexpr int spacing = 8;
-
     explicit StatsCard(const AppContext& context, QWidget* parent = nullptr);
 
     QVBoxLayout* content() const noexcept { return content_; }

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "kit/MoneyText.hpp"
-#include "review/HistoryRow.hpp"
+#include "review/NetColor.hpp"
 #include "store/TrainingStats.hpp"
 #include "strategy/StrategyAdvisor.hpp"
 #include "theme/Palette.hpp"
@@ -16,6 +16,8 @@ namespace {
 
 constexpr double successFrom = 0.75;
 constexpr double accentFrom = 0.5;
+constexpr std::size_t shownLeakLimit = 3;
+constexpr double barSliver = 2;  // the narrowest fill of a bar with graded decisions
 
 // The first letter of each word upper case and the rest lower case ("preflop" reads "Preflop").
 QString capitalized(QString text) {
@@ -58,7 +60,7 @@ std::vector<BreakdownRow> positionRowsOf(const TrainingStats& s) {
 std::vector<LeakRow> leakRowsOf(const TrainingStats& s) {
     const auto leaks = s.leaks();
     std::vector<LeakRow> rows;
-    const auto shown = std::min(leaks.size(), StatsScreenModel::shownLeakLimit);
+    const auto shown = std::min(leaks.size(), shownLeakLimit);
     for (std::size_t i = 0; i < shown; ++i) {
         const Leak& leak = leaks[i];
         rows.push_back({displayName(leak), leak.accuracy, percentOrDash(leak.accuracy),
@@ -114,7 +116,7 @@ QString BreakdownRow::accessibleText() const {
 std::optional<double> BreakdownRow::fillWidth(double barWidth) const {
     const auto fraction = accuracy();
     if (!fraction) return std::nullopt;
-    return std::max(barWidth * *fraction, StatsScreenModel::barSliver);
+    return std::max(barWidth * *fraction, barSliver);
 }
 
 QString NetChipsRow::amountText() const {

@@ -66,9 +66,6 @@ struct NetChipsRow {
 
 // Everything the statistics screen shows, read from the lifetime statistics.
 struct StatsScreenModel {
-    static constexpr std::size_t shownLeakLimit = 3;
-    static constexpr double barSliver = 2;
-
     bool empty = true;  // nothing graded yet
     std::optional<double> lifetimeAccuracy;
     QString accuracyText;

@@ -47,7 +47,7 @@ TrainingStats TrainingStats::recording(const HandOutcome& outcome) const {
     next.decisionsAgreed = saturatingAdd(next.decisionsAgreed, agreedInHand);
 
     auto& recent = next.recentHandAccuracy;
-    recent.push_back(static_cast<double>(agreedInHand) / static_cast<double>(graded));
+    recent.push_back(*handAccuracy(outcome.grades));
     if (recent.size() > recentHandLimit)
         recent.erase(recent.begin(), recent.end() - static_cast<std::ptrdiff_t>(recentHandLimit));
     return next;

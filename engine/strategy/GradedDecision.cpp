@@ -1,5 +1,7 @@
 #include "strategy/GradedDecision.hpp"
 
+#include <algorithm>
+
 #include "rules/Json.hpp"
 #include "strategy/ActionClass.hpp"
 #include "strategy/GradeInput.hpp"
@@ -33,6 +35,13 @@ GradedDecision GradedDecision::grade(const GradeInput& input) {
             input.potSize,
             input.toCall,
             input.advice.explanation};
+}
+
+std::optional<double> handAccuracy(std::span<const GradedDecision> decisions) {
+    if (decisions.empty()) return std::nullopt;
+    const auto agreed =
+        std::count_if(decisions.begin(), decisions.end(), [](const GradedDecision& d) { return d.agreed; });
+    return static_cast<double>(agreed) / static_cast<double>(decisions.size());
 }
 
 void to_json(Json& j, const GradedDecision& d) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "rules/JsonFwd.hpp"
@@ -34,6 +35,9 @@ struct GradedDecision {
 
     friend bool operator==(const GradedDecision&, const GradedDecision&) = default;
 };
+
+// The share of a hand's graded decisions that agreed with the guide; none when nothing was graded.
+std::optional<double> handAccuracy(std::span<const GradedDecision> decisions);
 
 // Absent optional values are left out; a missing optional key reads as absent.
 void to_json(Json& j, const GradedDecision& d);

@@ -1,8 +1,19 @@
 #include "strategy/HandClass.hpp"
 
+#include <algorithm>
+#include <stdexcept>
+
 #include "strategy/HandRange.hpp"
 
 namespace pellox {
+
+namespace {
+
+constexpr int pairCombinations = 6;
+constexpr int suitedCombinations = 4;
+constexpr int offsuitCombinations = 12;
+
+}  // namespace
 
 std::string handClass(const Card& first, const Card& second) {
     const Card& high = value(first.rank) >= value(second.rank) ? first : second;
@@ -29,6 +40,26 @@ const std::vector<std::string>& allHandClasses() {
         return out;
     }();
     return classes;
+}
+
+std::string handClassAt(std::size_t row, std::size_t column) {
+    constexpr std::string_view ranks = HandRange::rankCharacters;
+    if (row >= ranks.size() || column >= ranks.size())
+        throw std::out_of_range("a hand-class grid index runs from 0 to 12");
+    if (row == column) return std::string(2, ranks[row]);
+    return std::string{ranks[std::min(row, column)], ranks[std::max(row, column)], row < column ? 's' : 'o'};
+}
+
+int combinationCount(std::string_view handClass) {
+    if (handClass.size() < 2 || handClass.size() > 3) return 0;
+    const auto first = HandRange::rankIndex(handClass[0]);
+    const auto second = HandRange::rankIndex(handClass[1]);
+    if (!first || !second) return 0;
+    const bool pair = *first == *second;
+    if (handClass.size() == 2) return pair ? pairCombinations : 0;
+    if (pair) return 0;
+    if (handClass[2] == 's') return suitedCombinations;
+    return handClass[2] == 'o' ? offsuitCombinations : 0;
 }
 
 }  // namespace pellox

@@ -41,7 +41,7 @@ HandReport::HandReport(std::vector<GradedDecision> decisionList, std::int64_t ne
         verdict = HandVerdict::off;
     else
         verdict = HandVerdict::mixed;
-    if (n > 0) accuracy = static_cast<double>(agreedCount) / static_cast<double>(n);
+    accuracy = handAccuracy(decisions);
     const auto miss =
         std::find_if(decisions.begin(), decisions.end(), [](const GradedDecision& d) { return !d.agreed; });
     if (miss != decisions.end()) firstMisstep = *miss;

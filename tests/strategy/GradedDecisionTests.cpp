@@ -62,5 +62,20 @@ TEST(GradedDecisionJsonTests, StrictReading) {
     EXPECT_EQ(with("unknown", 1).get<GradedDecision>(), raiseDecision());
 }
 
+std::vector<GradedDecision> decisions(int agreed, int total) {
+    std::vector<GradedDecision> out(static_cast<std::size_t>(total), raiseDecision());
+    for (int i = 0; i < agreed; ++i)
+        out[static_cast<std::size_t>(total - 1 - i)].agreed = true;
+    return out;
+}
+
+TEST(HandAccuracyTests, TheAgreedShareOfTheHandsDecisions) {
+    EXPECT_FALSE(handAccuracy({}).has_value());
+    EXPECT_EQ(handAccuracy(decisions(0, 1)), 0.0);
+    EXPECT_EQ(handAccuracy(decisions(1, 1)), 1.0);
+    EXPECT_EQ(handAccuracy(decisions(7, 10)), 0.7);
+    EXPECT_EQ(handAccuracy(decisions(2, 3)), 2.0 / 3.0);
+}
+
 }  // namespace
 }  // namespace pellox

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <set>
 
-#include "review/RangeChartScreen.hpp"
+#include "review/RangeChartModel.hpp"
 #include "strategy/HandClass.hpp"
 #include "strategy/PositionBucket.hpp"
 #include "strategy/PreflopChart.hpp"
@@ -15,28 +14,19 @@
 namespace pellox::app {
 namespace {
 
-using Screen = RangeChartScreen;
+namespace Model = RangeChartModel;
 
-TEST(RangeChartModel, HandLabelsRunFromAcesToDeuces) {
-    EXPECT_EQ(Screen::handLabel(0, 0), "AA");
-    EXPECT_EQ(Screen::handLabel(12, 12), "22");
-    EXPECT_EQ(Screen::handLabel(0, 1), "AKs");
-    EXPECT_EQ(Screen::handLabel(1, 0), "AKo");
-    EXPECT_EQ(Screen::handLabel(0, 12), "A2s");
-    EXPECT_EQ(Screen::handLabel(12, 0), "A2o");
-    EXPECT_EQ(Screen::handLabel(4, 5), "T9s");
-    EXPECT_EQ(Screen::handLabel(12, 7), "72o");
-    // The grid holds each of the engine's 169 classes exactly once.
-    std::set<std::string> labels;
-    for (int row = 0; row < 13; ++row)
-        for (int col = 0; col < 13; ++col)
-            labels.insert(Screen::handLabel(row, col).toStdString());
-    const auto& classes = allHandClasses();
-    EXPECT_EQ(labels, std::set<std::string>(classes.begin(), classes.end()));
+TEST(RangeChartModel, HandLabelsAreTheEnginesClasses) {
+    EXPECT_EQ(Model::handLabel(0, 0), "AA");
+    EXPECT_EQ(Model::handLabel(0, 1), "AKs");
+    EXPECT_EQ(Model::handLabel(12, 7), "72o");
+    for (int i = 0; i < RangeGridView::cellCount; ++i)
+        EXPECT_EQ(RangeGridView::label(i).toStdString(),
+                  handClassAt(static_cast<std::size_t>(i / 13), static_cast<std::size_t>(i % 13)));
 }
 
 // The shares worked out from the engine's class list rather than the grid.
-Screen::ActionPercentages sharesOfCombinations(PositionBucket bucket, PreflopContext context) {
+Model::ActionPercentages sharesOfCombinations(PositionBucket bucket, PreflopContext context) {
     int totals[3] = {0, 0, 0};
     for (const auto& label : allHandClasses()) {
         const int weight = label.size() == 2 ? 6 : label[2] == 's' ? 4 : 12;
@@ -50,14 +40,14 @@ Screen::ActionPercentages sharesOfCombinations(PositionBucket bucket, PreflopCon
 TEST(RangeChartModel, LegendSharesWeighCombinations) {
     for (auto context : allCases<PreflopContext>())
         for (auto bucket : allCases<PositionBucket>())
-            EXPECT_EQ(Screen::actionPercentages(bucket, context), sharesOfCombinations(bucket, context))
+            EXPECT_EQ(Model::actionPercentages(bucket, context), sharesOfCombinations(bucket, context))
                 << rawValue(context) << " " << rawValue(bucket);
     // First in from the big blind: 99+ (36), AJs+ (12), KQs (4), AQo+ (24) make 76 of 1326 combinations.
-    EXPECT_EQ(Screen::actionPercentages(PositionBucket::bb, PreflopContext::open),
-              (Screen::ActionPercentages{6, 0, 94}));
+    EXPECT_EQ(Model::actionPercentages(PositionBucket::bb, PreflopContext::open),
+              (Model::ActionPercentages{6, 0, 94}));
     // Facing a 3-bet from early: KK+ AKs raise (16), QQ JJ AQs AKo call (28).
-    EXPECT_EQ(Screen::actionPercentages(PositionBucket::early, PreflopContext::facing3Bet),
-              (Screen::ActionPercentages{1, 2, 97}));
+    EXPECT_EQ(Model::actionPercentages(PositionBucket::early, PreflopContext::facing3Bet),
+              (Model::ActionPercentages{1, 2, 97}));
 }
 
 TEST(RangeChartModel, SharesAreRoundedOneByOne) {
@@ -65,7 +55,7 @@ TEST(RangeChartModel, SharesAreRoundedOneByOne) {
     bool missesHundred = false;
     for (auto context : allCases<PreflopContext>())
         for (auto bucket : allCases<PositionBucket>()) {
-            const auto p = Screen::actionPercentages(bucket, context);
+            const auto p = Model::actionPercentages(bucket, context);
             const int sum = p.raise + p.call + p.fold;
             EXPECT_LE(std::abs(sum - 100), 1);
             missesHundred = missesHundred || sum != 100;
@@ -74,48 +64,63 @@ TEST(RangeChartModel, SharesAreRoundedOneByOne) {
 }
 
 TEST(RangeChartModel, RankValues) {
-    EXPECT_EQ(Screen::rankValue(u"A"), 14);
-    EXPECT_EQ(Screen::rankValue(u"K"), 13);
-    EXPECT_EQ(Screen::rankValue(u"Q"), 12);
-    EXPECT_EQ(Screen::rankValue(u"J"), 11);
-    EXPECT_EQ(Screen::rankValue(u"T"), 10);
-    EXPECT_EQ(Screen::rankValue(u"9"), 9);
-    EXPECT_EQ(Screen::rankValue(u"2"), 2);
-    EXPECT_EQ(Screen::rankValue(u"14"), 14);
-    EXPECT_FALSE(Screen::rankValue(u"1"));
-    EXPECT_FALSE(Screen::rankValue(u"15"));
-    EXPECT_FALSE(Screen::rankValue(u"a"));
-    EXPECT_FALSE(Screen::rankValue(u"x"));
-    EXPECT_FALSE(Screen::rankValue(u""));
-    EXPECT_FALSE(Screen::rankValue(u" 5"));
-    EXPECT_FALSE(Screen::rankValue(u"99999999999999999999999"));
+    EXPECT_EQ(Model::rankValue(u"A"), 14);
+    EXPECT_EQ(Model::rankValue(u"K"), 13);
+    EXPECT_EQ(Model::rankValue(u"Q"), 12);
+    EXPECT_EQ(Model::rankValue(u"J"), 11);
+    EXPECT_EQ(Model::rankValue(u"T"), 10);
+    EXPECT_EQ(Model::rankValue(u"9"), 9);
+    EXPECT_EQ(Model::rankValue(u"2"), 2);
+    EXPECT_EQ(Model::rankValue(u"14"), 14);
+    EXPECT_FALSE(Model::rankValue(u"1"));
+    EXPECT_FALSE(Model::rankValue(u"15"));
+    EXPECT_FALSE(Model::rankValue(u"a"));
+    EXPECT_FALSE(Model::rankValue(u"x"));
+    EXPECT_FALSE(Model::rankValue(u""));
+    EXPECT_FALSE(Model::rankValue(u" 5"));
+    EXPECT_FALSE(Model::rankValue(u"99999999999999999999999"));
 }
 
 TEST(RangeChartModel, ChenTiersOfClasses) {
-    EXPECT_EQ(Screen::chenTier(u"AA"), PreflopTier::premium);   // 20, ace of spades with ace of hearts
-    EXPECT_EQ(Screen::chenTier(u"AKs"), PreflopTier::premium);  // 12: two spades
-    EXPECT_EQ(Screen::chenTier(u"AKo"), PreflopTier::strong);   // 10: a spade and a heart
-    EXPECT_EQ(Screen::chenTier(u"T9s"), PreflopTier::playable);
-    EXPECT_EQ(Screen::chenTier(u"55"), PreflopTier::marginal);
-    EXPECT_EQ(Screen::chenTier(u"72o"), PreflopTier::fold);
-    EXPECT_EQ(Screen::chenTier(u"JJ"), PreflopTier::premium);  // exactly 12
-    EXPECT_EQ(Screen::chenTier(u"TT"), PreflopTier::strong);
-    EXPECT_FALSE(Screen::chenTier(u"A"));
-    EXPECT_FALSE(Screen::chenTier(u"XYs"));
-    EXPECT_FALSE(Screen::chenTier(u"1Ks"));
-    EXPECT_EQ(displayName(*Screen::chenTier(u"72o")), "Weak");
+    EXPECT_EQ(Model::chenTier(u"AA"), PreflopTier::premium);   // 20, ace of spades with ace of hearts
+    EXPECT_EQ(Model::chenTier(u"AKs"), PreflopTier::premium);  // 12: two spades
+    EXPECT_EQ(Model::chenTier(u"AKo"), PreflopTier::strong);   // 10: a spade and a heart
+    EXPECT_EQ(Model::chenTier(u"T9s"), PreflopTier::playable);
+    EXPECT_EQ(Model::chenTier(u"55"), PreflopTier::marginal);
+    EXPECT_EQ(Model::chenTier(u"72o"), PreflopTier::fold);
+    EXPECT_EQ(Model::chenTier(u"JJ"), PreflopTier::premium);  // exactly 12
+    EXPECT_EQ(Model::chenTier(u"TT"), PreflopTier::strong);
+    EXPECT_FALSE(Model::chenTier(u"A"));
+    EXPECT_FALSE(Model::chenTier(u"XYs"));
+    EXPECT_FALSE(Model::chenTier(u"1Ks"));
+    EXPECT_EQ(displayName(*Model::chenTier(u"72o")), "Weak");
 }
 
 TEST(RangeChartModel, ColoursAndWordsOfActions) {
     const Palette& p = Palette::oxblood();
-    EXPECT_EQ(Screen::actionColor(RangeAction::raise, p), p.raiseBtn);
-    EXPECT_EQ(Screen::actionColor(RangeAction::call, p), p.callBtn);
-    EXPECT_EQ(Screen::actionColor(RangeAction::fold, p), p.seatEmpty);
-    EXPECT_EQ(Screen::actionWord(RangeAction::raise), "raise");
-    EXPECT_EQ(Screen::chartAction("A5s", PositionBucket::late, PreflopContext::facingOpen),
+    EXPECT_EQ(Model::actionColor(RangeAction::raise, p), p.raiseBtn);
+    EXPECT_EQ(Model::actionColor(RangeAction::call, p), p.callBtn);
+    EXPECT_EQ(Model::actionColor(RangeAction::fold, p), p.seatEmpty);
+    EXPECT_EQ(Model::actionWord(RangeAction::raise), "raise");
+    EXPECT_EQ(Model::chartAction("A5s", PositionBucket::late, PreflopContext::facingOpen),
               RangeAction::raise);
-    EXPECT_EQ(Screen::chartAction("A5s", PositionBucket::early, PreflopContext::open), RangeAction::fold);
-    EXPECT_EQ(Screen::chartAction("ZZ", PositionBucket::late, PreflopContext::open), RangeAction::fold);
+    EXPECT_EQ(Model::chartAction("A5s", PositionBucket::early, PreflopContext::open), RangeAction::fold);
+    EXPECT_EQ(Model::chartAction("ZZ", PositionBucket::late, PreflopContext::open), RangeAction::fold);
+}
+
+TEST(RangeChartModel, LegendAndDetailOfTheChosenPair) {
+    const Palette& p = Palette::midnight();
+    const auto items = Model::legendItems({18, 3, 80}, p);
+    EXPECT_EQ(items[0], (RangeLegendView::Item{p.raiseBtn, "Raise 18%"}));
+    EXPECT_EQ(items[1], (RangeLegendView::Item{p.callBtn, "Call 3%"}));
+    EXPECT_EQ(items[2], (RangeLegendView::Item{p.seatEmpty, "Fold 80%"}));
+
+    EXPECT_EQ(
+        Model::detail("AKo", PositionBucket::early, PreflopContext::facing3Bet, p),
+        (RangeDetailView::Detail{"AKo", "CALL", p.callBtn, Qt::white, "Chen Formula strength: Strong"}));
+    // A text that is no class reads as fold and has no strength line.
+    EXPECT_EQ(Model::detail("ZZs", PositionBucket::late, PreflopContext::open, p),
+              (RangeDetailView::Detail{"ZZs", "FOLD", p.seatEmpty, p.textMuted, std::nullopt}));
 }
 
 }  // namespace

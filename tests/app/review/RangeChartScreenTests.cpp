@@ -8,6 +8,7 @@
 
 #include "Gallery.hpp"
 #include "kit/SegmentedControl.hpp"
+#include "review/RangeChartModel.hpp"
 #include "review/RangeChartScreen.hpp"
 #include "store/SettingsStore.hpp"
 #include "strategy/PositionBucket.hpp"
@@ -74,7 +75,7 @@ TEST_F(RangeChartScreenTest, EveryCellFollowsTheChartForTheChosenPair) {
         for (int row = 0; row < 13; ++row) {
             for (int col = 0; col < 13; ++col) {
                 const int i = row * 13 + col;
-                const std::string label = RangeChartScreen::handLabel(row, col).toStdString();
+                const std::string label = RangeChartModel::handLabel(row, col).toStdString();
                 const RangeAction expected = PreflopChart::action(label, pair.context, pair.bucket);
                 EXPECT_EQ(grid(screen)->action(i), expected) << label;
                 EXPECT_EQ(cells->child(i)->text(QAccessible::Name).toStdString(),
@@ -82,13 +83,13 @@ TEST_F(RangeChartScreenTest, EveryCellFollowsTheChartForTheChosenPair) {
             }
         }
         const auto legend = screen.findChild<RangeLegendView*>()->items();
-        const auto shares = RangeChartScreen::actionPercentages(pair.bucket, pair.context);
+        const auto shares = RangeChartModel::actionPercentages(pair.bucket, pair.context);
         EXPECT_EQ(legend[0].text, "Raise " + QString::number(shares.raise) + "%");
         EXPECT_EQ(legend[1].text, "Call " + QString::number(shares.call) + "%");
         EXPECT_EQ(legend[2].text, "Fold " + QString::number(shares.fold) + "%");
     }
     // First in from early, A5s folds; facing a raise from the big blind it is a 3-bet.
-    EXPECT_EQ(RangeChartScreen::chartAction("A5s", PositionBucket::early, PreflopContext::open),
+    EXPECT_EQ(RangeChartModel::chartAction("A5s", PositionBucket::early, PreflopContext::open),
               RangeAction::fold);
     ASSERT_EQ(RangeGridView::label(9), "A5s");
     EXPECT_EQ(grid(screen)->action(9), RangeAction::raise);
@@ -176,8 +177,8 @@ TEST_F(RangeChartScreenTest, GridGeometry) {
     const Palette& p = Palette::clubGreen();
     EXPECT_EQ(RangeGridView::labelColor(RangeAction::fold, p), p.textMuted);
     EXPECT_EQ(RangeGridView::labelColor(RangeAction::call, p), QColor(Qt::white));
-    EXPECT_EQ(RangeChartScreen::badgeTextColor(p.seatEmpty, p), p.textMuted);
-    EXPECT_EQ(RangeChartScreen::badgeTextColor(p.raiseBtn, p), QColor(Qt::white));
+    EXPECT_EQ(RangeChartModel::badgeTextColor(p.seatEmpty, p), p.textMuted);
+    EXPECT_EQ(RangeChartModel::badgeTextColor(p.raiseBtn, p), QColor(Qt::white));
 }
 
 TEST_F(RangeChartScreenTest, TheGridStaysSquareInTheWindow) {
