@@ -11,15 +11,16 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <utility>
 
 #include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
-#include "kit/MoneyText.hpp"
 #include "kit/Painting.hpp"
 #include "kit/SegmentedControl.hpp"
 #include "kit/Stepper.hpp"
 #include "kit/TextColor.hpp"
 #include "kit/ToggleSwitch.hpp"
+#include "review/SettingsFormModel.hpp"
 #include "review/SettingsLabels.hpp"
 #include "store/SettingsStore.hpp"
 #include "store/StatsStore.hpp"
@@ -73,6 +74,30 @@ E caseAt(int index) {
     return allCases<E>()[static_cast<std::size_t>(index)];
 }
 
+auto activatedSignal(SegmentedControl*) {
+    return &SegmentedControl::activated;
+}
+auto activatedSignal(QComboBox*) {
+    return qOverload<int>(&QComboBox::activated);
+}
+
+// A control bound to one setting: its edit becomes a saving write, and the returned refresher shows the
+// setting's current value.
+template <typename Picker, typename E>
+std::function<void()> bindControl(QObject* owner, SettingsStore& settings, Picker* picker,
+                                  Observed<E> SettingsStore::*setting) {
+    QObject::connect(picker, activatedSignal(picker), owner,
+                     [&settings, setting](int index) { savingBinding(settings, setting)(caseAt<E>(index)); });
+    return [&settings, picker, setting] { picker->setCurrentIndex(indexOf((settings.*setting).get())); };
+}
+
+std::function<void()> bindControl(QObject* owner, SettingsStore& settings, ToggleSwitch* toggle,
+                                  Observed<bool> SettingsStore::*setting) {
+    QObject::connect(toggle, &QAbstractButton::clicked, owner,
+                     [&settings, setting](bool on) { savingBinding(settings, setting)(on); });
+    return [&settings, toggle, setting] { toggle->setChecked((settings.*setting).get()); };
+}
+
 // The rows of one section on a rounded box, with hairlines between them.
 class FormBox : public QWidget {
   public:
@@ -112,69 +137,6 @@ class FormBox : public QWidget {
 };
 
 }  // namespace
-
-// --- Pure decisions
-
-QString SettingsScreen::guideFooter(GuideMode mode) {
-    switch (mode) {
-        case GuideMode::show:
-            return QStringLiteral(
-                "Choose which streets show advice before you act. Every decision is still graded.");
-        case GuideMode::gradeOnly:
-            return QStringLiteral(
-                "Advice is hidden while you play and your decisions are still graded, so the post-hand "
-                "report tells "
-                "you how you did.");
-        case GuideMode::off:
-            return QStringLiteral("No advice and no grading. The equity calculation does not run at all.");
-    }
-    return {};
-}
-
-bool SettingsScreen::streetToggleValue(const SettingsStore& settings, Street street) {
-    return settings.strategyToggles.get().isEnabled(street);
-}
-
-void SettingsScreen::setStreetToggle(SettingsStore& settings, Street street, bool enabled) {
-    settings.setStrategyToggle(street, enabled);
-}
-
-void SettingsScreen::setBigBlind(SettingsStore& settings, std::int64_t bigBlind) {
-    settings.cashConfig.modify([bigBlind](CashGameConfig& config) {
-        config.bigBlind = bigBlind;
-        config.smallBlind = bigBlind < 2 ? 1 : bigBlind / 2;
-    });
-    settings.save();
-}
-
-void SettingsScreen::setBuyIn(SettingsStore& settings, std::int64_t buyIn) {
-    settings.cashConfig.modify([buyIn](CashGameConfig& config) { config.defaultBuyIn = buyIn; });
-    settings.save();
-}
-
-void SettingsScreen::setTournamentStack(SettingsStore& settings, std::int64_t startingStack) {
-    settings.tournamentConfig.modify(
-        [startingStack](TournamentConfig& config) { config.startingStack = startingStack; });
-    settings.save();
-}
-
-QString SettingsScreen::bigBlindTitle(std::int64_t bigBlind) {
-    return QStringLiteral("Big blind: ") + moneyText(bigBlind);
-}
-
-QString SettingsScreen::buyInTitle(std::int64_t buyIn) {
-    return QStringLiteral("Buy-in: ") + moneyText(buyIn);
-}
-
-QString SettingsScreen::tournamentStackTitle(std::int64_t startingStack) {
-    return QStringLiteral("Tournament stack: %1").arg(startingStack);
-}
-
-std::optional<QString> SettingsScreen::bigBlindRatioText(std::int64_t buyIn, std::int64_t bigBlind) {
-    // A hand-edited document may hold any big blind; the form itself never sets one below 2.
-    if (bigBlind <= 0) return std::nullopt;
-    return QStringLiteral("%1 big blinds").arg(buyIn / bigBlind);
-}
 
 // --- The form
 
@@ -248,6 +210,11 @@ QWidget* section(const QString& header, FormBox* box, const QString& footer, QWi
     return widget;
 }
 
+Stepper* rangedStepper(AppContext& context, Stepper::Title title, SettingsFormModel::StepperRange range,
+                       QWidget* parent) {
+    return new Stepper(context, std::move(title), range.minimum, range.maximum, range.step, parent);
+}
+
 QWidget* labelledRow(const QString& label, QWidget* control, QWidget* parent) {
     auto* row = new QWidget(parent);
     auto* layout = new QHBoxLayout(row);
@@ -280,18 +247,17 @@ QWidget* captionedBlock(const QString& caption, QWidget* control, QWidget* paren
 QWidget* SettingsScreen::buildGuideSection() {
     auto* box = new FormBox(context_, this);
     guidePicker_ = new SegmentedControl(context_, QStringLiteral("Guide"), labelsOf<GuideMode>());
-    connect(guidePicker_, &SegmentedControl::activated, this, [this](int index) {
-        savingBinding(settings_, &SettingsStore::guideMode)(caseAt<GuideMode>(index));
-    });
+    refreshers_.push_back(bindControl(this, settings_, guidePicker_, &SettingsStore::guideMode));
     box->addRow(labelledRow(QStringLiteral("Guide"), guidePicker_, box));
     for (Street street : toggledStreets) {
         auto* toggle = new ToggleSwitch(context_, displayName(street), box);
         connect(toggle, &QAbstractButton::clicked, this,
-                [this, street](bool on) { setStreetToggle(settings_, street, on); });
+                [this, street](bool on) { SettingsFormModel::setStreetToggle(settings_, street, on); });
         streetToggles_.push_back(toggle);
         box->addRow(toggle);
     }
-    return section(QStringLiteral("Strategy Guide"), box, guideFooter(GuideMode::show), this, &guideFooter_);
+    return section(QStringLiteral("Strategy Guide"), box, SettingsFormModel::guideFooter(GuideMode::show),
+                   this, &guideFooter_);
 }
 
 QWidget* SettingsScreen::buildTableSection() {
@@ -299,13 +265,10 @@ QWidget* SettingsScreen::buildTableSection() {
     themePicker_ = new QComboBox;
     themePicker_->addItems(labelsOf<TableTheme>());
     themePicker_->setAccessibleName(QStringLiteral("Theme"));
-    connect(themePicker_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
-        savingBinding(settings_, &SettingsStore::tableTheme)(caseAt<TableTheme>(index));
-    });
+    refreshers_.push_back(bindControl(this, settings_, themePicker_, &SettingsStore::tableTheme));
     box->addRow(labelledRow(QStringLiteral("Theme"), themePicker_, box));
     fourColor_ = new ToggleSwitch(context_, QStringLiteral("Four-colour deck"), box);
-    connect(fourColor_, &QAbstractButton::clicked, this,
-            [this](bool on) { savingBinding(settings_, &SettingsStore::fourColorDeck)(on); });
+    refreshers_.push_back(bindControl(this, settings_, fourColor_, &SettingsStore::fourColorDeck));
     box->addRow(fourColor_);
     return section(QStringLiteral("Table"), box, QString(), this);
 }
@@ -313,19 +276,14 @@ QWidget* SettingsScreen::buildTableSection() {
 QWidget* SettingsScreen::buildPlaySection() {
     auto* box = new FormBox(context_, this);
     speedPicker_ = new SegmentedControl(context_, QStringLiteral("Speed"), labelsOf<GameSpeed>());
-    connect(speedPicker_, &SegmentedControl::activated, this, [this](int index) {
-        savingBinding(settings_, &SettingsStore::gameSpeed)(caseAt<GameSpeed>(index));
-    });
+    refreshers_.push_back(bindControl(this, settings_, speedPicker_, &SettingsStore::gameSpeed));
     box->addRow(captionedBlock(QStringLiteral("Speed"), speedPicker_, box));
     skillPicker_ =
         new SegmentedControl(context_, QStringLiteral("Opponent skill"), labelsOf<BotDifficulty>());
-    connect(skillPicker_, &SegmentedControl::activated, this, [this](int index) {
-        savingBinding(settings_, &SettingsStore::botDifficulty)(caseAt<BotDifficulty>(index));
-    });
+    refreshers_.push_back(bindControl(this, settings_, skillPicker_, &SettingsStore::botDifficulty));
     box->addRow(captionedBlock(QStringLiteral("Opponent skill"), skillPicker_, box));
     sound_ = new ToggleSwitch(context_, QStringLiteral("Sound"), box);
-    connect(sound_, &QAbstractButton::clicked, this,
-            [this](bool on) { savingBinding(settings_, &SettingsStore::soundEnabled)(on); });
+    refreshers_.push_back(bindControl(this, settings_, sound_, &SettingsStore::soundEnabled));
     box->addRow(sound_);
     return section(
         QStringLiteral("Play"), box,
@@ -335,19 +293,19 @@ QWidget* SettingsScreen::buildPlaySection() {
 }
 
 QWidget* SettingsScreen::buildStakesSection() {
+    namespace model = SettingsFormModel;
     auto* box = new FormBox(context_, this);
-    bigBlind_ = new Stepper(context_, &SettingsScreen::bigBlindTitle, bigBlindRange.minimum,
-                            bigBlindRange.maximum, bigBlindRange.step, box);
+    bigBlind_ = rangedStepper(context_, &model::bigBlindTitle, model::bigBlindRange, box);
     connect(bigBlind_, &Stepper::valueEdited, this,
-            [this](std::int64_t value) { setBigBlind(settings_, value); });
+            [this](std::int64_t value) { model::setBigBlind(settings_, value); });
     box->addRow(bigBlind_);
     auto* buyInBlock = new QWidget(box);
     auto* buyInLayout = new QVBoxLayout(buyInBlock);
     buyInLayout->setContentsMargins(0, 0, 0, 0);
     buyInLayout->setSpacing(blockSpacing);
-    buyIn_ = new Stepper(context_, &SettingsScreen::buyInTitle, buyInRange.minimum, buyInRange.maximum,
-                         buyInRange.step, buyInBlock);
-    connect(buyIn_, &Stepper::valueEdited, this, [this](std::int64_t value) { setBuyIn(settings_, value); });
+    buyIn_ = rangedStepper(context_, &model::buyInTitle, model::buyInRange, buyInBlock);
+    connect(buyIn_, &Stepper::valueEdited, this,
+            [this](std::int64_t value) { model::setBuyIn(settings_, value); });
     ratio_ = new QLabel(buyInBlock);
     ratio_->setObjectName(QStringLiteral("muted"));
     ratio_->setFont(scaledFont(footnoteSize));
@@ -355,10 +313,9 @@ QWidget* SettingsScreen::buildStakesSection() {
     buyInLayout->addWidget(ratio_);
     box->addRow(buyInBlock);
     tournamentStack_ =
-        new Stepper(context_, &SettingsScreen::tournamentStackTitle, tournamentStackRange.minimum,
-                    tournamentStackRange.maximum, tournamentStackRange.step, box);
+        rangedStepper(context_, &model::tournamentStackTitle, model::tournamentStackRange, box);
     connect(tournamentStack_, &Stepper::valueEdited, this,
-            [this](std::int64_t value) { setTournamentStack(settings_, value); });
+            [this](std::int64_t value) { model::setTournamentStack(settings_, value); });
     box->addRow(tournamentStack_);
     return section(
         QStringLiteral("Stakes"), box,
@@ -446,22 +403,18 @@ void SettingsScreen::askToRestore() {
 // --- Showing the stores
 
 void SettingsScreen::refresh() {
+    for (const auto& refresher : refreshers_)
+        refresher();
     const GuideMode mode = settings_.guideMode.get();
-    guidePicker_->setCurrentIndex(indexOf(mode));
     for (std::size_t i = 0; i < toggledStreets.size(); ++i) {
-        streetToggles_[i]->setChecked(streetToggleValue(settings_, toggledStreets[i]));
+        streetToggles_[i]->setChecked(SettingsFormModel::streetToggleValue(settings_, toggledStreets[i]));
         streetToggles_[i]->setEnabled(mode == GuideMode::show);
     }
-    guideFooter_->setText(guideFooter(mode));
-    themePicker_->setCurrentIndex(indexOf(settings_.tableTheme.get()));
-    fourColor_->setChecked(settings_.fourColorDeck.get());
-    speedPicker_->setCurrentIndex(indexOf(settings_.gameSpeed.get()));
-    skillPicker_->setCurrentIndex(indexOf(settings_.botDifficulty.get()));
-    sound_->setChecked(settings_.soundEnabled.get());
+    guideFooter_->setText(SettingsFormModel::guideFooter(mode));
     const CashGameConfig& cash = settings_.cashConfig.get();
     bigBlind_->setValue(cash.bigBlind);
     buyIn_->setValue(cash.defaultBuyIn);
-    const auto ratio = bigBlindRatioText(cash.defaultBuyIn, cash.bigBlind);
+    const auto ratio = SettingsFormModel::bigBlindRatioText(cash.defaultBuyIn, cash.bigBlind);
     ratio_->setText(ratio.value_or(QString()));
     ratio_->setVisible(ratio.has_value());
     tournamentStack_->setValue(settings_.tournamentConfig.get().startingStack);

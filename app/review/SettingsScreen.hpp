@@ -1,8 +1,7 @@
 #pragma once
 #include <QString>
 #include <QWidget>
-#include <cstdint>
-#include <optional>
+#include <functional>
 #include <vector>
 
 #include "store/Observed.hpp"
@@ -16,7 +15,6 @@ namespace pellox {
 class SettingsStore;
 class StatsStore;
 enum class Street;
-enum class GuideMode;
 }  // namespace pellox
 
 namespace pellox::app {
@@ -33,34 +31,9 @@ class HoverButton;
 class SettingsScreen : public QWidget {
     Q_OBJECT
   public:
-    struct StepperRange {
-        std::int64_t minimum;
-        std::int64_t maximum;
-        std::int64_t step;
-    };
-    static constexpr StepperRange bigBlindRange{2, 100, 2};
-    static constexpr StepperRange buyInRange{100, 10000, 100};
-    static constexpr StepperRange tournamentStackRange{500, 50000, 500};
-
     SettingsScreen(AppContext& context, SettingsStore& settings, StatsStore& stats,
                    QWidget* parent = nullptr);
     ~SettingsScreen() override;
-
-    // The footer of the guide's section for a mode.
-    static QString guideFooter(GuideMode mode);
-    static bool streetToggleValue(const SettingsStore& settings, Street street);
-    // Saves through the store's own toggle write.
-    static void setStreetToggle(SettingsStore& settings, Street street, bool enabled);
-    // The big blind with half of it (at least 1) as the small blind, then saved.
-    static void setBigBlind(SettingsStore& settings, std::int64_t bigBlind);
-    static void setBuyIn(SettingsStore& settings, std::int64_t buyIn);
-    static void setTournamentStack(SettingsStore& settings, std::int64_t startingStack);
-    static QString bigBlindTitle(std::int64_t bigBlind);
-    static QString buyInTitle(std::int64_t buyIn);
-    static QString tournamentStackTitle(std::int64_t startingStack);
-    // "<n> big blinds" with the buy-in divided by the big blind, truncated; none without a positive big
-    // blind.
-    static std::optional<QString> bigBlindRatioText(std::int64_t buyIn, std::int64_t bigBlind);
 
     bool confirmingStatsReset() const noexcept { return eraseDialog_ != nullptr; }
     bool confirmingDefaultsReset() const noexcept { return restoreDialog_ != nullptr; }
@@ -120,6 +93,8 @@ class SettingsScreen : public QWidget {
     HoverButton* restore_ = nullptr;
     QMessageBox* eraseDialog_ = nullptr;
     QMessageBox* restoreDialog_ = nullptr;
+    // One per control bound to a single setting: shows that setting's current value.
+    std::vector<std::function<void()>> refreshers_;
     Subscription settingsSubscription_;
     Subscription statsSubscription_;
 };

@@ -15,6 +15,11 @@ struct CashGameConfig {
 
     static const CashGameConfig standard;
 
+    // This configuration at another big blind, the small blind half of it rounded down and at least 1.
+    constexpr CashGameConfig withBigBlind(std::int64_t newBigBlind) const noexcept {
+        return {newBigBlind < 2 ? 1 : newBigBlind / 2, newBigBlind, defaultBuyIn};
+    }
+
     // Every bot with a stack below 1 gets exactly the buy-in and is back in play; others are unchanged.
     static std::vector<Player> rebuyBustedBots(std::vector<Player> players, std::int64_t buyIn);
 

@@ -2,6 +2,9 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
+#include <tuple>
+#include <type_traits>
 #include <utility>
 
 #include "rules/Json.hpp"
@@ -21,24 +24,54 @@ const SettingsStore::Snapshot& defaults() {
     return snapshot;
 }
 
-StrategyToggles toggles(const SettingsStore::Snapshot::StrategyTogglesSnapshot& t) {
+// A setting's observed value from its stored form and back: the same value but for the guide's toggles.
+template <typename T>
+const T& observedForm(const T& stored) {
+    return stored;
+}
+StrategyToggles observedForm(const SettingsStore::Snapshot::StrategyTogglesSnapshot& t) {
     return {t.preflop, t.flop, t.turn, t.river};
+}
+template <typename T>
+const T& storedForm(const T& value) {
+    return value;
+}
+SettingsStore::Snapshot::StrategyTogglesSnapshot storedForm(const StrategyToggles& t) {
+    return {t.preflop, t.flop, t.turn, t.river};
+}
+
+// Calls `visit` with each setting's descriptor, in the declared order.
+template <typename Visit>
+void forEachSetting(Visit&& visit) {
+    std::apply([&](const auto&... fields) { (visit(fields), ...); }, settingFields);
+}
+
+// The position of the setting whose observed member is `Member` in settingFields, or their count.
+template <auto Member, std::size_t Index = 0>
+consteval std::size_t settingIndex() {
+    constexpr std::size_t count = std::tuple_size_v<decltype(settingFields)>;
+    if constexpr (Index == count) {
+        return count;
+    } else {
+        using Field = std::tuple_element_t<Index, decltype(settingFields)>;
+        if constexpr (std::is_same_v<std::remove_const_t<decltype(Field::observed)>, decltype(Member)>) {
+            if (Field::observed == Member) return Index;
+        }
+        return settingIndex<Member, Index + 1>();
+    }
 }
 }  // namespace
 
-SettingsStore::SettingsStore()
-    : guideMode(observers_, Property::guideMode, defaults().guideMode),
-      strategyToggles(observers_, Property::strategyToggles, toggles(defaults().strategyToggles)),
-      gameSpeed(observers_, Property::gameSpeed, defaults().gameSpeed),
-      soundEnabled(observers_, Property::soundEnabled, defaults().soundEnabled),
-      hapticsEnabled(observers_, Property::hapticsEnabled, defaults().hapticsEnabled),
-      fourColorDeck(observers_, Property::fourColorDeck, defaults().fourColorDeck),
-      botDifficulty(observers_, Property::botDifficulty, defaults().botDifficulty),
-      tableTheme(observers_, Property::tableTheme, defaults().tableTheme),
-      hasOnboarded(observers_, Property::hasOnboarded, defaults().hasOnboarded),
-      cashConfig(observers_, Property::cashConfig, defaults().cashConfig),
-      tournamentConfig(observers_, Property::tournamentConfig, defaults().tournamentConfig),
-      store_(std::make_shared<InMemoryStore>()) {}
+template <auto ObservedMember>
+MemberType<ObservedMember> SettingsStore::setting() {
+    constexpr std::size_t index = settingIndex<ObservedMember>();
+    static_assert(index < std::tuple_size_v<decltype(settingFields)>,
+                  "the setting is declared in settingFields");
+    const auto& field = std::get<index>(settingFields);
+    return {observers_, field.name, observedForm(defaults().*field.stored)};
+}
+
+SettingsStore::SettingsStore() : store_(std::make_shared<InMemoryStore>()) {}
 
 void SettingsStore::load(std::shared_ptr<KeyValueStore> store) {
     store_ = std::move(store);
@@ -53,27 +86,13 @@ void SettingsStore::save() {
 }
 
 void SettingsStore::apply(const Snapshot& s) {
-    guideMode.set(s.guideMode);
-    strategyToggles.set(toggles(s.strategyToggles));
-    gameSpeed.set(s.gameSpeed);
-    soundEnabled.set(s.soundEnabled);
-    hapticsEnabled.set(s.hapticsEnabled);
-    fourColorDeck.set(s.fourColorDeck);
-    botDifficulty.set(s.botDifficulty);
-    tableTheme.set(s.tableTheme);
-    hasOnboarded.set(s.hasOnboarded);
-    cashConfig.set(s.cashConfig);
-    tournamentConfig.set(s.tournamentConfig);
+    forEachSetting([&](const auto& field) { (this->*field.observed).set(observedForm(s.*field.stored)); });
 }
 
 SettingsStore::Snapshot SettingsStore::makeSnapshot() const {
-    const StrategyToggles& t = strategyToggles;
-    return Snapshot{guideMode,       {t.preflop, t.flop, t.turn, t.river},
-                    gameSpeed,       soundEnabled,
-                    hapticsEnabled,  fourColorDeck,
-                    botDifficulty,   tableTheme,
-                    hasOnboarded,    cashConfig,
-                    tournamentConfig};
+    Snapshot s;
+    forEachSetting([&](const auto& field) { s.*field.stored = storedForm((this->*field.observed).get()); });
+    return s;
 }
 
 void SettingsStore::setStrategyToggle(Street street, bool enabled) {
@@ -104,31 +123,14 @@ void from_json(const Json& j, SettingsStore::Snapshot::StrategyTogglesSnapshot& 
 
 void to_json(Json& j, const SettingsStore::Snapshot& s) {
     j = Json::object();
-    j["guideMode"] = s.guideMode;
-    j["strategyToggles"] = s.strategyToggles;
-    j["gameSpeed"] = s.gameSpeed;
-    j["soundEnabled"] = s.soundEnabled;
-    j["hapticsEnabled"] = s.hapticsEnabled;
-    j["fourColorDeck"] = s.fourColorDeck;
-    j["botDifficulty"] = s.botDifficulty;
-    j["tableTheme"] = s.tableTheme;
-    j["hasOnboarded"] = s.hasOnboarded;
-    j["cashConfig"] = s.cashConfig;
-    j["tournamentConfig"] = s.tournamentConfig;
+    forEachSetting([&](const auto& field) { j[std::string(field.name)] = s.*field.stored; });
 }
 
 void from_json(const Json& j, SettingsStore::Snapshot& s) {
-    s.guideMode = json::read<GuideMode>(j, "guideMode");
-    s.strategyToggles = json::read<SettingsStore::Snapshot::StrategyTogglesSnapshot>(j, "strategyToggles");
-    s.gameSpeed = json::read<GameSpeed>(j, "gameSpeed");
-    s.soundEnabled = json::read<bool>(j, "soundEnabled");
-    s.hapticsEnabled = json::read<bool>(j, "hapticsEnabled");
-    s.fourColorDeck = json::read<bool>(j, "fourColorDeck");
-    s.botDifficulty = json::read<BotDifficulty>(j, "botDifficulty");
-    s.tableTheme = json::read<TableTheme>(j, "tableTheme");
-    s.hasOnboarded = json::read<bool>(j, "hasOnboarded");
-    s.cashConfig = json::read<CashGameConfig>(j, "cashConfig");
-    s.tournamentConfig = json::read<TournamentConfig>(j, "tournamentConfig");
+    forEachSetting([&](const auto& field) {
+        using Stored = typename std::remove_cvref_t<decltype(field)>::Stored;
+        s.*field.stored = json::read<Stored>(j, field.name);
+    });
 }
 
 }  // namespace pellox

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 #include "rules/CashGameConfig.hpp"
 #include "rules/JsonFwd.hpp"
@@ -13,6 +14,7 @@
 #include "store/KeyValueStore.hpp"
 #include "store/Observed.hpp"
 #include "store/PersistedValue.hpp"
+#include "store/SettingField.hpp"
 #include "store/TableTheme.hpp"
 #include "strategy/BotDifficulty.hpp"
 #include "strategy/StrategyToggles.hpp"
@@ -23,7 +25,8 @@ namespace pellox {
 // Setting a value never writes: callers save() after their edits.
 class SettingsStore {
   public:
-    // The stored form; its default values are the default settings.
+    // The stored form; its default values are the default settings. Each member is a setting, declared
+    // once more in settingFields (below) with its observed member and name.
     struct Snapshot {
         struct StrategyTogglesSnapshot {
             bool preflop = true;
@@ -70,18 +73,23 @@ class SettingsStore {
   private:
     Observers observers_;  // declared before the settings that notify through it
 
+    // The observed setting at its default; refuses to compile for a member settingFields does not declare.
+    template <auto ObservedMember>
+    MemberType<ObservedMember> setting();
+
   public:
-    Observed<GuideMode> guideMode;
-    Observed<StrategyToggles> strategyToggles;
-    Observed<GameSpeed> gameSpeed;
-    Observed<bool> soundEnabled;
-    Observed<bool> hapticsEnabled;
-    Observed<bool> fourColorDeck;
-    Observed<BotDifficulty> botDifficulty;
-    Observed<TableTheme> tableTheme;
-    Observed<bool> hasOnboarded;
-    Observed<CashGameConfig> cashConfig;
-    Observed<TournamentConfig> tournamentConfig;
+    // Each starts at its default under its name, both from its entry in settingFields.
+    Observed<GuideMode> guideMode = setting<&SettingsStore::guideMode>();
+    Observed<StrategyToggles> strategyToggles = setting<&SettingsStore::strategyToggles>();
+    Observed<GameSpeed> gameSpeed = setting<&SettingsStore::gameSpeed>();
+    Observed<bool> soundEnabled = setting<&SettingsStore::soundEnabled>();
+    Observed<bool> hapticsEnabled = setting<&SettingsStore::hapticsEnabled>();
+    Observed<bool> fourColorDeck = setting<&SettingsStore::fourColorDeck>();
+    Observed<BotDifficulty> botDifficulty = setting<&SettingsStore::botDifficulty>();
+    Observed<TableTheme> tableTheme = setting<&SettingsStore::tableTheme>();
+    Observed<bool> hasOnboarded = setting<&SettingsStore::hasOnboarded>();
+    Observed<CashGameConfig> cashConfig = setting<&SettingsStore::cashConfig>();
+    Observed<TournamentConfig> tournamentConfig = setting<&SettingsStore::tournamentConfig>();
 
     // Uses the store from now on and applies its document when one is readable.
     void load(std::shared_ptr<KeyValueStore> store);
@@ -110,6 +118,47 @@ class SettingsStore {
     bool hasLoaded_ = false;
     std::optional<std::string> unreadableDocument_;  // kept aside before the first save over it
 };
+
+// Every setting once, in the order of the stored form: apply() sets them in this order, so they announce
+// in it. The stored document's key of each is its name.
+inline constexpr std::tuple settingFields{
+    SettingField<&SettingsStore::Snapshot::guideMode, &SettingsStore::guideMode>{
+        SettingsStore::Property::guideMode},
+    SettingField<&SettingsStore::Snapshot::strategyToggles, &SettingsStore::strategyToggles>{
+        SettingsStore::Property::strategyToggles},
+    SettingField<&SettingsStore::Snapshot::gameSpeed, &SettingsStore::gameSpeed>{
+        SettingsStore::Property::gameSpeed},
+    SettingField<&SettingsStore::Snapshot::soundEnabled, &SettingsStore::soundEnabled>{
+        SettingsStore::Property::soundEnabled},
+    SettingField<&SettingsStore::Snapshot::hapticsEnabled, &SettingsStore::hapticsEnabled>{
+        SettingsStore::Property::hapticsEnabled},
+    SettingField<&SettingsStore::Snapshot::fourColorDeck, &SettingsStore::fourColorDeck>{
+        SettingsStore::Property::fourColorDeck},
+    SettingField<&SettingsStore::Snapshot::botDifficulty, &SettingsStore::botDifficulty>{
+        SettingsStore::Property::botDifficulty},
+    SettingField<&SettingsStore::Snapshot::tableTheme, &SettingsStore::tableTheme>{
+        SettingsStore::Property::tableTheme},
+    SettingField<&SettingsStore::Snapshot::hasOnboarded, &SettingsStore::hasOnboarded>{
+        SettingsStore::Property::hasOnboarded},
+    SettingField<&SettingsStore::Snapshot::cashConfig, &SettingsStore::cashConfig>{
+        SettingsStore::Property::cashConfig},
+    SettingField<&SettingsStore::Snapshot::tournamentConfig, &SettingsStore::tournamentConfig>{
+        SettingsStore::Property::tournamentConfig},
+};
+
+static_assert(std::tuple_size_v<decltype(settingFields)> == aggregateMemberCount<SettingsStore::Snapshot>(),
+              "every member of the stored form is declared in settingFields");
+
+static_assert(std::apply(
+                  [](const auto&... fields) {
+                      const std::string_view names[]{fields.name...};
+                      for (std::size_t i = 0; i < std::size(names); ++i)
+                          for (std::size_t k = i + 1; k < std::size(names); ++k)
+                              if (names[i] == names[k]) return false;
+                      return true;
+                  },
+                  settingFields),
+              "each setting has its own name");
 
 void to_json(Json& j, const SettingsStore::Snapshot::StrategyTogglesSnapshot& t);
 void from_json(const Json& j, SettingsStore::Snapshot::StrategyTogglesSnapshot& t);

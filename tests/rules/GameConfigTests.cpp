@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
 
 #include "rules/CashGameConfig.hpp"
 #include "rules/Json.hpp"
@@ -39,6 +40,14 @@ TEST(GameConfigTests, StandardValues) {
     EXPECT_EQ(standard.startingStack, 1500);
     EXPECT_EQ(standard.handsPerLevel, 10);
     EXPECT_EQ(standard.blindSchedule, schedule);
+}
+
+TEST(GameConfigTests, SmallBlindIsHalfTheBigBlindAtLeastOne) {
+    for (auto [big, small] : {std::pair{2, 1}, std::pair{10, 5}, std::pair{100, 50}, std::pair{1, 1},
+                              std::pair{7, 3}, std::pair{0, 1}, std::pair{-4, 1}}) {
+        const CashGameConfig config = CashGameConfig{5, 10, 700}.withBigBlind(big);
+        EXPECT_EQ(config, (CashGameConfig{small, big, 700})) << big;
+    }
 }
 
 TEST(GameConfigTests, BlindLevelForHand) {

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "rules/Json.hpp"
@@ -89,6 +90,26 @@ TEST(SettingsStoreTests, EverySettingNotifiesUnderItsPublishedName) {
         std::string(P::botDifficulty), std::string(P::tableTheme),      std::string(P::hasOnboarded),
         std::string(P::cashConfig),    std::string(P::tournamentConfig)};
     EXPECT_EQ(all.names, expected);
+}
+
+// Each declared setting edits its own observed member, announces under its name and is stored under it.
+TEST(SettingsStoreTests, EachDeclaredSettingOwnsItsMemberNameAndKey) {
+    std::vector<std::string> declared;
+    std::apply(
+        [&](const auto&... fields) {
+            auto check = [&](const auto& field) {
+                SettingsStore settings;
+                Recorder all;
+                auto token = settings.subscribe(all.callback());
+                (settings.*field.observed).modify([](auto&) {});
+                EXPECT_EQ(all.names, std::vector<std::string>{std::string(field.name)});
+                EXPECT_TRUE(Json(SettingsStore::Snapshot{}).contains(field.name)) << field.name;
+                declared.emplace_back(field.name);
+            };
+            (check(fields), ...);
+        },
+        settingFields);
+    EXPECT_EQ(declared.size(), Json(SettingsStore::Snapshot{}).size());
 }
 
 TEST(SettingsStoreTests, ObservationRules) {

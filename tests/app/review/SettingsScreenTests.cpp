@@ -12,6 +12,7 @@
 #include "kit/Stepper.hpp"
 #include "kit/ToggleSwitch.hpp"
 #include "review/ReviewTestSupport.hpp"
+#include "review/SettingsFormModel.hpp"
 #include "review/SettingsLabels.hpp"
 #include "review/SettingsScreen.hpp"
 #include "store/SettingsStore.hpp"
@@ -36,29 +37,6 @@ TEST(SettingsTexts, LabelsOfEveryChoice) {
     EXPECT_EQ(displayName(Street::preflop), "Preflop");
     EXPECT_EQ(displayName(Street::river), "River");
     EXPECT_EQ(displayName(Street::showdown), "Showdown");
-    EXPECT_EQ(SettingsScreen::guideFooter(GuideMode::off),
-              "No advice and no grading. The equity calculation does not run at all.");
-}
-
-TEST(SettingsTexts, StakesTitlesAndTheRatio) {
-    EXPECT_EQ(SettingsScreen::bigBlindTitle(10), "Big blind: $10");
-    EXPECT_EQ(SettingsScreen::buyInTitle(10000), "Buy-in: $10000");
-    EXPECT_EQ(SettingsScreen::tournamentStackTitle(50000), "Tournament stack: 50000");
-    EXPECT_EQ(SettingsScreen::bigBlindRatioText(100, 100), "1 big blinds");
-    EXPECT_EQ(SettingsScreen::bigBlindRatioText(10000, 2), "5000 big blinds");
-    EXPECT_EQ(SettingsScreen::bigBlindRatioText(100, 30), "3 big blinds");
-    EXPECT_FALSE(SettingsScreen::bigBlindRatioText(1000, 0).has_value());
-    EXPECT_FALSE(SettingsScreen::bigBlindRatioText(1000, -10).has_value());
-}
-
-TEST(SettingsTexts, SmallBlindIsHalfTheBigBlind) {
-    SettingsStore settings;
-    for (auto [big, small] :
-         {std::pair{2, 1}, std::pair{10, 5}, std::pair{100, 50}, std::pair{1, 1}, std::pair{7, 3}}) {
-        SettingsScreen::setBigBlind(settings, big);
-        EXPECT_EQ(settings.cashConfig.get().bigBlind, big);
-        EXPECT_EQ(settings.cashConfig.get().smallBlind, small) << big;
-    }
 }
 
 struct SettingsRig {
@@ -130,7 +108,7 @@ TEST(SettingsScreen, StreetTogglesFollowTheGuideMode) {
     SettingsScreen& screen = *rig.screen;
     rig.click(screen.streetToggle(Street::turn));
     rig.click(screen.guidePicker()->segment(2));
-    EXPECT_EQ(screen.guideFooterLabel()->text(), SettingsScreen::guideFooter(GuideMode::off));
+    EXPECT_EQ(screen.guideFooterLabel()->text(), SettingsFormModel::guideFooter(GuideMode::off));
     for (Street s : {Street::preflop, Street::flop, Street::turn, Street::river}) {
         EXPECT_FALSE(screen.streetToggle(s)->isEnabled());
         EXPECT_TRUE(screen.streetToggle(s)->isVisible());
@@ -148,12 +126,12 @@ TEST(SettingsScreen, StreetTogglesFollowTheGuideMode) {
 TEST(SettingsScreen, SteppersStopAtTheirBounds) {
     SettingsRig rig;
     SettingsScreen& screen = *rig.screen;
-    SettingsScreen::setBigBlind(rig.settings, 2);
+    SettingsFormModel::setBigBlind(rig.settings, 2);
     EXPECT_FALSE(screen.bigBlindStepper()->decrementButton()->isEnabled());
-    SettingsScreen::setBigBlind(rig.settings, 100);
+    SettingsFormModel::setBigBlind(rig.settings, 100);
     EXPECT_FALSE(screen.bigBlindStepper()->incrementButton()->isEnabled());
     EXPECT_EQ(rig.settings.cashConfig.get().smallBlind, 50);
-    SettingsScreen::setBuyIn(rig.settings, 100);
+    SettingsFormModel::setBuyIn(rig.settings, 100);
     EXPECT_EQ(screen.ratioLabel()->text(), "1 big blinds");
 }
 
