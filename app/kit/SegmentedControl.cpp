@@ -2,13 +2,13 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <cmath>
 
 #include "kit/Fonts.hpp"
+#include "kit/KitControl.hpp"
 #include "kit/Painting.hpp"
 #include "kit/TextFit.hpp"
 #include "theme/AppContext.hpp"
@@ -33,7 +33,7 @@ class SegmentButton : public QAbstractButton {
         setText(title);
         setCheckable(true);
         setCursor(Qt::PointingHandCursor);
-        setFocusPolicy(Qt::TabFocus);
+        KitControl::install(this, QAccessible::RadioButton);
     }
 
     QSize sizeHint() const override {
@@ -53,14 +53,9 @@ class SegmentButton : public QAbstractButton {
         if (!isEnabled()) painter.setPen(palette.textMuted);
         drawFittedText(painter, QRectF(rect()).adjusted(4, 0, -4, 0), text(), font(isChecked()),
                        minimumTextScale);
-        if (hasFocus() && keyboardFocus_)
-            strokeRoundedRectInside(painter, rect(), segmentRadius, palette.text, 1);
-    }
-
-    // Only a keyboard user needs to see where focus is; a click or a window opening shows no ring.
-    void focusInEvent(QFocusEvent* event) override {
-        keyboardFocus_ = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
-        QAbstractButton::focusInEvent(event);
+        if (hasFocus())
+            KitControl::paintFocusRing(painter, rect(), segmentRadius,
+                                       isChecked() ? palette.onAccent : palette.text);
     }
 
   private:
@@ -68,7 +63,6 @@ class SegmentButton : public QAbstractButton {
         return scaledFont(textSize, checked ? FontWeight::semibold : FontWeight::regular);
     }
     const AppContext& context_;
-    bool keyboardFocus_ = false;
 };
 
 }  // namespace

@@ -338,6 +338,7 @@ QWidget* SettingsScreen::buildStakesSection() {
     auto* box = new FormBox(context_, this);
     bigBlind_ = new Stepper(context_, &SettingsScreen::bigBlindTitle, bigBlindRange.minimum,
                             bigBlindRange.maximum, bigBlindRange.step, box);
+    bigBlind_->setSubject(QStringLiteral("big blind"));
     connect(bigBlind_, &Stepper::valueEdited, this,
             [this](std::int64_t value) { setBigBlind(settings_, value); });
     box->addRow(bigBlind_);
@@ -347,6 +348,7 @@ QWidget* SettingsScreen::buildStakesSection() {
     buyInLayout->setSpacing(blockSpacing);
     buyIn_ = new Stepper(context_, &SettingsScreen::buyInTitle, buyInRange.minimum, buyInRange.maximum,
                          buyInRange.step, buyInBlock);
+    buyIn_->setSubject(QStringLiteral("buy-in"));
     connect(buyIn_, &Stepper::valueEdited, this, [this](std::int64_t value) { setBuyIn(settings_, value); });
     ratio_ = new QLabel(buyInBlock);
     ratio_->setObjectName(QStringLiteral("muted"));
@@ -357,6 +359,7 @@ QWidget* SettingsScreen::buildStakesSection() {
     tournamentStack_ =
         new Stepper(context_, &SettingsScreen::tournamentStackTitle, tournamentStackRange.minimum,
                     tournamentStackRange.maximum, tournamentStackRange.step, box);
+    tournamentStack_->setSubject(QStringLiteral("tournament stack"));
     connect(tournamentStack_, &Stepper::valueEdited, this,
             [this](std::int64_t value) { setTournamentStack(settings_, value); });
     box->addRow(tournamentStack_);

@@ -144,6 +144,10 @@ void SessionSummaryView::build() {
     scroll->setWidget(scrollContent_);
     scrollContent_->setAutoFillBackground(false);
     outer->addWidget(scroll);
+    // The sheet's default: Return plays again and Tab goes on to the main menu; the scroll area needs no
+    // stop.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    playAgain_->setFocus(Qt::OtherFocusReason);
     update();
 }
 
