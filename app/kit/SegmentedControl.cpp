@@ -17,7 +17,12 @@
 namespace pellox::app {
 namespace {
 
-constexpr int trackHeight = 26;
+constexpr int standardTrackHeight = 26;
+
+// The track grows with larger text, so its titles are not cut.
+int trackHeight() {
+    return textScaledHeight(standardTrackHeight);
+}
 constexpr int trackInset = 2;
 constexpr qreal trackRadius = 7;
 constexpr qreal segmentRadius = 5;
@@ -39,9 +44,9 @@ class SegmentButton : public QAbstractButton {
     QSize sizeHint() const override {
         const QFontMetricsF metrics(font(isChecked()));
         return {static_cast<int>(std::ceil(metrics.horizontalAdvance(text()))) + 2 * segmentPadding,
-                trackHeight - 2 * trackInset};
+                trackHeight() - 2 * trackInset};
     }
-    QSize minimumSizeHint() const override { return {2 * segmentPadding, trackHeight - 2 * trackInset}; }
+    QSize minimumSizeHint() const override { return {2 * segmentPadding, trackHeight() - 2 * trackInset}; }
 
   protected:
     void paintEvent(QPaintEvent*) override {
@@ -119,11 +124,11 @@ QSize SegmentedControl::sizeHint() const {
     int width = 0;
     for (const QAbstractButton* button : segments_)
         width = std::max(width, button->sizeHint().width());
-    return {width * count() + 2 * trackInset, trackHeight};
+    return {width * count() + 2 * trackInset, trackHeight()};
 }
 
 QSize SegmentedControl::minimumSizeHint() const {
-    return {count() * 2 * segmentPadding + 2 * trackInset, trackHeight};
+    return {count() * 2 * segmentPadding + 2 * trackInset, trackHeight()};
 }
 
 void SegmentedControl::paintEvent(QPaintEvent*) {

@@ -5,8 +5,6 @@
 #include <QPainter>
 #include <QPropertyAnimation>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <cmath>
 #include <utility>
 
 #include "kit/Fonts.hpp"
@@ -141,8 +139,7 @@ OnboardingScreen::OnboardingScreen(AppContext& context, std::function<void()> on
     primary_ = new HoverButton(context_, {}, this);
     primary_->setShape(HoverButton::Shape::roundedRect, primaryRadius);
     primary_->setTextFont(scaledFont(primarySize, FontWeight::heavy));
-    primary_->setFixedHeight(
-        static_cast<int>(std::ceil(primaryHeight * std::max(1.0, ScaledFont::textScale()))));
+    primary_->setFixedHeight(textScaledHeight(primaryHeight));
     primary_->setPadding({});
     primary_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     connect(primary_, &QAbstractButton::clicked, this, &OnboardingScreen::advance);

@@ -27,10 +27,12 @@ OnboardingSheet::OnboardingSheet(AppContext& context, std::function<void()> onDo
     layout->addWidget(screen_);
     setWindowTitle(title());
     setAccessibleName(title());
-    // Larger text makes a larger sheet, so the paragraphs wrap onto more lines instead of being cut.
+    // Larger text makes a larger sheet, within the window it stands over, so the paragraphs wrap onto more
+    // lines instead of being cut.
     const double scale = std::max(1.0, ScaledFont::textScale());
-    setMinimumSize(sheetMinimumSize * scale);
-    resize(sheetSize * scale);
+    const QSize room = parent ? parent->window()->size() : sheetSize * scale;
+    setMinimumSize((sheetMinimumSize * scale).boundedTo(room));
+    resize((sheetSize * scale).boundedTo(room));
     // Every way of quitting (Quit, the last window closing, a signal) passes the application this event
     // before it closes the windows.
     QCoreApplication::instance()->installEventFilter(this);

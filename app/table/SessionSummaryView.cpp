@@ -232,7 +232,7 @@ QWidget* SessionSummaryView::buttons(QWidget* parent) {
         auto* b = new HoverButton(context_, label, box);
         b->setShape(HoverButton::Shape::roundedRect, cornerRadius);
         b->setTextFont(scaledFont(17, weight));
-        b->setFixedHeight(buttonHeight);
+        b->setFixedHeight(textScaledHeight(buttonHeight));
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         layout->addWidget(b);
         return b;
