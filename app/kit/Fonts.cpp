@@ -66,6 +66,10 @@ QFont ScaledFont::font() const {
     return fixedFont(scaledSize(), weight, design);
 }
 
+int textScaledHeight(int base) {
+    return static_cast<int>(std::ceil(base * std::max(1.0, ScaledFont::textScale())));
+}
+
 QFont scaledFont(double size, FontWeight weight, FontDesign design) {
     return ScaledFont{size, weight, design}.font();
 }

@@ -24,6 +24,10 @@ struct ScaledFont {
     static void setTextScale(double scale);
 };
 
+// The height of a fixed-height control whose text follows the text scale: the base height at the standard
+// size, grown in proportion to larger text (never shrunk), so its text is not cut.
+int textScaledHeight(int base);
+
 // A ScaledFont's font in one call: scaledFont(17, FontWeight::semibold).
 QFont scaledFont(double size, FontWeight weight = FontWeight::regular,
                  FontDesign design = FontDesign::standard);

@@ -5,16 +5,22 @@
 #include <QPainter>
 #include <cmath>
 
+#include "kit/KitControl.hpp"
 #include "kit/Painting.hpp"
 #include "kit/PointerHover.hpp"
 #include "kit/TextFit.hpp"
 
 namespace pellox::app {
+namespace {
+
+constexpr qreal focusRadiusWithoutShape = 6;
+
+}  // namespace
 
 HoverButton::HoverButton(const AppContext& context, const QString& text, QWidget* parent)
     : QAbstractButton(parent), textFont_(scaledFont(13)) {
     setText(text);
-    setFocusPolicy(Qt::NoFocus);
+    KitControl::install(this);
     setCursor(Qt::PointingHandCursor);
     PointerHover::attach(this, context);
 }
@@ -142,6 +148,16 @@ void HoverButton::paintEvent(QPaintEvent*) {
         }
     }
     paintContent(painter, face.marginsRemoved(padding_.toMarginsF()));
+    if (hasFocus()) paintFocus(painter, face, radius);
+}
+
+void HoverButton::paintFocus(QPainter& painter, const QRectF& face, qreal radius) const {
+    if (shape_ == Shape::circle) {
+        strokeEllipseInside(painter, face.adjusted(1, 1, -1, -1), textColor_, 2);
+        return;
+    }
+    KitControl::paintFocusRing(painter, face, shape_ == Shape::none ? focusRadiusWithoutShape : radius,
+                               textColor_);
 }
 
 void HoverButton::paintContent(QPainter& painter, const QRectF& content) const {

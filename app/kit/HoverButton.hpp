@@ -15,7 +15,7 @@ class AppContext;
 // system chrome, and the pointer hover highlight. Its owner sets every colour (and changes them when the
 // button is disabled or selected); nothing here reads the palette. The text shrinks down to the minimum
 // scale before it is elided. The accessible name is the text unless set otherwise (a button showing only
-// a symbol needs setAccessibleName).
+// a symbol needs setAccessibleName). Tab reaches it; it then shows a focus ring in its text colour.
 class HoverButton : public QAbstractButton {
     Q_OBJECT
   public:
@@ -55,6 +55,7 @@ class HoverButton : public QAbstractButton {
   private:
     QSizeF contentSize() const;
     void paintContent(QPainter& painter, const QRectF& content) const;
+    void paintFocus(QPainter& painter, const QRectF& face, qreal radius) const;
     void changed();
 
     Shape shape_ = Shape::roundedRect;

@@ -2,13 +2,13 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <cmath>
 
 #include "kit/Fonts.hpp"
+#include "kit/KitControl.hpp"
 #include "kit/Painting.hpp"
 #include "kit/TextFit.hpp"
 #include "theme/AppContext.hpp"
@@ -17,7 +17,12 @@
 namespace pellox::app {
 namespace {
 
-constexpr int trackHeight = 26;
+constexpr int standardTrackHeight = 26;
+
+// The track grows with larger text, so its titles are not cut.
+int trackHeight() {
+    return textScaledHeight(standardTrackHeight);
+}
 constexpr int trackInset = 2;
 constexpr qreal trackRadius = 7;
 constexpr qreal segmentRadius = 5;
@@ -33,15 +38,15 @@ class SegmentButton : public QAbstractButton {
         setText(title);
         setCheckable(true);
         setCursor(Qt::PointingHandCursor);
-        setFocusPolicy(Qt::TabFocus);
+        KitControl::install(this, QAccessible::RadioButton);
     }
 
     QSize sizeHint() const override {
         const QFontMetricsF metrics(font(isChecked()));
         return {static_cast<int>(std::ceil(metrics.horizontalAdvance(text()))) + 2 * segmentPadding,
-                trackHeight - 2 * trackInset};
+                trackHeight() - 2 * trackInset};
     }
-    QSize minimumSizeHint() const override { return {2 * segmentPadding, trackHeight - 2 * trackInset}; }
+    QSize minimumSizeHint() const override { return {2 * segmentPadding, trackHeight() - 2 * trackInset}; }
 
   protected:
     void paintEvent(QPaintEvent*) override {
@@ -53,14 +58,9 @@ class SegmentButton : public QAbstractButton {
         if (!isEnabled()) painter.setPen(palette.textMuted);
         drawFittedText(painter, QRectF(rect()).adjusted(4, 0, -4, 0), text(), font(isChecked()),
                        minimumTextScale);
-        if (hasFocus() && keyboardFocus_)
-            strokeRoundedRectInside(painter, rect(), segmentRadius, palette.text, 1);
-    }
-
-    // Only a keyboard user needs to see where focus is; a click or a window opening shows no ring.
-    void focusInEvent(QFocusEvent* event) override {
-        keyboardFocus_ = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
-        QAbstractButton::focusInEvent(event);
+        if (hasFocus())
+            KitControl::paintFocusRing(painter, rect(), segmentRadius,
+                                       isChecked() ? palette.onAccent : palette.text);
     }
 
   private:
@@ -68,7 +68,6 @@ class SegmentButton : public QAbstractButton {
         return scaledFont(textSize, checked ? FontWeight::semibold : FontWeight::regular);
     }
     const AppContext& context_;
-    bool keyboardFocus_ = false;
 };
 
 }  // namespace
@@ -125,11 +124,11 @@ QSize SegmentedControl::sizeHint() const {
     int width = 0;
     for (const QAbstractButton* button : segments_)
         width = std::max(width, button->sizeHint().width());
-    return {width * count() + 2 * trackInset, trackHeight};
+    return {width * count() + 2 * trackInset, trackHeight()};
 }
 
 QSize SegmentedControl::minimumSizeHint() const {
-    return {count() * 2 * segmentPadding + 2 * trackInset, trackHeight};
+    return {count() * 2 * segmentPadding + 2 * trackInset, trackHeight()};
 }
 
 void SegmentedControl::paintEvent(QPaintEvent*) {

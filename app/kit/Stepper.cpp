@@ -40,8 +40,8 @@ Stepper::Stepper(AppContext& context, Title title, std::int64_t minimum, std::in
       step_(std::max<std::int64_t>(step, 1)),
       value_(minimum),
       label_(new QLabel(this)),
-      minus_(makeButton(context, QStringLiteral("\u2212"), QStringLiteral("Decrement"), this)),
-      plus_(makeButton(context, QStringLiteral("+"), QStringLiteral("Increment"), this)) {
+      minus_(makeButton(context, QStringLiteral("\u2212"), buttonName({}, false), this)),
+      plus_(makeButton(context, QStringLiteral("+"), buttonName({}, true), this)) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
@@ -70,6 +70,16 @@ std::int64_t Stepper::incremented() const {
 std::int64_t Stepper::decremented() const {
     if (!canDecrement()) return value_;
     return value_ > maximum_ ? maximum_ : value_ <= minimum_ + step_ ? minimum_ : value_ - step_;
+}
+
+QString Stepper::buttonName(const QString& subject, bool increases) {
+    if (subject.isEmpty()) return increases ? QStringLiteral("Increment") : QStringLiteral("Decrement");
+    return (increases ? QStringLiteral("Increase ") : QStringLiteral("Decrease ")) + subject;
+}
+
+void Stepper::setSubject(const QString& subject) {
+    minus_->setAccessibleName(buttonName(subject, false));
+    plus_->setAccessibleName(buttonName(subject, true));
 }
 
 QString Stepper::titleText() const {

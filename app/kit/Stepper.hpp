@@ -31,6 +31,11 @@ class Stepper : public QWidget {
     bool canIncrement() const { return value_ < maximum_; }
     bool canDecrement() const { return value_ > minimum_; }
 
+    // What the value is, for the buttons' accessible names ("Increase big blind"); without one they are
+    // "Increment" and "Decrement".
+    void setSubject(const QString& subject);
+    static QString buttonName(const QString& subject, bool increases);
+
     HoverButton* decrementButton() const noexcept { return minus_; }
     HoverButton* incrementButton() const noexcept { return plus_; }
     QString titleText() const;

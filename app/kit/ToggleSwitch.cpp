@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "kit/KitControl.hpp"
 #include "kit/Painting.hpp"
 #include "theme/AppContext.hpp"
 #include "theme/Palette.hpp"
@@ -15,6 +16,7 @@ constexpr qreal knobInset = 2;
 constexpr int titleSpacing = 12;
 constexpr int rowHeight = 24;
 constexpr qreal disabledOpacity = 0.45;
+constexpr qreal focusRadius = 4;
 
 }  // namespace
 
@@ -24,7 +26,7 @@ ToggleSwitch::ToggleSwitch(const AppContext& context, const QString& title, QWid
     setAccessibleName(title);
     setCheckable(true);
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::TabFocus);
+    KitControl::install(this, QAccessible::CheckBox);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     connect(&context_, &AppContext::paletteChanged, this, qOverload<>(&QWidget::update));
 }
@@ -62,7 +64,7 @@ void ToggleSwitch::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(isChecked() ? palette.onAccent : palette.text);
     painter.drawEllipse(knobRect);
-    if (hasFocus()) strokeRoundedRectInside(painter, rect(), 4, palette.accent, 1);
+    if (hasFocus()) KitControl::paintFocusRing(painter, rect(), focusRadius, palette.accent);
 }
 
 }  // namespace pellox::app

@@ -12,6 +12,7 @@
 #include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
 #include "kit/KeyedTimer.hpp"
+#include "kit/SliderValueText.hpp"
 #include "kit/SymbolIcon.hpp"
 #include "kit/TextColor.hpp"
 #include "review/ReplayBoardPanel.hpp"
@@ -104,6 +105,7 @@ QWidget* HandReplayScreen::buildTransport() {
     layout->setSpacing(transportSpacing);
 
     slider_ = new QSlider(Qt::Horizontal, transport);
+    setAccessibleValueText(slider_, cursor_.stepText());
     slider_->setAccessibleName(QStringLiteral("Replay position"));
     slider_->setRange(0, static_cast<int>(cursor_.sliderMaximum()));
     slider_->setSingleStep(1);
@@ -209,7 +211,7 @@ void HandReplayScreen::refreshTransport() {
     sliderColors.setColor(QPalette::Highlight, palette.accent);
     slider_->setPalette(sliderColors);
     const QString step = cursor_.stepText();
-    slider_->setAccessibleDescription(step);
+    setAccessibleValueText(slider_, step);
     stepLabel_->setText(step);
     setTextColor(stepLabel_, palette.textMuted);
 

@@ -296,6 +296,7 @@ QWidget* SettingsScreen::buildStakesSection() {
     namespace model = SettingsFormModel;
     auto* box = new FormBox(context_, this);
     bigBlind_ = rangedStepper(context_, &model::bigBlindTitle, model::bigBlindRange, box);
+    bigBlind_->setSubject(QStringLiteral("big blind"));
     connect(bigBlind_, &Stepper::valueEdited, this,
             [this](std::int64_t value) { model::setBigBlind(settings_, value); });
     box->addRow(bigBlind_);
@@ -304,6 +305,7 @@ QWidget* SettingsScreen::buildStakesSection() {
     buyInLayout->setContentsMargins(0, 0, 0, 0);
     buyInLayout->setSpacing(blockSpacing);
     buyIn_ = rangedStepper(context_, &model::buyInTitle, model::buyInRange, buyInBlock);
+    buyIn_->setSubject(QStringLiteral("buy-in"));
     connect(buyIn_, &Stepper::valueEdited, this,
             [this](std::int64_t value) { model::setBuyIn(settings_, value); });
     ratio_ = new QLabel(buyInBlock);
@@ -314,6 +316,7 @@ QWidget* SettingsScreen::buildStakesSection() {
     box->addRow(buyInBlock);
     tournamentStack_ =
         rangedStepper(context_, &model::tournamentStackTitle, model::tournamentStackRange, box);
+    tournamentStack_->setSubject(QStringLiteral("tournament stack"));
     connect(tournamentStack_, &Stepper::valueEdited, this,
             [this](std::int64_t value) { model::setTournamentStack(settings_, value); });
     box->addRow(tournamentStack_);

@@ -13,6 +13,7 @@
 
 #include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
+#include "kit/KitControl.hpp"
 #include "kit/Painting.hpp"
 #include "kit/PointerHover.hpp"
 #include "kit/SymbolIcon.hpp"
@@ -111,6 +112,7 @@ class CardButton : public QAbstractButton {
         setCursor(Qt::PointingHandCursor);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         PointerHover::attach(this, context);
+        KitControl::install(this);
     }
 
     void setLook(const Look& look) {
@@ -147,6 +149,7 @@ class CardButton : public QAbstractButton {
                        QRectF(content.left(), content.top() + titleHeight + lineSpacing, content.width(),
                               QFontMetricsF(detailFont_).height()),
                        detail_, detailFont_, 1, leading);
+        if (hasFocus()) KitControl::paintFocusRing(painter, face, radius_, look_.title);
     }
 
   private:

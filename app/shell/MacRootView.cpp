@@ -103,7 +103,11 @@ QWidget* MacRootView::buildSidebar() {
     connect(sidebar_, &QListWidget::itemSelectionChanged, this, [this] {
         const auto selected = sidebar_->selectedItems();
         if (selected.isEmpty()) {
-            selectSection(std::nullopt);
+            // A screen reader's choice clears the selection before it selects its row; only a selection that
+            // is still empty afterwards means no section (else choosing History would drop its pushed page).
+            QTimer::singleShot(0, this, [this] {
+                if (sidebar_->selectedItems().isEmpty() && state_.section()) selectSection(std::nullopt);
+            });
             return;
         }
         selectSection(allSections[static_cast<std::size_t>(sidebar_->row(selected.first()))]);
@@ -270,9 +274,14 @@ void MacRootView::restyle() {
     const Palette& palette = context_.palette();
     for (std::size_t row = 0; row < allSections.size(); ++row) {
         const auto symbol = symbolNamed(symbolName(allSections[row]));
-        if (symbol)
-            sidebar_->item(static_cast<int>(row))
-                ->setIcon(symbolIcon(*symbol, sidebarSymbolSize, palette.accent));
+        if (!symbol) continue;
+        // On the selected row the symbol takes the selection's text colour, which reads on the highlight.
+        QIcon icon = symbolIcon(*symbol, sidebarSymbolSize, palette.accent);
+        icon.addPixmap(
+            symbolPixmap(*symbol, sidebarSymbolSize, sidebar_->palette().color(QPalette::HighlightedText),
+                         FontWeight::regular, devicePixelRatioF()),
+            QIcon::Selected);
+        sidebar_->item(static_cast<int>(row))->setIcon(icon);
     }
     back_->setTextColor(palette.accent);
     QPalette titlePalette = title_->palette();

@@ -139,7 +139,7 @@ OnboardingScreen::OnboardingScreen(AppContext& context, std::function<void()> on
     primary_ = new HoverButton(context_, {}, this);
     primary_->setShape(HoverButton::Shape::roundedRect, primaryRadius);
     primary_->setTextFont(scaledFont(primarySize, FontWeight::heavy));
-    primary_->setFixedHeight(primaryHeight);
+    primary_->setFixedHeight(textScaledHeight(primaryHeight));
     primary_->setPadding({});
     primary_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     connect(primary_, &QAbstractButton::clicked, this, &OnboardingScreen::advance);
@@ -160,6 +160,8 @@ OnboardingScreen::OnboardingScreen(AppContext& context, std::function<void()> on
     connect(&context_, &AppContext::paletteChanged, this, &OnboardingScreen::restyle);
     showPage();
     restyle();
+    // The sheet's default: Return steps on; Tab reaches Skip.
+    primary_->setFocus(Qt::OtherFocusReason);
 }
 
 void OnboardingScreen::advance() {

@@ -3,7 +3,9 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "kit/Fonts.hpp"
 #include "shell/OnboardingScreen.hpp"
 
 namespace pellox::app {
@@ -23,11 +25,21 @@ OnboardingSheet::OnboardingSheet(AppContext& context, std::function<void()> onDo
     layout->setContentsMargins(0, 0, 0, 0);
     screen_ = new OnboardingScreen(context, std::move(onDone), this);
     layout->addWidget(screen_);
-    setMinimumSize(sheetMinimumSize);
-    resize(sheetSize);
+    setWindowTitle(title());
+    setAccessibleName(title());
+    // Larger text makes a larger sheet, within the window it stands over, so the paragraphs wrap onto more
+    // lines instead of being cut.
+    const double scale = std::max(1.0, ScaledFont::textScale());
+    const QSize room = parent ? parent->window()->size() : sheetSize * scale;
+    setMinimumSize((sheetMinimumSize * scale).boundedTo(room));
+    resize((sheetSize * scale).boundedTo(room));
     // Every way of quitting (Quit, the last window closing, a signal) passes the application this event
     // before it closes the windows.
     QCoreApplication::instance()->installEventFilter(this);
+}
+
+QString OnboardingSheet::title() {
+    return QStringLiteral("Welcome to Pellox Poker");
 }
 
 bool OnboardingSheet::eventFilter(QObject* watched, QEvent* event) {

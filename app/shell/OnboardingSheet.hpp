@@ -14,6 +14,8 @@ class OnboardingSheet : public QDialog {
     Q_OBJECT
   public:
     OnboardingSheet(AppContext& context, std::function<void()> onDone, QWidget* parent);
+    // The sheet's window title, also its accessible name.
+    static QString title();
 
     OnboardingScreen* screen() const noexcept { return screen_; }
     void finish();

@@ -4,6 +4,7 @@
 
 #include "session/GameSession.hpp"
 #include "session/SessionSnapshotStore.hpp"
+#include "shell/DialogSupport.hpp"
 #include "shell/MacNavigation.hpp"
 #include "shell/MacRootView.hpp"
 #include "shell/MainWindow.hpp"
@@ -57,6 +58,7 @@ void PelloxPokerApp::buildScenes() {
     commands_ = std::make_unique<PelloxCommands>(*navigation_, [this] { openRanges(); });
     auto* root = new MacRootView(*mainContext_, *session_, *settings_, *stats_, *snapshots_, *navigation_);
     root->setDialogShortcuts(commands_->shortcutActions());
+    new DialogSupport(commands_->shortcutActions(), commands_.get());
     mainWindow_ = std::make_unique<MainWindow>(root, *commands_);
     // The Settings section lives in the main window: asking for it from the ranges window brings it up.
     connect(commands_->settingsAction(), &QAction::triggered, mainWindow_.get(), [this] {

@@ -11,6 +11,7 @@
 #include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
 #include "kit/SliderValueText.hpp"
+#include "rules/Card.hpp"
 #include "table/ActionBarModel.hpp"
 #include "theme/AppContext.hpp"
 #include "theme/Palette.hpp"
@@ -71,7 +72,9 @@ void ActionBarView::build() {
     // First of all: the slider's first change of name or value may already build its accessible interface.
     setAccessibleValueText(slider_, {});
     slider_->setAccessibleName(QStringLiteral("Raise amount"));
-    slider_->setFocusPolicy(Qt::NoFocus);
+    // Arrow keys move by one chip step, Page Up and Down by ten.
+    slider_->setSingleStep(static_cast<int>(chipStep));
+    slider_->setPageStep(static_cast<int>(10 * chipStep));
     connect(slider_, &QSlider::valueChanged, this, &ActionBarView::sliderMoved);
     raise->addWidget(slider_);
     column->addWidget(raiseSection_);

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "kit/Fonts.hpp"
+#include "kit/KitControl.hpp"
 #include "kit/Painting.hpp"
 #include "kit/Spring.hpp"
 #include "kit/SymbolIcon.hpp"
@@ -34,8 +35,8 @@ constexpr Spring stripSpring{0.2, 0.85};
 class TickerStrip : public QAbstractButton {
   public:
     TickerStrip(const AppContext& context, QWidget* parent) : QAbstractButton(parent), context_(context) {
-        setFocusPolicy(Qt::NoFocus);
         setCursor(Qt::PointingHandCursor);
+        KitControl::install(this);
         setAccessibleDescription(QObject::tr("Opens the full action list for this hand"));
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     }
@@ -77,6 +78,7 @@ class TickerStrip : public QAbstractButton {
         painter.setFont(textFont());
         painter.drawText(QRectF(left, content.top(), std::max(0.0, right - left), content.height()),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+        if (hasFocus()) KitControl::paintFocusRing(painter, box, cornerRadius, p.text);
     }
 
   private:

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "kit/Fonts.hpp"
+#include "kit/KitControl.hpp"
 #include "kit/Painting.hpp"
 #include "kit/PointerHover.hpp"
 #include "theme/AppContext.hpp"
@@ -32,7 +33,7 @@ NextHandButton::NextHandButton(const AppContext& context, QWidget* parent)
     : QAbstractButton(parent), context_(context) {
     setText(tr("Next Hand"));
     setAccessibleName(tr("Next hand"));
-    setFocusPolicy(Qt::NoFocus);
+    KitControl::install(this);
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFixedHeight(faceHeight);
@@ -59,6 +60,7 @@ void NextHandButton::paintEvent(QPaintEvent*) {
     painter.setFont(keyFont());
     painter.drawText(QRectF(0, top + title.height() + lineSpacing, width(), key.height()),
                      Qt::AlignHCenter | Qt::AlignTop, tr("Space"));
+    if (hasFocus()) KitControl::paintFocusRing(painter, rect(), cornerRadius, p.onAccent);
 }
 
 }  // namespace pellox::app

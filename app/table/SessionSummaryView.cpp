@@ -146,6 +146,10 @@ void SessionSummaryView::build() {
     scroll->setWidget(scrollContent_);
     scrollContent_->setAutoFillBackground(false);
     outer->addWidget(scroll);
+    // The sheet's default: Return plays again and Tab goes on to the main menu; the scroll area needs no
+    // stop.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    playAgain_->setFocus(Qt::OtherFocusReason);
     update();
 }
 
@@ -230,7 +234,7 @@ QWidget* SessionSummaryView::buttons(QWidget* parent) {
         auto* b = new HoverButton(context_, label, box);
         b->setShape(HoverButton::Shape::roundedRect, cornerRadius);
         b->setTextFont(scaledFont(17, weight));
-        b->setFixedHeight(buttonHeight);
+        b->setFixedHeight(textScaledHeight(buttonHeight));
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         layout->addWidget(b);
         return b;

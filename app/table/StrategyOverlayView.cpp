@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "kit/Fonts.hpp"
+#include "kit/OneAccessibleElement.hpp"
 #include "kit/Painting.hpp"
 #include "kit/Spring.hpp"
 #include "kit/TextBlock.hpp"
@@ -48,6 +49,8 @@ QString q(const std::string& s) {
 
 StrategyOverlayView::StrategyOverlayView(const AppContext& context, QWidget* parent)
     : QWidget(parent), context_(context) {
+    // The card is read as its one summary; the badge and texts in it are not separate stops.
+    makeOneAccessibleElement(this);
     build();
     connect(&context_, &AppContext::paletteChanged, this, &StrategyOverlayView::apply);
     apply();

@@ -42,6 +42,18 @@ TEST(Fonts, TextScaleGrowsScaledFontsOnly) {
     EXPECT_DOUBLE_EQ(ScaledFont::textScale(), 1.5);
 }
 
+TEST(Fonts, FixedHeightsGrowWithLargerTextAndNeverShrink) {
+    TextScaleGuard guard;
+    ScaledFont::setTextScale(1);
+    EXPECT_EQ(textScaledHeight(34), 34);
+    ScaledFont::setTextScale(1.5);
+    EXPECT_EQ(textScaledHeight(34), 51);
+    ScaledFont::setTextScale(2);
+    EXPECT_EQ(textScaledHeight(34), 68);
+    ScaledFont::setTextScale(0.8);
+    EXPECT_EQ(textScaledHeight(34), 34);
+}
+
 TEST(Fonts, RoundedDesignFallsBackToTheStandardFamilies) {
     const QStringList rounded = fixedFont(12, FontWeight::bold, FontDesign::rounded).families();
     const QStringList standard = fixedFont(12).families();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLabel>
 #include <QSlider>
 #include <QTest>
@@ -227,6 +228,25 @@ TEST(GalleryReview, ReplayFirstMiddleAndLastStep) {
     rig.click(B::last);
     gallery::shoot("replay-last", *rig.screen, rig.settings, rig.context);
     SUCCEED();
+}
+
+}  // namespace
+}  // namespace pellox::app
+
+namespace pellox::app {
+namespace {
+
+TEST(HandReplayScreen, TheSliderSpeaksItsStepAndAScreenReaderMovesIt) {
+    ReplayRig rig(testing::shortHand());
+    QSlider* slider = rig.screen->slider();
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(slider);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->text(QAccessible::Value), "Step 1 of 6");
+    ASSERT_NE(iface->valueInterface(), nullptr);
+    iface->valueInterface()->setCurrentValue(4);
+    EXPECT_EQ(rig.step(), "Step 5 of 6");
+    EXPECT_EQ(iface->text(QAccessible::Value), "Step 5 of 6");
+    EXPECT_NE(slider->focusPolicy() & Qt::TabFocus, 0) << "Tab reaches the slider";
 }
 
 }  // namespace

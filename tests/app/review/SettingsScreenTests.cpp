@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QTest>
 
+#include "AccessibleActions.hpp"
 #include "Gallery.hpp"
 #include "kit/HoverButton.hpp"
 #include "kit/SegmentedControl.hpp"
@@ -229,6 +230,43 @@ TEST(GalleryReview, SettingsForm) {
     rig.click(rig.screen->guidePicker()->segment(1));
     gallery::shoot("settings-test-yourself", *rig.screen, rig.settings, rig.context);
     SUCCEED();
+}
+
+}  // namespace
+}  // namespace pellox::app
+
+namespace pellox::app {
+namespace {
+
+// What a screen reader's Toggle and Press do reaches the store and the file, as a click does.
+TEST(SettingsScreen, EveryRowWritesTheStoreThroughItsAccessibleAction) {
+    using testing::operateAccessibly;
+    SettingsRig rig;
+    SettingsScreen& screen = *rig.screen;
+    ASSERT_TRUE(operateAccessibly(screen.guidePicker()->segment(1)));
+    EXPECT_EQ(rig.reloaded().guideMode, GuideMode::gradeOnly);
+    EXPECT_EQ(screen.guideFooterLabel()->text(), SettingsFormModel::guideFooter(GuideMode::gradeOnly));
+    EXPECT_FALSE(screen.streetToggle(Street::flop)->isEnabled()) << "the street switches follow";
+    operateAccessibly(screen.guidePicker()->segment(0));
+    ASSERT_TRUE(operateAccessibly(screen.streetToggle(Street::flop)));
+    EXPECT_FALSE(rig.reloaded().strategyToggles.flop);
+    operateAccessibly(screen.fourColorToggle());
+    EXPECT_TRUE(rig.reloaded().fourColorDeck);
+    operateAccessibly(screen.speedPicker()->segment(2));
+    EXPECT_EQ(rig.reloaded().gameSpeed, GameSpeed::fast);
+    operateAccessibly(screen.skillPicker()->segment(0));
+    EXPECT_EQ(rig.reloaded().botDifficulty, BotDifficulty::easy);
+    operateAccessibly(screen.soundToggle());
+    EXPECT_FALSE(rig.reloaded().soundEnabled);
+    EXPECT_EQ(testing::accessibleText(screen.bigBlindStepper()->incrementButton(), QAccessible::Name),
+              "Increase big blind");
+    EXPECT_EQ(testing::accessibleText(screen.buyInStepper()->decrementButton(), QAccessible::Name),
+              "Decrease buy-in");
+    EXPECT_EQ(testing::accessibleText(screen.tournamentStackStepper()->incrementButton(), QAccessible::Name),
+              "Increase tournament stack");
+    operateAccessibly(screen.bigBlindStepper()->incrementButton());
+    EXPECT_EQ(rig.reloaded().cashConfig.bigBlind, 12);
+    EXPECT_EQ(rig.reloaded(), rig.settings.makeSnapshot());
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTimer>
 #include <csignal>
@@ -19,6 +22,8 @@
 #include "shell/RangesWindow.hpp"
 #include "store/SampleHands.hpp"
 #include "store/StatsStore.hpp"
+#include "table/TableHeader.hpp"
+#include "table/TableScreen.hpp"
 #include "theme/AppContext.hpp"
 #include "theme/Palette.hpp"
 
@@ -297,6 +302,62 @@ TEST(QuitOnSignals, ReportsTheSignalOnTheEventLoopAndPutsTheOldHandlerBack) {
     struct sigaction after {};
     ::sigaction(SIGTERM, nullptr, &after);
     EXPECT_EQ(after.sa_handler, before.sa_handler);
+}
+
+}  // namespace
+}  // namespace pellox::app
+
+namespace pellox::app {
+namespace {
+
+using testing::AppRig;
+using testing::midHandSnapshot;
+using testing::settle;
+
+// The table's question is up over the main window: the commands still answer, and its closing gives the
+// keyboard back to the table.
+TEST(Application, MenuCommandsWorkUnderATableQuestionAndFocusReturnsToTheTable) {
+    AppRig rig;
+    rig.writeSettings();
+    PelloxPokerApp& app = rig.launchShown();
+    app.rootView().resume(midHandSnapshot(GameMode::cash));
+    settle();
+    auto* table = qobject_cast<TableScreen*>(app.rootView().currentPage());
+    ASSERT_NE(table, nullptr);
+    app.mainWindow().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&app.mainWindow()));
+    auto* exit = table->findChild<TableHeader*>()->exitButton();
+    exit->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(exit, Qt::Key_Return);
+    settle();
+    auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(question->text(), "Leave this hand?");
+    EXPECT_TRUE(question->actions().contains(app.commands().quitAction()));
+    EXPECT_TRUE(question->actions().contains(app.commands().settingsAction()));
+    question->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(question));
+    QTest::keyClick(question, Qt::Key_R, Qt::ControlModifier);
+    settle();
+    EXPECT_NE(app.rangesWindow(), nullptr) << "Ctrl+R works under the question";
+    if (app.rangesWindow()) app.rangesWindow()->close();
+
+    QTest::keyClick(question, Qt::Key_Escape);
+    settle();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    ASSERT_NE(app.mainWindow().focusWidget(), nullptr);
+    EXPECT_TRUE(table->isAncestorOf(app.mainWindow().focusWidget())) << "focus is back on the table";
+    EXPECT_TRUE(app.session().table().has_value()) << "Escape keeps playing";
+}
+
+TEST(Application, TheOnboardingSheetIsNamed) {
+    AppRig rig;
+    PelloxPokerApp& app = rig.launchShown();
+    OnboardingSheet* sheet = app.rootView().onboardingSheet();
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(sheet->windowTitle(), "Welcome to Pellox Poker");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(sheet)->text(QAccessible::Name),
+              "Welcome to Pellox Poker");
 }
 
 }  // namespace

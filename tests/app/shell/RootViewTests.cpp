@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -292,6 +294,60 @@ TEST(RootView, TheResumeQuestionWaitsForTheOnboardingSheet) {
     settle();
     ASSERT_NE(app.rootView().resumeAlert(), nullptr);
     EXPECT_TRUE(app.rootView().resumeAlert()->isVisible());
+}
+
+}  // namespace
+}  // namespace pellox::app
+
+namespace pellox::app {
+namespace {
+
+// A screen reader selects a sidebar row through the row's own action, which clears the selection first.
+void chooseRowAccessibly(MacRootView& root, const QString& title) {
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(root.sidebar());
+    ASSERT_NE(list, nullptr);
+    QAccessibleTableInterface* table = list->tableInterface();
+    ASSERT_NE(table, nullptr);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QAccessibleInterface* cell = table->cellAt(row, 0);
+        if (!cell || cell->text(QAccessible::Name) != title) continue;
+        ASSERT_NE(cell->actionInterface(), nullptr);
+        cell->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        settle();
+        return;
+    }
+    FAIL() << "no row " << title.toStdString();
+}
+
+TEST(RootView, ChoosingHistoryThroughAccessibilityKeepsThePushedPageAsAClickDoes) {
+    Launched l;
+    auto* home = qobject_cast<HomeScreen*>(l.root->currentPage());
+    ASSERT_NE(home, nullptr);
+    QTest::mouseClick(home->quickLink(3), Qt::LeftButton);
+    settle();
+    ASSERT_TRUE(shows<SettingsScreen>(l.root->currentPage()));
+    chooseRowAccessibly(*l.root, "History");
+    EXPECT_EQ(l.root->state().section(), Section::history);
+    EXPECT_TRUE(shows<SettingsScreen>(l.root->currentPage())) << "History keeps the pushed page";
+    chooseRowAccessibly(*l.root, "Stats");
+    EXPECT_TRUE(shows<StatsScreen>(l.root->currentPage()));
+    EXPECT_TRUE(l.root->state().path().empty());
+}
+
+TEST(RootView, TheSelectedRowsSymbolTakesTheSelectionsTextColour) {
+    Launched l;
+    const QColor onSelection = l.root->sidebar()->palette().color(QPalette::HighlightedText);
+    const QIcon icon = l.root->sidebar()->item(0)->icon();
+    const QSize size = l.root->sidebar()->iconSize();
+    auto hasColour = [](const QImage& image, const QColor& colour) {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y).alpha() == 255 && image.pixelColor(x, y).rgb() == colour.rgb())
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(hasColour(icon.pixmap(size, QIcon::Selected).toImage(), onSelection));
+    EXPECT_FALSE(hasColour(icon.pixmap(size, QIcon::Normal).toImage(), onSelection));
 }
 
 }  // namespace

@@ -195,3 +195,19 @@ TEST(GuideCardsGallery, OverlayAndReportCards) {
 
 }  // namespace
 }  // namespace pellox::app
+
+namespace pellox::app {
+namespace {
+
+TEST(StrategyOverlayView, AScreenReaderMeetsTheCardAsOneElementWithItsSummary) {
+    AppContext context;
+    StrategyOverlayView overlay(context);
+    overlay.setAdvice(fixtures::preflopAdvice());
+    QAccessibleInterface* card = QAccessible::queryAccessibleInterface(&overlay);
+    ASSERT_NE(card, nullptr);
+    EXPECT_EQ(card->childCount(), 0) << "the badge is no element of its own";
+    EXPECT_TRUE(card->text(QAccessible::Name).contains("Chen formula rates this Strong"));
+}
+
+}  // namespace
+}  // namespace pellox::app

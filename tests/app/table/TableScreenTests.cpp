@@ -473,3 +473,33 @@ TEST(TableScreen, AFrozenTableNeverMoves) {
 
 }  // namespace
 }  // namespace pellox::app
+
+namespace pellox::app {
+namespace {
+
+TEST(TableScreen, TheKeysKeepTheirMeaningWhileAButtonHasFocusAndReturnPressesIt) {
+    ScreenRig r;
+    r.session().startCashGame(3, 502);
+    r.open();
+    activate(r);
+    ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
+    HoverButton* fold = visibleButton(*r.screen, "Fold");
+    ASSERT_NE(fold, nullptr);
+    fold->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(fold->hasFocus()) << "Tab reaches the action bar";
+    const auto before = r.session().currentHandEvents().size();
+    QTest::keyClick(fold, Qt::Key_C);
+    r.settle();
+    EXPECT_GT(r.session().currentHandEvents().size(), before) << "C checks or calls, whatever has focus";
+    EXPECT_FALSE(r.session().table()->player("human")->hasFolded);
+    ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
+    fold = visibleButton(*r.screen, "Fold");
+    ASSERT_NE(fold, nullptr);
+    fold->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(fold, Qt::Key_Return);
+    r.settle();
+    EXPECT_TRUE(r.session().table()->player("human")->hasFolded) << "Return presses the focused button";
+}
+
+}  // namespace
+}  // namespace pellox::app

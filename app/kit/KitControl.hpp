@@ -1,0 +1,29 @@
+#pragma once
+#include <QAccessible>
+#include <QColor>
+#include <QRectF>
+
+class QAbstractButton;
+class QPainter;
+
+namespace pellox::app {
+
+// What every button of the kit shares, so a screen listening to `clicked` hears every way of pressing it:
+// the mouse, Space and Return with keyboard focus (reached with Tab), and a screen reader's press or toggle
+// action, which Qt's own button interface answers without a click (a toggle) or only after a delay (a
+// press).
+namespace KitControl {
+
+// Call in the control's constructor. The role is what a screen reader announces (a switch is a check box, a
+// segment a radio button). The accessible name falls back to the button's text.
+void install(QAbstractButton* button, QAccessible::Role role = QAccessible::Button);
+
+// Whether a key pressed on a focused control presses it (Space is the button's own).
+bool pressesOnKey(int key);
+
+// The keyboard focus ring: a line inside the given shape, in a colour that reads on the control's fill (the
+// colour its text is drawn in).
+void paintFocusRing(QPainter& painter, const QRectF& shape, qreal cornerRadius, const QColor& color);
+
+}  // namespace KitControl
+}  // namespace pellox::app

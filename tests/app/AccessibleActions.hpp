@@ -1,0 +1,38 @@
+#pragma once
+// Operating a control as a screen reader does: through its accessible interface, not its events.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAccessibleValueInterface>
+#include <QApplication>
+#include <QWidget>
+
+namespace pellox::app::testing {
+
+inline QAccessibleInterface* accessibleOf(QObject* object) {
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+// The control's own action: "Toggle" for a checkable control, else "Press"; false when it offers neither.
+inline bool operateAccessibly(QObject* control) {
+    QAccessibleInterface* iface = accessibleOf(control);
+    if (!iface || !iface->actionInterface()) return false;
+    const QStringList names = iface->actionInterface()->actionNames();
+    for (const QString& action :
+         {QAccessibleActionInterface::toggleAction(), QAccessibleActionInterface::pressAction()}) {
+        if (names.contains(action)) {
+            iface->actionInterface()->doAction(action);
+            QApplication::processEvents();
+            return true;
+        }
+    }
+    return false;
+}
+
+inline QString accessibleText(QObject* object, QAccessible::Text text) {
+    QAccessibleInterface* iface = accessibleOf(object);
+    return iface ? iface->text(text) : QString();
+}
+
+}  // namespace pellox::app::testing
