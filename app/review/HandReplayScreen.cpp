@@ -194,7 +194,7 @@ void HandReplayScreen::showFrame(std::optional<Spring> motion) {
     const ReplayView frame = currentView();
     board_->setFrame(frame.board, frame.potSize, motion);
     for (std::size_t i = 0; i < seats_.size() && i < frame.seats.size(); ++i)
-        seats_[i]->setSeat(frame.seats[i]);
+        seats_[i]->setSeat(frame.seats[i], motion);
     caption_->setText(QString::fromStdString(frame.caption));
     const auto decision = currentDecision();
     callout_->setDecision(decision ? &*decision : nullptr, motion);

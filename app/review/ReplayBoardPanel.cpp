@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "kit/AnimatedNumber.hpp"
 #include "kit/Fonts.hpp"
 #include "kit/MoneyText.hpp"
 #include "kit/Motion.hpp"
@@ -54,45 +55,77 @@ qreal rowHeight() {
 }  // namespace
 
 ReplayBoardPanel::ReplayBoardPanel(AppContext& context, QWidget* parent)
-    : QWidget(parent), context_(context), animation_(new QVariantAnimation(this)) {
+    : QWidget(parent),
+      context_(context),
+      animation_(new QVariantAnimation(this)),
+      pot_(new AnimatedNumber(0, this)) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     animation_->setStartValue(0.0);
     animation_->setEndValue(1.0);
     connect(animation_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
-        for (double& arrival : arrival_)
-            if (arrival < 1) arrival = value.toDouble();
+        const double progress = value.toDouble();
+        for (std::size_t i = 0; i < arrival_.size(); ++i)
+            if (moving_[i]) arrival_[i] = i < board_.size() ? progress : 1 - progress;
         update();
     });
     connect(animation_, &QVariantAnimation::finished, this, [this] {
-        std::fill(arrival_.begin(), arrival_.end(), 1.0);
+        leaving_.clear();
+        placeCards(0);
         update();
     });
+    connect(pot_, &AnimatedNumber::valueChanged, this, qOverload<>(&QWidget::update));
     connect(&context_, &AppContext::paletteChanged, this, qOverload<>(&QWidget::update));
     refreshAccessibleName();
 }
 
 void ReplayBoardPanel::setFrame(const std::vector<Card>& board, std::int64_t potSize,
                                 std::optional<Spring> motion) {
+    const int duration = motion ? Motion::milliseconds(motion->settleDuration(), context_) : 0;
     const bool grows =
         board.size() > board_.size() && std::equal(board_.begin(), board_.end(), board.begin());
-    const int duration = motion ? Motion::milliseconds(motion->settleDuration(), context_) : 0;
+    const bool shrinks =
+        board.size() < board_.size() && std::equal(board.begin(), board.end(), board_.begin());
     animation_->stop();
-    std::vector<double> arrival(board.size(), 1.0);
-    if (grows && duration > 0) {
-        std::fill(arrival.begin() + static_cast<std::ptrdiff_t>(board_.size()), arrival.end(), 0.0);
+    std::vector<Card> leaving;
+    if (shrinks && duration > 0)
+        leaving.assign(board_.begin() + static_cast<std::ptrdiff_t>(board.size()), board_.end());
+    const std::size_t joining = grows && duration > 0 ? board.size() - board_.size() : 0;
+    board_ = board;
+    leaving_ = std::move(leaving);
+    placeCards(joining);
+    if (joining > 0 || !leaving_.empty()) {
         animation_->setDuration(duration);
         animation_->setEasingCurve(motion->easingCurve());
+        animation_->start();
     }
-    board_ = board;
-    arrival_ = std::move(arrival);
     potSize_ = potSize;
-    if (std::any_of(arrival_.begin(), arrival_.end(), [](double a) { return a < 1; })) animation_->start();
+    if (motion)
+        pot_->animateTo(static_cast<double>(potSize), *motion, context_);
+    else
+        pot_->jumpTo(static_cast<double>(potSize));
     refreshAccessibleName();
     update();
 }
 
+// Every card of the board in place but the last `joining`, which start out; leaving cards start in place
+// and go.
+void ReplayBoardPanel::placeCards(std::size_t joining) {
+    const std::size_t total = board_.size() + leaving_.size();
+    arrival_.assign(total, 1.0);
+    moving_.assign(total, false);
+    for (std::size_t i = board_.size() - joining; i < total; ++i) {
+        moving_[i] = true;
+        if (i < board_.size()) arrival_[i] = 0;
+    }
+}
+
 QString ReplayBoardPanel::potText() const {
     return moneyText(potSize_);
+}
+
+QString ReplayBoardPanel::shownPotText() const {
+    if (!pot_->isRunning()) return potText();
+    return moneyText(std::llround(pot_->value()));
 }
 
 void ReplayBoardPanel::refreshAccessibleName() {
@@ -125,7 +158,7 @@ void ReplayBoardPanel::paintEvent(QPaintEvent*) {
 
 void ReplayBoardPanel::paintCards(QPainter& painter, qreal top) const {
     const Palette& palette = context_.palette();
-    if (board_.empty()) {
+    if (board_.empty() && leaving_.empty()) {
         painter.setFont(placeholderFont());
         painter.setPen(palette.textMuted);
         painter.drawText(QRectF(0, top, width(), placeholderHeight), Qt::AlignCenter,
@@ -133,10 +166,11 @@ void ReplayBoardPanel::paintCards(QPainter& painter, qreal top) const {
         return;
     }
     const QSizeF card = PlayingCardView::frameSize(PlayingCardView::CardSize::board, 1);
-    const auto count = static_cast<qreal>(board_.size());
+    const std::size_t total = board_.size() + leaving_.size();
+    const auto count = static_cast<qreal>(total);
     const qreal rowWidth = count * card.width() + (count - 1) * cardSpacing;
     qreal x = (width() - rowWidth) / 2;
-    for (std::size_t i = 0; i < board_.size(); ++i) {
+    for (std::size_t i = 0; i < total; ++i) {
         const QPointF centre(x + card.width() / 2, top + card.height() / 2);
         const double arrival = arrival_[i];
         painter.save();
@@ -144,8 +178,8 @@ void ReplayBoardPanel::paintCards(QPainter& painter, qreal top) const {
         painter.translate(centre);
         const double scale = arrivalStartScale + (1 - arrivalStartScale) * arrival;
         painter.scale(scale, scale);
-        PlayingCardView(board_[i], PlayingCardView::CardSize::board, false, 1)
-            .paint(painter, {0, 0}, palette);
+        const Card& shown = i < board_.size() ? board_[i] : leaving_[i - board_.size()];
+        PlayingCardView(shown, PlayingCardView::CardSize::board, false, 1).paint(painter, {0, 0}, palette);
         painter.restore();
         x += card.width() + cardSpacing;
     }
@@ -154,7 +188,7 @@ void ReplayBoardPanel::paintCards(QPainter& painter, qreal top) const {
 void ReplayBoardPanel::paintPot(QPainter& painter, qreal top) const {
     const Palette& palette = context_.palette();
     const QString label = QStringLiteral("POT");
-    const QString amount = potText();
+    const QString amount = shownPotText();
     const qreal labelWidth = QFontMetricsF(potLabelFont()).horizontalAdvance(label);
     const qreal amountWidth = QFontMetricsF(potAmountFont()).horizontalAdvance(amount);
     const qreal capsuleWidth = labelWidth + potSpacing + amountWidth + 2 * potPaddingX;

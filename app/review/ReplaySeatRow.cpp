@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "kit/AnimatedNumber.hpp"
 #include "kit/Fonts.hpp"
+#include "kit/MoneyText.hpp"
 #include "kit/Painting.hpp"
 #include "theme/AppContext.hpp"
 #include "theme/Palette.hpp"
@@ -45,8 +47,10 @@ qreal contentHeight() {
 
 }  // namespace
 
-ReplaySeatRow::ReplaySeatRow(AppContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+ReplaySeatRow::ReplaySeatRow(AppContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), stack_(new AnimatedNumber(0, this)) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    connect(stack_, &AnimatedNumber::valueChanged, this, qOverload<>(&QWidget::update));
     connect(&context_, &AppContext::paletteChanged, this, [this] {
         if (seat_) setSeat(ReplaySeatView(*seat_));
     });
@@ -54,11 +58,21 @@ ReplaySeatRow::ReplaySeatRow(AppContext& context, QWidget* parent) : QWidget(par
 
 ReplaySeatRow::~ReplaySeatRow() = default;
 
-void ReplaySeatRow::setSeat(const ReplaySeatView& seat) {
+void ReplaySeatRow::setSeat(const ReplaySeatView& seat, std::optional<Spring> motion) {
+    const auto stack = static_cast<double>(seat.stack);
+    if (motion && seat_)
+        stack_->animateTo(stack, *motion, context_);
+    else
+        stack_->jumpTo(stack);
     seat_ = std::make_unique<ReplaySeatView>(seat);
     look_ = SeatRowLook::make(seat, context_.palette());
     setAccessibleName(look_.accessibleText());
     update();
+}
+
+QString ReplaySeatRow::shownStackText() const {
+    if (!stack_->isRunning()) return look_.stackText;
+    return moneyText(std::llround(stack_->value()));
 }
 
 QSize ReplaySeatRow::sizeHint() const {
@@ -76,12 +90,13 @@ void ReplaySeatRow::paintEvent(QPaintEvent*) {
     painter.setOpacity(look_.contentOpacity);
     const QRectF content = QRectF(rect()).adjusted(paddingX, paddingY, -paddingX, -paddingY);
 
+    const QString stackText = shownStackText();
     const qreal stackWidth =
-        std::max(stackMinimumWidth, QFontMetricsF(stackFont()).horizontalAdvance(look_.stackText));
+        std::max(stackMinimumWidth, QFontMetricsF(stackFont()).horizontalAdvance(stackText));
     const QRectF stack(content.right() - stackWidth, content.top(), stackWidth, content.height());
     painter.setFont(stackFont());
     painter.setPen(context_.palette().accent);
-    painter.drawText(stack, Qt::AlignRight | Qt::AlignVCenter, look_.stackText);
+    painter.drawText(stack, Qt::AlignRight | Qt::AlignVCenter, stackText);
 
     paintLeading(painter, content);
     paintCards(painter, content, stack.left() - spacing);

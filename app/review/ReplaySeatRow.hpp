@@ -1,11 +1,15 @@
 #pragma once
 #include <QWidget>
 #include <memory>
+#include <optional>
+
+#include "kit/Spring.hpp"
 
 #include "review/ReplayFrameLook.hpp"
 
 namespace pellox::app {
 
+class AnimatedNumber;
 class AppContext;
 
 // One seat of a replay frame: name, dealer badge, known cards or two card backs, and the stack. A folded
@@ -16,8 +20,11 @@ class ReplaySeatRow : public QWidget {
     explicit ReplaySeatRow(AppContext& context, QWidget* parent = nullptr);
     ~ReplaySeatRow() override;
 
-    void setSeat(const ReplaySeatView& seat);
+    // `motion` counts the stack to its new amount; none shows it at once.
+    void setSeat(const ReplaySeatView& seat, std::optional<Spring> motion = std::nullopt);
     const SeatRowLook& look() const noexcept { return look_; }
+    // The stack as painted now: on its way to `look().stackText` while it counts.
+    QString shownStackText() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -32,6 +39,7 @@ class ReplaySeatRow : public QWidget {
     AppContext& context_;
     std::unique_ptr<ReplaySeatView> seat_;
     SeatRowLook look_;
+    AnimatedNumber* stack_;
 };
 
 }  // namespace pellox::app

@@ -10,8 +10,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "kit/AnimatedNumber.hpp"
 #include "kit/Fonts.hpp"
 #include "kit/RefreshCoalescer.hpp"
+#include "kit/Spring.hpp"
 #include "kit/TextColor.hpp"
 #include "review/AccuracyBar.hpp"
 #include "review/RecentHandsChartView.hpp"
@@ -24,6 +26,9 @@
 namespace pellox::app {
 
 namespace {
+
+// The figure's count to a new accuracy: the screens' default spring.
+constexpr Spring accuracyCount{};
 
 constexpr int screenPadding = 24;
 constexpr int cardSpacing = 24;
@@ -238,7 +243,8 @@ StatsScreen::StatsScreen(AppContext& context, StatsStore& stats, bool startsAtLe
       stats_(stats),
       startsAtLeaks_(startsAtLeaks),
       scroll_(new QScrollArea(this)),
-      refresh_(new RefreshCoalescer([this] { rebuild(); }, this)) {
+      refresh_(new RefreshCoalescer([this] { rebuild(); }, this)),
+      accuracy_(new AnimatedNumber(0, this)) {
     setWindowTitle(QStringLiteral("Stats"));
     auto* frame = new QVBoxLayout(this);
     frame->setContentsMargins(0, 0, 0, 0);
@@ -250,6 +256,7 @@ StatsScreen::StatsScreen(AppContext& context, StatsStore& stats, bool startsAtLe
     statsChanged_ =
         stats_.subscribe(StatsStore::Property::stats, [this](std::string_view) { refresh_->notify(); });
     connect(&context_, &AppContext::paletteChanged, refresh_, &RefreshCoalescer::notify);
+    connect(accuracy_, &AnimatedNumber::valueChanged, this, &StatsScreen::showCountedAccuracy);
     rebuild();
 }
 
@@ -262,7 +269,25 @@ void StatsScreen::rebuild() {
     page->setAutoFillBackground(false);  // the scroll area turns it on; the screen paints the felt behind
     page->layout()->activate();
     scroll_->verticalScrollBar()->setValue(offset);
+    countAccuracy();
     update();
+}
+
+// A new lifetime accuracy counts from the one shown; the first one shown is there at once.
+void StatsScreen::countAccuracy() {
+    const std::optional<double> accuracy = stats_.stats().overallAccuracy();
+    if (accuracy && shownAccuracy_)
+        accuracy_->animateTo(*accuracy, accuracyCount, context_);
+    else if (accuracy)
+        accuracy_->jumpTo(*accuracy);
+    shownAccuracy_ = accuracy;
+    if (accuracy_->isRunning()) showCountedAccuracy();
+}
+
+void StatsScreen::showCountedAccuracy() {
+    auto* figure =
+        scroll_->widget() ? scroll_->widget()->findChild<QLabel*>(QStringLiteral("accuracy")) : nullptr;
+    if (figure && shownAccuracy_) figure->setText(percentOrDash(accuracy_->value()));
 }
 
 void StatsScreen::scrollToLeaks() {

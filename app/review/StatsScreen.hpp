@@ -1,5 +1,6 @@
 #pragma once
 #include <QWidget>
+#include <optional>
 
 #include "store/Observed.hpp"
 
@@ -11,12 +12,14 @@ class StatsStore;
 
 namespace pellox::app {
 
+class AnimatedNumber;
 class AppContext;
 class RefreshCoalescer;
 
 // The lifetime statistics: accuracy against the guide with its grade and counts, the recent hands' chart,
 // accuracy by street and by position, the leaks and the net chips of each mode, or an empty state while
-// nothing has been graded. It only reads the store and redraws whenever the statistics change.
+// nothing has been graded. It only reads the store and redraws whenever the statistics change; the accuracy
+// figure counts to a new value.
 class StatsScreen : public QWidget {
     Q_OBJECT
   public:
@@ -33,12 +36,16 @@ class StatsScreen : public QWidget {
 
   private:
     void rebuild();
+    void countAccuracy();
+    void showCountedAccuracy();
 
     AppContext& context_;
     StatsStore& stats_;
     bool startsAtLeaks_;
     QScrollArea* scroll_;
     RefreshCoalescer* refresh_;
+    AnimatedNumber* accuracy_;
+    std::optional<double> shownAccuracy_;
     Subscription statsChanged_;
 };
 
