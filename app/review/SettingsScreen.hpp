@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "store/Observed.hpp"
+#include "store/SettingsRange.hpp"
 
 class QComboBox;
 class QLabel;
@@ -33,14 +34,10 @@ class HoverButton;
 class SettingsScreen : public QWidget {
     Q_OBJECT
   public:
-    struct StepperRange {
-        std::int64_t minimum;
-        std::int64_t maximum;
-        std::int64_t step;
-    };
-    static constexpr StepperRange bigBlindRange{2, 100, 2};
-    static constexpr StepperRange buyInRange{100, 10000, 100};
-    static constexpr StepperRange tournamentStackRange{500, 50000, 500};
+    using StepperRange = SettingsRange;
+    static constexpr StepperRange bigBlindRange = SettingsRange::bigBlind;
+    static constexpr StepperRange buyInRange = SettingsRange::buyIn;
+    static constexpr StepperRange tournamentStackRange = SettingsRange::tournamentStack;
 
     SettingsScreen(AppContext& context, SettingsStore& settings, StatsStore& stats,
                    QWidget* parent = nullptr);

@@ -1,0 +1,157 @@
+#include "shell/SettingsFileText.hpp"
+
+#include <QString>
+#include <vector>
+
+namespace pellox::app::settingsFile {
+namespace {
+
+constexpr char hexDigits[] = "0123456789ABCDEF";
+
+bool isHexDigit(unsigned char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+std::size_t sequenceLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) return 2;
+    if (lead >= 0xE0 && lead <= 0xEF) return 3;
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    return 0;
+}
+
+bool isValidUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = sequenceLength(lead);
+        if (length == 0 || i + length > text.size()) return false;
+        const auto second = static_cast<unsigned char>(length > 1 ? text[i + 1] : 0x80);
+        // Overlong forms, surrogates and code points beyond U+10FFFF.
+        if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+            (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F))
+            return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+        i += length;
+    }
+    return true;
+}
+
+void appendHex(unsigned char c, QByteArray& out) {
+    out += "\\x";
+    out += QByteArray::number(c, 16);
+}
+
+// One character of a value; returns whether a following hex digit must be escaped too, so the escape's
+// digits do not run on into it.
+bool appendEscapedChar(unsigned char c, QByteArray& out) {
+    switch (c) {
+        case '\0': out += "\\0"; return true;
+        case '\a': out += "\\a"; return false;
+        case '\b': out += "\\b"; return false;
+        case '\f': out += "\\f"; return false;
+        case '\n': out += "\\n"; return false;
+        case '\r': out += "\\r"; return false;
+        case '\t': out += "\\t"; return false;
+        case '\v': out += "\\v"; return false;
+        case '"':
+        case '\\':
+            out += '\\';
+            out += static_cast<char>(c);
+            return false;
+        default:
+            if (c <= 0x1F) {
+                appendHex(c, out);
+                return true;
+            }
+            out += static_cast<char>(c);
+            return false;
+    }
+}
+
+void appendValidEscapedValue(std::string_view value, QByteArray& out) {
+    const qsizetype start = out.size();
+    bool needsQuotes = false;
+    bool escapeNextIfDigit = false;
+    if (!value.empty() && value.front() == '@') out += '@';
+    for (const char ch : value) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c == ';' || c == ',' || c == '=') needsQuotes = true;
+        if (escapeNextIfDigit && isHexDigit(c)) {
+            appendHex(c, out);
+            continue;
+        }
+        escapeNextIfDigit = appendEscapedChar(c, out);
+    }
+    if (needsQuotes || (start < out.size() && (out.at(start) == ' ' || out.back() == ' '))) {
+        out.insert(start, '"');
+        out += '"';
+    }
+}
+
+}  // namespace
+
+void appendEscapedKey(std::string_view key, QByteArray& out) {
+    const QString text = QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+    for (const QChar qc : text) {
+        const char16_t c = qc.unicode();
+        if (c == '/') {
+            out += '\\';
+        } else if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+                   c == '-' || c == '.') {
+            out += static_cast<char>(c);
+        } else if (c <= 0xFF) {
+            out += '%';
+            out += hexDigits[c / 16];
+            out += hexDigits[c % 16];
+        } else {
+            out += "%U";
+            for (int shift = 12; shift >= 0; shift -= 4)
+                out += hexDigits[(c >> shift) & 0xF];
+        }
+    }
+}
+
+void appendEscapedValue(std::string_view value, QByteArray& out) {
+    if (isValidUtf8(value)) return appendValidEscapedValue(value, out);
+    const QByteArray repaired =
+        QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())).toUtf8();
+    appendValidEscapedValue(std::string_view(repaired.constData(), static_cast<std::size_t>(repaired.size())),
+                            out);
+}
+
+QByteArray text(const Values& values) {
+    // Section name to its keys in order; the keys outside any group form the first, [General].
+    std::map<std::string, std::vector<std::pair<std::string_view, const std::string*>>> sections;
+    std::size_t size = 0;
+    for (const auto& [key, value] : values) {
+        const std::size_t slash = key.find('/');
+        const std::string section = slash == std::string::npos ? std::string() : key.substr(0, slash);
+        const std::string_view name =
+            slash == std::string::npos ? std::string_view(key) : std::string_view(key).substr(slash + 1);
+        sections[section].emplace_back(name, &value);
+        size += key.size() + value.size() + 8;
+    }
+    QByteArray out;
+    out.reserve(static_cast<qsizetype>(size + size / 16 + 64));
+    bool first = true;
+    for (const auto& [section, entries] : sections) {
+        if (!first) out += '\n';
+        first = false;
+        out += '[';
+        if (section.empty())
+            out += "General";
+        else
+            appendEscapedKey(section, out);
+        out += "]\n";
+        for (const auto& [name, value] : entries) {
+            appendEscapedKey(name, out);
+            out += '=';
+            appendEscapedValue(*value, out);
+            out += '\n';
+        }
+    }
+    return out;
+}
+
+}  // namespace pellox::app::settingsFile
