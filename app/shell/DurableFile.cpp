@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstring>
 
@@ -29,8 +31,14 @@ QString replace(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     // Unbuffered, so a short write shows at the call that made it rather than at a later flush.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString error = file.errorString();
+    const qint64 written = file.write(bytes);
+    if (written != bytes.size() || !file.flush()) {
+        const QString error =
+            QStringLiteral("%1 of %2 bytes written (%3)")
+                .arg(std::max<qint64>(written, 0))
+                .arg(bytes.size())
+                .arg(file.error() == QFileDevice::NoError ? QStringLiteral("the write stopped short")
+                                                          : file.errorString());
         file.cancelWriting();
         return error;
     }

@@ -96,6 +96,10 @@ void PelloxPokerApp::raiseMainWindow() {
     mainWindow_->activateWindow();
 }
 
+QMessageBox* PelloxPokerApp::saveFailureAlert() const noexcept {
+    return saveFailureAlert_;
+}
+
 void PelloxPokerApp::tellSavingFailed(const QString& path) {
     saveFailureAlert_ = openSaveFailureAlert(path, mainWindow_.get());
 }

@@ -67,7 +67,7 @@ class PelloxPokerApp : public QObject {
     RangesWindow* rangesWindow() const noexcept { return rangesWindow_.get(); }
     AppContext& mainContext() const noexcept { return *mainContext_; }
     // The warning that progress cannot be saved, while it is open.
-    QMessageBox* saveFailureAlert() const noexcept { return saveFailureAlert_; }
+    QMessageBox* saveFailureAlert() const noexcept;
 
   private:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -6,8 +6,9 @@
 namespace pellox::app {
 
 QString saveFailureMessage(const QString& path) {
-    return QStringLiteral("Pellox Poker cannot write its settings file:\n%1\n\nYou can play on, but settings, "
-                          "statistics and hands from now on are kept only until you quit.")
+    return QStringLiteral(
+               "Pellox Poker cannot write its settings file:\n%1\n\nYou can play on, but settings, "
+               "statistics and hands from now on are kept only until you quit.")
         .arg(QDir::toNativeSeparators(path));
 }
 

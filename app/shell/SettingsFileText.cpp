@@ -46,14 +46,30 @@ void appendHex(unsigned char c, QByteArray& out) {
 // digits do not run on into it.
 bool appendEscapedChar(unsigned char c, QByteArray& out) {
     switch (c) {
-        case '\0': out += "\\0"; return true;
-        case '\a': out += "\\a"; return false;
-        case '\b': out += "\\b"; return false;
-        case '\f': out += "\\f"; return false;
-        case '\n': out += "\\n"; return false;
-        case '\r': out += "\\r"; return false;
-        case '\t': out += "\\t"; return false;
-        case '\v': out += "\\v"; return false;
+        case '\0':
+            out += "\\0";
+            return true;
+        case '\a':
+            out += "\\a";
+            return false;
+        case '\b':
+            out += "\\b";
+            return false;
+        case '\f':
+            out += "\\f";
+            return false;
+        case '\n':
+            out += "\\n";
+            return false;
+        case '\r':
+            out += "\\r";
+            return false;
+        case '\t':
+            out += "\\t";
+            return false;
+        case '\v':
+            out += "\\v";
+            return false;
         case '"':
         case '\\':
             out += '\\';
@@ -73,7 +89,12 @@ void appendValidEscapedValue(std::string_view value, QByteArray& out) {
     const qsizetype start = out.size();
     bool needsQuotes = false;
     bool escapeNextIfDigit = false;
-    if (!value.empty() && value.front() == '@') out += '@';
+    // As QSettings marks a string that holds a NUL, or one that could be taken for such a mark.
+    const bool holdsNul = value.find('\0') != std::string_view::npos;
+    if (holdsNul)
+        out += "@String(";
+    else if (!value.empty() && value.front() == '@')
+        out += '@';
     for (const char ch : value) {
         const auto c = static_cast<unsigned char>(ch);
         if (c == ';' || c == ',' || c == '=') needsQuotes = true;
@@ -83,6 +104,7 @@ void appendValidEscapedValue(std::string_view value, QByteArray& out) {
         }
         escapeNextIfDigit = appendEscapedChar(c, out);
     }
+    if (holdsNul) out += ')';
     if (needsQuotes || (start < out.size() && (out.at(start) == ' ' || out.back() == ' '))) {
         out.insert(start, '"');
         out += '"';

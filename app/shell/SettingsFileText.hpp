@@ -14,8 +14,8 @@ using Values = std::map<std::string, std::string, std::less<>>;
 // A key as QSettings writes it in a section ("a/b" in section "a" is "b"; '/' inside a key is '\').
 void appendEscapedKey(std::string_view key, QByteArray& out);
 // A string value as QSettings writes it: control characters escaped, quoted when it holds ';', ',' or '='
-// or starts or ends with a space, a leading '@' doubled. The value is UTF-8; invalid sequences are written
-// as U+FFFD, as QSettings would have stored them.
+// or starts or ends with a space, a leading '@' doubled, one holding a NUL as "@String(...)". The value is
+// UTF-8; invalid sequences are written as U+FFFD, as QSettings would have stored them.
 void appendEscapedValue(std::string_view value, QByteArray& out);
 // The whole file: keys without a section under [General], then one section per group, each sorted by key.
 QByteArray text(const Values& values);

@@ -12,8 +12,9 @@ namespace pellox::app {
 SingleInstance::SingleInstance(const QString& settingsPath, QObject* parent)
     : QObject(parent), lockPath_(settingsPath + QStringLiteral(".lock")) {
     const QByteArray where = QFileInfo(settingsPath).absoluteFilePath().toUtf8();
-    serverName_ = QStringLiteral("pellox-poker-") +
-                  QString::fromLatin1(QCryptographicHash::hash(where, QCryptographicHash::Sha1).toHex().left(16));
+    serverName_ =
+        QStringLiteral("pellox-poker-") +
+        QString::fromLatin1(QCryptographicHash::hash(where, QCryptographicHash::Sha1).toHex().left(16));
     lock_ = std::make_unique<QLockFile>(lockPath_);
     // Only a lock whose process is gone is stale, however long the holder has been running.
     lock_->setStaleLockTime(0);

@@ -11,14 +11,13 @@ namespace pellox::app {
 SnapshotKeeper::SnapshotKeeper(GameSession& session, SessionSnapshotStore& snapshots, QObject* parent)
     : QObject(parent), session_(session), snapshots_(snapshots) {
     // One look per turn of the event loop, after the session has finished applying the change.
-    tableSubscription_ = session_.subscribe(
-        GameSession::Property::table, [this](std::string_view) {
-            if (std::exchange(pending_, true)) return;
-            QTimer::singleShot(0, this, [this] {
-                pending_ = false;
-                update();
-            });
+    tableSubscription_ = session_.subscribe(GameSession::Property::table, [this](std::string_view) {
+        if (std::exchange(pending_, true)) return;
+        QTimer::singleShot(0, this, [this] {
+            pending_ = false;
+            update();
         });
+    });
 }
 
 void SnapshotKeeper::update() {

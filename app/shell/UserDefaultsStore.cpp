@@ -59,7 +59,8 @@ void UserDefaultsStore::read() {
     if (file.status() == QSettings::AccessError) {
         // Writing over a file that could not be read would destroy what it holds.
         unusable_ = true;
-        qCWarning(lcDefaults, "The settings file %s cannot be read; nothing is saved to it", qPrintable(path_));
+        qCWarning(lcDefaults, "The settings file %s cannot be read; nothing is saved to it",
+                  qPrintable(path_));
         return;
     }
     for (const QString& key : file.allKeys())
@@ -98,7 +99,8 @@ void UserDefaultsStore::setWriteFailureHandler(std::function<void(const QString&
 
 void UserDefaultsStore::write() {
     if (unusable_) return fail(QStringLiteral("it is not a regular file that can be read"));
-    if (damaged_ && !keepDamagedCopy()) return fail(QStringLiteral("the damaged file could not be copied aside"));
+    if (damaged_ && !keepDamagedCopy())
+        return fail(QStringLiteral("the damaged file could not be copied aside"));
     const QString error = durableFile::replace(path_, settingsFile::text(values_));
     if (!error.isEmpty()) fail(error);
 }

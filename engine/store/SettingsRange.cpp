@@ -8,8 +8,9 @@
 namespace pellox {
 
 bool isWithinSettingsRanges(const CashGameConfig& config) {
-    return SettingsRange::bigBlind.contains(config.bigBlind) && SettingsRange::buyIn.contains(config.defaultBuyIn) &&
-           config.smallBlind >= 1 && config.smallBlind <= config.bigBlind;
+    return SettingsRange::bigBlind.contains(config.bigBlind) &&
+           SettingsRange::buyIn.contains(config.defaultBuyIn) && config.smallBlind >= 1 &&
+           config.smallBlind <= config.bigBlind;
 }
 
 bool isWithinSettingsRanges(const TournamentConfig& config) {

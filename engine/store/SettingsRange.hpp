@@ -13,7 +13,9 @@ struct SettingsRange {
     std::int64_t maximum;
     std::int64_t step;
 
-    constexpr bool contains(std::int64_t amount) const noexcept { return amount >= minimum && amount <= maximum; }
+    constexpr bool contains(std::int64_t amount) const noexcept {
+        return amount >= minimum && amount <= maximum;
+    }
 
     static const SettingsRange bigBlind;
     static const SettingsRange buyIn;

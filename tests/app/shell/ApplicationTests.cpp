@@ -2,9 +2,9 @@
 
 #include <QAction>
 #include <QDir>
-#include <QMessageBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTimer>
 #include <csignal>

@@ -67,8 +67,8 @@ TEST(UserDefaultsStore, StringsRoundTripThroughTheFile) {
 // interchangeable.
 TEST(UserDefaultsStore, TheFileIsWhatQSettingsWrites) {
     std::mt19937 rng(7);
-    const std::string alphabet = std::string("{}[]\":,;= @\\abcdef0123456789\n\t\r\x01\x1f\x7f", 41) +
-                                 std::string("\0", 1) + "é♠€𝄞";
+    static constexpr char controls[] = "{}[]\":,;= @\\abcdef0123456789\n\t\r\x01\x1f\x7f";
+    const std::string alphabet = std::string(controls, sizeof controls - 1) + std::string(1, '\0') + "é♠€𝄞";
     QTemporaryDir dir;
     for (int round = 0; round < 200; ++round) {
         settingsFile::Values values;
@@ -88,7 +88,9 @@ TEST(UserDefaultsStore, TheFileIsWhatQSettingsWrites) {
             for (const auto& [key, value] : values)
                 reference.setValue(QString::fromStdString(key), QString::fromStdString(value));
         }
-        ASSERT_EQ(settingsFile::text(values), bytesOf(path)) << "round " << round;
+        ASSERT_EQ(settingsFile::text(values).toPercentEncoding().toStdString(),
+                  bytesOf(path).toPercentEncoding().toStdString())
+            << "round " << round;
         UserDefaultsStore store(path);
         for (const auto& [key, value] : values)
             ASSERT_EQ(store.string(key), QString::fromStdString(value).toStdString()) << "round " << round;
@@ -118,7 +120,8 @@ TEST(UserDefaultsStore, StatisticsDamagedIntoAListAreKeptAsideBeforeTheNextSave)
     {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[General]\npellox-poker-stats=\"{\\\"version\\\":1,\"\\\"state\\\":{}}\"\n");
+        // `\"` with its backslash flipped to `|` closes the quoted value before the comma.
+        file.write("[General]\npellox-poker-stats=\"{\\\"version\\\":1|\",\\\"state\\\":{}}\"\n");
     }
     ASSERT_EQ(QSettings(path, QSettings::IniFormat).value("pellox-poker-stats").typeId(),
               QMetaType::QStringList);
@@ -128,7 +131,8 @@ TEST(UserDefaultsStore, StatisticsDamagedIntoAListAreKeptAsideBeforeTheNextSave)
     stats.recordSessionStart();
     const auto keptAside = UserDefaultsStore(path).string(statsKey + ".unreadable");
     ASSERT_TRUE(keptAside);
-    EXPECT_NE(keptAside->find("\"state\\\":{}}"), std::string::npos) << *keptAside;
+    EXPECT_NE(keptAside->find("\"version\":1|"), std::string::npos) << *keptAside;
+    EXPECT_NE(keptAside->find("state"), std::string::npos) << *keptAside;
     EXPECT_TRUE(StatsStore::persisted.load(UserDefaultsStore(path)));
 }
 
