@@ -76,6 +76,7 @@ void PelloxPokerApp::buildScenes() {
     commands_ = std::make_unique<PelloxCommands>(*navigation_, [this] { openRanges(); });
     auto* root = new MacRootView(*mainContext_, *session_, *settings_, *stats_, *snapshots_, *navigation_);
     root->setDialogShortcuts(commands_->shortcutActions());
+    connect(root, &MacRootView::resumed, snapshotKeeper_.get(), &SnapshotKeeper::skipCurrentDecision);
     mainWindow_ = std::make_unique<MainWindow>(root, *commands_);
     // The Settings section lives in the main window: asking for it from the ranges window brings it up.
     connect(commands_->settingsAction(), &QAction::triggered, mainWindow_.get(),

@@ -34,4 +34,8 @@ void SnapshotKeeper::update() {
     }
 }
 
+void SnapshotKeeper::skipCurrentDecision() {
+    if (session_.isHumanTurn()) storedDecision_ = GameSession::decisionKey(*session_.table());
+}
+
 }  // namespace pellox::app

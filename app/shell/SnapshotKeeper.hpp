@@ -23,6 +23,9 @@ class SnapshotKeeper : public QObject {
 
     // Brings the stored snapshot in line with the session; runs by itself after each change of the table.
     void update();
+    // A resumed hand is stored again only from its next decision on: were the decision it was left at to
+    // crash the application, storing it again would offer it after every crash.
+    void skipCurrentDecision();
 
   private:
     GameSession& session_;
