@@ -1,6 +1,9 @@
 #include "shell/SettingsFileText.hpp"
 
 #include <QString>
+#include <algorithm>
+#include <array>
+#include <cstring>
 #include <vector>
 
 namespace pellox::app::settingsFile {
@@ -37,77 +40,102 @@ bool isValidUtf8(std::string_view text) {
     return true;
 }
 
-void appendHex(unsigned char c, QByteArray& out) {
-    out += "\\x";
-    out += QByteArray::number(c, 16);
+// Writes "\\x" and the character's lowercase hex digits, without leading zero, as QSettings does.
+char* writeHex(unsigned char c, char* w) {
+    static constexpr char lowerHex[] = "0123456789abcdef";
+    *w++ = '\\';
+    *w++ = 'x';
+    if (c >= 16) *w++ = lowerHex[c >> 4];
+    *w++ = lowerHex[c & 0xF];
+    return w;
 }
 
-// One character of a value; returns whether a following hex digit must be escaped too, so the escape's
-// digits do not run on into it.
-bool appendEscapedChar(unsigned char c, QByteArray& out) {
+// The escape letter of a character QSettings writes as a backslash pair, or 0.
+char escapeLetter(unsigned char c) {
     switch (c) {
         case '\0':
-            out += "\\0";
-            return true;
+            return '0';
         case '\a':
-            out += "\\a";
-            return false;
+            return 'a';
         case '\b':
-            out += "\\b";
-            return false;
+            return 'b';
         case '\f':
-            out += "\\f";
-            return false;
+            return 'f';
         case '\n':
-            out += "\\n";
-            return false;
+            return 'n';
         case '\r':
-            out += "\\r";
-            return false;
+            return 'r';
         case '\t':
-            out += "\\t";
-            return false;
+            return 't';
         case '\v':
-            out += "\\v";
-            return false;
+            return 'v';
         case '"':
+            return '"';
         case '\\':
-            out += '\\';
-            out += static_cast<char>(c);
-            return false;
+            return '\\';
         default:
-            if (c <= 0x1F) {
-                appendHex(c, out);
-                return true;
-            }
-            out += static_cast<char>(c);
-            return false;
+            return 0;
     }
+}
+
+// Writes the value's characters, escaped; `needsQuotes` learns whether one of them asks for quotes. Written
+// into a buffer sized for the worst case (every character four bytes): a full history is a megabyte.
+char* writeEscaped(std::string_view value, char* w, bool& needsQuotes) {
+    // Characters written as they are and asking for nothing else: most of a document.
+    static constexpr auto plain = [] {
+        std::array<bool, 256> table{};
+        for (int c = 0x20; c < 256; ++c)
+            table[static_cast<std::size_t>(c)] = c != '"' && c != '\\' && c != ';' && c != ',' && c != '=';
+        return table;
+    }();
+    bool escapeNextIfDigit = false;
+    for (const char ch : value) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (plain[c] && !escapeNextIfDigit) {
+            *w++ = ch;
+            continue;
+        }
+        if (c == ';' || c == ',' || c == '=') needsQuotes = true;
+        if (escapeNextIfDigit && isHexDigit(c)) {
+            w = writeHex(c, w);
+            continue;
+        }
+        escapeNextIfDigit = false;
+        if (const char letter = escapeLetter(c)) {
+            *w++ = '\\';
+            *w++ = letter;
+            escapeNextIfDigit = c == '\0';
+        } else if (c <= 0x1F) {
+            w = writeHex(c, w);
+            escapeNextIfDigit = true;
+        } else {
+            *w++ = ch;
+        }
+    }
+    return w;
 }
 
 void appendValidEscapedValue(std::string_view value, QByteArray& out) {
-    const qsizetype start = out.size();
-    bool needsQuotes = false;
-    bool escapeNextIfDigit = false;
     // As QSettings marks a string that holds a NUL, or one that could be taken for such a mark.
     const bool holdsNul = value.find('\0') != std::string_view::npos;
-    if (holdsNul)
-        out += "@String(";
-    else if (!value.empty() && value.front() == '@')
-        out += '@';
-    for (const char ch : value) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c == ';' || c == ',' || c == '=') needsQuotes = true;
-        if (escapeNextIfDigit && isHexDigit(c)) {
-            appendHex(c, out);
-            continue;
-        }
-        escapeNextIfDigit = appendEscapedChar(c, out);
-    }
-    if (holdsNul) out += ')';
-    if (needsQuotes || (start < out.size() && (out.at(start) == ' ' || out.back() == ' '))) {
-        out.insert(start, '"');
-        out += '"';
+    const std::string_view prefix = holdsNul                                   ? "@String("
+                                    : (!value.empty() && value.front() == '@') ? "@"
+                                                                               : "";
+    const qsizetype start = out.size();
+    out.resize(start + 1 + static_cast<qsizetype>(prefix.size() + 4 * value.size() + 2));
+    // One byte left free at `start` for an opening quote.
+    char* const begin = out.data() + start + 1;
+    char* w = std::copy(prefix.begin(), prefix.end(), begin);
+    bool needsQuotes = false;
+    w = writeEscaped(value, w, needsQuotes);
+    if (holdsNul) *w++ = ')';
+    if (needsQuotes || (w > begin && (*begin == ' ' || *(w - 1) == ' '))) {
+        *(begin - 1) = '"';
+        *w++ = '"';
+        out.resize(w - out.constData());
+    } else {
+        std::memmove(begin - 1, begin, static_cast<std::size_t>(w - begin));
+        out.resize(w - 1 - out.constData());
     }
 }
 

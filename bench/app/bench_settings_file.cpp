@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "shell/SettingsFileText.hpp"
 #include "shell/UserDefaultsStore.hpp"
 
 namespace pellox::app {
@@ -26,6 +27,15 @@ void BM_StatsSaveToTheSettingsFile(benchmark::State& state) {
     state.counters["failed"] = defaults->hasWriteFailed() ? 1 : 0;
 }
 BENCHMARK(BM_StatsSaveToTheSettingsFile)->Unit(benchmark::kMillisecond);
+
+// The part of a save that is the file's text: the escaped document in its INI line.
+void BM_SettingsFileText(benchmark::State& state) {
+    settingsFile::Values values;
+    values["pellox-poker-stats"] = *StatsStore::persisted.encode(bench::recordedHands(200));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(settingsFile::text(values));
+}
+BENCHMARK(BM_SettingsFileText)->Unit(benchmark::kMillisecond);
 
 void BM_StatsSaveThroughQSettings(benchmark::State& state) {
     QTemporaryDir dir;
