@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "store/SettingsRange.hpp"
+
 namespace pellox {
 class SettingsStore;
 enum class Street;
@@ -14,14 +16,11 @@ namespace pellox::app {
 // What the settings form shows and how its controls write the settings, without a widget.
 namespace SettingsFormModel {
 
-struct StepperRange {
-    std::int64_t minimum;
-    std::int64_t maximum;
-    std::int64_t step;
-};
-inline constexpr StepperRange bigBlindRange{2, 100, 2};
-inline constexpr StepperRange buyInRange{100, 10000, 100};
-inline constexpr StepperRange tournamentStackRange{500, 50000, 500};
+// The steppers offer what stored configurations are held to.
+using StepperRange = SettingsRange;
+inline constexpr StepperRange bigBlindRange = SettingsRange::bigBlind;
+inline constexpr StepperRange buyInRange = SettingsRange::buyIn;
+inline constexpr StepperRange tournamentStackRange = SettingsRange::tournamentStack;
 
 // The footer of the guide's section for a mode.
 QString guideFooter(GuideMode mode);

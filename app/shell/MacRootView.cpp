@@ -345,6 +345,7 @@ void MacRootView::resume(const SessionSnapshot& snapshot) {
     resumable_.reset();
     // The session refuses a snapshot it could not play on; then there is no game to show.
     if (!session_.table()) return;
+    emit resumed();
     state_.resume();
     sync();
 }

@@ -70,6 +70,10 @@ class MacRootView : public QWidget {
     QMessageBox* resumeAlert() const noexcept { return alert_; }
     OnboardingSheet* onboardingSheet() const noexcept { return sheet_; }
 
+  signals:
+    // A stored hand was restored into the session.
+    void resumed();
+
   protected:
     void showEvent(QShowEvent* event) override;
 

@@ -1,6 +1,12 @@
 #pragma once
 #include <QObject>
+#include <QPointer>
 #include <memory>
+#include <optional>
+
+#include "session/SessionSnapshot.hpp"
+
+class QMessageBox;
 
 namespace pellox {
 class GameSession;
@@ -20,12 +26,15 @@ class MainWindow;
 class PelloxCommands;
 class QuitOnSignals;
 class RangesWindow;
+class SnapshotKeeper;
 class ThreadPoolAdviceScheduler;
 
 // The application: creates the long-lived objects once, in a fixed order, and keeps them until the process
 // ends; holds the main window and the single ranges window; quits when the last window closes. Whichever
 // window is open, the hand in progress is stored (or the stored one removed) when the application quits,
-// also when it is told to by SIGTERM or SIGINT. Nothing is written during start-up.
+// also when it is told to by SIGTERM, SIGINT or SIGHUP; in between, the hand is stored each time the human
+// comes to act, so a crash loses no more than that decision. Nothing is written during start-up. When the
+// settings file cannot be written the player is told once and plays on.
 class PelloxPokerApp : public QObject {
     Q_OBJECT
   public:
@@ -37,9 +46,12 @@ class PelloxPokerApp : public QObject {
 
     // Shows the main window at its default size.
     void show();
+    // Shows the main window and brings it to the front (a second launch asks for this).
+    void raiseMainWindow();
     // "Preflop Ranges": builds the window on first use, then shows it or brings it to the front.
     void openRanges();
-    // Stores the hand in progress, or removes the stored one when none is in progress.
+    // Stores the hand in progress, or one offered for resumption and not yet answered; else removes the
+    // stored one.
     void saveSnapshotOnQuit();
 
     MacNavigation& navigation() const noexcept { return *navigation_; }
@@ -54,9 +66,13 @@ class PelloxPokerApp : public QObject {
     // None until "Preflop Ranges" was first chosen.
     RangesWindow* rangesWindow() const noexcept { return rangesWindow_.get(); }
     AppContext& mainContext() const noexcept { return *mainContext_; }
+    // The warning that progress cannot be saved, while it is open.
+    QMessageBox* saveFailureAlert() const noexcept;
 
   private:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void buildScenes();
+    void tellSavingFailed(const QString& path);
 
     std::unique_ptr<MacNavigation> navigation_;
     std::unique_ptr<SettingsStore> settings_;
@@ -67,11 +83,15 @@ class PelloxPokerApp : public QObject {
     std::unique_ptr<GameSession> session_;
     std::unique_ptr<Feedback> feedback_;
     std::unique_ptr<SessionSnapshotStore> snapshots_;
+    std::unique_ptr<SnapshotKeeper> snapshotKeeper_;
     std::unique_ptr<AppContext> mainContext_;
     std::unique_ptr<PelloxCommands> commands_;
     std::unique_ptr<MainWindow> mainWindow_;
     std::unique_ptr<RangesWindow> rangesWindow_;
     std::unique_ptr<QuitOnSignals> quitOnSignals_;
+    QPointer<QMessageBox> saveFailureAlert_;
+    // The hand offered for resumption and not answered when the quit began.
+    std::optional<SessionSnapshot> unansweredAtQuit_;
 };
 
 }  // namespace pellox::app

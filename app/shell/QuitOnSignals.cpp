@@ -41,12 +41,14 @@ QuitOnSignals::QuitOnSignals(QObject* parent) : QObject(parent) {
             Qt::QueuedConnection);
     install(SIGTERM, previousTerm_);
     install(SIGINT, previousInt_);
+    install(SIGHUP, previousHup_);
 }
 
 QuitOnSignals::~QuitOnSignals() {
     if (pipe_[0] < 0) return;
     ::sigaction(SIGTERM, &previousTerm_, nullptr);
     ::sigaction(SIGINT, &previousInt_, nullptr);
+    ::sigaction(SIGHUP, &previousHup_, nullptr);
     writeEnd = -1;
     delete notifier_;
     ::close(pipe_[0]);

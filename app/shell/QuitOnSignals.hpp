@@ -7,10 +7,10 @@ class QSocketNotifier;
 
 namespace pellox::app {
 
-// SIGTERM (logout, kill) and SIGINT (a terminal's Ctrl+C) end the application through the same road as the
-// Quit command, so the hand in progress is saved and nothing is cut off half-written. The handler only writes
-// a byte to a pipe; the event loop reads it and asks the application to quit. One instance at a time; the
-// handlers in place before are put back when it goes.
+// SIGTERM (logout, kill), SIGINT (a terminal's Ctrl+C) and SIGHUP (its terminal or session gone) end the
+// application through the same road as the Quit command, so the hand in progress is saved and nothing is cut
+// off half-written. The handler only writes a byte to a pipe; the event loop reads it and asks the
+// application to quit. One instance at a time; the handlers in place before are put back when it goes.
 class QuitOnSignals : public QObject {
     Q_OBJECT
   public:
@@ -28,6 +28,7 @@ class QuitOnSignals : public QObject {
     QSocketNotifier* notifier_ = nullptr;
     struct sigaction previousTerm_ {};
     struct sigaction previousInt_ {};
+    struct sigaction previousHup_ {};
 };
 
 }  // namespace pellox::app

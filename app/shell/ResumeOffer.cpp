@@ -22,9 +22,12 @@ std::optional<SessionSnapshot> offerResume(bool isPlaying, const GameSession& se
     return snapshot;
 }
 
-void saveSnapshotOnQuit(const GameSession& session, SessionSnapshotStore& snapshots) {
+void saveSnapshotOnQuit(const GameSession& session, SessionSnapshotStore& snapshots,
+                        const std::optional<SessionSnapshot>& unanswered) {
     if (auto snapshot = session.makeSnapshot())
         snapshots.save(*snapshot);
+    else if (unanswered)
+        snapshots.save(*unanswered);
     else
         snapshots.clear();
 }

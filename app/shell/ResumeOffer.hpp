@@ -28,7 +28,10 @@ std::string resumeAlertMessage(GameMode mode);
 std::optional<SessionSnapshot> offerResume(bool isPlaying, const GameSession& session,
                                            SessionSnapshotStore& snapshots);
 
-// The hand in progress is stored; with none in progress the stored one is removed.
-void saveSnapshotOnQuit(const GameSession& session, SessionSnapshotStore& snapshots);
+// The hand in progress is stored; with none in progress, a hand offered for resumption whose question was not
+// answered (`unanswered`) is stored back for the next launch; otherwise the stored one is removed. A crash
+// while the question is open stores nothing back, so a hand is offered only once after a crash.
+void saveSnapshotOnQuit(const GameSession& session, SessionSnapshotStore& snapshots,
+                        const std::optional<SessionSnapshot>& unanswered = std::nullopt);
 
 }  // namespace pellox::app

@@ -1,17 +1,21 @@
 #pragma once
 #include <QString>
-#include <memory>
+#include <functional>
 
+#include "shell/SettingsFileText.hpp"
 #include "store/KeyValueStore.hpp"
-
-class QSettings;
 
 namespace pellox::app {
 
 // The user's defaults: the stored documents as strings in the settings file of organisation "Pellox",
-// application "Pellox Poker" (~/.config/Pellox/Pellox Poker.conf, following XDG_CONFIG_HOME). Each write is
-// synced to disk at once; a write that fails is logged in the category "defaults" and the values live on in
-// memory. A value that is not a string (a hand-edited file) reads as absent.
+// application "Pellox Poker" (~/.config/Pellox/Pellox Poker.conf, following XDG_CONFIG_HOME), in the INI
+// form QSettings reads. The file is read once; every write and removal replaces it whole and is on disk
+// before the call returns, and a write that fails part-way (a full disk, a file-size limit) leaves the
+// previous file in place. A file that cannot be written (read-only folder, a folder or a pipe in its place)
+// keeps the values in memory for this run: each failure is logged in the category "defaults" and the first
+// is reported to the failure handler. A file that does not parse as a whole is copied aside before the first
+// write replaces it. A value QSettings reads as a list or bytes is a damaged document: it reads as its text,
+// so its owner keeps it aside rather than dropping it.
 class UserDefaultsStore : public KeyValueStore {
   public:
     UserDefaultsStore();
@@ -23,12 +27,28 @@ class UserDefaultsStore : public KeyValueStore {
     void set(std::string value, std::string_view key) override;
     void remove(std::string_view key) override;
 
-    QString fileName() const;
+    QString fileName() const { return path_; }
+    // The user's settings file, where the default constructor reads and writes.
+    static QString defaultFileName();
+
+    // Called once, at the first write that could not be saved, with the file's path.
+    void setWriteFailureHandler(std::function<void(const QString&)> handler);
+    bool hasWriteFailed() const noexcept { return writeFailed_; }
 
   private:
-    void sync();
+    void read();
+    void write();
+    bool keepDamagedCopy();
+    void fail(const QString& why);
 
-    std::unique_ptr<QSettings> settings_;
+    QString path_;
+    settingsFile::Values values_;
+    // Set when the path is not a regular file: nothing is read from it or written to it.
+    bool unusable_ = false;
+    // Set while a file that did not parse waits to be copied aside by the first write.
+    bool damaged_ = false;
+    bool writeFailed_ = false;
+    std::function<void(const QString&)> onWriteFailure_;
 };
 
 }  // namespace pellox::app

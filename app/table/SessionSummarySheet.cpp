@@ -1,6 +1,7 @@
 #include "table/SessionSummarySheet.hpp"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QVBoxLayout>
 
 #include "table/SessionSummaryView.hpp"
@@ -19,16 +20,29 @@ SessionSummarySheet::SessionSummarySheet(const AppContext& context, const Sessio
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
     resize(SessionSummaryView::idealWidth, SessionSummaryView::idealHeight);
+    // Every way of quitting (Quit, the last window closing, a signal) passes the application this event
+    // before it closes the windows.
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool SessionSummarySheet::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit) quitting_ = true;
+    return false;
 }
 
 void SessionSummarySheet::dismiss() {
     QDialog::done(QDialog::Accepted);
 }
 
-void SessionSummarySheet::reject() {}
+void SessionSummarySheet::reject() {
+    if (quitting_) QDialog::reject();
+}
 
 void SessionSummarySheet::closeEvent(QCloseEvent* event) {
-    event->ignore();
+    if (quitting_)
+        QDialog::closeEvent(event);
+    else
+        event->ignore();
 }
 
 }  // namespace pellox::app

@@ -14,7 +14,8 @@ class SessionSummaryView;
 
 // The summary as a window-modal sheet that the user cannot dismiss: Escape and the window's close button do
 // nothing, only the view's two actions lead on, and the presenting screen takes the sheet down with
-// dismiss().
+// dismiss(). It gives way only while the application quits (a window refusing to close would hold the quit
+// back).
 class SessionSummarySheet : public QDialog {
     Q_OBJECT
   public:
@@ -30,9 +31,11 @@ class SessionSummarySheet : public QDialog {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     SessionSummaryView* view_;
+    bool quitting_ = false;
 };
 
 }  // namespace pellox::app

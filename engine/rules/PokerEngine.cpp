@@ -145,7 +145,7 @@ void postAntes(Players& players, std::int64_t ante, std::vector<EngineEvent>& ev
         const std::int64_t put = std::min(p.stack, ante);
         const bool hadChips = p.stack >= 1;
         p.stack -= put;
-        p.totalContribution += put;
+        p.totalContribution = saturatingAdd(p.totalContribution, put);
         if (p.stack == 0) p.isAllIn = true;
         if (hadChips) events.emplace_back(EngineEvent::BlindPosted{p.id, EngineEvent::BlindKind::ante, put});
     }
@@ -229,8 +229,8 @@ struct Resolved {
 
 void putIn(Player& p, std::int64_t chips) {
     p.stack -= chips;
-    p.streetContribution += chips;
-    p.totalContribution += chips;
+    p.streetContribution = saturatingAdd(p.streetContribution, chips);
+    p.totalContribution = saturatingAdd(p.totalContribution, chips);
     if (p.stack == 0) p.isAllIn = true;
 }
 
@@ -336,7 +336,7 @@ void completeBoard(TableState& table) {
 
 void settle(TableState& table, std::vector<Pot> pots, std::vector<Winner> winners) {
     for (const Winner& w : winners)
-        if (Player* p = table.player(w.playerId)) p->stack += w.amount;
+        if (Player* p = table.player(w.playerId)) p->stack = saturatingAdd(p->stack, w.amount);
     table.pots = std::move(pots);
     table.currentToActSeatIndex.reset();
     table.actionQueue.clear();
@@ -381,7 +381,7 @@ void addWinnings(std::vector<Winner>& winners, const std::string& id, std::int64
     if (amount < 1) return;
     for (Winner& w : winners)
         if (w.playerId == id) {
-            w.amount += amount;
+            w.amount = saturatingAdd(w.amount, amount);
             return;
         }
     winners.push_back(Winner{id, amount, description});
@@ -445,7 +445,7 @@ void awardInPlace(TableState& table, std::string_view winnerId, std::vector<Engi
     auto pots = PokerEngine::buildPots(table.players);
     std::int64_t total = 0;
     for (const Pot& pot : pots)
-        total += pot.amount;
+        total = saturatingAdd(total, pot.amount);
     events.emplace_back(EngineEvent::PotAwarded{id, total, 0});
     std::vector<Winner> winners{Winner{id, total, std::string(Winner::opponentsFoldedDescription)}};
     settle(table, std::move(pots), std::move(winners));
@@ -495,7 +495,7 @@ void PokerEngine::postBlind(std::string_view playerId, std::int64_t amount, Engi
     if (posted > 0) events.emplace_back(EngineEvent::BlindPosted{p.id, kind, posted});
     p.isAllIn = p.isAllIn || (p.stack <= amount && posted > 0);
     p.stack -= posted;
-    p.totalContribution += posted;
+    p.totalContribution = saturatingAdd(p.totalContribution, posted);
     p.streetContribution = posted;
     p.lastAction = LastAction{LastActionType::postBlind, posted};
 }
@@ -509,8 +509,8 @@ LegalActions PokerEngine::legalActions(std::string_view playerId, const TableSta
     const Player* found = table.player(playerId);
     if (found == nullptr) return LegalActions::none;
     const Player& p = *found;
-    const std::int64_t toCall = table.currentBet - p.streetContribution;
-    const std::int64_t allInTo = p.streetContribution + p.stack;
+    const std::int64_t toCall = saturatingSubtract(table.currentBet, p.streetContribution);
+    const std::int64_t allInTo = saturatingAdd(p.streetContribution, p.stack);
     const bool blocked = std::find(table.noRaiseActorIds.begin(), table.noRaiseActorIds.end(), playerId) !=
                          table.noRaiseActorIds.end();
     LegalActions legal;
@@ -521,7 +521,8 @@ LegalActions PokerEngine::legalActions(std::string_view playerId, const TableSta
     legal.callAmount = std::max<std::int64_t>(std::min(std::max<std::int64_t>(toCall, 0), p.stack), 0);
     legal.canBet = p.stack >= 1 && toCall <= 0;
     legal.canRaise = toCall > 0 && toCall < p.stack && !blocked;
-    legal.minRaiseTo = std::min(allInTo, table.currentBet + std::max(table.minRaise, table.bigBlind));
+    legal.minRaiseTo =
+        std::min(allInTo, saturatingAdd(table.currentBet, std::max(table.minRaise, table.bigBlind)));
     legal.maxRaiseTo = allInTo;
     legal.canAllIn = p.stack >= 1 && (allInTo <= table.currentBet || !blocked);
     legal.allInAmount = allInTo;
@@ -611,13 +612,13 @@ std::vector<Pot> PokerEngine::buildPots(const std::vector<Player>& players) {
         Pot pot{0, {}};
         for (const Player& p : players) {
             if (p.totalContribution < level) continue;
-            pot.amount += level - previous;
+            pot.amount = saturatingAdd(pot.amount, saturatingSubtract(level, previous));
             if (!p.hasFolded) pot.eligiblePlayerIds.push_back(p.id);
         }
         previous = level;
         if (pot.amount < 1) continue;
         if (pot.eligiblePlayerIds.empty())
-            unclaimed += pot.amount;
+            unclaimed = saturatingAdd(unclaimed, pot.amount);
         else
             pots.push_back(std::move(pot));
     }
@@ -625,7 +626,7 @@ std::vector<Pot> PokerEngine::buildPots(const std::vector<Player>& players) {
         // Such layers lie above every pot formed, so the highest pot takes them. Only when nobody who put
         // chips in is still in the hand do they form a pot of their own for those still in.
         if (!pots.empty()) {
-            pots.back().amount += unclaimed;
+            pots.back().amount = saturatingAdd(pots.back().amount, unclaimed);
         } else {
             Pot pot{unclaimed, {}};
             for (const Player& p : players)

@@ -40,6 +40,18 @@ struct PersistedValue {
         return state;
     }
 
+    // As load; a state that `accept` refuses (values out of range) counts as unreadable too.
+    template <typename Accept>
+    std::optional<T> load(const KeyValueStore& store, std::optional<std::string>& unreadable,
+                          Accept accept) const {
+        auto state = load(store, unreadable);
+        if (state && !accept(*state)) {
+            unreadable = store.string(key);
+            state.reset();
+        }
+        return state;
+    }
+
     // The document text for a state, or none when it cannot be encoded.
     std::optional<std::string> encode(const T& state) const;
 

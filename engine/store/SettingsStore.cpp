@@ -10,6 +10,7 @@
 #include "rules/Json.hpp"
 #include "store/InMemoryStore.hpp"
 #include "store/PersistedValueJson.hpp"
+#include "store/SettingsRange.hpp"
 #include "store/StreetKey.hpp"
 
 namespace pellox {
@@ -75,7 +76,9 @@ SettingsStore::SettingsStore() : store_(std::make_shared<InMemoryStore>()) {}
 
 void SettingsStore::load(std::shared_ptr<KeyValueStore> store) {
     store_ = std::move(store);
-    auto snapshot = persisted.load(*store_, unreadableDocument_);
+    auto snapshot = persisted.load(*store_, unreadableDocument_, [](const Snapshot& s) {
+        return isWithinSettingsRanges(s.cashConfig) && isWithinSettingsRanges(s.tournamentConfig);
+    });
     if (snapshot) apply(*snapshot);
     hasLoaded_ = true;
 }

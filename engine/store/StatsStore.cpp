@@ -21,6 +21,9 @@ void StatsStore::load(std::shared_ptr<KeyValueStore> store) {
     auto snapshot = persisted.load(*store_, unreadableDocument_);
     if (snapshot) {
         stats_.assign(std::move(snapshot->stats));
+        // Newest first: a document holding more than the history keeps (damaged or edited) keeps the newest.
+        if (snapshot->handHistory.size() > HandRecord::historyLimit)
+            snapshot->handHistory.resize(HandRecord::historyLimit);
         handHistory_.assign(std::move(snapshot->handHistory));
     }
     hasLoaded_ = true;

@@ -88,5 +88,20 @@ TEST(PokerEngineOddInput, ACallNeverPutsInANegativeAmount) {
     EXPECT_EQ(r.state.players[0].totalContribution, 0);
 }
 
+// Stacks and blinds at the largest amount, as an absurd stored configuration would give: the sums of the
+// legal actions and of the payout saturate rather than overflow.
+TEST(PokerEngineOddInput, AmountsAtTheLimitSaturate) {
+    TableState t = startUnshuffled(makeTable({highest, highest, highest}, highest, highest)).state;
+    const LegalActions legal = PokerEngine::legalActions(toAct(t), t);
+    EXPECT_EQ(legal.minRaiseTo, highest);
+    EXPECT_EQ(legal.allInAmount, highest);
+    for (int i = 0; i < 20 && t.isHandInProgress && t.currentToActSeatIndex; ++i)
+        t = act(t, toAct(t), A::allIn).state;
+    EXPECT_FALSE(t.isHandInProgress);
+    ASSERT_TRUE(t.winners && !t.winners->empty());
+    for (const Player& p : t.players)
+        EXPECT_GE(p.stack, 0) << p.id;
+}
+
 }  // namespace
 }  // namespace pellox

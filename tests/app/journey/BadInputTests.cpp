@@ -3,6 +3,7 @@
 #include <unistd.h>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QSettings>
 #include <mutex>
 
@@ -144,8 +145,15 @@ TEST(BadInput, ASettingsFileThatCannotBeWrittenLetsTheUserPlayOnAndIsLogged) {
     EXPECT_EQ(j.root().onboardingSheet(), nullptr);
     EXPECT_TRUE(log.contains(QStringLiteral("defaults: Could not write the settings file")))
         << log.lines().join('\n').toStdString();
+    settle();
+    QMessageBox* told = app.saveFailureAlert();
+    ASSERT_NE(told, nullptr) << "the player is told, not only the log";
+    EXPECT_TRUE(told->informativeText().contains(j.path));
+    click(button(told, QStringLiteral("OK")));
+    settle();
 
     playOneHand(j);
+    EXPECT_EQ(app.saveFailureAlert(), nullptr) << "told once";
     EXPECT_EQ(app.stats().handHistory().size(), 1u);
     EXPECT_EQ(app.stats().stats().handsPlayed, 1);
     EXPECT_EQ(j.quit(), 0) << "quitting mid-game stores nothing and still ends cleanly";

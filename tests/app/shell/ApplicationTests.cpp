@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -20,6 +21,7 @@
 #include "shell/PelloxCommands.hpp"
 #include "shell/QuitOnSignals.hpp"
 #include "shell/RangesWindow.hpp"
+#include "shell/SaveFailureAlert.hpp"
 #include "store/SampleHands.hpp"
 #include "store/StatsStore.hpp"
 #include "table/TableHeader.hpp"
@@ -262,8 +264,8 @@ TEST(Application, QuitWorksWhileTheOnboardingSheetIsUp) {
     EXPECT_TRUE(rig.file().string(snapshotKey));
 }
 
-TEST(Application, SigtermAndSigintQuitThroughTheSamePathAndStoreTheHand) {
-    for (int signal : {SIGTERM, SIGINT}) {
+TEST(Application, SigtermSigintAndSighupQuitThroughTheSamePathAndStoreTheHand) {
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
         AppRig rig;
         rig.writeSettings();
         PelloxPokerApp& app = rig.launchShown();
@@ -283,6 +285,62 @@ TEST(Application, GoingAwayWhileTheGuideComputesIsSafe) {
         rig.app.reset();
         settle();
     }
+}
+
+// A crash or a kill does not go through the quit: the hand is already stored from the moment the human came
+// to act, and removed once it is over.
+TEST(Application, TheHandIsStoredWheneverTheHumanComesToAct) {
+    AppRig rig;
+    rig.writeSettings();
+    PelloxPokerApp& app = rig.launchShown();
+    app.session().startCashGame(1, 8);
+    ASSERT_TRUE(app.session().isHumanTurn()) << "heads-up, the dealer acts first";
+    settle();
+    auto stored = SessionSnapshotStore(std::make_shared<UserDefaultsStore>(rig.path)).load();
+    ASSERT_TRUE(stored) << "stored without a quit";
+    EXPECT_EQ(Json(stored->table), Json(*app.session().table()));
+
+    app.session().submitHumanAction(PlayerActionType::fold);
+    ASSERT_FALSE(app.session().table()->isHandInProgress);
+    settle();
+    EXPECT_FALSE(rig.file().string(snapshotKey)) << "a finished hand leaves nothing to resume";
+}
+
+TEST(Application, AQuitWhileTheResumeQuestionIsOpenKeepsTheHand) {
+    AppRig rig;
+    rig.writeSettings();
+    rig.writeSnapshot(testing::midHandSnapshot(GameMode::cash));
+    PelloxPokerApp& app = rig.launchShown();
+    ASSERT_NE(app.rootView().resumeAlert(), nullptr);
+    EXPECT_FALSE(rig.file().string(snapshotKey)) << "read once: a crash now would not offer it again";
+    EXPECT_EQ(runUntilQuit([&] { app.commands().quitAction()->trigger(); }), 0);
+    EXPECT_TRUE(rig.file().string(snapshotKey)) << "the unanswered question comes back at the next start";
+}
+
+TEST(Application, ASettingsFileThatCannotBeWrittenIsToldOnceWithItsPath) {
+    AppRig rig;
+    rig.writeSettings();
+    const QString folder = rig.dir.filePath("blocked");
+    QDir().mkpath(folder + "/Pellox Poker.conf");  // a folder where the file should be
+    rig.path = folder + "/Pellox Poker.conf";
+    PelloxPokerApp& app = rig.launchShown();
+    EXPECT_EQ(app.saveFailureAlert(), nullptr) << "nothing was written yet";
+    app.settings().tableTheme.set(TableTheme::midnight);
+    app.settings().save();
+    app.stats().recordSessionStart();
+    settle();
+    QMessageBox* alert = app.saveFailureAlert();
+    ASSERT_NE(alert, nullptr);
+    EXPECT_TRUE(alert->isVisible());
+    EXPECT_EQ(alert->text(), saveFailureTitle);
+    EXPECT_TRUE(alert->informativeText().contains(rig.path)) << alert->informativeText().toStdString();
+    alert->accept();
+    settle();
+    EXPECT_EQ(app.saveFailureAlert(), nullptr);
+    app.stats().recordSessionStart();
+    settle();
+    EXPECT_EQ(app.saveFailureAlert(), nullptr) << "told once";
+    EXPECT_EQ(app.stats().stats().sessions, 2) << "play goes on";
 }
 
 TEST(QuitOnSignals, ReportsTheSignalOnTheEventLoopAndPutsTheOldHandlerBack) {

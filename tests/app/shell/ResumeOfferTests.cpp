@@ -128,6 +128,19 @@ TEST(ResumeOffer, StartFreshThenAQuitWithoutAHandLeavesNothingForTheNextLaunch) 
     EXPECT_FALSE(offerResume(false, rig.session, rig.snapshots));
 }
 
+// A quit while "Resume your hand?" waits for its answer stores the offered hand back for the next launch.
+TEST(ResumeOffer, AQuitBeforeTheQuestionIsAnsweredKeepsTheHand) {
+    Rig rig;
+    rig.snapshots.save(midHandSnapshot(GameMode::tournament));
+    const auto offered = offerResume(false, rig.session, rig.snapshots);
+    ASSERT_TRUE(offered);
+    EXPECT_FALSE(rig.store->string(snapshotKey)) << "a crash now does not offer it again";
+    saveSnapshotOnQuit(rig.session, rig.snapshots, offered);
+    const auto next = offerResume(false, rig.session, rig.snapshots);
+    ASSERT_TRUE(next);
+    EXPECT_EQ(Json(next->table), Json(offered->table));
+}
+
 TEST(ResumeOffer, AResumedHandIsTheStoredOne) {
     Rig before;
     before.session.startCashGame(2, 1234);

@@ -1,14 +1,47 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <memory>
+#include <random>
 
+#include "shell/SettingsFileText.hpp"
 #include "shell/UserDefaultsStore.hpp"
 #include "store/SettingsStore.hpp"
+#include "store/StatsStore.hpp"
 
 namespace pellox::app {
 namespace {
+
+const std::string statsKey = "pellox-poker-stats";
+
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// What QSettings itself reads from the file.
+std::optional<std::string> readByQSettings(const QString& path, const std::string& key) {
+    const QSettings file(path, QSettings::IniFormat);
+    const QVariant value = file.value(QString::fromStdString(key));
+    if (value.typeId() != QMetaType::QString) return std::nullopt;
+    return value.toString().toStdString();
+}
+
+// A document of about `size` bytes whose content tells which one it is.
+std::string document(char tag, std::size_t size) {
+    std::string text = "{\"version\":1,\"state\":\"";
+    text.append(size, tag);
+    return text + "\"}";
+}
 
 TEST(UserDefaultsStore, StringsRoundTripThroughTheFile) {
     QTemporaryDir dir;
@@ -23,23 +56,221 @@ TEST(UserDefaultsStore, StringsRoundTripThroughTheFile) {
     UserDefaultsStore reopened(path);
     EXPECT_EQ(reopened.string("pellox-poker-settings"), document);
     EXPECT_EQ(reopened.string("empty"), "");
+    EXPECT_EQ(readByQSettings(path, "pellox-poker-settings"), document);
     reopened.remove("pellox-poker-settings");
     reopened.remove("never-there");
     EXPECT_EQ(UserDefaultsStore(path).string("pellox-poker-settings"), std::nullopt);
     EXPECT_EQ(UserDefaultsStore(path).string("empty"), "");
 }
 
-TEST(UserDefaultsStore, AValueThatIsNoStringReadsAsAbsent) {
+// The file is byte for byte what QSettings writes for the same values, so existing files and this one are
+// interchangeable.
+TEST(UserDefaultsStore, TheFileIsWhatQSettingsWrites) {
+    std::mt19937 rng(7);
+    static constexpr char controls[] = "{}[]\":,;= @\\abcdef0123456789\n\t\r\x01\x1f\x7f";
+    const std::string alphabet = std::string(controls, sizeof controls - 1) + std::string(1, '\0') + "é♠€𝄞";
+    QTemporaryDir dir;
+    for (int round = 0; round < 200; ++round) {
+        settingsFile::Values values;
+        const int keys = 1 + static_cast<int>(rng() % 3);
+        for (int k = 0; k < keys; ++k) {
+            std::string value;
+            const std::size_t length = rng() % 24;
+            for (std::size_t i = 0; i < length; ++i)
+                value += alphabet[rng() % alphabet.size()];
+            if (round % 7 == 0) value = "@" + value;
+            if (round % 11 == 0) value = " " + value + " ";
+            values["pellox-" + std::to_string(rng() % 5) + (k == 2 ? ".unreadable" : "")] = value;
+        }
+        const QString path = dir.filePath(QStringLiteral("q%1.conf").arg(round));
+        {
+            QSettings reference(path, QSettings::IniFormat);
+            for (const auto& [key, value] : values)
+                reference.setValue(QString::fromStdString(key), QString::fromStdString(value));
+        }
+        ASSERT_EQ(settingsFile::text(values).toPercentEncoding().toStdString(),
+                  bytesOf(path).toPercentEncoding().toStdString())
+            << "round " << round;
+        UserDefaultsStore store(path);
+        for (const auto& [key, value] : values)
+            ASSERT_EQ(store.string(key), QString::fromStdString(value).toStdString()) << "round " << round;
+    }
+}
+
+TEST(UserDefaultsStore, ADamagedValueReadAsAListOrBytesReadsAsItsText) {
     QTemporaryDir dir;
     const QString path = dir.filePath("defaults.conf");
     {
         QSettings file(path, QSettings::IniFormat);
-        file.setValue("pellox-poker-stats", QStringList{"a", "b"});
+        file.setValue("pellox-poker-stats", QStringList{"{\"version\":1", "\"state\":{}}"});
+        file.setValue("bytes", QByteArray("{\"v"));
         file.setValue("count", 3);
     }
     UserDefaultsStore store(path);
-    EXPECT_EQ(store.string("pellox-poker-stats"), std::nullopt);
-    EXPECT_EQ(store.string("count"), std::nullopt);
+    EXPECT_EQ(store.string("pellox-poker-stats"), "{\"version\":1, \"state\":{}}");
+    EXPECT_EQ(store.string("bytes"), "{\"v");
+    EXPECT_EQ(store.string("count"), "3");
+}
+
+// One bit that ends a stored string early: QSettings reads the statistics as a list. They are kept aside
+// when the next save writes over them, never dropped.
+TEST(UserDefaultsStore, StatisticsDamagedIntoAListAreKeptAsideBeforeTheNextSave) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("defaults.conf");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        // `\"` with its backslash flipped to `|` closes the quoted value before the comma.
+        file.write("[General]\npellox-poker-stats=\"{\\\"version\\\":1|\",\\\"state\\\":{}}\"\n");
+    }
+    ASSERT_EQ(QSettings(path, QSettings::IniFormat).value("pellox-poker-stats").typeId(),
+              QMetaType::QStringList);
+    auto store = std::make_shared<UserDefaultsStore>(path);
+    StatsStore stats;
+    stats.load(store);
+    stats.recordSessionStart();
+    const auto keptAside = UserDefaultsStore(path).string(statsKey + ".unreadable");
+    ASSERT_TRUE(keptAside);
+    EXPECT_NE(keptAside->find("\"version\":1|"), std::string::npos) << *keptAside;
+    EXPECT_NE(keptAside->find("state"), std::string::npos) << *keptAside;
+    EXPECT_TRUE(StatsStore::persisted.load(UserDefaultsStore(path)));
+}
+
+struct FailureLog {
+    int calls = 0;
+    QString path;
+    std::function<void(const QString&)> handler() {
+        return [this](const QString& p) {
+            ++calls;
+            path = p;
+        };
+    }
+};
+
+// A write that fails part-way, here at the process's file-size limit (which no longer ends the process),
+// leaves the last good file in place, and is reported once.
+TEST(UserDefaultsStore, AWriteCutShortLeavesTheLastGoodFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("defaults.conf");
+    UserDefaultsStore store(path);
+    FailureLog failures;
+    store.setWriteFailureHandler(failures.handler());
+    store.set(document('a', 48 * 1024), statsKey);
+    ASSERT_FALSE(store.hasWriteFailed());
+
+    struct rlimit previous {};
+    ::getrlimit(RLIMIT_FSIZE, &previous);
+    struct rlimit small = previous;
+    small.rlim_cur = 16 * 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    store.set(document('b', 60 * 1024), statsKey);
+    store.set(document('c', 60 * 1024), statsKey);
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+
+    EXPECT_TRUE(store.hasWriteFailed());
+    EXPECT_EQ(failures.calls, 1) << "told once";
+    EXPECT_EQ(failures.path, path);
+    EXPECT_EQ(store.string(statsKey), document('c', 60 * 1024)) << "the run goes on with the new values";
+    EXPECT_EQ(readByQSettings(path, statsKey), document('a', 48 * 1024));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"defaults.conf"}) << "no leftovers";
+}
+
+// The same on a real filesystem that fills up, where one can be mounted.
+TEST(UserDefaultsStore, AFullDiskLeavesTheLastGoodFile) {
+    QTemporaryDir dir;
+    const QByteArray mountPoint = QFile::encodeName(dir.path());
+    if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "no small filesystem can be mounted here";
+    struct Unmount {
+        QByteArray at;
+        ~Unmount() { ::umount(at.constData()); }
+    } unmount{mountPoint};
+    const QString path = dir.filePath("defaults.conf");
+    {
+        UserDefaultsStore store(path);
+        store.set(document('a', 40 * 1024), statsKey);
+        ASSERT_FALSE(store.hasWriteFailed());
+        store.set(document('b', 40 * 1024), statsKey);
+        EXPECT_TRUE(store.hasWriteFailed());
+    }
+    EXPECT_EQ(readByQSettings(path, statsKey), document('a', 40 * 1024));
+    EXPECT_EQ(UserDefaultsStore(path).string(statsKey), document('a', 40 * 1024));
+}
+
+TEST(UserDefaultsStore, AFileThatDoesNotParseIsCopiedAsideBeforeTheFirstWrite) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("defaults.conf");
+    const QByteArray damaged = "[General]\npellox-poker-settings=kept\n\x01garbage line\n[broken\n";
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(damaged);
+    }
+    ASSERT_EQ(QSettings(path, QSettings::IniFormat).status(), QSettings::FormatError);
+    UserDefaultsStore store(path);
+    EXPECT_EQ(store.string("pellox-poker-settings"), "kept") << "what could be read is used";
+    store.set("new", statsKey);
+    EXPECT_FALSE(store.hasWriteFailed()) << "the write succeeded";
+    EXPECT_EQ(bytesOf(path + ".damaged"), damaged);
+    EXPECT_EQ(QSettings(path, QSettings::IniFormat).status(), QSettings::NoError);
+    store.set("newer", statsKey);
+    EXPECT_FALSE(QFile::exists(path + ".damaged-2")) << "copied once";
+
+    // A second damaged file beside the first copy gets a copy of its own.
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(damaged);
+    }
+    UserDefaultsStore(path).set("x", statsKey);
+    EXPECT_EQ(bytesOf(path + ".damaged-2"), damaged);
+}
+
+TEST(UserDefaultsStore, APathThatIsNoRegularFileIsUnwritableAndNeverBlocks) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo.conf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString folder = dir.filePath("folder.conf");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const QString& path : {fifo, folder}) {
+        SCOPED_TRACE(path.toStdString());
+        UserDefaultsStore store(path);
+        FailureLog failures;
+        store.setWriteFailureHandler(failures.handler());
+        store.set("value", statsKey);
+        EXPECT_EQ(store.string(statsKey), "value") << "kept in memory for the run";
+        EXPECT_EQ(failures.calls, 1);
+    }
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+}
+
+// A child process saving over and over is killed at random moments: the file always decodes and holds the
+// old or the new documents, never a mixture or a cut.
+TEST(UserDefaultsStore, AKillWhileSavingLeavesTheOldOrTheNewFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("defaults.conf");
+    const std::string old = document('o', 40 * 1024);
+    const std::string next = document('n', 56 * 1024);
+    UserDefaultsStore(path).set(old, statsKey);
+    std::mt19937 rng(11);
+    for (int round = 0; round < 40; ++round) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            UserDefaultsStore store(path);
+            for (;;) {
+                store.set(next, statsKey);
+                store.set(old, statsKey);
+            }
+        }
+        ::usleep(static_cast<useconds_t>(rng() % 20000));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        const auto stored = readByQSettings(path, statsKey);
+        ASSERT_TRUE(stored == old || stored == next) << "round " << round;
+        ASSERT_EQ(UserDefaultsStore(path).string(statsKey), stored);
+    }
 }
 
 TEST(UserDefaultsStore, SettingsPersistAcrossLaunches) {
@@ -57,9 +288,9 @@ TEST(UserDefaultsStore, SettingsPersistAcrossLaunches) {
 }
 
 TEST(UserDefaultsStore, TheUsersFileBelongsToPelloxPoker) {
-    // Only opened, never written: the file is the user's.
-    const UserDefaultsStore store;
-    EXPECT_TRUE(store.fileName().endsWith("/Pellox/Pellox Poker.conf")) << store.fileName().toStdString();
+    // Only named, never opened: the file is the user's.
+    EXPECT_TRUE(UserDefaultsStore::defaultFileName().endsWith("/Pellox/Pellox Poker.conf"))
+        << UserDefaultsStore::defaultFileName().toStdString();
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTimer>
 #include <QtTest/QTest>
 
 #include "Gallery.hpp"
@@ -68,6 +70,23 @@ TEST(SessionSummarySheet, EscapeAndCloseDoNothing) {
     EXPECT_FALSE(sheet->close());
     EXPECT_TRUE(sheet->isVisible());
     sheet->dismiss();
+    EXPECT_FALSE(sheet->isVisible());
+}
+
+// A logout, a signal or Ctrl+Q while the sheet is up: the sheet does not hold the quit back.
+TEST(SessionSummarySheet, GivesWayWhileTheApplicationQuits) {
+    AppContext context;
+    QWidget window;
+    window.show();
+    auto* sheet =
+        new SessionSummarySheet(context, fixtures::summary(3, 0, 0, 0), GameMode::cash, {}, {}, &window);
+    sheet->open();
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(2); });
+    watchdog.start(5000);
+    QTimer::singleShot(0, [] { QCoreApplication::quit(); });
+    EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(sheet->isVisible());
 }
 
