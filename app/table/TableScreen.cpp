@@ -228,30 +228,36 @@ void TableScreen::refreshActionArea() {
 }
 
 void TableScreen::refreshGuide() {
-    ticker_->setLog(session_.actionLog());
+    // The ticker and its sheet tell no more of the hand than the felt has shown.
+    ticker_->setLog(
+        ActionLogStreet::revealedUpTo(session_.actionLog(), task_->pacing().revealedBoardCount()));
     overlay_->setAdvice(session_.visibleAdvice());
     // The card, shown only while the report is, always holds the latest report.
     if (const auto report = session_.handReport())
         reportCard_->setReport(*report, settings_.guideMode.get() != GuideMode::off, false);
 }
 
-// Out of chips first, the tournament's end over it, as they are attached.
+// Out of chips first, the tournament's end over it, as they are attached; neither before the hand that led
+// there has been shown whole.
 void TableScreen::refreshOverlays() {
-    if (session_.humanBustedInCash() && !busted_) {
+    const bool endShown = task_->pacing().endShown();
+    const bool bustedShown = endShown && session_.humanBustedInCash();
+    const bool completeShown = endShown && session_.tournamentOver();
+    if (bustedShown && !busted_) {
         busted_ = TableOverlay::busted(
             context_, this, [this] { showSummary(); }, [this] { session_.rebuy(); });
         busted_->show();
-    } else if (!session_.humanBustedInCash() && busted_) {
+    } else if (!bustedShown && busted_) {
         busted_->hide();
         busted_->deleteLater();
         busted_ = nullptr;
     }
-    if (session_.tournamentOver() && !tournamentComplete_) {
+    if (completeShown && !tournamentComplete_) {
         tournamentComplete_ = TableOverlay::tournamentComplete(
             context_, this, session_.standings().value_or(std::vector<Standing>{}),
-            [this] { showSummary(); });
+            [this](std::string_view id) { return session_.playerName(id); }, [this] { showSummary(); });
         tournamentComplete_->show();
-    } else if (!session_.tournamentOver() && tournamentComplete_) {
+    } else if (!completeShown && tournamentComplete_) {
         tournamentComplete_->hide();
         tournamentComplete_->deleteLater();
         tournamentComplete_ = nullptr;

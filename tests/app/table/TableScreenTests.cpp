@@ -353,7 +353,8 @@ TEST(TableScreen, ASeededTournamentPlayedToItsEndThroughTheScreen) {
             return r.session().tournamentOver();
         },
         human, 200000));
-    // Nothing runs once the tournament is over.
+    // The last hand plays out; then the end is shown and nothing runs any more.
+    ASSERT_TRUE(r.driveUntil([&] { return r.screen->tournamentCompleteOverlay() != nullptr; }));
     EXPECT_FALSE(r.screen->pacingTask().pacingTimer().isPending());
     EXPECT_EQ(r.screen->pacing().pacingStep(0).phase, PacingPhase::blocked);
     const TableState& t = *r.session().table();
