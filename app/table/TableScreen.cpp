@@ -62,6 +62,12 @@ QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+ActionBarView::Decision decisionOf(const GameSession& session, std::uint64_t game) {
+    const auto& table = session.table();
+    if (!table) return {game, 0, std::nullopt, 0};
+    return {game, table->handNumber, table->street, table->currentBet};
+}
+
 }  // namespace
 
 TableScreen::TableScreen(AppContext& context, GameSession& session, SettingsStore& settings, bool frozen,
@@ -220,7 +226,8 @@ void TableScreen::refresh() {
 void TableScreen::refreshActionArea() {
     const ActionArea area = task_->pacing().actionArea();
     if (area == ActionArea::actionBar)
-        actionBar_->setLegal(*session_.humanLegalActions(), session_.potTotal());
+        actionBar_->setLegal(*session_.humanLegalActions(), session_.potTotal(),
+                             decisionOf(session_, task_->pacing().game()));
     if (area == ActionArea::preActions) preActions_->setSelected(session_.preAction());
     actionBar_->setVisible(area == ActionArea::actionBar);
     nextHand_->setVisible(area == ActionArea::nextHand);
