@@ -100,6 +100,10 @@ void ActionBarView::build() {
     refresh();
 }
 
+void ActionBarView::setLegal(const LegalActions& legal, std::int64_t potSize) {
+    setLegal(legal, potSize, Decision{});
+}
+
 void ActionBarView::setLegal(const LegalActions& legal, std::int64_t potSize, const Decision& decision) {
     const bool changed = decision_ != decision || !(legal == legal_);
     legal_ = legal;

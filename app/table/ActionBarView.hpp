@@ -46,7 +46,8 @@ class ActionBarView : public QWidget {
 
     // A new decision, or a change of any field of the legal actions, starts the amount over at the smallest
     // raise.
-    void setLegal(const LegalActions& legal, std::int64_t potSize, const Decision& decision = {});
+    void setLegal(const LegalActions& legal, std::int64_t potSize, const Decision& decision);
+    void setLegal(const LegalActions& legal, std::int64_t potSize);
     std::int64_t raiseTo() const noexcept { return raiseTo_; }
 
   protected:
