@@ -87,10 +87,8 @@ bool SeatAnimation::dragEnded(double translationY, double predictedEndY, bool ca
     Spring snapBack{PlayerSeatView::snapBackResponse, PlayerSeatView::snapBackDamping};
     const double settle = Motion::milliseconds(snapBack.settleDuration(), reduceMotion) / 1000.0;
     if (end.folds) {
-        drag_ = {from,  end.offset,
-                 now,   Motion::milliseconds(PlayerSeatView::flingDuration, reduceMotion) / 1000.0,
-                 false, settle,
-                 true};
+        const double fling = Motion::milliseconds(PlayerSeatView::flingDuration, reduceMotion) / 1000.0;
+        drag_ = {from, end.offset, now, fling, false, settle, true};
     } else {
         drag_ = {from, 0, now, settle, true};
     }
