@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 
 #include "rules/LegalActions.hpp"
@@ -34,6 +35,14 @@ class ActionBarModel {
   public:
     ActionBarModel(const LegalActions& legal, std::int64_t potSize, std::int64_t raiseTo)
         : legal_(legal), potSize_(potSize), raiseTo_(raiseTo) {}
+
+    // The main buttons' share of a row `rowWidth` wide with `spacing` between them, for texts in `font`.
+    // Equal shares while every text fits its share whole; otherwise the wider texts take what they need
+    // and the others share the rest, and when the row is too narrow for all of them at their size each
+    // gets a share in proportion to its text, so all shrink alike (to at least 0.7 for six-digit amounts
+    // in the side panel) before any is cut.
+    static std::vector<int> buttonWidths(const std::vector<QString>& texts, const QFont& font, int rowWidth,
+                                         int spacing);
 
     // Lowered to the largest legal total, then raised to the smallest.
     static std::int64_t clampToRange(std::int64_t amount, const LegalActions& legal);

@@ -81,14 +81,17 @@ void ActionBarView::build() {
 
     auto* row = new QHBoxLayout;
     row->setSpacing(spacing);
+    buttonRow_ = row;
     for (int i = 0; i < 3; ++i) {
         auto* button = new HoverButton(context_, {}, this);
         button->setShape(HoverButton::Shape::roundedRect, buttonRadius);
         button->setTextFont(fixedFont(buttonTextSize, FontWeight::heavy));
         button->setMinimumTextScale(buttonMinTextScale);
         button->setFixedHeight(buttonHeight);
-        button->setPadding({6, 0, 6, 0});
-        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        // The text has the face's whole width: amounts of up to six digits fit the side panel.
+        button->setPadding({0, 0, 0, 0});
+        // The row shares its width out by the stretch fitButtons() sets, not by the texts' own sizes.
+        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         connect(button, &QAbstractButton::clicked, this, [this, i] {
             const auto shown = ActionBarModel(legal_, potSize_, raiseTo_).buttons();
             if (static_cast<std::size_t>(i) < shown.size() && onAction_) onAction_(shown[i].action);
@@ -101,9 +104,13 @@ void ActionBarView::build() {
 }
 
 void ActionBarView::setLegal(const LegalActions& legal, std::int64_t potSize) {
-    const bool changed = !hasLegal_ || !(legal == legal_);
+    setLegal(legal, potSize, Decision{});
+}
+
+void ActionBarView::setLegal(const LegalActions& legal, std::int64_t potSize, const Decision& decision) {
+    const bool changed = decision_ != decision || !(legal == legal_);
     legal_ = legal;
-    hasLegal_ = true;
+    decision_ = decision;
     potSize_ = potSize;
     if (changed) raiseTo_ = legal.minRaiseTo;
     refresh();
@@ -151,7 +158,22 @@ void ActionBarView::refresh() {
         buttons_[i]->setTextColor(Qt::white);
     }
     fitPresets();
+    fitButtons();
     update();
+}
+
+void ActionBarView::fitButtons() {
+    const int available = width() - 2 * paddingX;
+    if (available <= 0) return;
+    std::vector<QString> texts;
+    for (HoverButton* button : buttons_)
+        if (!button->isHidden()) texts.push_back(button->text());
+    const std::vector<int> widths =
+        ActionBarModel::buttonWidths(texts, fixedFont(buttonTextSize, FontWeight::heavy), available, spacing);
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < buttons_.size(); ++i)
+        if (!buttons_[i]->isHidden())
+            buttonRow_->setStretch(static_cast<int>(i), std::max(1, widths[next++]));
 }
 
 // The presets keep their padding while the row has room, and give it up before their text shrinks.
@@ -173,6 +195,7 @@ void ActionBarView::fitPresets() {
 void ActionBarView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     fitPresets();
+    fitButtons();
 }
 
 void ActionBarView::paintEvent(QPaintEvent*) {

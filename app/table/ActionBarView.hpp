@@ -6,9 +6,11 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "rules/LegalActions.hpp"
+#include "rules/Street.hpp"
 
 class QSlider;
 class QHBoxLayout;
@@ -29,9 +31,22 @@ class ActionBarView : public QWidget {
 
     using OnAction = std::function<void(const PlayerAction&)>;
 
+    // Which decision of the game the bar serves. The bar is kept between turns, so without it an amount
+    // chosen earlier would carry into a later decision (or game) that happens to have the same legal actions.
+    struct Decision {
+        std::uint64_t game = 0;
+        std::int64_t handNumber = 0;
+        std::optional<Street> street;
+        std::int64_t currentBet = 0;
+
+        friend bool operator==(const Decision&, const Decision&) = default;
+    };
+
     ActionBarView(const AppContext& context, OnAction onAction, QWidget* parent = nullptr);
 
-    // A change of any field of the legal actions starts the amount over at the smallest raise.
+    // A new decision, or a change of any field of the legal actions, starts the amount over at the smallest
+    // raise.
+    void setLegal(const LegalActions& legal, std::int64_t potSize, const Decision& decision);
     void setLegal(const LegalActions& legal, std::int64_t potSize);
     std::int64_t raiseTo() const noexcept { return raiseTo_; }
 
@@ -43,17 +58,19 @@ class ActionBarView : public QWidget {
     void build();
     void refresh();
     void fitPresets();
+    void fitButtons();
     void sliderMoved(int value);
 
     const AppContext& context_;
     OnAction onAction_;
     LegalActions legal_;
-    bool hasLegal_ = false;
+    std::optional<Decision> decision_;
     std::int64_t potSize_ = 0;
     std::int64_t raiseTo_ = 0;
 
     QWidget* raiseSection_ = nullptr;
     QHBoxLayout* presetRow_ = nullptr;
+    QHBoxLayout* buttonRow_ = nullptr;
     std::array<HoverButton*, 4> presets_{};
     QSlider* slider_ = nullptr;
     std::vector<HoverButton*> buttons_;

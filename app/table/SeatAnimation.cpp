@@ -24,14 +24,16 @@ double SeatAnimation::Glide::position(double now) const {
 }
 
 double SeatAnimation::DragMotion::position(double now) const {
+    const Spring snapBack{PlayerSeatView::snapBackResponse, PlayerSeatView::snapBackDamping};
     double elapsed = now - start;
+    if (returns && elapsed >= duration) {
+        const double back = elapsed - duration;
+        if (back >= returnDuration) return 0;
+        return to - to * snapBack.position(back);
+    }
     if (duration <= 0 || elapsed >= duration) return to;
     double t = std::max(elapsed, 0.0);
-    if (springs) {
-        return from +
-               (to - from) *
-                   Spring{PlayerSeatView::snapBackResponse, PlayerSeatView::snapBackDamping}.position(t);
-    }
+    if (springs) return from + (to - from) * snapBack.position(t);
     static const QEasingCurve easeOut = Motion::easeOut();
     return from + (to - from) * easeOut.valueForProgress(t / duration);
 }
@@ -82,18 +84,19 @@ bool SeatAnimation::dragEnded(double translationY, double predictedEndY, bool ca
                               bool reduceMotion) {
     PlayerSeatView::DragEnd end = PlayerSeatView::dragEnded(translationY, predictedEndY, canFold);
     double from = drag_.position(now);
+    Spring snapBack{PlayerSeatView::snapBackResponse, PlayerSeatView::snapBackDamping};
+    const double settle = Motion::milliseconds(snapBack.settleDuration(), reduceMotion) / 1000.0;
     if (end.folds) {
-        drag_ = {from, end.offset, now,
-                 Motion::milliseconds(PlayerSeatView::flingDuration, reduceMotion) / 1000.0, false};
+        const double fling = Motion::milliseconds(PlayerSeatView::flingDuration, reduceMotion) / 1000.0;
+        drag_ = {from, end.offset, now, fling, false, settle, true};
     } else {
-        Spring snapBack{PlayerSeatView::snapBackResponse, PlayerSeatView::snapBackDamping};
-        drag_ = {from, 0, now, Motion::milliseconds(snapBack.settleDuration(), reduceMotion) / 1000.0, true};
+        drag_ = {from, 0, now, settle, true};
     }
     return end.folds;
 }
 
 bool SeatAnimation::isAnimating(double now) const {
-    if (drag_.duration > 0 && now - drag_.start < drag_.duration) return true;
+    if (now < drag_.end()) return true;
     return std::any_of(cards_.begin(), cards_.end(), [now](const CardMotion& card) {
         return card.flip.isFlipping(now) || card.landing.position(now) != card.landing.to;
     });

@@ -28,8 +28,9 @@ class SeatAnimation {
 
     // The pointer moved: an upward drag on a seat that may fold moves the seat with it.
     void dragChanged(double translationY, bool canFold);
-    // The pointer let go. True when the seat folds: it flies up (ease-out) and the caller folds at once;
-    // otherwise it springs back to rest. Under reduce motion both land at once.
+    // The pointer let go. True when the seat folds: it flies up (ease-out), the caller folds at once, and
+    // once the fling has played the seat springs back to its box, so a folded seat never hangs over the
+    // pot, the board or the banner; otherwise it springs back to rest. Under reduce motion both land at once.
     bool dragEnded(double translationY, double predictedEndY, bool canFold, double now, bool reduceMotion);
 
     // Something still moves: the owner keeps its frame clock running.
@@ -53,7 +54,11 @@ class SeatAnimation {
         double start = 0;
         double duration = 0;
         bool springs = false;
+        // After the motion, springs from `to` back to rest over this many seconds.
+        double returnDuration = 0;
+        bool returns = false;
         double position(double now) const;
+        double end() const { return start + duration + returnDuration; }
     };
 
     void startOver(std::span<const Card> holeCards, bool faceUp, std::int64_t cardsLanded);

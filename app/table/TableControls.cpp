@@ -7,6 +7,7 @@
 #include "rules/GameMode.hpp"
 #include "rules/LegalActions.hpp"
 #include "rules/PlayerActionType.hpp"
+#include "rules/Standing.hpp"
 #include "rules/TableState.hpp"
 #include "session/PreAction.hpp"
 #include "store/GameSpeed.hpp"
@@ -59,6 +60,15 @@ std::optional<PlayerActionType> shortcutAction(ShortcutKey key, const std::optio
             break;
     }
     return std::nullopt;
+}
+
+std::vector<std::string> standingLines(const std::vector<Standing>& standings, const PlayerNameSource& name) {
+    std::vector<std::string> lines;
+    lines.reserve(standings.size());
+    for (const Standing& standing : standings)
+        lines.push_back(
+            fmt::format("{}. {}", standing.place, name ? name(standing.playerId) : standing.playerId));
+    return lines;
 }
 
 }  // namespace pellox::app::TableControls

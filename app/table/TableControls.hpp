@@ -4,9 +4,13 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "view/PlayerNameSource.hpp"
 
 namespace pellox {
 struct LegalActions;
+struct Standing;
 struct TableState;
 enum class GameMode;
 enum class GameSpeed;
@@ -37,5 +41,9 @@ enum class ShortcutKey { f, c, a };
 // The action a key submits, or none when the key does not exist now (not the human's turn, or not legal).
 std::optional<PlayerActionType> shortcutAction(ShortcutKey key, const std::optional<LegalActions>& legal,
                                                bool isHumanTurn);
+
+// The tournament's finishers in order, each as "<place>. <name>" under the name the table shows for them
+// ("You" for the human), never the internal id.
+std::vector<std::string> standingLines(const std::vector<Standing>& standings, const PlayerNameSource& name);
 
 }  // namespace pellox::app::TableControls

@@ -12,6 +12,7 @@
 #include "kit/Painting.hpp"
 #include "kit/TextBlock.hpp"
 #include "rules/Standing.hpp"
+#include "table/TableControls.hpp"
 #include "theme/AppContext.hpp"
 #include "theme/Palette.hpp"
 
@@ -86,14 +87,14 @@ TableOverlay* TableOverlay::busted(const AppContext& context, QWidget* parent,
 
 TableOverlay* TableOverlay::tournamentComplete(const AppContext& context, QWidget* parent,
                                                const std::vector<Standing>& standings,
+                                               const PlayerNameSource& name,
                                                std::function<void()> onSeeSummary) {
     auto* overlay = new TableOverlay(context, tr("Tournament Complete"), parent);
-    for (const Standing& standing : standings) {
-        auto* line =
-            new TextBlock(QString::number(standing.place) + ". " + QString::fromStdString(standing.playerId),
-                          overlay->card_);
+    const std::vector<std::string> texts = TableControls::standingLines(standings, name);
+    for (std::size_t i = 0; i < standings.size(); ++i) {
+        auto* line = new TextBlock(QString::fromStdString(texts[i]), overlay->card_);
         line->setTextFont(fixedFont(13));
-        line->setObjectName(QString::fromStdString(standing.playerId));
+        line->setObjectName(QString::fromStdString(standings[i].playerId));
         line->setAlignment(Qt::AlignHCenter);
         overlay->content_->addWidget(line);
     }

@@ -3,6 +3,8 @@
 #include <functional>
 #include <vector>
 
+#include "view/PlayerNameSource.hpp"
+
 class QAbstractButton;
 class QVBoxLayout;
 
@@ -24,10 +26,11 @@ class TableOverlay : public QWidget {
     // "You're out of chips" with "End session" and "Rebuy" (the main button).
     static TableOverlay* busted(const AppContext& context, QWidget* parent,
                                 std::function<void()> onEndSession, std::function<void()> onRebuy);
-    // "Tournament Complete", one line per finisher ("1. human"), and "See summary" (the main button).
+    // "Tournament Complete", one line per finisher under the table's name for them ("2. You"), each line
+    // named after the finisher's id, and "See summary" (the main button).
     static TableOverlay* tournamentComplete(const AppContext& context, QWidget* parent,
                                             const std::vector<Standing>& standings,
-                                            std::function<void()> onSeeSummary);
+                                            const PlayerNameSource& name, std::function<void()> onSeeSummary);
 
     TextBlock* title() const noexcept { return title_; }
     QAbstractButton* mainButton() const noexcept { return main_; }

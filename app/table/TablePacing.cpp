@@ -71,7 +71,7 @@ PacingInput TablePacing::pacingInput() const {
     const Player* acting = table ? table->currentPlayer() : nullptr;
     in.actingIsBot = acting && acting->isBot;
     in.actingIsHuman = session_.isHumanTurn();
-    in.blocked = session_.tournamentOver() || session_.humanBustedInCash() || showingSummary_ || frozen_;
+    in.blocked = endShown() || showingSummary_ || frozen_;
     return in;
 }
 
@@ -87,6 +87,7 @@ TablePacing::PacingKey TablePacing::pacingKey() const {
     key.tournamentOver = session_.tournamentOver();
     key.humanBustedInCash = session_.humanBustedInCash();
     key.showingSummary = showingSummary_;
+    key.endShown = endShown();
     if (!table) return key;
     key.street = table->street;
     key.currentToActSeatIndex = table->currentToActSeatIndex.value_or(-1);
@@ -97,11 +98,12 @@ TablePacing::PacingKey TablePacing::pacingKey() const {
 }
 
 std::ostream& operator<<(std::ostream& out, const TablePacing::PacingKey& key) {
-    return out << fmt::format("{}:{}:{}:{}:{}:{}:{}:{}:{}:{}#{}", key.hand.hand,
+    return out << fmt::format("{}:{}:{}:{}:{}:{}:{}:{}:{}:{}:{}#{}", key.hand.hand,
                               key.street ? rawValue(*key.street) : std::string_view{"-"},
                               key.currentToActSeatIndex, key.currentBet, key.actionQueueLength,
                               flag(key.isHandInProgress), key.revealedBoardCount, flag(key.tournamentOver),
-                              flag(key.humanBustedInCash), flag(key.showingSummary), key.hand.game);
+                              flag(key.humanBustedInCash), flag(key.showingSummary), flag(key.endShown),
+                              key.hand.game);
 }
 
 void TablePacing::revealOneMoreCard() {
@@ -117,8 +119,22 @@ TablePacing::Skip TablePacing::advanceOrRevealAll() {
         return Skip::revealedBoard;
     }
     // The phase needs no delays, so any jitter does.
-    if (pacingStep(0).phase == PacingPhase::handOver) return Skip::startHand;
-    return Skip::nothing;
+    if (pacingStep(0).phase != PacingPhase::handOver) return Skip::nothing;
+    return finishHand() ? Skip::startHand : Skip::endShown;
+}
+
+bool TablePacing::finishHand() {
+    if (!gameOver()) return true;
+    endShownAfter_ = handKey();
+    return false;
+}
+
+bool TablePacing::gameOver() const {
+    return session_.tournamentOver() || session_.humanBustedInCash();
+}
+
+bool TablePacing::endShown() const {
+    return gameOver() && (frozen_ || endShownAfter_ == handKey());
 }
 
 bool TablePacing::isFirstActionOfHand() const {

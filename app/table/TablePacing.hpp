@@ -28,7 +28,7 @@ enum class ActionArea { actionBar, nextHand, preActions, empty };
 class TablePacing {
   public:
     // What a press of Space (or the Next Hand button, or a tap on the felt) asks of the screen.
-    enum class Skip { revealedBoard, startHand, nothing };
+    enum class Skip { revealedBoard, startHand, endShown, nothing };
     // The sounds the watchers call for; the screen's player plays them.
     enum class Sound { deal, chip, win };
 
@@ -45,6 +45,7 @@ class TablePacing {
         bool tournamentOver = false;
         bool humanBustedInCash = false;
         bool showingSummary = false;
+        bool endShown = false;
 
         friend bool operator==(const PacingKey&, const PacingKey&) = default;
         // For diagnostics: the values joined by ":" ("-" for no street), then "#" and the game.
@@ -83,8 +84,17 @@ class TablePacing {
     PacingKey pacingKey() const;
 
     void revealOneMoreCard();
-    // Reveals the whole board at once when part of it is hidden; says when the next hand should start.
+    // Reveals the whole board at once when part of it is hidden; says when the next hand should start, or
+    // when the game's end was let in instead.
     Skip advanceOrRevealAll();
+    // The hand is over and shown whole, and its pause has run (or was skipped). True when the next hand
+    // should start; when the game has ended the end overlays are let in instead.
+    bool finishHand();
+
+    // The human is broke in a cash game or the tournament is over. The hand that led there plays out on
+    // the felt first (board, showdown, banner, its pause), and only then do the overlays that stop play come.
+    bool gameOver() const;
+    bool endShown() const;
 
     bool isFirstActionOfHand() const;
     std::int64_t dealtCardCount() const;
@@ -116,6 +126,7 @@ class TablePacing {
 
     HandKey reveal_;
     std::int64_t revealCount_ = 0;
+    std::optional<HandKey> endShownAfter_;
 
     std::optional<HandKey> watchedHand_;
     std::optional<std::int64_t> watchedPot_;

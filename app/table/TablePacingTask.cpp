@@ -91,7 +91,11 @@ void TablePacingTask::perform(PacingAction action) {
             session_.playBotTurn();
             break;
         case PacingAction::startNextHand:
-            session_.startHand();
+            if (pacing_.finishHand()) {
+                session_.startHand();
+            } else {
+                coalescer_->notify();
+            }
             break;
     }
 }
@@ -126,6 +130,7 @@ void TablePacingTask::foldFromSeat() {
 void TablePacingTask::advanceOrRevealAll() {
     switch (pacing_.advanceOrRevealAll()) {
         case TablePacing::Skip::revealedBoard:
+        case TablePacing::Skip::endShown:
             coalescer_->notify();
             break;
         case TablePacing::Skip::startHand:

@@ -62,6 +62,12 @@ QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+ActionBarView::Decision decisionOf(const GameSession& session, std::uint64_t game) {
+    const auto& table = session.table();
+    if (!table) return {game, 0, std::nullopt, 0};
+    return {game, table->handNumber, table->street, table->currentBet};
+}
+
 }  // namespace
 
 TableScreen::TableScreen(AppContext& context, GameSession& session, SettingsStore& settings, bool frozen,
@@ -220,7 +226,8 @@ void TableScreen::refresh() {
 void TableScreen::refreshActionArea() {
     const ActionArea area = task_->pacing().actionArea();
     if (area == ActionArea::actionBar)
-        actionBar_->setLegal(*session_.humanLegalActions(), session_.potTotal());
+        actionBar_->setLegal(*session_.humanLegalActions(), session_.potTotal(),
+                             decisionOf(session_, task_->pacing().game()));
     if (area == ActionArea::preActions) preActions_->setSelected(session_.preAction());
     actionBar_->setVisible(area == ActionArea::actionBar);
     nextHand_->setVisible(area == ActionArea::nextHand);
@@ -228,30 +235,36 @@ void TableScreen::refreshActionArea() {
 }
 
 void TableScreen::refreshGuide() {
-    ticker_->setLog(session_.actionLog());
+    // The ticker and its sheet tell no more of the hand than the felt has shown.
+    ticker_->setLog(
+        ActionLogStreet::revealedUpTo(session_.actionLog(), task_->pacing().revealedBoardCount()));
     overlay_->setAdvice(session_.visibleAdvice());
     // The card, shown only while the report is, always holds the latest report.
     if (const auto report = session_.handReport())
         reportCard_->setReport(*report, settings_.guideMode.get() != GuideMode::off, false);
 }
 
-// Out of chips first, the tournament's end over it, as they are attached.
+// Out of chips first, the tournament's end over it, as they are attached; neither before the hand that led
+// there has been shown whole.
 void TableScreen::refreshOverlays() {
-    if (session_.humanBustedInCash() && !busted_) {
+    const bool endShown = task_->pacing().endShown();
+    const bool bustedShown = endShown && session_.humanBustedInCash();
+    const bool completeShown = endShown && session_.tournamentOver();
+    if (bustedShown && !busted_) {
         busted_ = TableOverlay::busted(
             context_, this, [this] { showSummary(); }, [this] { session_.rebuy(); });
         busted_->show();
-    } else if (!session_.humanBustedInCash() && busted_) {
+    } else if (!bustedShown && busted_) {
         busted_->hide();
         busted_->deleteLater();
         busted_ = nullptr;
     }
-    if (session_.tournamentOver() && !tournamentComplete_) {
+    if (completeShown && !tournamentComplete_) {
         tournamentComplete_ = TableOverlay::tournamentComplete(
             context_, this, session_.standings().value_or(std::vector<Standing>{}),
-            [this] { showSummary(); });
+            [this](std::string_view id) { return session_.playerName(id); }, [this] { showSummary(); });
         tournamentComplete_->show();
-    } else if (!session_.tournamentOver() && tournamentComplete_) {
+    } else if (!completeShown && tournamentComplete_) {
         tournamentComplete_->hide();
         tournamentComplete_->deleteLater();
         tournamentComplete_ = nullptr;

@@ -34,4 +34,16 @@ std::int64_t ActionLogStreet::totalEntryCount(const std::vector<ActionLogStreet>
     return count;
 }
 
+std::vector<ActionLogStreet> ActionLogStreet::revealedUpTo(const std::vector<ActionLogStreet>& streets,
+                                                           std::int64_t revealedBoardCount) {
+    std::vector<ActionLogStreet> shown;
+    std::int64_t dealt = 0;
+    for (const auto& street : streets) {
+        dealt += static_cast<std::int64_t>(street.cards.size());
+        if (dealt > revealedBoardCount) break;
+        shown.push_back(street);
+    }
+    return shown;
+}
+
 }  // namespace pellox

@@ -24,6 +24,11 @@ struct ActionLogStreet {
     static std::optional<std::string> flattenedTexts(const std::vector<ActionLogStreet>& streets,
                                                      std::int64_t limit);
     static std::int64_t totalEntryCount(const std::vector<ActionLogStreet>& streets);
+    // The log as far as a table showing `revealedBoardCount` board cards has shown the hand: a street
+    // counts once all of its cards are shown, and nothing after a street still partly hidden (so neither
+    // the showdown nor the pot's award before the last card).
+    static std::vector<ActionLogStreet> revealedUpTo(const std::vector<ActionLogStreet>& streets,
+                                                     std::int64_t revealedBoardCount);
 
     friend bool operator==(const ActionLogStreet&, const ActionLogStreet&) = default;
 };

@@ -83,8 +83,8 @@ TEST(ActionLogBuild, StreetTotalsCountBlindsAndAntes) {
     EXPECT_EQ(log[0].entries[3].text, "You raised to $325");
 }
 
-TEST(ActionLogBuild, ShowdownAllInRunOutAndMergedAwards) {
-    const std::vector<EngineEvent> events{
+std::vector<EngineEvent> allInRunOut() {
+    return {
         E::HandStarted{4, 2},
         act("human", PlayerActionType::allIn, 500),
         act("bot-1", PlayerActionType::call, 500),
@@ -98,7 +98,10 @@ TEST(ActionLogBuild, ShowdownAllInRunOutAndMergedAwards) {
         E::PotAwarded{"human", 200, 1},
         E::PotAwarded{"bot-2", 50, 2},
         E::PlayerEliminated{"bot-1"}};
-    const auto log = ActionLog::build(events, names);
+}
+
+TEST(ActionLogBuild, ShowdownAllInRunOutAndMergedAwards) {
+    const auto log = ActionLog::build(allInRunOut(), names);
     ASSERT_EQ(log.size(), 5u);
     EXPECT_EQ(log[0].entries[0].text, "You put in $500");
     EXPECT_EQ(log[1].id, "flop");
@@ -166,6 +169,37 @@ TEST(ActionLogTicker, KeepsTheLastEntries) {
     EXPECT_EQ(ActionLogStreet::flattenedTexts({}, 2), std::nullopt);
     EXPECT_EQ(ActionLogStreet::flattenedTexts({{"flop", "Flop", {c(Rank::two, Suit::clubs)}, {}}}, 2),
               std::nullopt);
+}
+
+// The log follows the board on screen: a run-out shows no showdown and no winner before its last card.
+TEST(ActionLogTicker, RevealedUpToFollowsTheBoardOnScreen) {
+    const auto log = ActionLog::build(allInRunOut(), names);
+    const auto ids = [&](std::int64_t revealed) {
+        std::vector<std::string> out;
+        for (const auto& street : ActionLogStreet::revealedUpTo(log, revealed))
+            out.push_back(street.id);
+        return out;
+    };
+    using Ids = std::vector<std::string>;
+    EXPECT_EQ(ids(0), Ids{"preflop"});
+    EXPECT_EQ(ids(2), Ids{"preflop"});
+    EXPECT_EQ(ids(3), (Ids{"preflop", "flop"}));
+    EXPECT_EQ(ids(4), (Ids{"preflop", "flop", "turn"}));
+    EXPECT_EQ(ids(5), (Ids{"preflop", "flop", "turn", "river", "showdown"}));
+    EXPECT_EQ(ActionLogStreet::revealedUpTo(log, 5), log);
+    EXPECT_EQ(ActionLogStreet::flattenedTexts(ActionLogStreet::revealedUpTo(log, 4), 2),
+              "You put in $500 \u2022 Ann called $500");
+
+    // Folded out on the flop: the award comes with the flop that is on screen, and not before it.
+    const auto folded = ActionLog::build(foldedHand(), names);
+    EXPECT_EQ(ActionLogStreet::revealedUpTo(folded, 3), folded);
+    EXPECT_EQ(ActionLogStreet::flattenedTexts(ActionLogStreet::revealedUpTo(folded, 1), 1), "You called $20");
+    // Preflop only: nothing to wait for.
+    const auto preflop = ActionLog::build(
+        {E::HandStarted{1, 0}, E::BlindPosted{"bot-1", BlindKind::small, 5}, E::PotAwarded{"bot-1", 5, 0}},
+        names);
+    EXPECT_EQ(ActionLogStreet::revealedUpTo(preflop, 0), preflop);
+    EXPECT_TRUE(ActionLogStreet::revealedUpTo({}, 5).empty());
 }
 
 TEST(ActionLogTicker, StreetTitles) {

@@ -228,12 +228,11 @@ struct Journey {
         return done();
     }
 
-    // The hand has ended and the table shows all it will show of it (a human out of chips stops the board).
+    // The hand has ended and the table shows all of it (also the one that left the human out of chips).
     bool handOver() const {
         const auto& t = session().table();
         if (!t || t->isHandInProgress || !table()) return false;
-        return session().humanBustedInCash() ||
-               table()->pacing().revealedBoardCount() >= static_cast<std::int64_t>(t->board.size());
+        return table()->pacing().revealedBoardCount() >= static_cast<std::int64_t>(t->board.size());
     }
 
     // Quits through the File menu's Quit, as the running application would, and waits for the loop to end.

@@ -57,6 +57,9 @@ void key(Journey& j, Qt::Key k) {
 // Out of chips in a cash game: the overlay's Rebuy, as the user would choose.
 void rebuyIfBroke(Journey& j) {
     if (!j.session().humanBustedInCash()) return;
+    // The hand that broke the human stays on the felt until Space moves on; then the overlay comes.
+    EXPECT_EQ(visible<TableOverlay>(j.table()), nullptr);
+    key(j, Qt::Key_Space);
     auto* overlay = visible<TableOverlay>(j.table());
     ASSERT_NE(overlay, nullptr);
     EXPECT_EQ(overlay->title()->text(), "You're out of chips");
@@ -292,14 +295,18 @@ TEST(Journey, ATournamentToItsEndShowsItsStandings) {
     j.activate();
     j.dealsOn = true;
     ASSERT_TRUE(j.drive([&] { return j.session().tournamentOver(); }, [&] { key(j, Qt::Key_C); }));
-    settle();
+    // The last hand plays out on the felt, then the tournament's end is shown over it.
+    ASSERT_TRUE(j.drive([&] { return visible<TableOverlay>(j.table()) != nullptr; }, nullptr));
+    EXPECT_TRUE(j.handOver());
 
     auto* overlay = visible<TableOverlay>(j.table());
     ASSERT_NE(overlay, nullptr) << "the tournament's end is shown over the table";
     EXPECT_EQ(overlay->title()->text(), "Tournament Complete");
     QStringList expected;
     for (const Standing& s : *j.session().standings())
-        expected << QStringLiteral("%1. %2").arg(s.place).arg(QString::fromStdString(s.playerId));
+        expected << QStringLiteral("%1. %2").arg(s.place).arg(
+            QString::fromStdString(j.session().playerName(s.playerId)));
+    EXPECT_EQ(expected.filter(QStringLiteral(". You")).size(), 1);
     EXPECT_EQ(overlay->lines(), expected);
     EXPECT_EQ(expected.size(), 2);
     if (gallery::enabled())

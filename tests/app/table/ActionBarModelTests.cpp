@@ -1,6 +1,10 @@
 // The action bar's buttons, presets and raise amount for given legal actions.
 #include <gtest/gtest.h>
 
+#include <numeric>
+
+#include "kit/Fonts.hpp"
+#include "kit/TextFit.hpp"
 #include "table/ActionBarModel.hpp"
 
 namespace pellox::app {
@@ -123,6 +127,47 @@ TEST(ActionBarModel, AOneAmountRangeStillGivesTheSliderRoomAndSelectsBothEnds) {
     const auto presets = bar.presets();
     EXPECT_TRUE(presets[0].selected);
     EXPECT_TRUE(presets[3].selected);
+}
+
+// The side panel is 340 wide at every window size: 16 of the action area and 24 of the bar on each side
+// leave 260 for the row of main buttons.
+constexpr int narrowestRow = 340 - 2 * 16 - 2 * 24;
+constexpr int rowSpacing = 8;
+
+TEST(ActionBarModel, EveryButtonTextFitsTheNarrowestRowUpToSixDigits) {
+    const QFont font = fixedFont(17, FontWeight::heavy);
+    const std::vector<std::vector<QString>> rows{
+        {"Fold", "Call $20", "Raise $40"},
+        {"Fold", "Call $500", "All-in $1000"},
+        {"Fold", "Call $750", "All-in $1500"},
+        {"Fold", "Call $150000", "All-in $150000"},
+        {"Fold", "Call $999999", "Raise $999999"},
+        {"Fold", "Call $999995", "All-in $999999"},
+        {"Check", "All-in $999999"},
+        {"Fold", "Call $999999"},
+    };
+    for (const auto& row : rows) {
+        const std::vector<int> widths = ActionBarModel::buttonWidths(row, font, narrowestRow, rowSpacing);
+        ASSERT_EQ(widths.size(), row.size());
+        const int spacing = rowSpacing * static_cast<int>(row.size() - 1);
+        EXPECT_LE(std::accumulate(widths.begin(), widths.end(), spacing), narrowestRow);
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            const FittedText fitted = fitText(row[i], font, widths[i], 0.7);
+            EXPECT_EQ(fitted.text, row[i]) << row[i].toStdString() << " in " << widths[i];
+            EXPECT_GE(fitted.scale, 0.7);
+        }
+    }
+}
+
+TEST(ActionBarModel, ButtonsShareTheRowEquallyWhileTheirTextsFit) {
+    const QFont font = fixedFont(17, FontWeight::heavy);
+    EXPECT_EQ(ActionBarModel::buttonWidths({"Fold", "Check"}, font, 260, 8), (std::vector<int>{126, 126}));
+    // A long amount takes what it needs from the short "Fold".
+    const auto uneven = ActionBarModel::buttonWidths({"Fold", "Call $20", "All-in $1500"}, font, 260, 8);
+    EXPECT_LT(uneven[0], 81);
+    EXPECT_GT(uneven[2], 81);
+    EXPECT_EQ(fitText("All-in $1500", font, uneven[2], 0.7).scale, 1);
+    EXPECT_TRUE(ActionBarModel::buttonWidths({}, font, 260, 8).empty());
 }
 
 }  // namespace

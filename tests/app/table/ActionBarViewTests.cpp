@@ -103,6 +103,29 @@ TEST(ActionBarView, TheSliderRoundsToTheChipStepAndTheLabelShowsWhatWillBeApplie
     EXPECT_EQ(r.bar.raiseTo(), 100);
 }
 
+// The bar stays between turns: a new decision with the same legal actions opens at the minimum all the
+// same, while a refresh of the same decision keeps the chosen amount.
+TEST(ActionBarView, EachNewDecisionOpensAtTheMinimum) {
+    BarRig r;
+    const ActionBarView::Decision first{0, 4, Street::flop, 20};
+    r.bar.setLegal(facingBet(), 70, first);
+    QTest::mouseClick(buttonNamed(r.bar, "Set raise to All-in, $990"), Qt::LeftButton);
+    ASSERT_TRUE(buttonNamed(r.bar, "All-in $990"));
+    r.bar.setLegal(facingBet(), 90, first);
+    EXPECT_EQ(r.bar.raiseTo(), 990);
+
+    for (const ActionBarView::Decision next :
+         {ActionBarView::Decision{1, 4, Street::flop, 20}, ActionBarView::Decision{0, 5, Street::flop, 20},
+          ActionBarView::Decision{0, 4, Street::turn, 20}, ActionBarView::Decision{0, 4, Street::flop, 60}}) {
+        r.bar.setLegal(facingBet(), 70, first);
+        QTest::mouseClick(buttonNamed(r.bar, "Set raise to All-in, $990"), Qt::LeftButton);
+        r.bar.setLegal(facingBet(), 70, next);
+        EXPECT_EQ(r.bar.raiseTo(), 40);
+        EXPECT_TRUE(buttonNamed(r.bar, "Raise $40"));
+        EXPECT_FALSE(buttonNamed(r.bar, "All-in $990"));
+    }
+}
+
 TEST(ActionBarView, NoRaiseSectionWithoutABetOrRaise) {
     BarRig r;
     LegalActions l;

@@ -86,11 +86,18 @@ TEST(SeatAnimation, FoldFlingAndSnapBack) {
     double midway = seat.dragOffset(6.1);
     EXPECT_LT(midway, -60);
     EXPECT_GT(midway, -220);
-    EXPECT_EQ(seat.dragOffset(6.28), -220);
+    EXPECT_NEAR(seat.dragOffset(6.28), -220, 1e-6);
+    // Once flung, the folded seat goes back to its box instead of hanging over the pot until the next deal.
+    EXPECT_TRUE(seat.isAnimating(6.3));
+    const double returning = seat.dragOffset(6.35);
+    EXPECT_GT(returning, -220);
+    EXPECT_LT(returning, 0);
+    EXPECT_EQ(seat.dragOffset(8.5), 0);
+    EXPECT_FALSE(seat.isAnimating(8.5));
 
-    // The next hand brings the seat back into place at once.
-    seat.update(lastHand, true, 0, flight, flip, 7);
-    EXPECT_EQ(seat.dragOffset(7), 0);
+    // The next hand keeps the seat in place.
+    seat.update(lastHand, true, 0, flight, flip, 9);
+    EXPECT_EQ(seat.dragOffset(9), 0);
 }
 
 TEST(SeatAnimation, ADragWithoutFoldLeavesTheSeatAlone) {
@@ -105,7 +112,8 @@ TEST(SeatAnimation, ReducedMotionLandsTheDragAtOnce) {
     SeatAnimation seat;
     seat.dragChanged(-200, true);
     EXPECT_TRUE(seat.dragEnded(-200, -200, true, 3, true));
-    EXPECT_EQ(seat.dragOffset(3), -320);
+    // The fling and the return both land at once: the seat is in its box.
+    EXPECT_EQ(seat.dragOffset(3), 0);
     EXPECT_FALSE(seat.isAnimating(3));
     SeatAnimation other;
     other.dragChanged(-20, true);

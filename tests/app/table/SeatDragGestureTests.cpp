@@ -86,7 +86,8 @@ TEST(SeatDragGesture, DraggingTheHumanSeatUpFolds) {
     EXPECT_EQ(folds, 0);
     QTest::mouseRelease(&felt, Qt::LeftButton, {}, start - QPoint(0, 100), 20);
     EXPECT_EQ(folds, 1);
-    EXPECT_LE(felt.offset(), -220);
+    // With reduced motion the fling and the return to the box land at once.
+    EXPECT_EQ(felt.offset(), 0);
 }
 
 TEST(SeatDragGesture, WithoutAFoldTheSeatStaysPut) {

@@ -4,6 +4,7 @@
 #include "rules/LegalActions.hpp"
 #include "rules/PlayerActionType.hpp"
 #include "rules/SeatConfig.hpp"
+#include "rules/Standing.hpp"
 #include "rules/TableState.hpp"
 #include "session/PreAction.hpp"
 #include "store/GameSpeed.hpp"
@@ -70,6 +71,15 @@ TEST(TableControls, KeysFollowTheLegalActions) {
     EXPECT_FALSE(shortcutAction(ShortcutKey::c, legal, true));
     EXPECT_FALSE(shortcutAction(ShortcutKey::f, legal, true));
     EXPECT_FALSE(shortcutAction(ShortcutKey::a, legal, true));
+}
+
+TEST(TableControls, StandingsReadTheTablesNamesInTheirOrder) {
+    const std::vector<Standing> standings{{"bot-3", 1, 0.5}, {"bot-0", 2, 0.3}, {"human", 3, 0.2}};
+    const PlayerNameSource name = [](std::string_view id) {
+        return id == "human" ? std::string("You") : "Bot " + std::string(id.substr(4));
+    };
+    EXPECT_EQ(standingLines(standings, name), (std::vector<std::string>{"1. Bot 3", "2. Bot 0", "3. You"}));
+    EXPECT_TRUE(standingLines({}, name).empty());
 }
 
 }  // namespace

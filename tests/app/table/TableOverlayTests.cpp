@@ -35,6 +35,11 @@ std::vector<Standing> standings() {
     return {{"bot-2", 1, 0.5}, {"human", 2, 0.3}, {"bot-0", 3, 0.2}, {"bot-1", 4, 0}};
 }
 
+const PlayerNameSource names = [](std::string_view id) -> std::string {
+    if (id == "human") return "You";
+    return id == "bot-2" ? "Ada" : id == "bot-0" ? "Bea" : "Cy";
+};
+
 TEST(TableOverlay, BustedOffersEndSessionAndRebuyOnReturn) {
     AppContext context;
     QWidget screen;
@@ -64,14 +69,17 @@ TEST(TableOverlay, TournamentCompleteListsTheStandings) {
     AppContext context;
     QWidget screen;
     int seen = 0;
-    auto* overlay = TableOverlay::tournamentComplete(context, &screen, standings(), [&] { ++seen; });
+    auto* overlay = TableOverlay::tournamentComplete(context, &screen, standings(), names, [&] { ++seen; });
     showActive(screen);
     EXPECT_EQ(overlay->title()->text(), "Tournament Complete");
-    EXPECT_EQ(overlay->lines(), QStringList({"1. bot-2", "2. human", "3. bot-0", "4. bot-1"}));
+    EXPECT_EQ(overlay->lines(), QStringList({"1. Ada", "2. You", "3. Bea", "4. Cy"}));
+    // Each line still answers to its finisher's id.
+    ASSERT_NE(overlay->findChild<QWidget*>("human"), nullptr);
+    EXPECT_TRUE(overlay->findChild<QWidget*>("human")->isVisible());
     EXPECT_EQ(overlay->mainButton()->text(), "See summary");
     QTest::keyClick(&screen, Qt::Key_Enter);
     EXPECT_EQ(seen, 1);
-    EXPECT_TRUE(TableOverlay::tournamentComplete(context, &screen, {}, {})->lines().isEmpty());
+    EXPECT_TRUE(TableOverlay::tournamentComplete(context, &screen, {}, names, {})->lines().isEmpty());
 }
 
 TEST(ExitConfirmation, LeaveCallsBackKeepPlayingAndEscapeDoNot) {
@@ -113,7 +121,8 @@ TEST(TableControlsGallery, Overlays) {
         return onTable([&](QWidget* s) { return TableOverlay::busted(c, s, {}, {}); });
     });
     gallery::shootEach("overlay-tournament-complete", {}, [&](AppContext& c) {
-        return onTable([&](QWidget* s) { return TableOverlay::tournamentComplete(c, s, standings(), {}); });
+        return onTable(
+            [&](QWidget* s) { return TableOverlay::tournamentComplete(c, s, standings(), names, {}); });
     });
 }
 

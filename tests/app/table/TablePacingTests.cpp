@@ -38,7 +38,7 @@ struct PacingRig {
 TEST(TablePacing, WithoutATableEverythingFallsBackAndNothingRuns) {
     PacingRig r;
     EXPECT_EQ(r.pacing.pacingKey(), PacingKey{});
-    EXPECT_EQ(textOf(r.pacing.pacingKey()), "0:-:-1:0:0:false:0:false:false:false#0");
+    EXPECT_EQ(textOf(r.pacing.pacingKey()), "0:-:-1:0:0:false:0:false:false:false:false#0");
     EXPECT_EQ(r.pacing.pacingStep(0.5).phase, PacingPhase::idle);
     EXPECT_FALSE(r.pacing.pacingStep(0.5).advance);
     EXPECT_EQ(r.pacing.revealedBoardCount(), 0);
@@ -163,6 +163,66 @@ TEST(TablePacing, BlockingFlagsStopPlayAndStillChangeTheKey) {
     EXPECT_EQ(frozen.pacing.revealedBoardCount(), frozen.boardLength());
     EXPECT_EQ(frozen.pacing.pacingStep(0).phase, PacingPhase::blocked);
     EXPECT_EQ(frozen.pacing.animationTimings(), AnimationTimings{});
+}
+
+// The human shoves every hand until a hand leaves them without chips.
+bool bustHuman(GameSession& session) {
+    for (int step = 0; step < 200000 && !session.humanBustedInCash(); ++step) {
+        const auto& table = session.table();
+        if (!table->isHandInProgress) {
+            session.startHand();
+        } else if (session.isHumanTurn()) {
+            const auto legal = *session.humanLegalActions();
+            session.submitHumanAction(legal.canAllIn ? PlayerActionType::allIn : PlayerActionType::call);
+        } else {
+            session.playBotTurn();
+        }
+    }
+    return session.humanBustedInCash();
+}
+
+TEST(TablePacing, TheHandThatEndsTheGamePlaysOutBeforeTheEndIsShown) {
+    PacingRig r;
+    r.session().startCashGame(1, 617);
+    ASSERT_TRUE(bustHuman(r.session()));
+    EXPECT_TRUE(r.pacing.gameOver());
+    EXPECT_FALSE(r.pacing.endShown());
+    // The board runs out card by card, then the hand's pause runs as after any hand.
+    ASSERT_EQ(r.boardLength(), 5);
+    while (r.pacing.revealedBoardCount() < r.boardLength()) {
+        EXPECT_EQ(r.pacing.pacingStep(0).phase, PacingPhase::revealingBoard);
+        r.pacing.revealOneMoreCard();
+    }
+    const PacingStep pause = r.pacing.pacingStep(0);
+    EXPECT_EQ(pause.phase, PacingPhase::handOver);
+    EXPECT_EQ(pause.advance->action, PacingAction::startNextHand);
+    EXPECT_FALSE(r.pacing.endShown());
+
+    // At its end no hand starts: the end is shown and play stops.
+    const PacingKey before = r.pacing.pacingKey();
+    EXPECT_FALSE(r.pacing.finishHand());
+    EXPECT_TRUE(r.pacing.endShown());
+    EXPECT_NE(r.pacing.pacingKey(), before);
+    EXPECT_EQ(r.pacing.pacingStep(0).phase, PacingPhase::blocked);
+    EXPECT_EQ(r.pacing.advanceOrRevealAll(), TablePacing::Skip::nothing);
+
+    // A rebuy takes the end away and the next hand comes after the pause.
+    r.session().rebuy();
+    EXPECT_FALSE(r.pacing.endShown());
+    EXPECT_EQ(r.pacing.pacingStep(0).phase, PacingPhase::handOver);
+    EXPECT_TRUE(r.pacing.finishHand());
+
+    // Skipping the pause lets the end in at once; a frozen table shows it as it is.
+    PacingRig skip;
+    skip.session().startCashGame(1, 617);
+    ASSERT_TRUE(bustHuman(skip.session()));
+    EXPECT_EQ(skip.pacing.advanceOrRevealAll(), TablePacing::Skip::revealedBoard);
+    EXPECT_EQ(skip.pacing.advanceOrRevealAll(), TablePacing::Skip::endShown);
+    EXPECT_TRUE(skip.pacing.endShown());
+    PacingRig frozen(true);
+    frozen.session().startCashGame(1, 617);
+    ASSERT_TRUE(bustHuman(frozen.session()));
+    EXPECT_TRUE(frozen.pacing.endShown());
 }
 
 TEST(TablePacing, PreActionsShowWhileABotActsAndTheHumanIsStillIn) {

@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QtTest/QTest>
 
 #include "Gallery.hpp"
@@ -19,6 +20,8 @@
 #include "table/StrategyOverlayView.hpp"
 #include "table/TableOverlay.hpp"
 #include "table/TablePacing.hpp"
+#include "table/TableView.hpp"
+#include "table/TableViewModel.hpp"
 
 namespace pellox::app {
 namespace {
@@ -165,6 +168,36 @@ TEST(TableScreenGuide, TickerFollowsTheHandAndOpensItsLog) {
     // The open sheet follows the hand.
     checkOrCall(r);
     r.settle();
+    EXPECT_EQ(ticker->sheet()->log(), ActionLogStreet::revealedUpTo(r.session().actionLog(),
+                                                                    r.screen->pacing().revealedBoardCount()));
+    ticker->sheet()->reject();
+}
+
+// An all-in run out card by card: the ticker and the sheet name the showdown and the winner only once the
+// river is on the felt.
+TEST(TableScreenGuide, TickerTellsNoMoreThanTheFeltShows) {
+    ScreenRig r(GuideMode::off);
+    r.context.setReduceMotion(false);
+    r.session().startCashGame(1, 614);
+    r.open();
+    const auto runningOut = [&] {
+        const auto& t = r.session().table();
+        return !t->isHandInProgress && t->board.size() == 5 && r.screen->pacing().revealedBoardCount() < 5;
+    };
+    ASSERT_TRUE(r.driveUntil(
+        runningOut, [&] { allIn(r); }, 20000));
+    ActionTickerView* ticker = r.screen->actionTicker();
+    QTest::mouseClick(ticker->strip(), Qt::LeftButton);
+    ASSERT_TRUE(ticker->sheet());
+    while (r.screen->pacing().revealedBoardCount() < 5) {
+        const QString recent = ticker->recentText().value_or(QString());
+        EXPECT_FALSE(recent.contains("showed") || recent.contains("won")) << recent.toStdString();
+        EXPECT_EQ(
+            ticker->sheet()->log(),
+            ActionLogStreet::revealedUpTo(r.session().actionLog(), r.screen->pacing().revealedBoardCount()));
+        ASSERT_TRUE(r.step());
+    }
+    EXPECT_TRUE(ticker->recentText().value_or(QString()).contains("won"));
     EXPECT_EQ(ticker->sheet()->log(), r.session().actionLog());
     ticker->sheet()->reject();
 }
@@ -225,6 +258,20 @@ TEST(TableScreenGuide, OutOfChipsOffersRebuyAndPlayGoesOn) {
     r.open();
     ASSERT_TRUE(r.driveUntil([&] { return r.session().humanBustedInCash(); }, [&] { allIn(r); }, 200000));
     TableScreen& screen = *r.screen;
+    // The hand that broke the human is shown whole first: the board runs out, the opponent's cards turn up
+    // and the banner names the winner; the overlay waits for the hand's pause.
+    EXPECT_FALSE(screen.bustedOverlay());
+    const auto boardLength = static_cast<std::int64_t>(r.session().table()->board.size());
+    ASSERT_TRUE(r.driveUntil([&] { return screen.tableView().revealedBoardCount() == boardLength; }));
+    EXPECT_EQ(boardLength, 5);
+    EXPECT_FALSE(screen.bustedOverlay());
+    EXPECT_TRUE(TableViewModel::bannerText(r.session().table(), screen.tableView().revealedBoardCount(),
+                                           GameSession::humanId));
+    int showing = 0;
+    for (int i = 0; i < screen.tableView().seatCount(); ++i)
+        showing += screen.tableView().seatDescription(i).contains("showing ") ? 1 : 0;
+    EXPECT_EQ(showing, 1);
+    ASSERT_TRUE(r.step());
     ASSERT_TRUE(screen.bustedOverlay());
     EXPECT_TRUE(screen.bustedOverlay()->isVisible());
     EXPECT_EQ(screen.bustedOverlay()->title()->text(), "You're out of chips");
@@ -245,6 +292,18 @@ TEST(TableScreenGuide, EndSessionFromTheBrokeOverlayShowsTheSummary) {
     r.open();
     ASSERT_TRUE(r.driveUntil([&] { return r.session().humanBustedInCash(); }, [&] { allIn(r); }, 200000));
     TableScreen& screen = *r.screen;
+    // Space skips the hand's pause: the overlay comes at once, and once it is up Space does nothing more.
+    EXPECT_FALSE(screen.bustedOverlay());
+    screen.advanceOrRevealAll();
+    r.settle();
+    if (!screen.bustedOverlay()) screen.advanceOrRevealAll();
+    r.settle();
+    ASSERT_TRUE(screen.bustedOverlay());
+    const auto hand = r.session().table()->handNumber;
+    screen.advanceOrRevealAll();
+    r.settle();
+    EXPECT_EQ(r.session().table()->handNumber, hand);
+    EXPECT_FALSE(r.step());
     QTest::mouseClick(buttonNamed(*screen.bustedOverlay(), "End session"), Qt::LeftButton);
     r.settle();
     ASSERT_TRUE(screen.summarySheet());
@@ -257,12 +316,19 @@ TEST(TableScreenGuide, ATournamentPlayedToItsEndShowsStandingsThenTheSummary) {
     r.open();
     ASSERT_TRUE(r.driveUntil([&] { return r.session().tournamentOver(); }, [&] { allIn(r); }, 400000));
     TableScreen& screen = *r.screen;
-    ASSERT_TRUE(screen.tournamentCompleteOverlay());
+    EXPECT_FALSE(screen.tournamentCompleteOverlay());
+    ASSERT_TRUE(r.driveUntil([&] { return screen.tournamentCompleteOverlay() != nullptr; }));
+    EXPECT_EQ(screen.tableView().revealedBoardCount(),
+              static_cast<std::int64_t>(r.session().table()->board.size()));
+    // The finishers go by the names their seats show, never by their ids.
     QStringList expected;
     for (const Standing& s : *r.session().standings())
-        expected << QString("%1. %2").arg(s.place).arg(QString::fromStdString(s.playerId));
+        expected << QString("%1. %2").arg(s.place).arg(
+            QString::fromStdString(r.session().playerName(s.playerId)));
     EXPECT_EQ(screen.tournamentCompleteOverlay()->lines(), expected);
     EXPECT_EQ(expected.size(), 3);
+    EXPECT_EQ(expected.filter(QRegularExpression("^\\d\\. You$")).size(), 1);
+    EXPECT_TRUE(expected.filter("bot-").isEmpty());
     QTest::mouseClick(screen.tournamentCompleteOverlay()->mainButton(), Qt::LeftButton);
     r.settle();
     ASSERT_TRUE(screen.summarySheet());

@@ -9,7 +9,9 @@
 #include <set>
 
 #include "TableTestSupport.hpp"
+#include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
+#include "kit/TextFit.hpp"
 #include "rules/PokerEngineTestSupport.hpp"
 #include "table/ActionBarView.hpp"
 #include "table/ActionTickerView.hpp"
@@ -353,7 +355,8 @@ TEST(TableScreen, ASeededTournamentPlayedToItsEndThroughTheScreen) {
             return r.session().tournamentOver();
         },
         human, 200000));
-    // Nothing runs once the tournament is over.
+    // The last hand plays out; then the end is shown and nothing runs any more.
+    ASSERT_TRUE(r.driveUntil([&] { return r.screen->tournamentCompleteOverlay() != nullptr; }));
     EXPECT_FALSE(r.screen->pacingTask().pacingTimer().isPending());
     EXPECT_EQ(r.screen->pacing().pacingStep(0).phase, PacingPhase::blocked);
     const TableState& t = *r.session().table();
@@ -408,6 +411,66 @@ TEST(TableScreen, PlayAgainDealsTheNewGamesFirstHandAfresh) {
     EXPECT_NE(r.screen->tableView().dealtHand(), oldDeal);
     EXPECT_EQ(r.screen->pacing().revealedBoardCount(), 0);
     EXPECT_EQ(r.feedback.played.front(), Sfx::deal);
+}
+
+// An amount chosen in one game never carries into the next: the same first decision of a new game with the
+// same seed opens at the minimum, so one click cannot shove.
+TEST(TableScreen, ANewGamesFirstDecisionOpensAtTheMinimum) {
+    ScreenRig r;
+    r.session().startCashGame(1, 77);
+    r.open();
+    ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
+    const LegalActions legal = *r.session().humanLegalActions();
+    ASSERT_TRUE(legal.canBet || legal.canRaise);
+    auto* bar = r.screen->findChild<ActionBarView*>();
+    ASSERT_TRUE(bar && bar->isVisible());
+    HoverButton* allInPreset =
+        visibleButton(*r.screen, QString("Set raise to All-in, $%1").arg(legal.maxRaiseTo));
+    ASSERT_TRUE(allInPreset);
+    QTest::mouseClick(allInPreset, Qt::LeftButton);
+    ASSERT_TRUE(visibleButton(*r.screen, QString("All-in $%1").arg(legal.maxRaiseTo)));
+
+    r.screen->showSummary();
+    r.settle();
+    r.screen->leaveTable();
+    r.session().startCashGame(1, 77);
+    ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
+    ASSERT_EQ(*r.session().humanLegalActions(), legal);
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_EQ(bar->raiseTo(), legal.minRaiseTo);
+    EXPECT_FALSE(visibleButton(*r.screen, QString("All-in $%1").arg(legal.maxRaiseTo)));
+}
+
+// At the smallest window the bar's texts are whole: the standard all-in and six-digit amounts.
+TEST(TableScreen, TheActionBarsTextsFitAtTheSmallestWindow) {
+    ScreenRig r;
+    r.session().startCashGame(1, 77);
+    r.open(false, false, {1000, 680});
+    ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
+    auto* bar = r.screen->findChild<ActionBarView*>();
+    ASSERT_TRUE(bar && bar->isVisible());
+    const QFont font = fixedFont(17, FontWeight::heavy);
+    const auto expectWhole = [&](const QString& third) {
+        HoverButton* button = visibleButton(*bar, third);
+        ASSERT_TRUE(button) << third.toStdString();
+        for (auto* b : bar->findChildren<HoverButton*>()) {
+            if (!b->isVisible() || b->height() != ActionBarView::buttonHeight) continue;
+            EXPECT_EQ(fitText(b->text(), font, b->faceRect().width(), 0.7).text, b->text())
+                << b->text().toStdString() << " in " << b->faceRect().width();
+        }
+    };
+    const std::int64_t stack = r.session().humanLegalActions()->maxRaiseTo;
+    QTest::mouseClick(visibleButton(*bar, QString("Set raise to All-in, $%1").arg(stack)), Qt::LeftButton);
+    expectWhole(QString("All-in $%1").arg(stack));
+
+    LegalActions big = *r.session().humanLegalActions();
+    big.canFold = big.canCall = big.canRaise = true;
+    big.canCheck = big.canBet = false;
+    big.callAmount = 999995;
+    big.minRaiseTo = big.maxRaiseTo = 999999;
+    bar->setLegal(big, 999999);
+    QCoreApplication::processEvents();
+    expectWhole("All-in $999999");
 }
 
 // The ticker runs under the felt; the guide column holds the report card, only while the report is shown,
