@@ -55,6 +55,8 @@ class MacRootView : public QWidget {
     void offerResume();
     // Restores the game and shows it in the Table section.
     void resume(const SessionSnapshot& snapshot);
+    // The stored hand offered and not yet answered, if any.
+    const std::optional<SessionSnapshot>& resumable() const noexcept { return resumable_; }
 
     // The menu commands' shortcuts, so they also work while the onboarding sheet or the resume question
     // holds the window.
