@@ -22,6 +22,10 @@ class SeededRNG {
         return t ^ (t >> 14);
     }
 
+    // drawIndex(next(), from, to) from the 32-bit output alone, without the trip through a double.
+    template <std::integral I>
+    I nextIndex(I from, I to) noexcept;
+
     // Uniform 32 bits from the operating system's cryptographic source.
     static std::uint32_t randomSeed();
 
@@ -53,6 +57,26 @@ constexpr I drawIndex(double r, I from, I to) noexcept {
     if (!(x >= 0)) return from;
     if (x >= span) return to - 1;
     return from + static_cast<I>(x);
+}
+
+// The spans over which a 32-bit output scales to an index exactly as through a double: the double product of
+// output / 2^32 and the span is exact while output x span stays below 2^53.
+inline constexpr std::uint64_t maxExactIndexSpan = std::uint64_t{1} << 21;
+
+// drawIndex(bits / 2^32, from, to) computed on integers: the integer part of bits x span / 2^32 is the high
+// half of the 64-bit product, and the double path rounds nothing up to a span of maxExactIndexSpan. Larger
+// spans take the double path, so the two always agree.
+template <std::integral I>
+constexpr I scaledIndex(std::uint32_t bits, I from, I to) noexcept {
+    const auto span = static_cast<std::uint64_t>(to - from);
+    if (span > maxExactIndexSpan) [[unlikely]]
+        return drawIndex(static_cast<double>(bits) / 4294967296.0, from, to);
+    return from + static_cast<I>((std::uint64_t{bits} * span) >> 32);
+}
+
+template <std::integral I>
+I SeededRNG::nextIndex(I from, I to) noexcept {
+    return scaledIndex(nextUInt32(), from, to);
 }
 
 // Seeds and generator states are kept as signed 32-bit values with the same bits.

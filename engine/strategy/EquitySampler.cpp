@@ -5,6 +5,7 @@
 
 #include "rules/HandEvaluator.hpp"
 #include "strategy/CardMask.hpp"
+#include "strategy/PotShare.hpp"
 
 namespace pellox {
 
@@ -13,8 +14,9 @@ EquitySampler::EquitySampler(std::span<const Card> hole, std::span<const Card> b
     : rng_(rng) {
     if (hole.size() != 2) throw std::invalid_argument("equity sampling needs exactly two hole cards");
     if (board.size() > 5) throw std::invalid_argument("equity sampling takes at most five board cards");
-    if (opponents < 0 || opponents > 26) throw std::invalid_argument("opponent count out of range");
-    poolCount_ = cardsOutside(cardMask(hole) | cardMask(board), pool_);
+    if (opponents < 0 || opponents > maxPotShareOpponents)
+        throw std::invalid_argument("opponent count out of range");
+    poolCount_ = indicesOutside(cardMask(hole) | cardMask(board), pool_);
     holeSum_ = CardSum::of(hole[0]) + CardSum::of(hole[1]);
     for (const Card& card : board)
         boardSum_ += CardSum::of(card);
@@ -24,35 +26,49 @@ EquitySampler::EquitySampler(std::span<const Card> hole, std::span<const Card> b
     if (cardsPerSample_ > poolCount_) throw std::invalid_argument("too few unseen cards for one sample");
 }
 
+std::vector<Card> EquitySampler::pool() const {
+    std::vector<Card> cards;
+    for (int i = 0; i < poolCount_; ++i)
+        cards.push_back(Card::fromIndex(pool_[static_cast<std::size_t>(i)]));
+    return cards;
+}
+
 void EquitySampler::sample(std::int64_t from, std::int64_t to) {
-    for (std::int64_t index = from; index < to; ++index)
-        drawOne();
-}
-
-void EquitySampler::partialShuffle() {
-    Card* pool = pool_.data();
-    for (int i = 0; i < cardsPerSample_; ++i) {
-        const int j = drawIndex(rng_(), i, poolCount_);
-        if (j != i) std::swap(pool[i], pool[j]);
+    if (to <= from) return;
+    if (SeededRNG* generator = rng_.seededGenerator()) {
+        // The state in a local copy stays in a register through the loop; the generator resumes from it.
+        SeededRNG local(generator->s);
+        sampleWith(to - from, [&local](int i, int n) { return local.nextIndex(i, n); });
+        generator->s = local.s;
+    } else {
+        sampleWith(to - from, [this](int i, int n) { return rng_.index(i, n); });
     }
 }
 
-void EquitySampler::drawOne() {
-    partialShuffle();
+// Each sample: a partial Fisher-Yates over the persistent pool for the cards it needs (one draw per card,
+// the permutation carried over), opponent k holding pool[2k] and pool[2k + 1], the board's missing cards
+// after them; every opponent is scored, without a branch on the outcome.
+template <typename DrawIndex>
+void EquitySampler::sampleWith(std::int64_t count, DrawIndex drawIndex) {
+    std::uint8_t* pool = pool_.data();
+    const int unseen = poolCount_;
+    const int cards = cardsPerSample_;
     const int opponentCards = 2 * numOpponents_;
-    CardSum board = boardSum_;
-    for (int i = opponentCards; i < cardsPerSample_; ++i)
-        board += CardSum::of(pool_[static_cast<std::size_t>(i)]);
-    const std::int64_t hero = HandEvaluator::scoreSum(board + holeSum_);
-    int ties = 0;
-    for (int k = 0; k < opponentCards; k += 2) {
-        const std::int64_t villain =
-            HandEvaluator::scoreSum(board + CardSum::of(pool_[static_cast<std::size_t>(k)]) +
-                                    CardSum::of(pool_[static_cast<std::size_t>(k + 1)]));
-        if (villain > hero) return;
-        if (villain == hero) ++ties;
+    double winShare = winShare_;
+    for (std::int64_t sample = 0; sample < count; ++sample) {
+        for (int i = 0; i < cards; ++i)
+            std::swap(pool[i], pool[drawIndex(i, unseen)]);
+        CardSum board = boardSum_;
+        for (int i = opponentCards; i < cards; ++i)
+            board += CardSum::ofIndex(pool[i]);
+        const std::int64_t hero = HandEvaluator::scoreSum(board + holeSum_);
+        PotShare share;
+        for (int k = 0; k < opponentCards; k += 2)
+            share.add(hero, HandEvaluator::scoreSum(board + CardSum::ofIndex(pool[k]) +
+                                                    CardSum::ofIndex(pool[k + 1])));
+        winShare += share.value();
     }
-    winShare_ += 1.0 / (ties + 1);
+    winShare_ = winShare;
 }
 
 EquityResult EquitySampler::estimate(std::span<const Card> hole, std::span<const Card> board,

@@ -1,0 +1,38 @@
+#pragma once
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace pellox {
+
+// The most opponents a sample may hold: two hole cards each beside the hero's two fit in one deck.
+inline constexpr int maxPotShareOpponents = 26;
+
+// The hero's share of one sample's pot, gathered opponent by opponent without a branch: nothing once any
+// opponent scores higher, otherwise 1 / (ties + 1). The shares are the quotients the samplers always added.
+class PotShare {
+  public:
+    constexpr void add(std::int64_t hero, std::int64_t opponent) noexcept {
+        lost_ |= opponent > hero;
+        ties_ += opponent == hero;
+    }
+
+    constexpr double value() const noexcept {
+        return shares[lost_ ? lostSlot : static_cast<std::size_t>(ties_)];
+    }
+
+  private:
+    static constexpr std::size_t lostSlot = maxPotShareOpponents + 1;
+    static constexpr auto shares = [] {
+        std::array<double, lostSlot + 1> s{};
+        for (std::size_t ties = 0; ties < lostSlot; ++ties)
+            s[ties] = 1.0 / static_cast<double>(ties + 1);
+        s[lostSlot] = 0.0;
+        return s;
+    }();
+
+    bool lost_{false};
+    int ties_{0};
+};
+
+}  // namespace pellox
