@@ -39,9 +39,10 @@ struct CardSum {
 
     // The card's entry: one masked load from each half's table.
     static CardSum of(const Card& card) noexcept;
-    // The entry of the card of standard deck index i (Card::index, 0...51): the samplers keep their unseen
-    // cards as such indices, which need no mask.
-    static CardSum ofIndex(std::uint8_t i) noexcept;
+    // The halves of the card of standard deck index i (Card::index, 0...51): the samplers keep their unseen
+    // cards as such indices, which need no mask, and sum the suits only when a key shows a flush.
+    static std::uint64_t keyOfIndex(std::uint8_t i) noexcept;
+    static std::uint64_t suitsOfIndex(std::uint8_t i) noexcept;
     // Either half alone, for loops that need the suits only when the key shows a flush.
     static std::uint64_t keyOf(const Card& card) noexcept;
     static std::uint64_t suitsOf(const Card& card) noexcept;
@@ -71,11 +72,13 @@ inline constexpr auto cardSumHalves = [] {
     return t;
 }();
 
-inline constexpr auto cardSumsByIndex = [] {
-    std::array<CardSum, 52> t{};
+// By standard deck index, each half apart so that a lookup is one scaled load.
+template <std::uint64_t CardSum::*Half>
+inline constexpr auto cardSumHalvesByIndex = [] {
+    std::array<std::uint64_t, 52> t{};
     for (int i = 0; i < 52; ++i) {
         const Card card = Card::fromIndex(i);
-        t[static_cast<std::size_t>(i)] = CardSum::of(card.rank, card.suit);
+        t[static_cast<std::size_t>(i)] = CardSum::of(card.rank, card.suit).*Half;
     }
     return t;
 }();
@@ -106,8 +109,12 @@ inline std::uint64_t CardSum::suitsOf(const Card& card) noexcept {
     return detail::cardSumHalves<&CardSum::suits>[detail::tableIndex(card)];
 }
 
-inline CardSum CardSum::ofIndex(std::uint8_t i) noexcept {
-    return detail::cardSumsByIndex[i];
+inline std::uint64_t CardSum::keyOfIndex(std::uint8_t i) noexcept {
+    return detail::cardSumHalvesByIndex<&CardSum::key>[i];
+}
+
+inline std::uint64_t CardSum::suitsOfIndex(std::uint8_t i) noexcept {
+    return detail::cardSumHalvesByIndex<&CardSum::suits>[i];
 }
 
 inline CardSum CardSum::of(const Card& card) noexcept {

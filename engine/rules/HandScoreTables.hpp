@@ -48,6 +48,13 @@ struct HandScoreTables {
         constexpr int firstFlag = CardSum::suitShift + 5;
         return flush[suits >> (2 * (std::countr_zero(key & CardSum::flushFlags) - firstFlag)) & 0x1FFFu];
     }
+    // The score of a key whose suits suitsOf() sums only when the key shows a flush.
+    template <typename SuitsOf>
+    std::uint32_t scoreOf(std::uint64_t key, SuitsOf suitsOf) const noexcept {
+        if (key & CardSum::flushFlags) [[unlikely]]
+            return flushScore(key, suitsOf());
+        return rankScore(key);
+    }
     std::uint32_t scoreOf(const CardSum& sum) const noexcept {
         if (sum.key & CardSum::flushFlags) [[unlikely]]
             return flushScore(sum.key, sum.suits);

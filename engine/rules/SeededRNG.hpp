@@ -16,8 +16,16 @@ class SeededRNG {
     double next() noexcept { return static_cast<double>(nextUInt32()) / 4294967296.0; }
 
     std::uint32_t nextUInt32() noexcept {
-        s += 0x6D2B79F5u;
-        std::uint32_t t = (s ^ (s >> 15)) * (s | 1u);
+        s += increment;
+        return output(s);
+    }
+
+    // The state's step per draw.
+    static constexpr std::uint32_t increment = 0x6D2B79F5u;
+
+    // The output of the draw that leaves the state at `stepped`: a draw's output depends on nothing else.
+    static constexpr std::uint32_t output(std::uint32_t stepped) noexcept {
+        std::uint32_t t = (stepped ^ (stepped >> 15)) * (stepped | 1u);
         t = (t + ((t ^ (t >> 7)) * (t | 61u))) ^ t;
         return t ^ (t >> 14);
     }

@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "rules/BufferedDraws.hpp"
+#include "rules/DirectDraws.hpp"
 #include "rules/HandEvaluator.hpp"
 #include "strategy/CardMask.hpp"
 #include "strategy/PotShare.hpp"
@@ -36,36 +38,50 @@ std::vector<Card> EquitySampler::pool() const {
 void EquitySampler::sample(std::int64_t from, std::int64_t to) {
     if (to <= from) return;
     if (SeededRNG* generator = rng_.seededGenerator()) {
-        // The state in a local copy stays in a register through the loop; the generator resumes from it.
-        SeededRNG local(generator->s);
-        sampleWith(to - from, [&local](int i, int n) { return local.nextIndex(i, n); });
-        generator->s = local.s;
+        BufferedDraws draws(*generator);
+        sampleWith(to - from, draws);
     } else {
-        sampleWith(to - from, [this](int i, int n) { return rng_.index(i, n); });
+        DirectDraws draws(rng_);
+        sampleWith(to - from, draws);
     }
 }
 
 // Each sample: a partial Fisher-Yates over the persistent pool for the cards it needs (one draw per card,
 // the permutation carried over), opponent k holding pool[2k] and pool[2k + 1], the board's missing cards
-// after them; every opponent is scored, without a branch on the outcome.
-template <typename DrawIndex>
-void EquitySampler::sampleWith(std::int64_t count, DrawIndex drawIndex) {
+// after them; every opponent is scored, without a branch on the outcome, the suits summed only for a flush.
+template <typename Draws>
+void EquitySampler::sampleWith(std::int64_t count, Draws& draws) {
     std::uint8_t* pool = pool_.data();
     const int unseen = poolCount_;
     const int cards = cardsPerSample_;
     const int opponentCards = 2 * numOpponents_;
     double winShare = winShare_;
     for (std::int64_t sample = 0; sample < count; ++sample) {
+        auto draw = draws.reserve(static_cast<std::size_t>(cards));
         for (int i = 0; i < cards; ++i)
-            std::swap(pool[i], pool[drawIndex(i, unseen)]);
-        CardSum board = boardSum_;
+            std::swap(pool[i], pool[draw.index(i, unseen)]);
+        draws.consume(draw);
+        std::uint64_t boardKey = boardSum_.key;
         for (int i = opponentCards; i < cards; ++i)
-            board += CardSum::ofIndex(pool[i]);
-        const std::int64_t hero = HandEvaluator::scoreSum(board + holeSum_);
+            boardKey += CardSum::keyOfIndex(pool[i]);
+        const auto boardSuits = [&] {
+            std::uint64_t suits = boardSum_.suits;
+            for (int i = opponentCards; i < cards; ++i)
+                suits += CardSum::suitsOfIndex(pool[i]);
+            return suits;
+        };
+        const std::int64_t hero =
+            handScoreTables.scoreOf(boardKey + holeSum_.key, [&] { return boardSuits() + holeSum_.suits; });
         PotShare share;
-        for (int k = 0; k < opponentCards; k += 2)
-            share.add(hero, HandEvaluator::scoreSum(board + CardSum::ofIndex(pool[k]) +
-                                                    CardSum::ofIndex(pool[k + 1])));
+        for (int k = 0; k < opponentCards; k += 2) {
+            const std::uint8_t first = pool[k];
+            const std::uint8_t second = pool[k + 1];
+            share.add(hero, handScoreTables.scoreOf(
+                                boardKey + CardSum::keyOfIndex(first) + CardSum::keyOfIndex(second), [&] {
+                                    return boardSuits() + CardSum::suitsOfIndex(first) +
+                                           CardSum::suitsOfIndex(second);
+                                }));
+        }
         winShare += share.value();
     }
     winShare_ = winShare;

@@ -37,8 +37,9 @@ class EquitySampler {
     std::vector<Card> pool() const;
 
   private:
-    template <typename DrawIndex>
-    void sampleWith(std::int64_t count, DrawIndex drawIndex);
+    // Draws is BufferedDraws or DirectDraws.
+    template <typename Draws>
+    void sampleWith(std::int64_t count, Draws& draws);
 
     // The unseen cards as standard deck indices, permuted in place by every sample.
     CardIndices pool_{};

@@ -3,6 +3,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "rules/BufferedDraws.hpp"
+#include "rules/DirectDraws.hpp"
 #include "rules/HandEvaluator.hpp"
 #include "strategy/EquitySampler.hpp"
 #include "strategy/PotShare.hpp"
@@ -24,10 +26,10 @@ IndexPair indicesOf(const Combo& combo) noexcept {
 // A pick of the count combos (pairAt(i) the i-th as an index pair) holding no dead card, or after
 // maxDrawAttempts failed picks two random live cards (outside dead and known) by a partial Fisher-Yates in
 // deck order; the cards taken join the dead ones.
-template <typename PairAt, typename DrawIndex>
-IndexPair drawPair(int count, PairAt pairAt, CardMask& dead, CardMask known, DrawIndex drawIndex) {
+template <typename PairAt, typename Draw>
+IndexPair drawPair(int count, PairAt pairAt, CardMask& dead, CardMask known, Draw& draw) {
     for (int attempt = 0; attempt < RangeEquitySampler::maxDrawAttempts; ++attempt) {
-        const IndexPair pair = pairAt(static_cast<std::size_t>(drawIndex(0, count)));
+        const IndexPair pair = pairAt(static_cast<std::size_t>(draw.index(0, count)));
         if ((maskOf(pair) & dead) == 0) {
             dead |= maskOf(pair);
             return pair;
@@ -36,7 +38,7 @@ IndexPair drawPair(int count, PairAt pairAt, CardMask& dead, CardMask known, Dra
     CardIndices live{};
     const int liveCount = indicesOutside(dead | known, live);
     for (std::size_t i = 0; i < 2; ++i) {
-        std::swap(live[i], live[static_cast<std::size_t>(drawIndex(static_cast<int>(i), liveCount))]);
+        std::swap(live[i], live[static_cast<std::size_t>(draw.index(static_cast<int>(i), liveCount))]);
         dead |= CardMask{1} << live[i];
     }
     return {live[0], live[1]};
@@ -68,51 +70,68 @@ RangeEquitySampler::RangeEquitySampler(std::span<const Card> hole, std::span<con
 void RangeEquitySampler::sample(std::int64_t from, std::int64_t to) {
     if (to <= from) return;
     if (SeededRNG* generator = rng_.seededGenerator()) {
-        // The state in a local copy stays in a register through the loop; the generator resumes from it.
-        SeededRNG local(generator->s);
-        sampleWith(to - from, [&local](int i, int n) { return local.nextIndex(i, n); });
-        generator->s = local.s;
+        BufferedDraws draws(*generator);
+        sampleWith(to - from, draws);
     } else {
-        sampleWith(to - from, [this](int i, int n) { return rng_.index(i, n); });
+        DirectDraws draws(rng_);
+        sampleWith(to - from, draws);
     }
 }
 
 Combo RangeEquitySampler::drawHand(std::span<const Combo> combos, CardMask& dead) {
+    DirectDraws::Cursor draw(rng_);
     const IndexPair pair = drawPair(
         static_cast<int>(combos.size()), [&](std::size_t i) { return indicesOf(combos[i]); }, dead,
-        knownCards_, [this](int i, int n) { return rng_.index(i, n); });
+        knownCards_, draw);
     return {Card::fromIndex(pair[0]), Card::fromIndex(pair[1])};
 }
 
 // Each sample: every opponent's hand in list order, then the missing board cards by a partial Fisher-Yates
 // over the live cards in deck order, listed afresh; every opponent is scored, without a branch on the
 // outcome.
-template <typename DrawIndex>
-void RangeEquitySampler::sampleWith(std::int64_t count, DrawIndex drawIndex) {
+template <typename Draws>
+void RangeEquitySampler::sampleWith(std::int64_t count, Draws& draws) {
     const std::size_t opponents = ranges_.size();
+    const auto missing = static_cast<std::size_t>(5 - boardCount_);
+    // Every pick of every opponent failing, then the fallback's two draws, then the board.
+    const auto mostDraws = opponents * (maxDrawAttempts + 2) + missing;
     std::array<IndexPair, maxOpponents> hands{};
+    CardIndices remaining{};
     double winShare = winShare_;
     for (std::int64_t sample = 0; sample < count; ++sample) {
+        auto draw = draws.reserve(mostDraws);
         CardMask dead = knownCards_;
         for (std::size_t k = 0; k < opponents; ++k) {
             const IndexPair* pairs = ranges_[k].data();
             hands[k] = drawPair(
                 static_cast<int>(ranges_[k].size()), [pairs](std::size_t i) { return pairs[i]; }, dead,
-                knownCards_, drawIndex);
+                knownCards_, draw);
         }
-        CardIndices remaining{};
         const int live = indicesOutside(dead, remaining);
-        CardSum board = boardSum_;
-        for (int i = 0; i < 5 - boardCount_; ++i) {
-            std::swap(remaining[static_cast<std::size_t>(i)],
-                      remaining[static_cast<std::size_t>(drawIndex(i, live))]);
-            board += CardSum::ofIndex(remaining[static_cast<std::size_t>(i)]);
+        std::uint64_t boardKey = boardSum_.key;
+        for (std::size_t i = 0; i < missing; ++i) {
+            std::swap(remaining[i],
+                      remaining[static_cast<std::size_t>(draw.index(static_cast<int>(i), live))]);
+            boardKey += CardSum::keyOfIndex(remaining[i]);
         }
-        const std::int64_t hero = HandEvaluator::scoreSum(board + holeSum_);
+        draws.consume(draw);
+        const auto boardSuits = [&] {
+            std::uint64_t suits = boardSum_.suits;
+            for (std::size_t i = 0; i < missing; ++i)
+                suits += CardSum::suitsOfIndex(remaining[i]);
+            return suits;
+        };
+        const std::int64_t hero =
+            handScoreTables.scoreOf(boardKey + holeSum_.key, [&] { return boardSuits() + holeSum_.suits; });
         PotShare share;
-        for (std::size_t k = 0; k < opponents; ++k)
-            share.add(hero, HandEvaluator::scoreSum(board + CardSum::ofIndex(hands[k][0]) +
-                                                    CardSum::ofIndex(hands[k][1])));
+        for (std::size_t k = 0; k < opponents; ++k) {
+            const IndexPair hand = hands[k];
+            share.add(hero, handScoreTables.scoreOf(
+                                boardKey + CardSum::keyOfIndex(hand[0]) + CardSum::keyOfIndex(hand[1]), [&] {
+                                    return boardSuits() + CardSum::suitsOfIndex(hand[0]) +
+                                           CardSum::suitsOfIndex(hand[1]);
+                                }));
+        }
         winShare += share.value();
     }
     winShare_ = winShare;

@@ -45,8 +45,9 @@ class RangeEquitySampler {
     using IndexPair = std::array<std::uint8_t, 2>;
 
   private:
-    template <typename DrawIndex>
-    void sampleWith(std::int64_t count, DrawIndex drawIndex);
+    // Draws is BufferedDraws or DirectDraws.
+    template <typename Draws>
+    void sampleWith(std::int64_t count, Draws& draws);
 
     int boardCount_{0};
     // Each opponent's combos as deck indices, in list order.
