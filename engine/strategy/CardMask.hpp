@@ -37,42 +37,32 @@ using CardIndices = std::array<std::uint8_t, 64>;
 
 namespace detail {
 
-// For every byte, the positions of its set bits in ascending order, one a byte from the lowest, and their
-// number.
-inline constexpr auto bytePositions = [] {
-    std::array<std::uint64_t, 256> t{};
-    for (unsigned b = 0; b < 256; ++b) {
-        int n = 0;
-        for (unsigned bit = 0; bit < 8; ++bit)
-            if (b >> bit & 1u) t[b] |= std::uint64_t{bit} << (8 * n++);
-    }
-    return t;
-}();
-inline constexpr auto byteCounts = [] {
-    std::array<std::uint8_t, 256> t{};
-    for (unsigned b = 0; b < 256; ++b)
-        t[b] = static_cast<std::uint8_t>(std::popcount(b));
-    return t;
-}();
+// For every 13-bit mask of one suit's ranks, the ranks present (0 for the two up to 12 for the ace) in
+// ascending order, one a byte, and how many there are. Built at start-up.
+struct SuitRankLists {
+    std::array<std::array<std::uint8_t, 16>, 8192> ranks{};
+    std::array<std::uint8_t, 8192> counts{};
+    SuitRankLists() noexcept;
+};
+extern const SuitRankLists suitRankLists;
 
 }  // namespace detail
 
 // Writes the indices of the cards outside the mask to the front of out, ascending (standard deck order);
-// returns how many. A byte of the mask at a time: its positions from a table, moved to the byte's place by
-// one addition and written whole, the next byte's write starting where this byte's cards end.
+// returns how many. A suit at a time: its ranks from a table, moved to the suit's indices by one bytewise
+// addition and written whole, the next suit's write starting where this suit's cards end.
 inline int indicesOutside(CardMask mask, CardIndices& out) noexcept {
+    constexpr std::uint64_t perByte = 0x0101010101010101u;
     const CardMask live = ~mask & ((CardMask{1} << 52) - 1);
     int count = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        for (unsigned k = 0; k < 7; ++k) {
-            const auto byte = static_cast<std::uint8_t>(live >> (8 * k));
-            const std::uint64_t positions = detail::bytePositions[byte] + 0x0808080808080808u * k;
-            std::memcpy(out.data() + count, &positions, sizeof positions);
-            count += detail::byteCounts[byte];
-        }
-    } else {
-        for (CardMask left = live; left != 0; left &= left - 1)
-            out[static_cast<std::size_t>(count++)] = static_cast<std::uint8_t>(std::countr_zero(left));
+    for (unsigned suit = 0; suit < 4; ++suit) {
+        const auto ranks = static_cast<std::size_t>(live >> (13 * suit) & 0x1FFF);
+        std::array<std::uint64_t, 2> indices{};
+        std::memcpy(indices.data(), detail::suitRankLists.ranks[ranks].data(), sizeof indices);
+        indices[0] += 13 * suit * perByte;
+        indices[1] += 13 * suit * perByte;
+        std::memcpy(out.data() + count, indices.data(), sizeof indices);
+        count += detail::suitRankLists.counts[ranks];
     }
     return count;
 }
