@@ -24,15 +24,7 @@ constexpr CardMask cardMask(std::span<const Card> cards) noexcept {
     return mask;
 }
 
-// Writes the cards outside the mask to the front of out, in standard deck order; returns how many.
-inline int cardsOutside(CardMask mask, std::array<Card, 52>& out) noexcept {
-    int count = 0;
-    for (CardMask left = ~mask & ((CardMask{1} << 52) - 1); left != 0; left &= left - 1)
-        out[static_cast<std::size_t>(count++)] = Card::fromIndex(std::countr_zero(left));
-    return count;
-}
-
-// Standard deck indices with room for a whole 8-byte write past the last of 52 cards.
+// Standard deck indices, with room for a whole 16-byte write starting at any of the first 40.
 using CardIndices = std::array<std::uint8_t, 64>;
 
 namespace detail {
