@@ -28,6 +28,11 @@ class BufferedDraws {
         I index(I from, I to) noexcept {
             return scaledIndex(outputs_[taken_++], from, to);
         }
+        // The same over at most 52 cards (to - from), without the test of the span.
+        template <std::integral I>
+        I cardIndex(I from, I to) noexcept {
+            return scaledCardIndex(outputs_[taken_++], from, to);
+        }
         std::size_t taken() const noexcept { return taken_; }
 
       private:

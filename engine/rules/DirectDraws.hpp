@@ -17,6 +17,11 @@ class DirectDraws {
             return source_.index(from, to);
         }
 
+        template <std::integral I>
+        I cardIndex(I from, I to) const {
+            return source_.index(from, to);
+        }
+
       private:
         RandomSource source_;
     };

@@ -82,6 +82,12 @@ constexpr I scaledIndex(std::uint32_t bits, I from, I to) noexcept {
     return from + static_cast<I>((std::uint64_t{bits} * span) >> 32);
 }
 
+// scaledIndex over a deck's cards, a span of at most 52 and so always exact: no test of the span.
+template <std::integral I>
+constexpr I scaledCardIndex(std::uint32_t bits, I from, I to) noexcept {
+    return from + static_cast<I>((std::uint64_t{bits} * static_cast<std::uint64_t>(to - from)) >> 32);
+}
+
 template <std::integral I>
 I SeededRNG::nextIndex(I from, I to) noexcept {
     return scaledIndex(nextUInt32(), from, to);

@@ -52,35 +52,42 @@ void EquitySampler::sample(std::int64_t from, std::int64_t to) {
 template <typename Draws>
 void EquitySampler::sampleWith(std::int64_t count, Draws& draws) {
     std::uint8_t* pool = pool_.data();
-    const int unseen = poolCount_;
-    const int cards = cardsPerSample_;
-    const int opponentCards = 2 * numOpponents_;
+    const auto unseen = static_cast<std::size_t>(poolCount_);
+    const auto cards = static_cast<std::size_t>(cardsPerSample_);
+    const auto opponentCards = static_cast<std::size_t>(2 * numOpponents_);
+    std::array<std::uint64_t, maxPotShareOpponents> handKeys{};
     double winShare = winShare_;
     for (std::int64_t sample = 0; sample < count; ++sample) {
-        auto draw = draws.reserve(static_cast<std::size_t>(cards));
-        for (int i = 0; i < cards; ++i)
-            std::swap(pool[i], pool[draw.index(i, unseen)]);
-        draws.consume(draw);
+        auto draw = draws.reserve(cards);
+        // Position i takes the card drawn for it; the keys come from the drawn cards as they are swapped.
+        const auto dealTo = [&](std::size_t i) {
+            const std::size_t j = draw.cardIndex(i, unseen);
+            const std::uint8_t card = pool[j];
+            pool[j] = pool[i];
+            pool[i] = card;
+            return CardSum::keyOfIndex(card);
+        };
+        for (std::size_t i = 0; i < opponentCards; i += 2) {
+            const std::uint64_t first = dealTo(i);
+            handKeys[i / 2] = first + dealTo(i + 1);
+        }
         std::uint64_t boardKey = boardSum_.key;
-        for (int i = opponentCards; i < cards; ++i)
-            boardKey += CardSum::keyOfIndex(pool[i]);
+        for (std::size_t i = opponentCards; i < cards; ++i)
+            boardKey += dealTo(i);
+        draws.consume(draw);
         const auto boardSuits = [&] {
             std::uint64_t suits = boardSum_.suits;
-            for (int i = opponentCards; i < cards; ++i)
+            for (std::size_t i = opponentCards; i < cards; ++i)
                 suits += CardSum::suitsOfIndex(pool[i]);
             return suits;
         };
         const std::int64_t hero =
             handScoreTables.scoreOf(boardKey + holeSum_.key, [&] { return boardSuits() + holeSum_.suits; });
         PotShare share;
-        for (int k = 0; k < opponentCards; k += 2) {
-            const std::uint8_t first = pool[k];
-            const std::uint8_t second = pool[k + 1];
-            share.add(hero, handScoreTables.scoreOf(
-                                boardKey + CardSum::keyOfIndex(first) + CardSum::keyOfIndex(second), [&] {
-                                    return boardSuits() + CardSum::suitsOfIndex(first) +
-                                           CardSum::suitsOfIndex(second);
-                                }));
+        for (std::size_t k = 0; k < opponentCards; k += 2) {
+            share.add(hero, handScoreTables.scoreOf(boardKey + handKeys[k / 2], [&] {
+                return boardSuits() + CardSum::suitsOfIndex(pool[k]) + CardSum::suitsOfIndex(pool[k + 1]);
+            }));
         }
         winShare += share.value();
     }

@@ -12,14 +12,16 @@ inline constexpr int maxPotShareOpponents = 26;
 // opponent scores higher, otherwise 1 / (ties + 1). The shares are the quotients the samplers always added.
 class PotShare {
   public:
+    // Scores fit in 24 bits, so the difference's sign bit says whether the opponent scored higher.
     constexpr void add(std::int64_t hero, std::int64_t opponent) noexcept {
-        lost_ |= opponent > hero;
-        ties_ += opponent == hero;
+        const std::int64_t ahead = hero - opponent;
+        below_ |= ahead;
+        ties_ += ahead == 0;
     }
 
     constexpr double value() const noexcept {
         // The slot by masks: a branch on the outcome would be mispredicted about every other sample.
-        const std::size_t lost = 0 - static_cast<std::size_t>(lost_);
+        const std::size_t lost = 0 - static_cast<std::size_t>(below_ < 0);
         return shares[(lostSlot & lost) | (static_cast<std::size_t>(ties_) & ~lost)];
     }
 
@@ -33,7 +35,7 @@ class PotShare {
         return s;
     }();
 
-    bool lost_{false};
+    std::int64_t below_{0};
     int ties_{0};
 };
 

@@ -38,7 +38,7 @@ IndexPair drawPair(int count, PairAt pairAt, CardMask& dead, CardMask known, Dra
     CardIndices live{};
     const int liveCount = indicesOutside(dead | known, live);
     for (std::size_t i = 0; i < 2; ++i) {
-        std::swap(live[i], live[static_cast<std::size_t>(draw.index(static_cast<int>(i), liveCount))]);
+        std::swap(live[i], live[static_cast<std::size_t>(draw.cardIndex(static_cast<int>(i), liveCount))]);
         dead |= CardMask{1} << live[i];
     }
     return {live[0], live[1]};
@@ -111,7 +111,7 @@ void RangeEquitySampler::sampleWith(std::int64_t count, Draws& draws) {
         std::uint64_t boardKey = boardSum_.key;
         for (std::size_t i = 0; i < missing; ++i) {
             std::swap(remaining[i],
-                      remaining[static_cast<std::size_t>(draw.index(static_cast<int>(i), live))]);
+                      remaining[static_cast<std::size_t>(draw.cardIndex(static_cast<int>(i), live))]);
             boardKey += CardSum::keyOfIndex(remaining[i]);
         }
         draws.consume(draw);

@@ -39,6 +39,7 @@ TEST(IndexDrawTests, IntegerScalingEqualsTheDoublePathForEveryOutputAndSpan) {
                 const std::int64_t expected = throughDouble(bits, from, from + span);
                 ASSERT_EQ(scaledIndex(bits, from, from + span), expected)
                     << "bits " << bits << " span " << span << " from " << from;
+                if (span <= 52) ASSERT_EQ(scaledCardIndex(bits, from, from + span), expected);
                 ASSERT_GE(expected, from);
                 ASSERT_LT(expected, from + span);
             }
