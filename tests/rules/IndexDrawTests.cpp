@@ -39,7 +39,9 @@ TEST(IndexDrawTests, IntegerScalingEqualsTheDoublePathForEveryOutputAndSpan) {
                 const std::int64_t expected = throughDouble(bits, from, from + span);
                 ASSERT_EQ(scaledIndex(bits, from, from + span), expected)
                     << "bits " << bits << " span " << span << " from " << from;
-                if (span <= 52) ASSERT_EQ(scaledCardIndex(bits, from, from + span), expected);
+                if (span <= 52) {
+                    ASSERT_EQ(scaledCardIndex(bits, from, from + span), expected);
+                }
                 ASSERT_GE(expected, from);
                 ASSERT_LT(expected, from + span);
             }
