@@ -23,7 +23,7 @@ std::vector<std::uint64_t> allKeys() {
     std::vector<std::uint64_t> out;
     auto visit = [&](auto& self, int rank, int cards, CardSum sum) -> void {
         if (rank == 13) {
-            out.push_back(sum.key >> CardSum::keyShift);
+            out.push_back(CardSum::rankKey(sum.key));
             return;
         }
         for (int c = 0; c <= 4 && cards + c <= 7; ++c) {

@@ -240,27 +240,18 @@ std::uint32_t scoreOfMasks(const SuitMasks& m) noexcept {
     return best;
 }
 
-constexpr std::uint64_t kFlushFlags = 0x20202020;
-inline std::size_t rankSlot(std::uint64_t key) noexcept {
-    return (key >> handScoreRowBits) + handScoreRowOffsets[key & (handScoreRows - 1)];
-}
+}  // namespace
 
-struct ScoreTables {
-    // By a flush suit's 13-bit rank mask.
-    std::array<std::uint32_t, 8192> flush{};
-    // By the rank-combination key, displaced by row (rules/HandScoreOffsets.hpp).
-    std::array<std::uint32_t, handScoreRankTableSize> rankScores{};
-
-    ScoreTables();
-};
-
-ScoreTables::ScoreTables() {
+HandScoreTables::HandScoreTables() {
+    const auto& keys = detail::cardSumHalves<&CardSum::key>;
+    std::copy(keys.begin(), keys.end(), cardKeys.begin());
+    rowOffsets = handScoreRowOffsets;
     for (std::uint32_t mask = 0; mask < flush.size(); ++mask)
         flush[mask] = scoreOfMasks({mask, 0, 0, 0});
     // Every multiset of at most seven ranks, each at most four times; no suit then needs five cards.
     std::vector<bool> filled(rankScores.size());
     HeldRanks held{};
-    auto visit = [&](auto& self, std::uint32_t bit, int cards, std::uint64_t key) -> void {
+    auto visit = [&](auto& self, std::uint32_t bit, int cards, std::uint32_t key) -> void {
         if (bit == 13) {
             const std::size_t slot = rankSlot(key);
             // Either would mean that rules/HandScoreOffsets.cpp no longer matches the card sums.
@@ -272,50 +263,30 @@ ScoreTables::ScoreTables() {
         const CardSum card = CardSum::of(static_cast<Rank>(bit + 2), Suit::clubs);
         for (std::size_t c = 0; c <= 4 && cards + static_cast<int>(c) <= 7; ++c) {
             held[c] |= 1u << bit;
-            self(self, bit + 1, cards + static_cast<int>(c), key + c * (card.key >> CardSum::keyShift));
+            self(self, bit + 1, cards + static_cast<int>(c),
+                 key + static_cast<std::uint32_t>(c) * CardSum::rankKey(card.key));
             held[c] &= ~(1u << bit);
         }
     };
     visit(visit, 0, 0, 0);
 }
 
-[[gnu::init_priority(200)]] const ScoreTables tables;
+[[gnu::init_priority(200)]] const HandScoreTables handScoreTables;
 
-inline std::uint32_t scoreOfSum(std::uint64_t key, std::uint64_t suits) noexcept {
-    if (const std::uint64_t flags = key & kFlushFlags) [[unlikely]] {
-        // The flag of suit s is bit 8s + 5, its rank mask is at bit 16s.
-        return tables.flush[suits >> (2 * std::countr_zero(flags) - 10) & 0x1FFFu];
-    }
-    return tables.rankScores[rankSlot(key >> CardSum::keyShift)];
+std::int64_t HandEvaluator::scoreFlush(const Card* cards, std::uint64_t key) noexcept {
+    std::uint64_t suits = 0;
+    for (int i = 0; i < 7; ++i)
+        suits += CardSum::suitsOf(cards[i]);
+    return handScoreTables.flushScore(key, suits);
 }
 
-[[gnu::noinline]] std::uint32_t scoreMany(std::span<const Card> cards) noexcept {
+std::int64_t HandEvaluator::scoreMany(std::span<const Card> cards) noexcept {
     std::uint64_t suits = 0;
     for (const Card& card : cards)
         suits |= CardSum::of(card).suits;
     return scoreOfMasks(
         {static_cast<std::uint32_t>(suits & 0x1FFF), static_cast<std::uint32_t>(suits >> 16 & 0x1FFF),
          static_cast<std::uint32_t>(suits >> 32 & 0x1FFF), static_cast<std::uint32_t>(suits >> 48 & 0x1FFF)});
-}
-
-}  // namespace
-
-std::int64_t HandEvaluator::scoreSum(const CardSum& sum) noexcept {
-    return scoreOfSum(sum.key, sum.suits);
-}
-
-std::int64_t HandEvaluator::score(std::span<const Card> cards) noexcept {
-    const Card* c = cards.data();
-    if (cards.size() == 7) {
-        const CardSum sum = CardSum::of(c[0]) + CardSum::of(c[1]) + CardSum::of(c[2]) + CardSum::of(c[3]) +
-                            CardSum::of(c[4]) + CardSum::of(c[5]) + CardSum::of(c[6]);
-        return scoreOfSum(sum.key, sum.suits);
-    }
-    if (cards.size() > 7) return scoreMany(cards);
-    CardSum sum;
-    for (const Card& card : cards)
-        sum += CardSum::of(card);
-    return scoreOfSum(sum.key, sum.suits);
 }
 
 }  // namespace pellox

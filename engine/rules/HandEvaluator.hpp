@@ -7,6 +7,7 @@
 
 #include "rules/Card.hpp"
 #include "rules/CardSum.hpp"
+#include "rules/HandScoreTables.hpp"
 #include "rules/RawEnum.hpp"
 
 namespace pellox {
@@ -81,7 +82,30 @@ struct HandEvaluator {
     // but defined score.
     static std::int64_t score(std::span<const Card> cards) noexcept;
     // The packed score of at most seven distinct cards summed in a CardSum, equal to their score.
-    static std::int64_t scoreSum(const CardSum& sum) noexcept;
+    static std::int64_t scoreSum(const CardSum& sum) noexcept { return handScoreTables.scoreOf(sum); }
+
+  private:
+    // Seven cards whose key shows a flush.
+    [[gnu::noinline]] static std::int64_t scoreFlush(const Card* cards, std::uint64_t key) noexcept;
+    // More than seven cards: two suits may each hold a flush, and quads or a full house may beat one.
+    static std::int64_t scoreMany(std::span<const Card> cards) noexcept;
 };
+
+// Inline: the sampling loops and the benchmarks score millions of hands.
+inline std::int64_t HandEvaluator::score(std::span<const Card> cards) noexcept {
+    const Card* c = cards.data();
+    if (cards.size() == 7) {
+        // The suits are summed only for a flush, out of line, so the common path loads one half per card.
+        const std::uint64_t key = handScoreTables.keyOfSeven(c);
+        if (key & CardSum::flushFlags) [[unlikely]]
+            return scoreFlush(c, key);
+        return handScoreTables.rankScore(key);
+    }
+    if (cards.size() > 7) return scoreMany(cards);
+    CardSum sum;
+    for (const Card& card : cards)
+        sum += CardSum::of(card);
+    return scoreSum(sum);
+}
 
 }  // namespace pellox

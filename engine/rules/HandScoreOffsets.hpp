@@ -3,11 +3,11 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "rules/HandEvaluator.hpp"
+#include "rules/CardSum.hpp"
 
 namespace pellox {
 
-// The hand score's rank table holds the score of rank-combination key k at
+// The hand score's rank table holds the score of rank key k (CardSum::rankKey) at
 // (k >> handScoreRowBits) + handScoreRowOffsets[k & (rows - 1)]: the key's low bits choose the row, so keys
 // close together, as the small rank weights make them, fall into different rows and every row is sparse.
 inline constexpr int handScoreRowBits = 13;
@@ -15,7 +15,7 @@ inline constexpr std::size_t handScoreRows = std::size_t{1} << handScoreRowBits;
 // The largest key (with the card count) that seven entries of the card table can sum to, repeated cards
 // included, and so the largest column of a row.
 inline constexpr std::uint64_t handScoreMaxKey =
-    7 * (CardSum::rankWeights[12] | std::uint64_t{1} << (CardSum::countShift - CardSum::keyShift));
+    7 * (CardSum::rankWeights[12] | std::uint64_t{1} << CardSum::countShift);
 inline constexpr std::size_t handScoreMaxColumn = handScoreMaxKey >> handScoreRowBits;
 // Room for every row's place plus the widest row, so that any key, valid or not, lands inside.
 inline constexpr std::size_t handScoreRankTableSize = 85 * 1024 + handScoreMaxColumn + 1;

@@ -1,4 +1,5 @@
 #pragma once
+#include <concepts>
 #include <cstddef>
 #include <type_traits>
 #include <utility>
@@ -30,6 +31,16 @@ class RandomSource {
 
     double operator()() const { return generator != nullptr ? generator->next() : call(target); }
 
+    // drawIndex(draw, from, to) of the next draw; a generator scales its 32-bit output directly.
+    template <std::integral I>
+    I index(I from, I to) const {
+        return generator != nullptr ? generator->nextIndex(from, to) : drawIndex(call(target), from, to);
+    }
+
+    // The generator behind this source, or none for a callable: loops that draw many numbers run on it
+    // directly.
+    SeededRNG* seededGenerator() const noexcept { return generator; }
+
   private:
     SeededRNG* generator{nullptr};
     void* target{nullptr};
@@ -42,7 +53,7 @@ template <typename Items>
 void shuffleInPlace(Items& items, RandomSource draw) {
     if (items.size() < 2) return;
     for (std::size_t i = items.size() - 1; i >= 1; --i) {
-        const std::size_t j = drawIndex(draw(), std::size_t{0}, i + 1);
+        const std::size_t j = draw.index(std::size_t{0}, i + 1);
         if (j != i) std::swap(items[i], items[j]);
     }
 }

@@ -16,11 +16,23 @@ class SeededRNG {
     double next() noexcept { return static_cast<double>(nextUInt32()) / 4294967296.0; }
 
     std::uint32_t nextUInt32() noexcept {
-        s += 0x6D2B79F5u;
-        std::uint32_t t = (s ^ (s >> 15)) * (s | 1u);
+        s += increment;
+        return output(s);
+    }
+
+    // The state's step per draw.
+    static constexpr std::uint32_t increment = 0x6D2B79F5u;
+
+    // The output of the draw that leaves the state at `stepped`: a draw's output depends on nothing else.
+    static constexpr std::uint32_t output(std::uint32_t stepped) noexcept {
+        std::uint32_t t = (stepped ^ (stepped >> 15)) * (stepped | 1u);
         t = (t + ((t ^ (t >> 7)) * (t | 61u))) ^ t;
         return t ^ (t >> 14);
     }
+
+    // drawIndex(next(), from, to) from the 32-bit output alone, without the trip through a double.
+    template <std::integral I>
+    I nextIndex(I from, I to) noexcept;
 
     // Uniform 32 bits from the operating system's cryptographic source.
     static std::uint32_t randomSeed();
@@ -53,6 +65,32 @@ constexpr I drawIndex(double r, I from, I to) noexcept {
     if (!(x >= 0)) return from;
     if (x >= span) return to - 1;
     return from + static_cast<I>(x);
+}
+
+// The spans over which a 32-bit output scales to an index exactly as through a double: the double product of
+// output / 2^32 and the span is exact while output x span stays below 2^53.
+inline constexpr std::uint64_t maxExactIndexSpan = std::uint64_t{1} << 21;
+
+// drawIndex(bits / 2^32, from, to) computed on integers: the integer part of bits x span / 2^32 is the high
+// half of the 64-bit product, and the double path rounds nothing up to a span of maxExactIndexSpan. Larger
+// spans take the double path, so the two always agree.
+template <std::integral I>
+constexpr I scaledIndex(std::uint32_t bits, I from, I to) noexcept {
+    const auto span = static_cast<std::uint64_t>(to - from);
+    if (span > maxExactIndexSpan) [[unlikely]]
+        return drawIndex(static_cast<double>(bits) / 4294967296.0, from, to);
+    return from + static_cast<I>((std::uint64_t{bits} * span) >> 32);
+}
+
+// scaledIndex over a deck's cards, a span of at most 52 and so always exact: no test of the span.
+template <std::integral I>
+constexpr I scaledCardIndex(std::uint32_t bits, I from, I to) noexcept {
+    return from + static_cast<I>((std::uint64_t{bits} * static_cast<std::uint64_t>(to - from)) >> 32);
+}
+
+template <std::integral I>
+I SeededRNG::nextIndex(I from, I to) noexcept {
+    return scaledIndex(nextUInt32(), from, to);
 }
 
 // Seeds and generator states are kept as signed 32-bit values with the same bits.

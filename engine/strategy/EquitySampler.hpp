@@ -2,11 +2,13 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "rules/Card.hpp"
 #include "rules/CardSum.hpp"
-#include "strategy/EquityResult.hpp"
 #include "rules/RandomSource.hpp"
+#include "strategy/CardMask.hpp"
+#include "strategy/EquityResult.hpp"
 
 namespace pellox {
 
@@ -32,15 +34,15 @@ class EquitySampler {
     int cardsPerSample() const noexcept { return cardsPerSample_; }
     int numOpponents() const noexcept { return numOpponents_; }
     // The unseen cards in their current order.
-    std::span<const Card> pool() const noexcept {
-        return {pool_.data(), static_cast<std::size_t>(poolCount_)};
-    }
+    std::vector<Card> pool() const;
 
   private:
-    void drawOne();
-    void partialShuffle();
+    // Draws is BufferedDraws or DirectDraws.
+    template <typename Draws>
+    void sampleWith(std::int64_t count, Draws& draws);
 
-    std::array<Card, 52> pool_{};
+    // The unseen cards as standard deck indices, permuted in place by every sample.
+    CardIndices pool_{};
     int poolCount_{0};
     // The hole cards and the board dealt so far, summed once for every sample's scores.
     CardSum holeSum_;

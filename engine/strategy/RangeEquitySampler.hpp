@@ -6,10 +6,10 @@
 
 #include "rules/Card.hpp"
 #include "rules/CardSum.hpp"
+#include "rules/RandomSource.hpp"
 #include "strategy/CardMask.hpp"
 #include "strategy/EquityResult.hpp"
 #include "strategy/OpponentRange.hpp"
-#include "rules/RandomSource.hpp"
 
 namespace pellox {
 
@@ -18,9 +18,11 @@ namespace pellox {
 class RangeEquitySampler {
   public:
     static constexpr int maxDrawAttempts = 8;
+    // Every hand and the full board fit in one deck.
+    static constexpr int maxOpponents = (52 - 7) / 2;
 
-    // Throws std::invalid_argument unless there are two hole cards, at most five board cards and a
-    // non-empty combo list for every opponent.
+    // Throws std::invalid_argument unless there are two hole cards, at most five board cards, at most
+    // maxOpponents opponents and a non-empty combo list for every opponent.
     RangeEquitySampler(std::span<const Card> hole, std::span<const Card> board,
                        std::vector<std::vector<Combo>> ranges, RandomSource rng);
 
@@ -39,17 +41,21 @@ class RangeEquitySampler {
 
     double winShare() const noexcept { return winShare_; }
 
+    // Two cards as standard deck indices.
+    using IndexPair = std::array<std::uint8_t, 2>;
+
   private:
-    void drawOne();
+    // Draws is BufferedDraws or DirectDraws.
+    template <typename Draws>
+    void sampleWith(std::int64_t count, Draws& draws);
 
     int boardCount_{0};
-    std::vector<std::vector<Combo>> ranges_;
+    // Each opponent's combos as deck indices, in list order.
+    std::vector<std::vector<IndexPair>> ranges_;
     RandomSource rng_;
     // The hole and board cards: every card outside them is unseen.
     CardMask knownCards_{0};
     double winShare_{0};
-    // Per-sample scratch, sized once so a sample allocates nothing.
-    std::vector<Combo> hands_;
     // The hole cards and the board dealt so far, summed once for every sample's scores.
     CardSum holeSum_;
     CardSum boardSum_;

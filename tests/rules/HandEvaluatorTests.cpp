@@ -288,6 +288,14 @@ TEST(HandEvaluatorTests, MalformedCardsGiveADefinedScore) {
     auto s = HandEvaluator::score(odd);
     EXPECT_GE(s, 0);
     EXPECT_LT(s, 1 << 24);
+    // Seven cards index the wide card table by their bytes unmasked: these malformed ones read zero, so the
+    // valid ones score alone, the spade flush included.
+    for (const char* valid : {"As Ks Qs Js 9d", "As Ks Qs Js 9s"}) {
+        std::vector<Card> seven = hand(valid);
+        seven.push_back(Card{static_cast<Rank>(-1), static_cast<Suit>(200)});
+        seven.push_back(Card{static_cast<Rank>(127), Suit::spades});
+        EXPECT_EQ(HandEvaluator::score(seven), HandEvaluator::score(hand(valid))) << valid;
+    }
     auto repeated = hand("As As As Ks Ks Qs Js");
     s = HandEvaluator::score(repeated);
     EXPECT_GE(s, 0);

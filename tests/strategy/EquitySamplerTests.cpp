@@ -132,7 +132,7 @@ TEST(EquitySamplerTests, LossToAnyOpponentCountsNothingWhateverTheOrder) {
     const auto beats = cards("8c 8d");  // three eights
     ScriptedDraws probe;
     const EquitySampler fresh(hole, board, 2, probe);
-    const std::vector<Card> poolCopy(fresh.pool().begin(), fresh.pool().end());
+    const std::vector<Card> poolCopy = fresh.pool();
     for (bool tieFirst : {true, false}) {
         std::vector<Card> order = tieFirst ? std::vector{tie[0], tie[1], beats[0], beats[1]}
                                            : std::vector{beats[0], beats[1], tie[0], tie[1]};
@@ -168,7 +168,7 @@ TEST(EquitySamplerTests, ChunkedSamplingEqualsOneRun) {
     same.sample(0, 2000);
     EXPECT_EQ(whole.winShare(), chunked.winShare());
     EXPECT_EQ(whole.winShare(), same.winShare());
-    EXPECT_TRUE(std::equal(whole.pool().begin(), whole.pool().end(), chunked.pool().begin()));
+    EXPECT_EQ(whole.pool(), chunked.pool());
     EXPECT_EQ(a.s, b.s);
     chunked.sample(5, 5);
     EXPECT_EQ(chunked.winShare(), whole.winShare());

@@ -65,5 +65,56 @@ TEST(SeededEquityTests, RangedOpponentsGiveThePinnedShares) {
     }
 }
 
+// A seeded generator is drawn from a buffer filled ahead, any other source one draw at a time: both must
+// deal the same cards and leave the generator at the same state.
+TEST(SeededEquityTests, GeneratorAndCallableOverTheSameStatesGiveTheSameEstimates) {
+    const struct {
+        const char* hole;
+        const char* board;
+        std::int64_t opponents;
+    } spots[] = {{"Ah As", "", 1},
+                 {"Ah As", "", 5},
+                 {"Ah Qs", "Qh 7c 2h", 3},
+                 {"9c 8c", "Tc Jd 2c 5s", 9},
+                 {"Kd Kh", "Ks 7s 2s 3s 4d", 2}};
+    for (const auto& spot : spots) {
+        SeededRNG seeded(31);
+        SeededRNG wrapped(31);
+        auto callable = [&wrapped] { return wrapped.next(); };
+        EquitySampler fromGenerator(cards(spot.hole), cards(spot.board), spot.opponents, seeded);
+        EquitySampler fromCallable(cards(spot.hole), cards(spot.board), spot.opponents, callable);
+        for (std::int64_t start = 0; start < 3000; start += 700) {
+            fromGenerator.sample(start, start + 700);
+            fromCallable.sample(start, start + 700);
+        }
+        EXPECT_EQ(fromGenerator.winShare(), fromCallable.winShare()) << spot.hole << " | " << spot.board;
+        EXPECT_EQ(seeded.s, wrapped.s);
+        EXPECT_EQ(fromGenerator.pool(), fromCallable.pool());
+    }
+    for (const char* board : {"", "2c 7d 9h", "2c 7d 9h Qs", "2c 7d 9h Qs 3s"}) {
+        const auto hole = cards("Js Jh");
+        std::vector<Card> dead = hole;
+        for (const Card& c : cards(board))
+            dead.push_back(c);
+        std::vector<std::vector<Combo>> ranges{OpponentRange::combosOf("JJ", dead),
+                                               OpponentRange::combosOf("AKs", dead),
+                                               OpponentRange::combosOf("QQ", dead)};
+        // Blocked by the hero's jack of spades: the first opponent's picks fail half the time, the last
+        // opponent's always, so that it gets two random live cards every sample.
+        const Combo blocked{cards("Jc")[0], cards("Js")[0]};
+        ranges[0].push_back(blocked);
+        ranges.push_back({blocked});
+        SeededRNG seeded(2024);
+        SeededRNG wrapped(2024);
+        auto callable = [&wrapped] { return wrapped.next(); };
+        RangeEquitySampler fromGenerator(hole, cards(board), ranges, seeded);
+        RangeEquitySampler fromCallable(hole, cards(board), ranges, callable);
+        fromGenerator.sample(0, 3000);
+        fromCallable.sample(0, 3000);
+        EXPECT_EQ(fromGenerator.winShare(), fromCallable.winShare()) << board;
+        EXPECT_EQ(seeded.s, wrapped.s) << board;
+    }
+}
+
 }  // namespace
 }  // namespace pellox
