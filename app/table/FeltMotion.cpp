@@ -98,19 +98,14 @@ void FeltMotion::updateBoard(const State& next, bool motionless) {
         const Arrangement now = shown(state_.arrangement);
         for (std::size_t i = after; i < before; ++i) {
             const double x = -now.rowWidth / 2 + now.cardStep * static_cast<double>(i) + now.cardWidth / 2;
-            Leaving card{{state_.board[i], QPointF(x, now.boardY), 1}, std::make_unique<AnimatedNumber>(1)};
-            AnimatedNumber* opacity = card.opacity.get();
-            connect(opacity, &AnimatedNumber::valueChanged, this, &FeltMotion::changed);
+            AnimatedNumber* opacity = number(1);
             connect(opacity, &AnimatedNumber::finished, this, [this, opacity] {
                 if (opacity->value() > 0) return;
                 // Deleted on the next turn: this is its own signal.
-                std::erase_if(leaving_, [&](Leaving& l) {
-                    if (l.opacity.get() != opacity) return false;
-                    l.opacity.release()->deleteLater();
-                    return true;
-                });
+                opacity->deleteLater();
+                std::erase_if(leaving_, [&](const Leaving& l) { return l.opacity == opacity; });
             });
-            leaving_.push_back(std::move(card));
+            leaving_.push_back({{state_.board[i], QPointF(x, now.boardY), 1}, opacity});
             move(*opacity, 0, boardSpring, motionless);
         }
     }
@@ -142,10 +137,7 @@ void FeltMotion::updateWinners(const std::map<std::string, std::int64_t>& winner
     for (const auto& [id, amount] : winners) {
         Badge& badge = badges_[id];
         badge.amount = amount;
-        if (!badge.presence) {
-            badge.presence = std::make_unique<AnimatedNumber>(0);
-            connect(badge.presence.get(), &AnimatedNumber::valueChanged, this, &FeltMotion::changed);
-        }
+        if (!badge.presence) badge.presence = number(0);
         badge.leaving = false;
         move(*badge.presence, 1, winnerBadgeSpring, motionless);
     }
@@ -156,7 +148,9 @@ void FeltMotion::updateWinners(const std::map<std::string, std::int64_t>& winner
     }
     // Badges gone out are dropped at the next change.
     std::erase_if(badges_, [](const auto& entry) {
-        return entry.second.leaving && !entry.second.presence->isRunning();
+        const bool gone = entry.second.leaving && !entry.second.presence->isRunning();
+        if (gone) entry.second.presence->deleteLater();
+        return gone;
     });
 }
 
@@ -209,12 +203,8 @@ std::optional<FeltMotion::BadgePose> FeltMotion::winnerBadge(const std::string& 
 }
 
 bool FeltMotion::isRunning() const {
-    for (const auto* n : findChildren<AnimatedNumber*>())
+    for (const auto* n : findChildren<AnimatedNumber*>(Qt::FindDirectChildrenOnly))
         if (n->isRunning()) return true;
-    for (const auto& l : leaving_)
-        if (l.opacity->isRunning()) return true;
-    for (const auto& [id, badge] : badges_)
-        if (badge.presence->isRunning()) return true;
     return false;
 }
 

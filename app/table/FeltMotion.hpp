@@ -85,14 +85,15 @@ class FeltMotion : public QObject {
     void changed();
 
   private:
+    // Their numbers are children of this object, deleted once they have gone out.
     struct Leaving {
         LeavingCard card;
-        std::unique_ptr<AnimatedNumber> opacity;
+        AnimatedNumber* opacity = nullptr;
     };
     struct Badge {
         std::int64_t amount = 0;
         bool leaving = false;
-        std::unique_ptr<AnimatedNumber> presence;
+        AnimatedNumber* presence = nullptr;
     };
 
     AnimatedNumber* number(double initial);
