@@ -1,5 +1,7 @@
 #include "kit/Transition.hpp"
 
+#include <QCoreApplication>
+#include <QLayout>
 #include <QPainter>
 #include <QPropertyAnimation>
 #include <QWidget>
@@ -89,7 +91,21 @@ void TransitionEffect::draw(QPainter* painter) {
     }
     if (opacity() <= 0) return;
     QPoint at;
-    const QPixmap source = sourcePixmap(Qt::LogicalCoordinates, &at, QGraphicsEffect::NoPad);
+    if (!picture_.isNull()) {
+        painter->save();
+        painter->setOpacity(painter->opacity() * opacity());
+        const QRectF bounds = sourceBoundingRect(Qt::LogicalCoordinates);
+        painter->translate(offset() + bounds.center());
+        painter->scale(scale(), scale());
+        painter->translate(-bounds.center());
+        painter->drawPixmap(bounds.topLeft(), picture_);
+        painter->restore();
+        return;
+    }
+    // Padded to the moved bounds, so that each step takes a fresh picture: an unpadded one is kept across
+    // steps and misses children that came since (buttons the action bar adds for a new decision).
+    const QPixmap source =
+        sourcePixmap(Qt::LogicalCoordinates, &at, QGraphicsEffect::PadToEffectiveBoundingRect);
     if (source.isNull()) return;
     const QRectF bounds = sourceBoundingRect(Qt::LogicalCoordinates);
     painter->save();
@@ -122,10 +138,14 @@ void transitionIn(QWidget& widget, Transition transition, const Spring& spring, 
         if (effect) widget.setGraphicsEffect(nullptr);
         return;
     }
-    if (!effect) {
-        effect = new TransitionEffect(transition, &widget);
-        widget.setGraphicsEffect(effect);
-    }
+    if (effect) widget.setGraphicsEffect(nullptr);
+    // Laid out where it will stand, then pictured as the window would draw it.
+    if (QLayout* layout = widget.window()->layout()) layout->activate();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const QPixmap picture = widget.grab();
+    effect = new TransitionEffect(transition, &widget);
+    effect->setPicture(picture);
+    widget.setGraphicsEffect(effect);
     effect->setProgress(from);
     auto* animation = run(effect, from, 1, spring, ms, &widget);
     animation->setObjectName(enteringName);

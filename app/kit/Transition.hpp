@@ -4,6 +4,7 @@
 // layout at once while a picture of it goes out, as a view removed from a stack does. Every transition runs
 // along a spring on Qt's animation clock, and lands at once under reduce motion, through Motion.
 #include <QGraphicsEffect>
+#include <QPixmap>
 #include <QPointer>
 
 class QPropertyAnimation;
@@ -38,6 +39,9 @@ class TransitionEffect : public QGraphicsEffect {
     QPointF offset() const;
     double scale() const;
     const Transition& transition() const noexcept { return transition_; }
+    // Draws this picture of the widget (taken as it came) instead of the widget itself: a picture drawn
+    // from the widget here would leave out its children that carry a graphics effect of their own.
+    void setPicture(QPixmap picture) { picture_ = std::move(picture); }
 
   protected:
     QRectF boundingRectFor(const QRectF& rect) const override;
@@ -46,6 +50,7 @@ class TransitionEffect : public QGraphicsEffect {
   private:
     Transition transition_;
     double progress_ = 1;
+    QPixmap picture_;
 };
 
 // The name of a picture of a widget on its way out.
