@@ -160,6 +160,13 @@ QColor withOpacity(QColor color, qreal opacity) {
     return color;
 }
 
+QColor mixed(const QColor& from, const QColor& to, qreal amount) {
+    const float t = static_cast<float>(std::clamp(amount, 0.0, 1.0));
+    auto mix = [t](float a, float b) { return a + (b - a) * t; };
+    return QColor::fromRgbF(mix(from.redF(), to.redF()), mix(from.greenF(), to.greenF()),
+                            mix(from.blueF(), to.blueF()), mix(from.alphaF(), to.alphaF()));
+}
+
 QColor brightened(QColor color, qreal amount) {
     auto up = [amount](float c) { return std::clamp(c + static_cast<float>(amount), 0.0f, 1.0f); };
     return QColor::fromRgbF(up(color.redF()), up(color.greenF()), up(color.blueF()), color.alphaF());

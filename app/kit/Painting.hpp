@@ -27,6 +27,8 @@ void strokeEllipseInside(QPainter& painter, const QRectF& rect, const QColor& co
 
 // The colour with its opacity multiplied by `opacity` (a translucent colour gets fainter still).
 QColor withOpacity(QColor color, qreal opacity);
+// From `from` (0) to `to` (1), channel by channel, opacity included; `amount` is held within 0..1.
+QColor mixed(const QColor& from, const QColor& to, qreal amount);
 // Adds `amount` (0..1) to each of red, green and blue, as a brightness effect does; opacity unchanged.
 QColor brightened(QColor color, qreal amount);
 

@@ -11,8 +11,8 @@
 #include "kit/Painting.hpp"
 #include "kit/Spring.hpp"
 #include "kit/SymbolIcon.hpp"
+#include "kit/Transition.hpp"
 #include "table/ActionLogSheet.hpp"
-#include "table/FadeIn.hpp"
 #include "theme/AppContext.hpp"
 #include "theme/Palette.hpp"
 
@@ -28,7 +28,7 @@ constexpr qreal cornerRadius = 12;
 constexpr qreal panelOpacity = 0.85;
 constexpr qreal chevronSize = 10;
 const QString bolt = QString(QChar(0x26A1));
-// The strip fades in as the hand's first line arrives.
+// Keyed on the recent text: the strip fades in and out as it comes and goes, and cross-fades to a new text.
 constexpr Spring stripSpring{0.2, 0.85};
 
 // The clickable strip: bolt, the recent text cut at its start, a chevron; plain, without button chrome.
@@ -106,11 +106,15 @@ ActionTickerView::~ActionTickerView() = default;
 void ActionTickerView::setLog(std::vector<ActionLogStreet> log) {
     log_ = std::move(log);
     const auto recent = ActionLogStreet::flattenedTexts(log_, recentCount);
-    recentText_ = recent ? std::optional<QString>(QString::fromStdString(*recent)) : std::nullopt;
-    const bool appears = recentText_ && strip_->isHidden();
+    auto next = recent ? std::optional<QString>(QString::fromStdString(*recent)) : std::nullopt;
+    // The ticker folds away with its strip; the strip's picture goes out on the ticker's holder.
+    QWidget* stage = parentWidget() ? parentWidget() : this;
+    if (next && recentText_ && next != recentText_) crossFade(*strip_, stripSpring, context_, stage);
+    if (!next) transitionOut(*strip_, Transition::opacity(), stripSpring, context_, stage);
+    if (next && strip_->isHidden()) transitionIn(*strip_, Transition::opacity(), stripSpring, context_);
+    recentText_ = std::move(next);
     static_cast<TickerStrip*>(strip_)->setRecent(recentText_.value_or(QString()));
     strip_->setHidden(!recentText_);
-    if (appears) fadeIn(*strip_, stripSpring, context_);
     if (sheet_) sheet_->setLog(log_);
 }
 

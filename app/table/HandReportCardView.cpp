@@ -4,9 +4,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
+#include "kit/AnimatedNumber.hpp"
 #include "kit/Fonts.hpp"
+#include "kit/MoneyText.hpp"
 #include "kit/Painting.hpp"
+#include "kit/Spring.hpp"
 #include "kit/TextBlock.hpp"
 #include "table/BadgeView.hpp"
 #include "theme/AppContext.hpp"
@@ -25,6 +30,8 @@ constexpr int explanationLines = 2;
 constexpr int misstepSpacing = 2;
 constexpr int hintExtraSpace = 2;
 constexpr int minimumResultGap = 4;
+// The card's spring, keyed on the report being shown: the net result counts to a new report's along it.
+constexpr Spring netSpring{0.25, 0.85};
 
 TextBlock* text(QWidget* parent, const QFont& font, int maxLines) {
     auto* block = new TextBlock({}, parent);
@@ -42,6 +49,8 @@ QString q(const std::string& s) {
 HandReportCardView::HandReportCardView(const AppContext& context, QWidget* parent)
     : QWidget(parent), context_(context) {
     build();
+    netCount_ = new AnimatedNumber(0, this);
+    connect(netCount_, &AnimatedNumber::valueChanged, this, &HandReportCardView::showNet);
     connect(&context_, &AppContext::paletteChanged, this, &HandReportCardView::apply);
     setCursor(Qt::PointingHandCursor);
 }
@@ -95,17 +104,34 @@ void HandReportCardView::build() {
 
 void HandReportCardView::setReport(const HandReport& report, bool guideEnabled, bool showsContinueHint) {
     model_ = HandReportCardModel::make(report, guideEnabled, showsContinueHint);
+    // A card coming on screen shows its amount; one on screen counts to the new amount.
+    const auto net = static_cast<double>(report.netChips);
+    if (hasReport_ && isVisible() && net != netCount_->target()) {
+        netFrom_ = std::llround(netCount_->value());
+        netCount_->animateTo(net, netSpring, context_);
+    } else if (net != netCount_->target() || !hasReport_) {
+        netFrom_ = report.netChips;
+        netCount_->jumpTo(net);
+    }
+    hasReport_ = true;
     apply();
+}
+
+// Whole chips between the old amount and the new: a spring passes its target, money never does.
+void HandReportCardView::showNet() {
+    const double to = netCount_->target(), from = static_cast<double>(netFrom_);
+    const auto shown = std::llround(std::clamp(netCount_->value(), std::min(from, to), std::max(from, to)));
+    net_->setText(moneyText(shown, MoneySign::awayFromZero));
+    net_->updateGeometry();
 }
 
 void HandReportCardView::apply() {
     const Palette& p = context_.palette();
     result_->setText(q(model_.resultLine));
     result_->setColor(p.text);
-    net_->setText(q(model_.netText));
+    showNet();
     net_->setColor(color(model_.netColor, p));
     net_->setAccessibleName(q(model_.netAccessibility));
-    net_->updateGeometry();
 
     const bool graded = model_.gradeRow.has_value();
     gradeRow_->setVisible(graded || model_.ungradedText.has_value());

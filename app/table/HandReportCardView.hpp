@@ -1,5 +1,6 @@
 #pragma once
 #include <QWidget>
+#include <cstdint>
 
 #include "table/HandReportCardModel.hpp"
 
@@ -9,6 +10,7 @@ struct HandReport;
 
 namespace pellox::app {
 
+class AnimatedNumber;
 class AppContext;
 class BadgeView;
 class TextBlock;
@@ -41,11 +43,16 @@ class HandReportCardView : public QWidget {
   private:
     void build();
     void apply();
+    void showNet();
 
     const AppContext& context_;
     HandReportCardModel model_;
     TextBlock* result_;
     TextBlock* net_;
+    // The net result as it counts to a new report's while the card is on screen.
+    AnimatedNumber* netCount_;
+    std::int64_t netFrom_ = 0;
+    bool hasReport_ = false;
     QWidget* gradeRow_;
     BadgeView* grade_;
     TextBlock* gradeText_;

@@ -47,6 +47,7 @@ constexpr double winnerPaddingX = 8;
 constexpr double winnerPaddingY = 3;
 constexpr double winnerLift = 14;
 constexpr double maxWinnerLift = 8;  // points, whatever the scale
+constexpr double winnerBadgeMinScale = 0.00001;
 constexpr double undealtTilt = -12;  // degrees
 
 }  // namespace
@@ -172,8 +173,12 @@ QRectF PlayerSeatView::dealerButtonRect(const QRectF& box) const {
 }
 
 QRectF PlayerSeatView::winnerBadgeRect(const QRectF& box) const {
+    return winnerBadgeRect(box, winnerAmount.value_or(0));
+}
+
+QRectF PlayerSeatView::winnerBadgeRect(const QRectF& box, std::int64_t amount) const {
     QRectF seat = frame(box);
-    QString text = winnerText().value_or(QString());
+    QString text = QStringLiteral("+") + moneyText(amount);
     QFontMetricsF metrics(fixedFont(winnerTextSize * scale, FontWeight::black, FontDesign::rounded));
     double width = metrics.horizontalAdvance(text) + 2 * winnerPaddingX * scale;
     double height = metrics.height() + 2 * winnerPaddingY * scale;
@@ -228,6 +233,13 @@ PlayerSeatView::Lines PlayerSeatView::lines(const QRectF& box) const {
 
 void PlayerSeatView::paint(QPainter& painter, const QRectF& box, const Palette& palette,
                            std::span<const CardPose> cards) const {
+    std::optional<WinnerBadgePose> badge;
+    if (winnerAmount) badge = WinnerBadgePose{*winnerAmount, 1};
+    paint(painter, box, palette, cards, badge);
+}
+
+void PlayerSeatView::paint(QPainter& painter, const QRectF& box, const Palette& palette,
+                           std::span<const CardPose> cards, std::optional<WinnerBadgePose> badge) const {
     static PictureCache pictures(pictureCapacity);
     painter.save();
     if (player.hasFolded) painter.setOpacity(painter.opacity() * foldedOpacity);
@@ -243,9 +255,10 @@ void PlayerSeatView::paint(QPainter& painter, const QRectF& box, const Palette& 
     paintHoleCards(painter, box, l.top, palette, cards);
     QRectF front = seat;
     if (isDealer) front = front.united(dealerButtonRect(box));
-    if (winnerAmount) front = front.united(winnerBadgeRect(box));
     pictures.draw(painter, frontKey(palette) + size, front.adjusted(-1, -1, 1, 1),
                   [&](QPainter& p) { paintInfo(p, box, l, palette); });
+    // Drawn apart from the picture, as it scales and fades on its way.
+    if (badge && badge->presence > 0) paintWinnerBadge(painter, box, palette, *badge);
     painter.restore();
 }
 
@@ -272,9 +285,7 @@ QByteArray PlayerSeatView::frontKey(const Palette& palette) const {
         key += ":pill:" + pill->text.toUtf8() + ':' + QByteArray::number(pill->fill.rgba()) + ':' +
                QByteArray::number(pill->textColor.rgba());
     }
-    if (isDealer || winnerAmount) key += ":on:" + QByteArray::number(palette.onAccent.rgba());
-    if (isDealer) key += ":dealer";
-    if (winnerAmount) key += ":won:" + QByteArray::number(*winnerAmount);
+    if (isDealer) key += ":dealer:" + QByteArray::number(palette.onAccent.rgba());
     return key;
 }
 
@@ -307,7 +318,6 @@ void PlayerSeatView::paintInfo(QPainter& painter, const QRectF& box, const Lines
                            badgeSlotHeight * scale),
                     palette);
     if (isDealer) paintDealerButton(painter, box, palette);
-    if (winnerAmount) paintWinnerBadge(painter, box, palette);
 }
 
 void PlayerSeatView::paintBackground(QPainter& painter, const QRectF& box, double cardsTop,
@@ -375,12 +385,21 @@ void PlayerSeatView::paintDealerButton(QPainter& painter, const QRectF& box, con
     painter.drawText(button, Qt::AlignCenter | Qt::TextSingleLine, QStringLiteral("D"));
 }
 
-void PlayerSeatView::paintWinnerBadge(QPainter& painter, const QRectF& box, const Palette& palette) const {
-    QRectF badge = winnerBadgeRect(box);
-    fillCapsule(painter, badge, palette.accent);
+// Comes and goes by scaling about its centre from (almost) nothing, fading.
+void PlayerSeatView::paintWinnerBadge(QPainter& painter, const QRectF& box, const Palette& palette,
+                                      const WinnerBadgePose& pose) const {
+    const QRectF badge = winnerBadgeRect(box, pose.amount);
+    const double grow = winnerBadgeMinScale + (1 - winnerBadgeMinScale) * pose.presence;
+    painter.save();
+    painter.setOpacity(painter.opacity() * std::clamp(pose.presence, 0.0, 1.0));
+    painter.translate(badge.center());
+    painter.scale(grow, grow);
+    const QRectF r = badge.translated(-badge.center());
+    fillCapsule(painter, r, palette.accent);
     painter.setPen(palette.onAccent);
     painter.setFont(fixedFont(winnerTextSize * scale, FontWeight::black, FontDesign::rounded));
-    painter.drawText(badge, Qt::AlignCenter | Qt::TextSingleLine, winnerText().value_or(QString()));
+    painter.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, QStringLiteral("+") + moneyText(pose.amount));
+    painter.restore();
 }
 
 }  // namespace pellox::app

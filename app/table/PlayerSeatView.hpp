@@ -56,6 +56,13 @@ struct PlayerSeatView {
         FlippableCardView::Pose flip;
     };
 
+    // The winner badge at a moment of its coming or going: the amount it shows (kept while it goes) and how
+    // far in it is (0 shrunk to nothing and transparent, 1 in place).
+    struct WinnerBadgePose {
+        std::int64_t amount = 0;
+        double presence = 1;
+    };
+
     // Where a released drag sends the seat.
     struct DragEnd {
         bool folds = false;
@@ -97,6 +104,7 @@ struct PlayerSeatView {
     QRectF frame(const QRectF& box) const;
     QRectF dealerButtonRect(const QRectF& box) const;
     QRectF winnerBadgeRect(const QRectF& box) const;
+    QRectF winnerBadgeRect(const QRectF& box, std::int64_t amount) const;
     // The centre of hole card `index` once landed.
     QPointF holeCardCentre(const QRectF& box, std::size_t index) const;
 
@@ -107,9 +115,13 @@ struct PlayerSeatView {
     // The seat flies at least 220 points up.
     static double flingOffset(double dy);
 
-    // `cards` holds one pose per hole card (missing ones are drawn landed and flat).
+    // `cards` holds one pose per hole card (missing ones are drawn landed and flat); the winner badge stands
+    // in place while `winnerAmount` is set.
     void paint(QPainter& painter, const QRectF& box, const Palette& palette,
                std::span<const CardPose> cards) const;
+    // With the winner badge on its way in or out, or none.
+    void paint(QPainter& painter, const QRectF& box, const Palette& palette, std::span<const CardPose> cards,
+               std::optional<WinnerBadgePose> badge) const;
 
   private:
     struct Lines;
@@ -124,7 +136,8 @@ struct PlayerSeatView {
                         std::span<const CardPose> cards) const;
     void paintStatusPill(QPainter& painter, const QRectF& slot, const Palette& palette) const;
     void paintDealerButton(QPainter& painter, const QRectF& box, const Palette& palette) const;
-    void paintWinnerBadge(QPainter& painter, const QRectF& box, const Palette& palette) const;
+    void paintWinnerBadge(QPainter& painter, const QRectF& box, const Palette& palette,
+                          const WinnerBadgePose& badge) const;
 };
 
 }  // namespace pellox::app

@@ -4,8 +4,12 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "kit/AnimatedNumber.hpp"
 #include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
+#include "kit/Painting.hpp"
+#include "kit/Spring.hpp"
+#include "kit/Transition.hpp"
 #include "table/PreActionPanelModel.hpp"
 #include "theme/AppContext.hpp"
 #include "theme/Palette.hpp"
@@ -24,6 +28,7 @@ constexpr double optionTextSize = 14;
 constexpr double optionMinTextScale = 0.75;
 constexpr int optionHeight = 30;
 constexpr int optionRadius = 12;
+constexpr Spring selectionSpring{0.2, 0.85};
 
 }  // namespace
 
@@ -56,6 +61,8 @@ PreActionPanelView::PreActionPanelView(const AppContext& context, OnSelect onSel
             if (onSelect_) onSelect_(next);
         });
         options_[i] = option;
+        selection_[i] = new AnimatedNumber(0, this);
+        connect(selection_[i], &AnimatedNumber::valueChanged, this, [this, i] { paintOption(i); });
         row->addWidget(option, 1);
     }
     column->addLayout(row);
@@ -68,8 +75,18 @@ std::optional<PreAction> PreActionPanelView::selected() const {
     return allCases<PreAction>()[static_cast<std::size_t>(selected_)];
 }
 
+HoverButton* PreActionPanelView::option(PreAction option) const {
+    return options_[static_cast<std::size_t>(option)];
+}
+
+// A new choice springs the options' colours over and cross-fades the header.
 void PreActionPanelView::setSelected(std::optional<PreAction> selected) {
-    selected_ = selected ? static_cast<int>(*selected) : -1;
+    const int next = selected ? static_cast<int>(*selected) : -1;
+    if (next != selected_ && PreActionPanelModel{selected}.header() != header_->text())
+        crossFade(*header_, selectionSpring, context_, this);
+    selected_ = next;
+    for (std::size_t i = 0; i < selection_.size(); ++i)
+        selection_[i]->animateTo(static_cast<int>(i) == selected_ ? 1 : 0, selectionSpring, context_);
     refresh();
 }
 
@@ -88,10 +105,17 @@ void PreActionPanelView::refresh() {
         button->setAccessibleName(o.label);
         button->setAccessibleDescription(o.accessibilityHint);
         button->setChecked(o.selected);
-        button->setFill(o.selected ? palette.accent : palette.panel);
-        button->setStroke(o.selected ? palette.accent : palette.border, 1);
-        button->setTextColor(o.selected ? palette.onAccent : palette.text);
+        paintOption(i);
     }
+}
+
+void PreActionPanelView::paintOption(std::size_t index) {
+    const Palette& palette = context_.palette();
+    const double selected = selection_[index]->value();
+    HoverButton* button = options_[index];
+    button->setFill(mixed(palette.panel, palette.accent, selected));
+    button->setStroke(mixed(palette.border, palette.accent, selected), 1);
+    button->setTextColor(mixed(palette.text, palette.onAccent, selected));
 }
 
 }  // namespace pellox::app

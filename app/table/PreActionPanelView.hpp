@@ -14,6 +14,7 @@ enum class PreAction;
 
 namespace pellox::app {
 
+class AnimatedNumber;
 class AppContext;
 class HoverButton;
 
@@ -26,15 +27,19 @@ class PreActionPanelView : public QWidget {
 
     void setSelected(std::optional<PreAction> selected);
     std::optional<PreAction> selected() const;
+    QLabel* header() const noexcept { return header_; }
+    HoverButton* option(PreAction option) const;
 
   private:
     void refresh();
+    void paintOption(std::size_t index);
 
     const AppContext& context_;
     OnSelect onSelect_;
     int selected_ = -1;  // index of the armed option, -1 for none
     QLabel* header_ = nullptr;
     std::array<HoverButton*, 3> options_{};
+    std::array<AnimatedNumber*, 3> selection_{};  // how selected each option looks, 0 to 1
 };
 
 }  // namespace pellox::app

@@ -9,10 +9,10 @@
 #include "kit/Painting.hpp"
 #include "kit/Spring.hpp"
 #include "kit/TextBlock.hpp"
+#include "kit/Transition.hpp"
 #include "strategy/StrategyAdvice.hpp"
 #include "table/BadgeView.hpp"
 #include "table/EquityBarView.hpp"
-#include "table/FadeIn.hpp"
 #include "theme/AppContext.hpp"
 #include "theme/Palette.hpp"
 
@@ -25,7 +25,8 @@ constexpr int rowSpacing = 8;
 constexpr int headerSpacing = 8;
 constexpr int equitySpacing = 2;
 constexpr int reasonLines = 3;
-// Advice arriving, or a new headline, fades in.
+// Keyed on the headline: the card comes up from the bottom fading in, goes back down fading out, and a new
+// headline cross-fades the card.
 constexpr Spring headlineSpring{0.25, 0.85};
 
 BadgeView::Style badgeStyle() {
@@ -103,10 +104,14 @@ void StrategyOverlayView::setAdvice(const std::optional<StrategyAdvice>& advice)
     auto next = StrategyOverlayModel::make(advice);
     // Also re-applied when a parent showed the card regardless of its advice.
     if (next == model_ && (isWindow() || isHidden() == !next)) return;
-    const bool newHeadline = next && (!model_ || model_->headline != next->headline);
+    const bool animated = !isWindow();
+    const auto bottom = Transition::move(Transition::Edge::bottom);
+    if (animated && next && model_ && model_->headline != next->headline)
+        crossFade(*this, headlineSpring, context_);
+    if (animated && !next) transitionOut(*this, bottom, headlineSpring, context_);
+    if (animated && next && isHidden()) transitionIn(*this, bottom, headlineSpring, context_);
     model_ = std::move(next);
     apply();
-    if (newHeadline && !isWindow()) fadeIn(*this, headlineSpring, context_);
 }
 
 void StrategyOverlayView::apply() {

@@ -9,6 +9,8 @@
 
 #include "kit/Fonts.hpp"
 #include "kit/Painting.hpp"
+#include "kit/Spring.hpp"
+#include "kit/Transition.hpp"
 #include "rules/GameMode.hpp"
 #include "rules/PlayerAction.hpp"
 #include "rules/Standing.hpp"
@@ -38,6 +40,9 @@ constexpr int sidePanelWidth = 340;
 constexpr int padding = 16;
 constexpr int spacing = 8;
 constexpr double dividerOpacity = 0.25;
+// The side panel's springs: keyed on the human's turn, and on the report being shown.
+constexpr Spring humanTurnSpring{0.2, 0.85};
+constexpr Spring reportSpring{0.25, 0.85};
 
 // A widget that only fills itself with one palette colour.
 class Backdrop : public QWidget {
@@ -129,6 +134,7 @@ QWidget* TableScreen::buildSidePanel() {
     auto* panel = new Backdrop(
         context_, [](const Palette& p) { return p.feltDark; }, this);
     panel->setFixedWidth(sidePanelWidth);
+    sidePanel_ = panel;
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(spacing);
@@ -179,11 +185,15 @@ QWidget* TableScreen::buildActionArea() {
     column->setSpacing(0);
     actionBar_ = new ActionBarView(
         context_, [this](const PlayerAction& action) { submit(action); }, area);
-    nextHand_ = new NextHandButton(context_, area);
+    nextHandSlot_ = new QWidget(area);
+    auto* slot = new QVBoxLayout(nextHandSlot_);
+    slot->setContentsMargins(0, 0, 0, 0);
+    nextHand_ = new NextHandButton(context_, nextHandSlot_);
+    slot->addWidget(nextHand_);
     connect(nextHand_, &QAbstractButton::clicked, this, &TableScreen::advanceOrRevealAll);
     preActions_ = new PreActionPanelView(
         context_, [this](std::optional<PreAction> choice) { session_.setPreAction(choice); }, area);
-    for (QWidget* w : std::initializer_list<QWidget*>{actionBar_, nextHand_, preActions_}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{actionBar_, nextHandSlot_, preActions_}) {
         w->hide();
         column->addWidget(w);
     }
@@ -217,21 +227,44 @@ void TableScreen::refresh() {
     header_->setTitle(fromStd(TableControls::headerTitle(session_.mode(), table ? table->handNumber : 0)));
     felt_->refresh(pacing.revealedBoardCount(), pacing.animationTimings(), pacing.game(),
                    pacing.motionless());
-    refreshActionArea();
-    reportCard_->setVisible(pacing.reportShown());
+    const bool humanTurn = session_.isHumanTurn(), reportShown = pacing.reportShown();
+    const Spring* spring = !placed_                      ? nullptr
+                           : reportShown != reportShown_ ? &reportSpring
+                           : humanTurn != humanTurn_     ? &humanTurnSpring
+                                                         : nullptr;
+    placed_ = true;
+    humanTurn_ = humanTurn;
+    reportShown_ = reportShown;
+    refreshActionArea(spring);
+    // The card takes the report before it comes, so it comes with its amount rather than counting to it.
     refreshGuide();
+    place(*reportCard_, reportShown, Transition::move(Transition::Edge::top), spring);
     refreshOverlays();
 }
 
-void TableScreen::refreshActionArea() {
+void TableScreen::refreshActionArea(const Spring* spring) {
     const ActionArea area = task_->pacing().actionArea();
     if (area == ActionArea::actionBar)
         actionBar_->setLegal(*session_.humanLegalActions(), session_.potTotal(),
                              decisionOf(session_, task_->pacing().game()));
     if (area == ActionArea::preActions) preActions_->setSelected(session_.preAction());
-    actionBar_->setVisible(area == ActionArea::actionBar);
-    nextHand_->setVisible(area == ActionArea::nextHand);
-    preActions_->setVisible(area == ActionArea::preActions);
+    place(*actionBar_, area == ActionArea::actionBar, Transition::move(Transition::Edge::bottom), spring);
+    place(*nextHandSlot_, area == ActionArea::nextHand, Transition::opacity(), spring);
+    place(*preActions_, area == ActionArea::preActions, Transition::opacity(), spring);
+}
+
+// A change the springs are not keyed on lands at once. Pieces going out leave their picture on the panel,
+// so the action area may shrink under it.
+void TableScreen::place(QWidget& widget, bool shown, const Transition& transition, const Spring* spring) {
+    if (widget.isHidden() != shown) return;
+    if (!spring) {
+        widget.setVisible(shown);
+    } else if (shown) {
+        transitionIn(widget, transition, *spring, context_);
+    } else {
+        transitionOut(widget, transition, *spring, context_,
+                      widget.parentWidget() == reportCard_->parentWidget() ? nullptr : sidePanel_);
+    }
 }
 
 void TableScreen::refreshGuide() {

@@ -35,6 +35,8 @@ class TableOverlay;
 class TablePacing;
 class TablePacingTask;
 class TableView;
+struct Spring;
+struct Transition;
 
 class TableScreen : public QWidget {
     Q_OBJECT
@@ -84,7 +86,9 @@ class TableScreen : public QWidget {
     void buildShortcuts();
     void shortcut(int key);
     void refresh();
-    void refreshActionArea();
+    void refreshActionArea(const Spring* spring);
+    // Shows or hides a piece of the side panel, along its transition when a spring is given.
+    void place(QWidget& widget, bool shown, const Transition& transition, const Spring* spring);
     void refreshGuide();
     void refreshOverlays();
     void setShowingSummary(bool showing);
@@ -95,6 +99,10 @@ class TableScreen : public QWidget {
     SettingsStore& settings_;
     bool showsSummaryImmediately_;
     bool shown_ = false;
+    // What the side panel's springs are keyed on, as of the last refresh.
+    bool placed_ = false;
+    bool humanTurn_ = false;
+    bool reportShown_ = false;
     std::function<void()> onExit_;
 
     TablePacingTask* task_ = nullptr;
@@ -105,6 +113,8 @@ class TableScreen : public QWidget {
     TableHeader* header_ = nullptr;
     ActionBarView* actionBar_ = nullptr;
     NextHandButton* nextHand_ = nullptr;
+    QWidget* nextHandSlot_ = nullptr;  // the button carries its hover highlight; the slot its transition
+    QWidget* sidePanel_ = nullptr;
     PreActionPanelView* preActions_ = nullptr;
     QPointer<TableOverlay> busted_;
     QPointer<TableOverlay> tournamentComplete_;

@@ -15,6 +15,7 @@
 #include "rules/LegalActions.hpp"
 #include "session/GameSession.hpp"
 #include "store/SettingsStore.hpp"
+#include "table/FeltMotion.hpp"
 #include "table/PlayerSeatView.hpp"
 #include "table/PotChipsView.hpp"
 #include "table/TableViewAccessible.hpp"
@@ -41,9 +42,6 @@ constexpr double clusterSpacing = 4;
 constexpr double boardSpacing = 3;
 constexpr double boardEnterScale = 0.4;
 constexpr double boardEnterOffset = -18;  // points, not scaled
-constexpr double boardSpringResponse = 0.32;
-constexpr double bannerSpringResponse = 0.3;
-constexpr double springDamping = 0.85;
 constexpr double bannerTextSize = 12;
 constexpr double bannerPaddingX = 8;
 constexpr double bannerPaddingY = 3;
@@ -67,15 +65,6 @@ QPointF toQt(const Point& p) {
     return {p.x, p.y};
 }
 
-double springProgress(std::optional<double> since, double now, double response, bool motionless) {
-    if (!since || motionless) return 1;
-    return Spring{response, springDamping}.position(now - *since);
-}
-
-bool springSettled(std::optional<double> since, double now, double response) {
-    return !since || now - *since >= Spring{response, springDamping}.settleDuration();
-}
-
 }  // namespace
 
 // Everything one paint or one refresh needs to know about the table, computed once.
@@ -90,9 +79,12 @@ struct TableView::Scene {
     std::int64_t pot = 0;
 };
 
-// The centre cluster's pieces, in table coordinates.
+// The centre cluster's pieces where they come to rest, in table coordinates.
 struct TableView::Cluster {
     double scale = 1;
+    QPointF centre;
+    QSizeF card;
+    double cardGap = 0;
     std::vector<QPointF> cardCentres;
     std::optional<QString> banner;
     QRectF bannerRect;
@@ -103,6 +95,21 @@ struct TableView::Cluster {
     QRectF amount;
     QFont labelFont;
     QFont amountFont;
+
+    // The same, relative to the centre, for the springs to move.
+    FeltMotion::Arrangement arrangement() const {
+        FeltMotion::Arrangement a;
+        if (!cardCentres.empty()) {
+            a.boardY = cardCentres.front().y() - centre.y();
+            a.cardWidth = card.width();
+            a.cardStep = card.width() + cardGap;
+            a.rowWidth = cardCentres.back().x() - cardCentres.front().x() + card.width();
+        }
+        a.banner = bannerRect.translated(-centre);
+        a.potY = pot.center().y() - centre.y();
+        a.potWidth = pot.width();
+        return a;
+    }
 };
 
 TableView::TableView(const AppContext& context, const GameSession& session, const SettingsStore& settings,
@@ -112,7 +119,9 @@ TableView::TableView(const AppContext& context, const GameSession& session, cons
       session_(session),
       settings_(settings),
       onFold_(std::move(onFold)),
-      onSkipReveal_(std::move(onSkipReveal)) {
+      onSkipReveal_(std::move(onSkipReveal)),
+      motion_(new FeltMotion(this)) {
+    connect(motion_, &FeltMotion::changed, this, qOverload<>(&QWidget::update));
     clock_.start();
     frameTimer_.setTimerType(Qt::PreciseTimer);
     frameTimer_.setInterval(frameMilliseconds);
@@ -161,6 +170,9 @@ TableView::Cluster TableView::cluster(const Scene& scene) const {
     const QRectF centre = toQt(scene.layout.center);
     const QSizeF card = PlayingCardView::frameSize(PlayingCardView::CardSize::board, s);
     const double gap = clusterSpacing * s;
+    c.centre = centre.center();
+    c.card = card;
+    c.cardGap = boardSpacing * s;
 
     c.banner = TableViewModel::bannerText(session_.table(), revealed_, GameSession::humanId);
     c.bannerFont = fixedFont(bannerTextSize * s, FontWeight::bold);
@@ -267,7 +279,7 @@ void TableView::refresh(std::int64_t revealedBoardCount, const AnimationTimings&
     if (!firstShown && (events != watchedEventCount_ || newHand)) consumeEvents(s);
     watchedEventCount_ = events;
     updateSeats(s);
-    updateBoard();
+    updateMotion(s);
     animate();
 }
 
@@ -332,17 +344,14 @@ void TableView::updateSeats(const Scene& s) {
     if (!seats_.count(std::string(GameSession::humanId))) drag_.cancel();
 }
 
-void TableView::updateBoard() {
-    const auto shown =
-        static_cast<std::size_t>(TableViewModel::visibleBoard(session_.table(), revealed_).size());
-    const double t = now();
-    if (boardShownAt_.size() > shown) boardShownAt_.resize(shown);
-    while (boardShownAt_.size() < shown)
-        boardShownAt_.push_back(t);
-    const bool banner =
-        TableViewModel::bannerText(session_.table(), revealed_, GameSession::humanId).has_value();
-    if (!banner) bannerShownAt_.reset();
-    if (banner && !bannerShownAt_) bannerShownAt_ = t;
+void TableView::updateMotion(const Scene& s) {
+    const Cluster c = cluster(s);
+    motion_->update({s.pot, s.board, c.banner, c.arrangement()}, motionless_);
+    std::map<std::string, std::int64_t> winners;
+    for (std::size_t k = 0; k < s.drawn; ++k)
+        if (auto amount = TableViewModel::winnerAmount(session_.table(), s.players[k]->id))
+            winners.emplace(s.players[k]->id, *amount);
+    motion_->updateWinners(winners, motionless_);
 }
 
 void TableView::tick() {
@@ -352,13 +361,12 @@ void TableView::tick() {
     bool moving = flightLayer_.isAnimating(t) || drag_.isPressed();
     for (const auto& [id, seat] : seats_)
         moving = moving || seat.isAnimating(t);
-    if (!motionless_) {
-        for (double since : boardShownAt_)
-            moving = moving || !springSettled(since, t, boardSpringResponse);
-        moving = moving || !springSettled(bannerShownAt_, t, bannerSpringResponse);
-    }
     if (!moving) frameTimer_.stop();
     update();
+}
+
+bool TableView::isAnimating() const {
+    return frameTimer_.isActive() || dealTimer_.isActive() || motion_->isRunning();
 }
 
 void TableView::animate() {
@@ -387,7 +395,8 @@ void TableView::paintEvent(QPaintEvent*) {
         const auto motion = seats_.find(s.players[k]->id);
         std::vector<PlayerSeatView::CardPose> poses;
         if (motion != seats_.end()) poses = motion->second.cardPoses(t);
-        seat.paint(painter, toQt(s.layout.seats[k].frame), palette, poses);
+        seat.paint(painter, toQt(s.layout.seats[k].frame), palette, poses,
+                   motion_->winnerBadge(s.players[k]->id));
     }
     flightLayer_.paint(painter, flights_, t, palette);
     painter.restore();
@@ -430,51 +439,73 @@ void TableView::paintFelt(QPainter& painter) const {
 
 void TableView::paintCluster(QPainter& painter, const Scene& s, const Cluster& c) const {
     const Palette& palette = context_.palette();
-    const double t = now();
     const bool fourColor = settings_.fourColorDeck.get();
+    const FeltMotion::Arrangement shown = motion_->shown(c.arrangement());
+    for (const auto& leaving : motion_->leavingCards()) {
+        painter.save();
+        painter.setOpacity(leaving.opacity);
+        PlayingCardView(leaving.card, PlayingCardView::CardSize::board, fourColor, c.scale)
+            .paint(painter, c.centre + leaving.centre, palette);
+        painter.restore();
+    }
+    const double rowLeft = c.centre.x() - shown.rowWidth / 2;
     for (std::size_t i = 0; i < c.cardCentres.size(); ++i) {
-        const std::optional<double> since =
-            i < boardShownAt_.size() ? std::optional<double>(boardShownAt_[i]) : std::nullopt;
-        const double p = springProgress(since, t, boardSpringResponse, motionless_);
+        const double p = motion_->cardEntrance(i);
+        const QPointF at(rowLeft + static_cast<double>(i) * (c.card.width() + c.cardGap) + c.card.width() / 2,
+                         c.centre.y() + shown.boardY);
         painter.save();
         painter.setOpacity(std::clamp(p, 0.0, 1.0));
-        painter.translate(c.cardCentres[i] + QPointF(0, boardEnterOffset * (1 - p)));
+        painter.translate(at + QPointF(0, boardEnterOffset * (1 - p)));
         const double grow = boardEnterScale + (1 - boardEnterScale) * p;
         painter.scale(grow, grow);
         PlayingCardView(s.board[i], PlayingCardView::CardSize::board, fourColor, c.scale)
             .paint(painter, QPointF(0, 0), palette);
         painter.restore();
     }
-    if (c.banner) {
-        const double p = springProgress(bannerShownAt_, t, bannerSpringResponse, motionless_);
-        painter.save();
-        painter.setOpacity(std::clamp(p, 0.0, 1.0));
-        painter.translate(c.bannerRect.center());
-        const double grow = bannerEnterScale + (1 - bannerEnterScale) * p;
-        painter.scale(grow, grow);
-        const QRectF r = c.bannerRect.translated(-c.bannerRect.center());
-        fillCapsule(painter, r, withOpacity(Qt::black, bannerOpacity));
-        strokeCapsuleInside(painter, r, palette.border, 1);
-        painter.setPen(palette.text);
-        painter.setFont(c.bannerFont);
-        painter.drawText(r.adjusted(bannerPaddingX * c.scale, bannerPaddingY * c.scale,
-                                    -bannerPaddingX * c.scale, -bannerPaddingY * c.scale),
-                         Qt::AlignCenter | Qt::TextWordWrap, *c.banner);
-        painter.restore();
-    }
-    fillCapsule(painter, c.pot, withOpacity(Qt::black, potOpacity));
-    strokeCapsuleInside(painter, c.pot, palette.accent, 1);
-    PotChipsView(s.pot, c.scale).paint(painter, c.chips.topLeft());
+    if (const auto leaving = motion_->leavingBanner())
+        paintBanner(painter, leaving->text, leaving->rect.translated(c.centre), leaving->presence, c);
+    if (c.banner)
+        paintBanner(painter, *c.banner, shown.banner.translated(c.centre), motion_->bannerPresence(), c);
+
+    const QRectF pot(c.centre.x() - shown.potWidth / 2, c.centre.y() + shown.potY - c.pot.height() / 2,
+                     shown.potWidth, c.pot.height());
+    const QPointF moved = pot.topLeft() - c.pot.topLeft();
+    fillCapsule(painter, pot, withOpacity(Qt::black, potOpacity));
+    strokeCapsuleInside(painter, pot, palette.accent, 1);
+    PotChipsView(s.pot, c.scale).paint(painter, c.chips.topLeft() + moved);
     painter.setPen(palette.textMuted);
     painter.setFont(c.labelFont);
-    painter.drawText(c.label, Qt::AlignCenter, QStringLiteral("POT"));
+    painter.drawText(c.label.translated(moved), Qt::AlignCenter, QStringLiteral("POT"));
     painter.setPen(palette.accent);
-    drawFittedText(painter, c.amount, TableViewModel::potText(s.pot), c.amountFont, potAmountMinScale,
-                   Qt::AlignLeft | Qt::AlignVCenter);
+    const QRectF amount = c.amount.translated(moved).adjusted(0, 0, pot.width() - c.pot.width(), 0);
+    drawFittedText(painter, amount, TableViewModel::potText(motion_->shownPot()), c.amountFont,
+                   potAmountMinScale, Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+// Comes and goes by scaling from 0.85 about its centre, fading.
+void TableView::paintBanner(QPainter& painter, const QString& text, const QRectF& rect, double presence,
+                            const Cluster& c) const {
+    const Palette& palette = context_.palette();
+    painter.save();
+    painter.setOpacity(std::clamp(presence, 0.0, 1.0));
+    painter.translate(rect.center());
+    const double grow = bannerEnterScale + (1 - bannerEnterScale) * presence;
+    painter.scale(grow, grow);
+    const QRectF r = rect.translated(-rect.center());
+    fillCapsule(painter, r, withOpacity(Qt::black, bannerOpacity));
+    strokeCapsuleInside(painter, r, palette.border, 1);
+    painter.setPen(palette.text);
+    painter.setFont(c.bannerFont);
+    painter.drawText(r.adjusted(bannerPaddingX * c.scale, bannerPaddingY * c.scale, -bannerPaddingX * c.scale,
+                                -bannerPaddingY * c.scale),
+                     Qt::AlignCenter | Qt::TextWordWrap, text);
+    painter.restore();
 }
 
 void TableView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    // The cluster's new places at this size are where its springs head, not a move to animate.
+    if (refreshed_) updateMotion(scene());
     update();
 }
 

@@ -33,6 +33,7 @@ struct Player;
 namespace pellox::app {
 
 class AppContext;
+class FeltMotion;
 struct PlayerSeatView;
 
 class TableView : public QWidget {
@@ -59,6 +60,10 @@ class TableView : public QWidget {
     HandKey dealtHand() const noexcept { return dealtHand_; }
     std::int64_t dealtCount() const noexcept { return dealtCount_; }
     std::int64_t cardsLanded(std::int64_t seatIndex) const;
+    // The pot, the centre cluster, the board, the banner and the winner badges in motion.
+    const FeltMotion& motion() const noexcept { return *motion_; }
+    // Anything on the felt still moving, its frame clock or an animation.
+    bool isAnimating() const;
 
     // The seats drawn, in layout order (the human first), for hit testing and accessibility.
     int seatCount() const;
@@ -98,12 +103,14 @@ class TableView : public QWidget {
     void landNextCard();
     void consumeEvents(const Scene& scene);
     void updateSeats(const Scene& scene);
-    void updateBoard();
+    void updateMotion(const Scene& scene);
     void tick();
     void animate();
 
     void paintFelt(QPainter& painter) const;
     void paintCluster(QPainter& painter, const Scene& scene, const Cluster& cluster) const;
+    void paintBanner(QPainter& painter, const QString& text, const QRectF& rect, double presence,
+                     const Cluster& cluster) const;
 
     const AppContext& context_;
     const GameSession& session_;
@@ -133,8 +140,7 @@ class TableView : public QWidget {
     SeatDragGesture drag_;
     mutable QPixmap feltPicture_;
     mutable QString feltKey_;
-    std::vector<double> boardShownAt_;  // when each board card came on screen
-    std::optional<double> bannerShownAt_;
+    FeltMotion* motion_;
 };
 
 }  // namespace pellox::app

@@ -8,6 +8,7 @@
 #include "Gallery.hpp"
 #include "GuideFixtures.hpp"
 #include "kit/TextBlock.hpp"
+#include "kit/Transition.hpp"
 #include "table/BadgeView.hpp"
 #include "table/EquityBarView.hpp"
 #include "table/HandReportCardView.hpp"
@@ -82,7 +83,7 @@ TEST(StrategyOverlayView, NewAdviceFadesInUnlessMotionIsReduced) {
 
     context.setReduceMotion(false);
     overlay->setAdvice(fixtures::facingBetAdvice());
-    auto* effect = qobject_cast<QGraphicsOpacityEffect*>(overlay->graphicsEffect());
+    auto* effect = enteringEffect(*overlay);
     ASSERT_NE(effect, nullptr);
     EXPECT_LT(effect->opacity(), 1.0);
     // The same headline again does not fade.

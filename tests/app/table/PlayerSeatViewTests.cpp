@@ -255,3 +255,47 @@ TEST(PlayerSeatView, DragEndFoldsPastTheThresholdCountingWhereItWasHeading) {
 
 }  // namespace
 }  // namespace pellox::app
+
+namespace pellox::app {
+namespace {
+
+// How much of the badge shows: pixels painted above the seat's top edge.
+int badgePixels(const PlayerSeatView& view, std::optional<PlayerSeatView::WinnerBadgePose> pose) {
+    const QRectF box(20, 40, 96, 156);
+    QImage image(160, 220, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    view.paint(painter, box, palette, {}, pose);
+    painter.end();
+    int count = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y) != QColor(Qt::black) ? 1 : 0;
+    return count;
+}
+
+TEST(PlayerSeatView, TheWinnerBadgeGrowsFromNothingAndKeepsItsAmountWhileItGoes) {
+    Player p = human();
+    PlayerSeatView winner = seat(p);
+    winner.winnerAmount = 240;
+    const int full = badgePixels(winner, PlayerSeatView::WinnerBadgePose{240, 1});
+    EXPECT_GT(full, 100);
+    EXPECT_EQ(badgePixels(winner, std::nullopt), 0);
+    EXPECT_EQ(badgePixels(winner, PlayerSeatView::WinnerBadgePose{240, 0}), 0);
+    const int half = badgePixels(winner, PlayerSeatView::WinnerBadgePose{240, 0.5});
+    EXPECT_GT(half, 0);
+    EXPECT_LT(half, full / 2);  // half the size each way
+    // Going out after the next hand began: no winner any more, the badge still shows what was won.
+    PlayerSeatView nextHand = seat(p);
+    EXPECT_GT(badgePixels(nextHand, PlayerSeatView::WinnerBadgePose{240, 1}), 100);
+    // Without a pose the badge stands in place while there is a winner (the replay's seats).
+    QImage image(160, 220, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    winner.paint(painter, QRectF(20, 40, 96, 156), palette, {});
+    painter.end();
+    EXPECT_EQ(image.pixelColor(68, 40 - 8 + 2), palette.accent);
+}
+
+}  // namespace
+}  // namespace pellox::app
