@@ -2,7 +2,6 @@
 // main window, grabbed with the window around it (sheets and alerts drawn where they stand over it), at the
 // smallest and the default window size, in each table theme, and again at one and a half and twice the text
 // size; and the ranges window at both of its sizes.
-// theme; and the ranges window at both of its sizes.
 #include <QDialog>
 #include <QPainter>
 #include <tuple>
