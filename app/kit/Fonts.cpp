@@ -15,7 +15,7 @@ constexpr double standardDpi = 96;
 constexpr double bodyTextPixels = 13;
 
 // Point sizes are resolved against the logical DPI; the screens think in pixels.
-double logicalDpi() {
+double screenLogicalDpi() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->logicalDotsPerInchY() : standardDpi;
 }
@@ -39,7 +39,7 @@ QStringList familiesFor(FontDesign design) {
 DesktopText DesktopText::current() {
     if (!qGuiApp || !QGuiApplication::primaryScreen()) return {};
     const QFont font = QGuiApplication::font();
-    const double dpi = logicalDpi();
+    const double dpi = screenLogicalDpi();
     const double pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * dpi / 72.0;
     return {pixels, dpi};
 }
@@ -94,6 +94,10 @@ int textScaledHeight(int base) {
     return static_cast<int>(std::ceil(base * std::max(1.0, ScaledFont::textScale())));
 }
 
+int textScaledWidth(int base) {
+    return textScaledHeight(base);
+}
+
 QFont scaledFont(double size, FontWeight weight, FontDesign design) {
     return ScaledFont{size, weight, design}.font();
 }
@@ -110,7 +114,7 @@ QFont withPixelSize(QFont font, double pixels) {
     if (pixels == std::round(pixels)) {
         font.setPixelSize(static_cast<int>(pixels));
     } else {
-        font.setPointSizeF(pixels * 72.0 / logicalDpi());
+        font.setPointSizeF(pixels * 72.0 / screenLogicalDpi());
     }
     return font;
 }
@@ -122,7 +126,7 @@ QFont withTracking(QFont font, double tracking) {
 
 double pixelSizeOf(const QFont& font) {
     if (font.pixelSize() > 0) return font.pixelSize();
-    return font.pointSizeF() * logicalDpi() / 72.0;
+    return font.pointSizeF() * screenLogicalDpi() / 72.0;
 }
 
 }  // namespace pellox::app

@@ -47,6 +47,8 @@ double startingTextScale(DesktopText desktop, const QString& multiplier);
 // The height of a fixed-height control whose text follows the text scale: the base height at the standard
 // size, grown in proportion to larger text (never shrunk), so its text is not cut.
 int textScaledHeight(int base);
+// The same for a fixed width that holds text.
+int textScaledWidth(int base);
 
 // A ScaledFont's font in one call: scaledFont(17, FontWeight::semibold).
 QFont scaledFont(double size, FontWeight weight = FontWeight::regular,

@@ -69,7 +69,7 @@ class GradeRing : public QWidget {
   public:
     GradeRing(QString grade, QColor color, QColor fill, QWidget* parent)
         : QWidget(parent), grade_(std::move(grade)), color_(color), fill_(fill) {
-        setFixedSize(ringSize, ringSize);
+        setFixedSize(textScaledHeight(ringSize), textScaledHeight(ringSize));
     }
 
   protected:

@@ -96,7 +96,10 @@ TEST(ReplayMotion, UnderReduceMotionOrWithoutAStepTheFrameIsThereAtOnce) {
 TEST(ReplayMotion, AStackCountsToItsNewAmount) {
     MotionRig rig;
     ReplaySeatRow row(rig.context);
-    ReplaySeatView seat{.id = "bot-1", .name = "Bot", .stack = 1000};
+    ReplaySeatView seat;
+    seat.id = "bot-1";
+    seat.name = "Bot";
+    seat.stack = 1000;
     row.setSeat(seat, step);  // the first frame shows its stack at once
     EXPECT_EQ(row.shownStackText(), "$1000");
     seat.stack = 600;
