@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QVBoxLayout>
 
+#include "kit/Fonts.hpp"
 #include "table/SessionSummaryView.hpp"
 
 namespace pellox::app {
@@ -18,7 +19,10 @@ SessionSummarySheet::SessionSummarySheet(const AppContext& context, const Sessio
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
-    resize(SessionSummaryView::idealWidth, SessionSummaryView::idealHeight);
+    // Larger text makes a larger sheet, within the window it stands over.
+    const QSize ideal(textScaledWidth(SessionSummaryView::idealWidth),
+                      textScaledHeight(SessionSummaryView::idealHeight));
+    resize(parent ? ideal.boundedTo(parent->window()->size()) : ideal);
 }
 
 void SessionSummarySheet::dismiss() {
