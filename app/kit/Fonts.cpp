@@ -9,21 +9,21 @@
 namespace pellox::app {
 namespace {
 
-double initialTextScale() {
-    bool ok = false;
-    const double scale = qEnvironmentVariable("PELLOX_TEXT_SCALE").toDouble(&ok);
-    return ok && std::isfinite(scale) && scale > 0 ? scale : 1.0;
+// The DPI at which a point size gives the pixel sizes the design was drawn with (X11 and Windows).
+constexpr double standardDpi = 96;
+// The design's body text in pixels: the size most texts of the screens are given.
+constexpr double bodyTextPixels = 13;
+
+// Point sizes are resolved against the logical DPI; the screens think in pixels.
+double screenLogicalDpi() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInchY() : standardDpi;
 }
 
 double& currentTextScale() {
-    static double scale = initialTextScale();
+    static double scale =
+        startingTextScale(DesktopText::current(), qEnvironmentVariable("PELLOX_TEXT_SCALE"));
     return scale;
-}
-
-// Point sizes are resolved against the logical DPI; the screens think in pixels.
-double logicalDpi() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->logicalDotsPerInchY() : 96.0;
 }
 
 QStringList familiesFor(FontDesign design) {
@@ -35,6 +35,30 @@ QStringList familiesFor(FontDesign design) {
 }
 
 }  // namespace
+
+DesktopText DesktopText::current() {
+    if (!qGuiApp || !QGuiApplication::primaryScreen()) return {};
+    const QFont font = QGuiApplication::font();
+    const double dpi = screenLogicalDpi();
+    const double pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * dpi / 72.0;
+    return {pixels, dpi};
+}
+
+double desktopTextFactor(DesktopText desktop) {
+    if (!(std::isfinite(desktop.logicalDpi) && desktop.logicalDpi > 0 && std::isfinite(desktop.fontPixels))) {
+        return 1;
+    }
+    const double dpiFactor = std::max(1.0, desktop.logicalDpi / standardDpi);
+    // The font's pixels already carry the DPI; counted once, in its own factor.
+    const double fontFactor = std::max(1.0, desktop.fontPixels / dpiFactor / bodyTextPixels);
+    return dpiFactor * fontFactor;
+}
+
+double startingTextScale(DesktopText desktop, const QString& multiplier) {
+    bool ok = false;
+    const double scale = multiplier.toDouble(&ok);
+    return desktopTextFactor(desktop) * (ok && std::isfinite(scale) && scale > 0 ? scale : 1.0);
+}
 
 QFont::Weight qtWeight(FontWeight weight) {
     switch (weight) {
@@ -70,6 +94,10 @@ int textScaledHeight(int base) {
     return static_cast<int>(std::ceil(base * std::max(1.0, ScaledFont::textScale())));
 }
 
+int textScaledWidth(int base) {
+    return textScaledHeight(base);
+}
+
 QFont scaledFont(double size, FontWeight weight, FontDesign design) {
     return ScaledFont{size, weight, design}.font();
 }
@@ -86,7 +114,7 @@ QFont withPixelSize(QFont font, double pixels) {
     if (pixels == std::round(pixels)) {
         font.setPixelSize(static_cast<int>(pixels));
     } else {
-        font.setPointSizeF(pixels * 72.0 / logicalDpi());
+        font.setPointSizeF(pixels * 72.0 / screenLogicalDpi());
     }
     return font;
 }
@@ -98,7 +126,7 @@ QFont withTracking(QFont font, double tracking) {
 
 double pixelSizeOf(const QFont& font) {
     if (font.pixelSize() > 0) return font.pixelSize();
-    return font.pointSizeF() * logicalDpi() / 72.0;
+    return font.pointSizeF() * screenLogicalDpi() / 72.0;
 }
 
 }  // namespace pellox::app

@@ -9,8 +9,9 @@ enum class FontWeight { regular, medium, semibold, bold, heavy, black };
 // `standard` is the system design; `rounded` prefers a rounded family and falls back to the standard one.
 enum class FontDesign { standard, rounded };
 
-// Text of the screens: a base size in pixels, grown or shrunk by the process-wide text scale (1 by default,
-// PELLOX_TEXT_SCALE overrides it, the way a text-size setting enlarges body text). No clamping or rounding.
+// Text of the screens: a base size in pixels, grown or shrunk by the process-wide text scale (the desktop's
+// text factor, times PELLOX_TEXT_SCALE when set, the way a text-size setting enlarges body text). No clamping
+// or rounding.
 struct ScaledFont {
     double size = 13;
     FontWeight weight = FontWeight::regular;
@@ -24,9 +25,30 @@ struct ScaledFont {
     static void setTextScale(double scale);
 };
 
+// The desktop's text size as Qt reports it: the application font's size in pixels at the screen's logical
+// DPI, and that DPI. Qt 6 divides the logical DPI by the scale it already applies to the whole interface.
+struct DesktopText {
+    double fontPixels = 0;
+    double logicalDpi = 0;
+
+    // The primary screen's; zeros (factor 1) before the application object exists.
+    static DesktopText current();
+};
+
+// How much larger the desktop wants text than the design's standard: a logical DPI above 96 that Qt left
+// unscaled, times a desktop font larger than the design's body text; never below 1, so the standard and
+// smaller desktops keep the design's sizes.
+double desktopTextFactor(DesktopText desktop);
+
+// The starting text scale: the desktop's factor times a multiplier read from the environment (ignored
+// unless a positive number).
+double startingTextScale(DesktopText desktop, const QString& multiplier);
+
 // The height of a fixed-height control whose text follows the text scale: the base height at the standard
 // size, grown in proportion to larger text (never shrunk), so its text is not cut.
 int textScaledHeight(int base);
+// The same for a fixed width that holds text.
+int textScaledWidth(int base);
 
 // A ScaledFont's font in one call: scaledFont(17, FontWeight::semibold).
 QFont scaledFont(double size, FontWeight weight = FontWeight::regular,

@@ -144,13 +144,13 @@ QWidget* breakdownRow(const AppContext& context, const BreakdownRow& data) {
     row->setAccessibleName(data.accessibleText());
     QHBoxLayout* line = rowLine(row);
     QLabel* label = textLabel(data.label, scaledFont(14, FontWeight::semibold), palette.text);
-    label->setFixedWidth(breakdownLabelWidth);
+    label->setFixedWidth(textScaledWidth(breakdownLabelWidth));
     label->setWordWrap(true);  // a long position name takes a second line rather than being cut
     line->addWidget(label);
     line->addWidget(new AccuracyBar(context, data), 1, Qt::AlignVCenter);
     QLabel* percent =
         textLabel(data.percentText(), scaledFont(13, FontWeight::bold, FontDesign::rounded), palette.text);
-    percent->setFixedWidth(breakdownPercentWidth);
+    percent->setFixedWidth(textScaledWidth(breakdownPercentWidth));
     percent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     line->addWidget(percent);
     return row;

@@ -234,7 +234,8 @@ QWidget* HomeScreen::buildOpponents(QWidget* parent) {
     for (int count : model::opponentCounts) {
         auto* button = new HoverButton(context_, model::countLabel(count), card);
         button->setShape(HoverButton::Shape::circle);
-        button->setFaceSize({countDiameter, countDiameter});
+        const int diameter = textScaledHeight(countDiameter);
+        button->setFaceSize({diameter, diameter});
         button->setTextFont(scaledFont(countSize, FontWeight::heavy));
         button->setAccessibleName(model::countAccessibleName(count));
         connect(button, &QAbstractButton::clicked, this, [this, count] { setOpponents(count); });

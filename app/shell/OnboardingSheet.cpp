@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QResizeEvent>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -27,12 +28,8 @@ OnboardingSheet::OnboardingSheet(AppContext& context, std::function<void()> onDo
     layout->addWidget(screen_);
     setWindowTitle(title());
     setAccessibleName(title());
-    // Larger text makes a larger sheet, within the window it stands over, so the paragraphs wrap onto more
-    // lines instead of being cut.
-    const double scale = std::max(1.0, ScaledFont::textScale());
-    const QSize room = parent ? parent->window()->size() : sheetSize * scale;
-    setMinimumSize((sheetMinimumSize * scale).boundedTo(room));
-    resize((sheetSize * scale).boundedTo(room));
+    fitWithin(parent ? parent->window()->size() : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    if (parent) parent->window()->installEventFilter(this);
     // Every way of quitting (Quit, the last window closing, a signal) passes the application this event
     // before it closes the windows.
     QCoreApplication::instance()->installEventFilter(this);
@@ -42,7 +39,16 @@ QString OnboardingSheet::title() {
     return QStringLiteral("Welcome to Pellox Poker");
 }
 
+// Larger text makes a larger sheet, within the window it stands over (followed as it is resized), so the
+// paragraphs wrap onto more lines instead of being cut.
+void OnboardingSheet::fitWithin(QSize room) {
+    setMinimumSize((sheetMinimumSize * textScale_).boundedTo(room));
+    resize((sheetSize * textScale_).boundedTo(room));
+}
+
 bool OnboardingSheet::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && parentWidget() && watched == parentWidget()->window())
+        fitWithin(static_cast<QResizeEvent*>(event)->size());
     if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit) quitting_ = true;
     return false;
 }

@@ -1,6 +1,9 @@
 #pragma once
 #include <QDialog>
+#include <algorithm>
 #include <functional>
+
+#include "kit/Fonts.hpp"
 
 namespace pellox::app {
 
@@ -27,7 +30,10 @@ class OnboardingSheet : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void fitWithin(QSize room);
+
     OnboardingScreen* screen_;
+    double textScale_ = std::max(1.0, ScaledFont::textScale());  // the one its fonts were built with
     bool finishing_ = false;
     bool quitting_ = false;
 };

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QVBoxLayout>
 
+#include "kit/Fonts.hpp"
 #include "table/SessionSummaryView.hpp"
 
 namespace pellox::app {
@@ -19,7 +20,10 @@ SessionSummarySheet::SessionSummarySheet(const AppContext& context, const Sessio
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
-    resize(SessionSummaryView::idealWidth, SessionSummaryView::idealHeight);
+    // Larger text makes a larger sheet, within the window it stands over.
+    const QSize ideal(textScaledWidth(SessionSummaryView::idealWidth),
+                      textScaledHeight(SessionSummaryView::idealHeight));
+    resize(parent ? ideal.boundedTo(parent->window()->size()) : ideal);
     // Every way of quitting (Quit, the last window closing, a signal) passes the application this event
     // before it closes the windows.
     QCoreApplication::instance()->installEventFilter(this);

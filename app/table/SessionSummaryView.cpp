@@ -69,7 +69,7 @@ class GradeRing : public QWidget {
   public:
     GradeRing(QString grade, QColor color, QColor fill, QWidget* parent)
         : QWidget(parent), grade_(std::move(grade)), color_(color), fill_(fill) {
-        setFixedSize(ringSize, ringSize);
+        setFixedSize(textScaledHeight(ringSize), textScaledHeight(ringSize));
     }
 
   protected:
@@ -130,7 +130,7 @@ void SessionSummaryView::build() {
     auto* centring = new QHBoxLayout(scrollContent_);
     centring->setContentsMargins(0, 0, 0, 0);
     auto* card = new QWidget(scrollContent_);
-    card->setMaximumWidth(maximumCardWidth);
+    card->setMaximumWidth(textScaledWidth(maximumCardWidth));
     auto* sections = column(card, sectionSpacing, cardPadding);
     sections->addWidget(header(card));
     sections->addWidget(accuracy(card));

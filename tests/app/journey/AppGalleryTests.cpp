@@ -1,11 +1,14 @@
 // Pictures of the whole application, when PELLOX_GALLERY_DIR is set: every screen, sheet and alert of the
 // main window, grabbed with the window around it (sheets and alerts drawn where they stand over it), at the
-// smallest and the default window size, in each table theme; and the ranges window at both of its sizes.
+// smallest and the default window size, in each table theme, and again at one and a half and twice the text
+// size; and the ranges window at both of its sizes.
 #include <QDialog>
 #include <QPainter>
+#include <tuple>
 
 #include "Gallery.hpp"
 #include "JourneySupport.hpp"
+#include "kit/Fonts.hpp"
 #include "review/HistoryScreen.hpp"
 #include "review/RangeChartScreen.hpp"
 #include "review/SettingsScreen.hpp"
@@ -44,12 +47,7 @@ void fillHistory(StatsStore& stats) {
     }
 }
 
-class GalleryApp : public ::testing::TestWithParam<QSize> {};
-
-TEST_P(GalleryApp, EveryScreenAndSheetOfTheMainWindow) {
-    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
-    const QSize size = GetParam();
-    const QString prefix = QStringLiteral("app-") + sizeName(size) + QLatin1Char('-');
+void shootEveryScreen(QSize size, const QString& prefix) {
     Journey j;
     {
         SessionSnapshotStore(std::make_shared<UserDefaultsStore>(j.path)).save([] {
@@ -122,8 +120,39 @@ TEST_P(GalleryApp, EveryScreenAndSheetOfTheMainWindow) {
     shoot("table-summary");
 }
 
+class GalleryApp : public ::testing::TestWithParam<QSize> {};
+
+TEST_P(GalleryApp, EveryScreenAndSheetOfTheMainWindow) {
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
+    shootEveryScreen(GetParam(), QStringLiteral("app-") + sizeName(GetParam()) + QLatin1Char('-'));
+}
+
 INSTANTIATE_TEST_SUITE_P(Sizes, GalleryApp, ::testing::Values(minimumSize, defaultSize),
                          [](const auto& info) { return sizeName(info.param).toStdString(); });
+
+// The same screens with larger text, as a larger desktop text size or PELLOX_TEXT_SCALE gives it.
+class GalleryLargerText : public ::testing::TestWithParam<std::tuple<double, QSize>> {};
+
+TEST_P(GalleryLargerText, EveryScreenAndSheetOfTheMainWindow) {
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
+    const auto [scale, size] = GetParam();
+    struct Restore {
+        double before = ScaledFont::textScale();
+        ~Restore() { ScaledFont::setTextScale(before); }
+    } restore;
+    ScaledFont::setTextScale(scale);
+    shootEveryScreen(size, QStringLiteral("app-text%1-%2-").arg(qRound(scale * 100)).arg(sizeName(size)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, GalleryLargerText,
+                         ::testing::Combine(::testing::Values(1.5, 2.0),
+                                            ::testing::Values(minimumSize, defaultSize)),
+                         [](const auto& info) {
+                             return QStringLiteral("text%1_%2")
+                                 .arg(qRound(std::get<0>(info.param) * 100))
+                                 .arg(sizeName(std::get<1>(info.param)))
+                                 .toStdString();
+                         });
 
 TEST(GalleryApp, TheRangesWindowAtBothSizes) {
     if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QStringList>
 
 #include "kit/Fonts.hpp"
@@ -52,6 +56,39 @@ TEST(Fonts, FixedHeightsGrowWithLargerTextAndNeverShrink) {
     EXPECT_EQ(textScaledHeight(34), 68);
     ScaledFont::setTextScale(0.8);
     EXPECT_EQ(textScaledHeight(34), 34);
+}
+
+TEST(Fonts, DesktopTextAtOrBelowTheStandardKeepsTheDesignSizes) {
+    EXPECT_DOUBLE_EQ(desktopTextFactor({12, 96}), 1);   // Qt's own 9 pt default
+    EXPECT_DOUBLE_EQ(desktopTextFactor({13, 96}), 1);   // the design's body text
+    EXPECT_DOUBLE_EQ(desktopTextFactor({13, 72}), 1);   // a 72 dpi platform's 13 pt
+    EXPECT_DOUBLE_EQ(desktopTextFactor({9.5, 96}), 1);  // smaller desktops never shrink the design
+    EXPECT_DOUBLE_EQ(desktopTextFactor({}), 1);         // no screen yet
+    EXPECT_DOUBLE_EQ(desktopTextFactor({std::nan(""), 96}), 1);
+    EXPECT_DOUBLE_EQ(desktopTextFactor({30, std::numeric_limits<double>::infinity()}), 1);
+}
+
+TEST(Fonts, DesktopTextGrowsInProportionCountingTheDpiOnce) {
+    EXPECT_DOUBLE_EQ(desktopTextFactor({19.5, 96}), 1.5);
+    EXPECT_DOUBLE_EQ(desktopTextFactor({26, 96}), 2);
+    // A text scaling factor Qt did not turn into a device pixel ratio: 9 pt at 144 dpi is 18 px, all of it
+    // from the DPI.
+    EXPECT_DOUBLE_EQ(desktopTextFactor({18, 144}), 1.5);
+    EXPECT_DOUBLE_EQ(desktopTextFactor({39, 192}), 3);  // 19.5 px at the standard DPI, then doubled
+}
+
+TEST(Fonts, TheEnvironmentMultipliesTheDesktopFactor) {
+    EXPECT_DOUBLE_EQ(startingTextScale({12, 96}, QString()), 1);
+    EXPECT_DOUBLE_EQ(startingTextScale({12, 96}, QStringLiteral("0.8")), 0.8);
+    EXPECT_DOUBLE_EQ(startingTextScale({26, 96}, QStringLiteral("1.5")), 3);
+    for (const char* refused : {"0", "-2", "nan", "inf", "large"}) {
+        EXPECT_DOUBLE_EQ(startingTextScale({19.5, 96}, QString::fromLatin1(refused)), 1.5) << refused;
+    }
+}
+
+TEST(Fonts, TheOffscreenPlatformIsAStandardDesktop) {
+    if (QGuiApplication::platformName() != QStringLiteral("offscreen")) GTEST_SKIP() << "not offscreen";
+    EXPECT_DOUBLE_EQ(desktopTextFactor(DesktopText::current()), 1);
 }
 
 TEST(Fonts, RoundedDesignFallsBackToTheStandardFamilies) {

@@ -9,6 +9,7 @@
 #include "kit/HoverButton.hpp"
 #include "kit/Spring.hpp"
 #include "shell/OnboardingScreen.hpp"
+#include "shell/OnboardingSheet.hpp"
 #include "store/SettingsStore.hpp"
 #include "theme/AppContext.hpp"
 #include "theme/Palette.hpp"
@@ -94,6 +95,25 @@ TEST(Onboarding, TheBodyWrapsAndGrowsInsteadOfBeingCut) {
     OnboardingRig larger;
     ScaledFont::setTextScale(1);
     EXPECT_GT(larger.screen.bodyLabel()->heightForWidth(400), standard);
+}
+
+TEST(Onboarding, TheSheetGrowsWithTextAndStaysWithinItsWindowAsItShrinks) {
+    SettingsStore settings;
+    AppContext context{&settings};
+    QWidget window;
+    window.resize(1280, 820);
+    window.show();
+    ScaledFont::setTextScale(2);
+    OnboardingSheet sheet(
+        context, [] {}, &window);
+    ScaledFont::setTextScale(1);
+    EXPECT_EQ(sheet.size(), QSize(1120, 820));
+    window.resize(1000, 680);
+    EXPECT_EQ(sheet.size(), QSize(1000, 680));
+    EXPECT_LE(sheet.minimumWidth(), 1000);
+    EXPECT_LE(sheet.minimumHeight(), 680);
+    window.resize(1600, 1400);  // room again: back to the size its text asks for
+    EXPECT_EQ(sheet.size(), QSize(1120, 1200));
 }
 
 TEST(Onboarding, TheOldPageFadesOutWhileTheNewOneFadesIn) {
