@@ -3,7 +3,10 @@
 // the test moves the clock, so a transition is checked at exact times instead of by sleeping.
 #include <QAbstractAnimation>
 #include <QCoreApplication>
+#include <QObject>
 #include <algorithm>
+
+#include "kit/Spring.hpp"
 
 namespace pellox::app::testing {
 
@@ -37,5 +40,18 @@ class ManualAnimationClock final : public QAnimationDriver {
   private:
     qint64 now_ = 0;
 };
+
+// Whole milliseconds until the spring has settled, and one more.
+inline int settleMs(const Spring& spring) {
+    return static_cast<int>(spring.settleDuration() * 1000) + 1;
+}
+
+// How many animations below `root` are running.
+inline int runningAnimations(const QObject& root) {
+    int count = 0;
+    for (const auto* a : root.findChildren<QAbstractAnimation*>())
+        count += a->state() == QAbstractAnimation::Running ? 1 : 0;
+    return count;
+}
 
 }  // namespace pellox::app::testing

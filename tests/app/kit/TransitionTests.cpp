@@ -16,18 +16,12 @@ namespace pellox::app {
 namespace {
 
 using testing::ManualAnimationClock;
+using testing::runningAnimations;
 
 constexpr Spring spring{0.25, 0.85};
 
 int settle() {
     return static_cast<int>(spring.settleDuration() * 1000) + 1;
-}
-
-int running(const QObject& root) {
-    int count = 0;
-    for (const auto* a : root.findChildren<QAbstractAnimation*>())
-        count += a->state() == QAbstractAnimation::Running ? 1 : 0;
-    return count;
 }
 
 // A stage with one 200 × 40 piece in a column, shown.
@@ -65,7 +59,7 @@ TEST(Transition, AWidgetComesUpFromTheBottomFadingInAndNothingStaysOnItOnceInPla
     clock.advance(settle());
     EXPECT_EQ(enteringEffect(*s.piece), nullptr);
     EXPECT_EQ(s.piece->graphicsEffect(), nullptr);
-    EXPECT_EQ(running(s.stage), 0);
+    EXPECT_EQ(runningAnimations(s.stage), 0);
 }
 
 TEST(Transition, AWidgetGoingUpLeavesTheLayoutAtOnceWhileItsPictureGoes) {
@@ -86,7 +80,7 @@ TEST(Transition, AWidgetGoingUpLeavesTheLayoutAtOnceWhileItsPictureGoes) {
     clock.advance(settle());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(leavingPicture(*s.piece, s.stage), nullptr);
-    EXPECT_EQ(running(s.stage), 0);
+    EXPECT_EQ(runningAnimations(s.stage), 0);
 }
 
 TEST(Transition, AReversalMidwayGoesBackFromWhereItStands) {
@@ -131,7 +125,7 @@ TEST(Transition, UnderReduceMotionEverythingLandsAtOnceWithNothingLeftBehind) {
     EXPECT_EQ(s.piece->graphicsEffect(), nullptr);
     crossFade(*s.piece, spring, s.context);
     EXPECT_EQ(leavingPicture(*s.piece, s.stage), nullptr);
-    EXPECT_EQ(running(s.stage), 0);
+    EXPECT_EQ(runningAnimations(s.stage), 0);
 }
 
 TEST(Transition, AWidgetWithAnEffectOfItsOwnSimplyAppearsAndAStageGoneTakesItsAnimationsWithIt) {
@@ -146,11 +140,11 @@ TEST(Transition, AWidgetWithAnEffectOfItsOwnSimplyAppearsAndAStageGoneTakesItsAn
 
     transitionOut(*s->piece, Transition::opacity(), spring, s->context);
     clock.advance(settle() / 3);
-    EXPECT_EQ(running(s->stage), 1);
+    EXPECT_EQ(runningAnimations(s->stage), 1);
     s.reset();
     clock.advance(16);
     for (const QWidget* w : QApplication::topLevelWidgets())
-        EXPECT_EQ(running(*w), 0);
+        EXPECT_EQ(runningAnimations(*w), 0);
 }
 
 }  // namespace

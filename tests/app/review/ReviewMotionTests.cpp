@@ -23,12 +23,9 @@ namespace pellox::app {
 namespace {
 
 using testing::ManualAnimationClock;
+using testing::settleMs;
 
 constexpr Spring step{0.2, 0.85};
-
-qint64 settleMs(const Spring& spring) {
-    return static_cast<qint64>(spring.settleDuration() * 1000) + 1;
-}
 
 struct MotionRig {
     ManualAnimationClock clock;

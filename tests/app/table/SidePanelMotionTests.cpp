@@ -26,17 +26,8 @@ namespace {
 
 using namespace fixtures;
 using testing::ManualAnimationClock;
-
-int settle(const Spring& spring) {
-    return static_cast<int>(spring.settleDuration() * 1000) + 1;
-}
-
-int running(const QObject& root) {
-    int count = 0;
-    for (const auto* a : root.findChildren<QAbstractAnimation*>())
-        count += a->state() == QAbstractAnimation::Running ? 1 : 0;
-    return count;
-}
+using testing::runningAnimations;
+using testing::settleMs;
 
 void dropLeftovers() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -74,23 +65,23 @@ TEST(PreActionPanelMotion, ANewChoiceSpringsTheColoursOverAndCrossFadesTheHeader
     EXPECT_EQ(checkFold->fill(), p.panel);
     ASSERT_NE(leavingPicture(*h.view->header(), *h.view), nullptr);
     ASSERT_NE(enteringEffect(*h.view->header()), nullptr);
-    clock.advance(settle(spring) / 5);
+    clock.advance(settleMs(spring) / 5);
     EXPECT_NE(checkFold->fill(), p.panel);
     EXPECT_NE(checkFold->fill(), p.accent);
-    clock.advance(settle(spring));
+    clock.advance(settleMs(spring));
     EXPECT_EQ(checkFold->fill(), p.accent);
     EXPECT_EQ(checkFold->textColor(), p.onAccent);
     dropLeftovers();
     EXPECT_EQ(leavingPicture(*h.view->header(), *h.view), nullptr);
     EXPECT_EQ(h.view->header()->graphicsEffect(), nullptr);
-    EXPECT_EQ(running(h.column), 0);
+    EXPECT_EQ(runningAnimations(h.column), 0);
 
     // Another option: one springs out as the other springs in; the header changes again.
     h.view->setSelected(PreAction::callAny);
-    clock.advance(settle(spring) / 5);
+    clock.advance(settleMs(spring) / 5);
     EXPECT_NE(checkFold->fill(), p.accent);
     EXPECT_NE(h.view->option(PreAction::callAny)->fill(), p.panel);
-    clock.advance(settle(spring));
+    clock.advance(settleMs(spring));
     EXPECT_EQ(checkFold->fill(), p.panel);
     EXPECT_EQ(h.view->option(PreAction::callAny)->fill(), p.accent);
 }
@@ -117,10 +108,10 @@ TEST(StrategyOverlayMotion, TheCardComesUpFromTheBottomAndGoesBackDownFading) {
     EXPECT_EQ(effect->transition().edge, Transition::Edge::bottom);
     clock.advance(0);
     EXPECT_DOUBLE_EQ(effect->opacity(), 0);
-    clock.advance(settle(spring) / 4);
+    clock.advance(settleMs(spring) / 4);
     EXPECT_GT(effect->opacity(), 0);
     EXPECT_GT(effect->offset().y(), 0);
-    clock.advance(settle(spring));
+    clock.advance(settleMs(spring));
     EXPECT_EQ(h.view->graphicsEffect(), nullptr);
 
     h.view->setAdvice(std::nullopt);
@@ -129,13 +120,13 @@ TEST(StrategyOverlayMotion, TheCardComesUpFromTheBottomAndGoesBackDownFading) {
     ASSERT_NE(picture, nullptr);
     auto* going = qobject_cast<TransitionEffect*>(picture->graphicsEffect());
     EXPECT_EQ(going->transition().edge, Transition::Edge::bottom);
-    clock.advance(settle(spring) / 4);
+    clock.advance(settleMs(spring) / 4);
     EXPECT_GT(going->offset().y(), 0);
     EXPECT_LT(going->opacity(), 1);
-    clock.advance(settle(spring));
+    clock.advance(settleMs(spring));
     dropLeftovers();
     EXPECT_EQ(leavingPicture(*h.view, h.column), nullptr);
-    EXPECT_EQ(running(h.column), 0);
+    EXPECT_EQ(runningAnimations(h.column), 0);
 }
 
 TEST(StrategyOverlayMotion, ANewHeadlineCrossFadesTheCardAndTheSameOneChangesNothing) {
@@ -151,7 +142,7 @@ TEST(StrategyOverlayMotion, ANewHeadlineCrossFadesTheCardAndTheSameOneChangesNot
     ASSERT_NE(leavingPicture(*h.view, h.column), nullptr);
     ASSERT_NE(enteringEffect(*h.view), nullptr);
     EXPECT_EQ(enteringEffect(*h.view)->transition().edge, Transition::Edge::none);
-    clock.advance(settle({0.25, 0.85}));
+    clock.advance(settleMs({0.25, 0.85}));
     dropLeftovers();
     EXPECT_EQ(leavingPicture(*h.view, h.column), nullptr);
     EXPECT_EQ(h.view->graphicsEffect(), nullptr);
@@ -165,13 +156,13 @@ TEST(HandReportCardMotion, TheNetResultCountsToANewReportsOnlyWhileTheCardIsOnSc
     EXPECT_EQ(h.view->netText()->text(), "+$85");
     h.view->setReport(mixedReport(), true, false);
     EXPECT_EQ(h.view->netText()->text(), "+$85");
-    clock.advance(settle(spring) / 5);
+    clock.advance(settleMs(spring) / 5);
     const QString midway = h.view->netText()->text();
     EXPECT_NE(midway, "+$85");
     EXPECT_NE(midway, "-$120");
-    clock.advance(settle(spring));
+    clock.advance(settleMs(spring));
     EXPECT_EQ(h.view->netText()->text(), "-$120");
-    EXPECT_EQ(running(h.column), 0);
+    EXPECT_EQ(runningAnimations(h.column), 0);
 
     // A card coming on screen comes with its amount.
     h.view->hide();
@@ -196,29 +187,29 @@ TEST(ActionTickerMotion, TheStripFadesInCrossFadesToANewTextAndFadesOut) {
     h.view->setLog({preflop({{0, "Maniac Mo posted the small blind $5", false}})});
     ASSERT_NE(enteringEffect(*strip), nullptr);
     EXPECT_EQ(enteringEffect(*strip)->transition().edge, Transition::Edge::none);
-    clock.advance(settle(spring) / 4);
+    clock.advance(settleMs(spring) / 4);
     EXPECT_GT(enteringEffect(*strip)->opacity(), 0);
     EXPECT_LT(enteringEffect(*strip)->opacity(), 1);
-    clock.advance(settle(spring));
+    clock.advance(settleMs(spring));
     EXPECT_EQ(strip->graphicsEffect(), nullptr);
 
     h.view->setLog(
         {preflop({{0, "Maniac Mo posted the small blind $5", false}, {1, "You posted $10", true}})});
     EXPECT_NE(leavingPicture(*strip, h.column), nullptr);
     EXPECT_NE(enteringEffect(*strip), nullptr);
-    clock.advance(settle(spring));
+    clock.advance(settleMs(spring));
     dropLeftovers();
 
     h.view->setLog({});
     EXPECT_TRUE(strip->isHidden());
     QWidget* picture = leavingPicture(*strip, h.column);
     ASSERT_NE(picture, nullptr);
-    clock.advance(settle(spring) / 4);
+    clock.advance(settleMs(spring) / 4);
     EXPECT_LT(qobject_cast<TransitionEffect*>(picture->graphicsEffect())->opacity(), 1);
-    clock.advance(settle(spring));
+    clock.advance(settleMs(spring));
     dropLeftovers();
     EXPECT_EQ(leavingPicture(*strip, h.column), nullptr);
-    EXPECT_EQ(running(h.column), 0);
+    EXPECT_EQ(runningAnimations(h.column), 0);
 }
 
 }  // namespace

@@ -23,27 +23,18 @@ namespace pellox::app {
 namespace {
 
 using testing::ManualAnimationClock;
+using testing::runningAnimations;
 using testing::ScreenRig;
+using testing::settleMs;
 
 constexpr Spring humanTurnSpring{0.2, 0.85};
 constexpr Spring reportSpring{0.25, 0.85};
-
-int settle(const Spring& spring) {
-    return static_cast<int>(spring.settleDuration() * 1000) + 1;
-}
-
-int running(const QObject& root) {
-    int count = 0;
-    for (const auto* a : root.findChildren<QAbstractAnimation*>())
-        count += a->state() == QAbstractAnimation::Running ? 1 : 0;
-    return count;
-}
 
 // Every animation of every window, the screen's included.
 int runningAnywhere() {
     int count = 0;
     for (const QWidget* w : QApplication::topLevelWidgets())
-        count += running(*w);
+        count += runningAnimations(*w);
     return count;
 }
 
@@ -86,7 +77,7 @@ TEST(TableScreenMotion, TheActionBarComesUpOnTheHumansTurnAndGoesDownAsThePreAct
     MovingScreen r(31);
     ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
     ActionBarView* bar = r.bar();
-    clock.advance(settle(humanTurnSpring));
+    clock.advance(settleMs(humanTurnSpring));
     ASSERT_EQ(bar->graphicsEffect(), nullptr);
     // Out of the human's turn with the hand going on: the bar moves down fading while the panel fades in.
     ASSERT_TRUE(r.driveUntil([&] { return !r.session().isHumanTurn() && r.preActions()->isVisible(); },
@@ -101,10 +92,10 @@ TEST(TableScreenMotion, TheActionBarComesUpOnTheHumansTurnAndGoesDownAsThePreAct
     clock.advance(0);
     EXPECT_DOUBLE_EQ(coming->opacity(), 0);
     EXPECT_DOUBLE_EQ(going->opacity(), 1);
-    clock.advance(settle(humanTurnSpring) / 2);
+    clock.advance(settleMs(humanTurnSpring) / 2);
     EXPECT_GT(coming->opacity(), 0.5);
     EXPECT_GT(going->offset().y(), 0);
-    clock.advance(settle(humanTurnSpring));
+    clock.advance(settleMs(humanTurnSpring));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(r.preActions()->graphicsEffect(), nullptr);
     EXPECT_EQ(leavingPictures(*r.screen), 0);
@@ -116,7 +107,7 @@ TEST(TableScreenMotion, TheActionBarComesUpOnTheHumansTurnAndGoesDownAsThePreAct
     EXPECT_EQ(rising->transition().edge, Transition::Edge::bottom);
     clock.advance(0);
     EXPECT_DOUBLE_EQ(rising->offset().y(), bar->height());
-    clock.advance(settle(humanTurnSpring) - 20);
+    clock.advance(settleMs(humanTurnSpring) - 20);
     EXPECT_NE(bar->graphicsEffect(), nullptr);  // the spring's whole settle time
     clock.advance(20);
     EXPECT_EQ(bar->graphicsEffect(), nullptr);
@@ -133,7 +124,7 @@ TEST(TableScreenMotion, TheReportCardComesDownFromTheTopWhenTheHandIsOverAndGoes
     EXPECT_EQ(coming->transition().edge, Transition::Edge::top);
     clock.advance(0);
     EXPECT_DOUBLE_EQ(coming->offset().y(), -card->height());
-    clock.advance(settle(reportSpring) - 20);
+    clock.advance(settleMs(reportSpring) - 20);
     EXPECT_NE(card->graphicsEffect(), nullptr);
     clock.advance(20);
     EXPECT_EQ(card->graphicsEffect(), nullptr);
@@ -144,10 +135,10 @@ TEST(TableScreenMotion, TheReportCardComesDownFromTheTopWhenTheHandIsOverAndGoes
     QWidget* picture = leavingPicture(*card, *card->parentWidget());
     ASSERT_NE(picture, nullptr);
     auto* going = qobject_cast<TransitionEffect*>(picture->graphicsEffect());
-    clock.advance(settle(reportSpring) / 3);
+    clock.advance(settleMs(reportSpring) / 3);
     EXPECT_LT(going->offset().y(), 0);
     EXPECT_LT(going->opacity(), 1);
-    clock.advance(settle(reportSpring));
+    clock.advance(settleMs(reportSpring));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(leavingPicture(*card, *card->parentWidget()), nullptr);
 }
@@ -169,18 +160,18 @@ TEST(TableScreenMotion, UnderReduceMotionThePanelAndTheFeltChangeAtOnce) {
     const TableView& felt = r.screen->tableView();
     EXPECT_FALSE(felt.motion().isRunning());
     EXPECT_EQ(felt.motion().shownPot(), r.session().potTotal());
-    EXPECT_EQ(running(*r.screen), 0);
+    EXPECT_EQ(runningAnimations(*r.screen), 0);
 }
 
 TEST(TableScreenMotion, NothingRunsOnceTheTransitionsHaveLandedNorAfterTheScreenIsGone) {
     ManualAnimationClock clock;
     MovingScreen r(31);
     ASSERT_TRUE(r.playHandOut());
-    EXPECT_TRUE(r.screen->tableView().motion().isRunning() || running(*r.screen) > 0);
+    EXPECT_TRUE(r.screen->tableView().motion().isRunning() || runningAnimations(*r.screen) > 0);
     clock.advanceInFrames(1000);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(r.screen->tableView().motion().isRunning());
-    EXPECT_EQ(running(*r.screen), 0);
+    EXPECT_EQ(runningAnimations(*r.screen), 0);
     EXPECT_EQ(leavingPictures(*r.screen), 0);
 
     // Gone in the middle of the next hand's transitions: nothing is left to drive.
@@ -224,9 +215,9 @@ Filmstrip film(ManualAnimationClock& clock, const Spring& spring, const std::fun
     Filmstrip strip;
     clock.advance(0);
     strip.take(grab());
-    clock.advance(settle(spring) / 2);
+    clock.advance(settleMs(spring) / 2);
     strip.take(grab());
-    clock.advance(settle(spring));
+    clock.advance(settleMs(spring));
     strip.take(grab());
     return strip;
 }
