@@ -106,12 +106,24 @@ void RangeEquitySampler::sample(std::int64_t from, std::int64_t to) {
     if (to <= from) return;
     if (SeededRNG* generator = rng_.seededGenerator()) {
         BufferedDraws draws(*generator);
-        if (aloneAgainstHero()) sampleWith<true>(to - from, draws);
-        else sampleWith<false>(to - from, draws);
+        sampleWithBoard(to - from, draws);
     } else {
         DirectDraws draws(rng_);
-        if (aloneAgainstHero()) sampleWith<true>(to - from, draws);
-        else sampleWith<false>(to - from, draws);
+        sampleWithBoard(to - from, draws);
+    }
+}
+
+// The loop compiled for each count of missing board cards, so that its loops over them unroll whole.
+template <typename Draws>
+void RangeEquitySampler::sampleWithBoard(std::int64_t count, Draws& draws) {
+    const bool alone = aloneAgainstHero();
+    switch (5 - boardCount_) {
+        case 0: return alone ? sampleWith<true, 0>(count, draws) : sampleWith<false, 0>(count, draws);
+        case 1: return alone ? sampleWith<true, 1>(count, draws) : sampleWith<false, 1>(count, draws);
+        case 2: return alone ? sampleWith<true, 2>(count, draws) : sampleWith<false, 2>(count, draws);
+        case 3: return alone ? sampleWith<true, 3>(count, draws) : sampleWith<false, 3>(count, draws);
+        case 4: return alone ? sampleWith<true, 4>(count, draws) : sampleWith<false, 4>(count, draws);
+        default: return alone ? sampleWith<true, 5>(count, draws) : sampleWith<false, 5>(count, draws);
     }
 }
 
@@ -127,10 +139,9 @@ Combo RangeEquitySampler::drawHand(std::span<const Combo> combos, CardMask& dead
 // over the live cards in deck order; every opponent is scored, without a branch on the outcome. The live
 // count is the same every sample, so the shuffle runs over positions while the hands are still drawn, and
 // only reading the cards at the dealt positions waits for the hands.
-template <bool alone, typename Draws>
+template <bool alone, std::size_t missing, typename Draws>
 void RangeEquitySampler::sampleWith(std::int64_t count, Draws& draws) {
     const std::size_t opponents = alone ? 1 : ranges_.size();
-    const auto missing = static_cast<std::size_t>(5 - boardCount_);
     // Every pick of every opponent failing, then the fallback's two draws, then the board.
     const auto mostDraws = opponents * (maxDrawAttempts + 2) + missing;
     const Entry* entries = entries_.data();

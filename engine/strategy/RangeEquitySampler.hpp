@@ -45,9 +45,12 @@ class RangeEquitySampler {
     using IndexPair = std::array<std::uint8_t, 2>;
 
   private:
-    // Draws is BufferedDraws or DirectDraws; alone when there is one opponent, whose two cards every board
-    // card is dealt around.
-    template <bool alone, typename Draws>
+    // Draws is BufferedDraws or DirectDraws.
+    template <typename Draws>
+    void sampleWithBoard(std::int64_t count, Draws& draws);
+    // Alone when there is one opponent, whose two cards every board card is dealt around; missing board
+    // cards.
+    template <bool alone, std::size_t missing, typename Draws>
     void sampleWith(std::int64_t count, Draws& draws);
     bool aloneAgainstHero() const noexcept { return ranges_.size() == 1 && !liveCountVaries_; }
 
