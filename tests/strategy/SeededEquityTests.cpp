@@ -107,6 +107,28 @@ TEST(SeededEquityTests, CrowdedRangedOpponentsGiveThePinnedShares) {
     }
 }
 
+// One opponent, whose board cards are dealt around the two it holds: on kings or the aces beside the hero's,
+// so that picks fail often and now and then eight times running, on every street.
+TEST(SeededEquityTests, LoneRangedOpponentGivesThePinnedShares) {
+    const auto hole = cards("Ah As");
+    const struct {
+        const char* board;
+        double winShare;
+    } pinned[] = {{"", 3265}, {"Qh 7c 2h", 3663}, {"Qh 7c 2h Jd", 3820}, {"Qh 7c 2h Jd 3s", 3999}};
+    for (const auto& p : pinned) {
+        const auto board = cards(p.board);
+        std::vector<Card> dead = hole;
+        dead.insert(dead.end(), board.begin(), board.end());
+        std::vector<Combo> combos = OpponentRange::combosOf("KK", dead);
+        for (const Combo& c : OpponentRange::combosOf("AA", {}))
+            if (c[0] == hole[0] || c[1] == hole[0] || c[0] == hole[1] || c[1] == hole[1]) combos.push_back(c);
+        SeededRNG rng(77);
+        RangeEquitySampler sampler(hole, board, {combos}, rng);
+        sampler.sample(0, 4000);
+        EXPECT_EQ(sampler.winShare(), p.winShare) << p.board;
+    }
+}
+
 // A seeded generator is drawn from a buffer filled ahead, any other source one draw at a time: both must
 // deal the same cards and leave the generator at the same state.
 TEST(SeededEquityTests, GeneratorAndCallableOverTheSameStatesGiveTheSameEstimates) {
