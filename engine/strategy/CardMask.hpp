@@ -38,7 +38,53 @@ struct SuitRankLists {
 };
 extern const SuitRankLists suitRankLists;
 
+// For every byte, the positions of its set bits in ascending order: small enough to stay in the first-level
+// cache next to the score tables.
+inline constexpr auto byteBitPositions = [] {
+    std::array<std::array<std::uint8_t, 8>, 256> t{};
+    for (std::size_t byte = 0; byte < t.size(); ++byte) {
+        std::size_t n = 0;
+        for (std::uint8_t bit = 0; bit < 8; ++bit)
+            if (byte >> bit & 1u) t[byte][n++] = bit;
+    }
+    return t;
+}();
+
 }  // namespace detail
+
+// The cards outside a mask in deck order, read by position without listing them: a sampler that deals from
+// them needs only the few it draws. Counts a byte at a time by word-wide bit arithmetic, exact without any
+// instruction beyond the baseline one.
+class LiveCards {
+  public:
+    explicit constexpr LiveCards(CardMask dead) noexcept : live_(~dead & ((CardMask{1} << 52) - 1)) {
+        std::uint64_t n = live_ - (live_ >> 1 & 0x5555555555555555u);
+        n = (n & 0x3333333333333333u) + (n >> 2 & 0x3333333333333333u);
+        n = (n + (n >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+        // Byte i: the live cards in bytes 0 to i. At most 52, so no byte carries into the next.
+        throughByte_ = n * perByte;
+    }
+
+    // The card (deck index) at the position, 0 for the lowest live card; the position must be below the count.
+    constexpr std::uint8_t at(unsigned position) const noexcept {
+        // Every count is below 128 and the position below 52, so no byte borrows: the top bit of a byte stays
+        // set exactly when the live cards up to that byte pass the position.
+        const std::uint64_t passed = ((throughByte_ | topBits) - (position + 1) * perByte) & topBits;
+        const auto byte = static_cast<unsigned>(((~passed & topBits) >> 7) * perByte >> 56);
+        const auto before = static_cast<unsigned>((throughByte_ << 8) >> (8 * byte) & 0xFF);
+        const auto bits = static_cast<std::size_t>(live_ >> (8 * byte) & 0xFF);
+        return static_cast<std::uint8_t>(8 * byte + detail::byteBitPositions[bits][position - before]);
+    }
+
+    constexpr int count() const noexcept { return static_cast<int>(throughByte_ >> 56); }
+
+  private:
+    static constexpr std::uint64_t perByte = 0x0101010101010101u;
+    static constexpr std::uint64_t topBits = 0x80 * perByte;
+
+    CardMask live_;
+    std::uint64_t throughByte_{0};
+};
 
 // Writes the indices of the cards outside the mask to the front of out, ascending (standard deck order);
 // returns how many. A suit at a time: its ranks from a table, moved to the suit's indices by one bytewise

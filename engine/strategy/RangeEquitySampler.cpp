@@ -1,5 +1,7 @@
 #include "strategy/RangeEquitySampler.hpp"
 
+#include <algorithm>
+#include <bit>
 #include <stdexcept>
 #include <utility>
 
@@ -23,9 +25,21 @@ IndexPair indicesOf(const Combo& combo) noexcept {
     return {static_cast<std::uint8_t>(combo[0].index()), static_cast<std::uint8_t>(combo[1].index())};
 }
 
+// Two random live cards (outside dead and known) by a partial Fisher-Yates over them in deck order; they join
+// the dead ones.
+template <typename Draw>
+IndexPair randomPair(CardMask& dead, CardMask known, Draw& draw) {
+    CardIndices live{};
+    const int liveCount = indicesOutside(dead | known, live);
+    for (std::size_t i = 0; i < 2; ++i) {
+        std::swap(live[i], live[static_cast<std::size_t>(draw.cardIndex(static_cast<int>(i), liveCount))]);
+        dead |= CardMask{1} << live[i];
+    }
+    return {live[0], live[1]};
+}
+
 // A pick of the count combos (pairAt(i) the i-th as an index pair) holding no dead card, or after
-// maxDrawAttempts failed picks two random live cards (outside dead and known) by a partial Fisher-Yates in
-// deck order; the cards taken join the dead ones.
+// maxDrawAttempts failed picks two random live cards; the cards taken join the dead ones.
 template <typename PairAt, typename Draw>
 IndexPair drawPair(int count, PairAt pairAt, CardMask& dead, CardMask known, Draw& draw) {
     for (int attempt = 0; attempt < RangeEquitySampler::maxDrawAttempts; ++attempt) {
@@ -35,13 +49,20 @@ IndexPair drawPair(int count, PairAt pairAt, CardMask& dead, CardMask known, Dra
             return pair;
         }
     }
-    CardIndices live{};
-    const int liveCount = indicesOutside(dead | known, live);
-    for (std::size_t i = 0; i < 2; ++i) {
-        std::swap(live[i], live[static_cast<std::size_t>(draw.cardIndex(static_cast<int>(i), liveCount))]);
-        dead |= CardMask{1} << live[i];
+    return randomPair(dead, known, draw);
+}
+
+// The first of up to maxDrawAttempts picks among the count entries whose mask misses dead, or -1.
+template <typename Entry, typename Draw>
+int pickCombo(int count, const Entry* entries, CardMask dead, Draw& draw) {
+    // A branch, not a select: picks rarely collide, and a predicted branch leaves the next draw's place known
+    // ahead, where a select would make every later draw wait for this pick's entry.
+    for (int attempt = 0; attempt < RangeEquitySampler::maxDrawAttempts; ++attempt) {
+        const int pick = draw.index(0, count);
+        if ((entries[pick].mask & dead) == 0) [[likely]]
+            return pick;
     }
-    return {live[0], live[1]};
+    return -1;
 }
 
 }  // namespace
@@ -53,28 +74,56 @@ RangeEquitySampler::RangeEquitySampler(std::span<const Card> hole, std::span<con
     if (board.size() > 5) throw std::invalid_argument("range sampling takes at most five board cards");
     // Every hand and the full board must fit in one deck, also when the fallback deals random cards.
     if (ranges.size() > maxOpponents) throw std::invalid_argument("range sampling has too many opponents");
-    for (const auto& combos : ranges) {
+    for (std::size_t k = 0; k < ranges.size(); ++k) {
+        const std::vector<Combo>& combos = ranges[k];
         if (combos.empty()) throw std::invalid_argument("range sampling needs a combo for every opponent");
-        auto& pairs = ranges_.emplace_back();
-        pairs.reserve(combos.size());
-        for (const Combo& combo : combos)
-            pairs.push_back(indicesOf(combo));
+        const auto same = std::find(ranges.begin(), ranges.begin() + static_cast<std::ptrdiff_t>(k), combos);
+        if (same != ranges.begin() + static_cast<std::ptrdiff_t>(k)) {
+            ranges_.push_back(ranges_[static_cast<std::size_t>(same - ranges.begin())]);
+            continue;
+        }
+        ranges_.push_back({entries_.size(), static_cast<int>(combos.size())});
+        for (const Combo& combo : combos) {
+            const IndexPair pair = indicesOf(combo);
+            pairs_.push_back(pair);
+            entries_.push_back({maskOf(pair), CardSum::keyOfIndex(pair[0]) + CardSum::keyOfIndex(pair[1])});
+            // A combo of one card twice takes one card: the live count then depends on the hands drawn.
+            if (pair[0] == pair[1]) liveCountVaries_ = true;
+        }
     }
     holeSum_ = CardSum::of(hole[0]) + CardSum::of(hole[1]);
     for (const Card& card : board)
         boardSum_ += CardSum::of(card);
     boardCount_ = static_cast<int>(board.size());
     knownCards_ = cardMask(hole) | cardMask(board);
+    liveCount_ = 52 - std::popcount(knownCards_) - 2 * static_cast<int>(ranges_.size());
+    const int unseen = indicesOutside(knownCards_, unseen_);
+    for (int i = 0; i < unseen; ++i)
+        unseenPlaces_[unseen_[static_cast<std::size_t>(i)]] = static_cast<std::uint8_t>(i);
 }
 
 void RangeEquitySampler::sample(std::int64_t from, std::int64_t to) {
     if (to <= from) return;
     if (SeededRNG* generator = rng_.seededGenerator()) {
         BufferedDraws draws(*generator);
-        sampleWith(to - from, draws);
+        sampleWithBoard(to - from, draws);
     } else {
         DirectDraws draws(rng_);
-        sampleWith(to - from, draws);
+        sampleWithBoard(to - from, draws);
+    }
+}
+
+// The loop compiled for each count of missing board cards, so that its loops over them unroll whole.
+template <typename Draws>
+void RangeEquitySampler::sampleWithBoard(std::int64_t count, Draws& draws) {
+    const bool alone = aloneAgainstHero();
+    switch (5 - boardCount_) {
+        case 0: return alone ? sampleWith<true, 0>(count, draws) : sampleWith<false, 0>(count, draws);
+        case 1: return alone ? sampleWith<true, 1>(count, draws) : sampleWith<false, 1>(count, draws);
+        case 2: return alone ? sampleWith<true, 2>(count, draws) : sampleWith<false, 2>(count, draws);
+        case 3: return alone ? sampleWith<true, 3>(count, draws) : sampleWith<false, 3>(count, draws);
+        case 4: return alone ? sampleWith<true, 4>(count, draws) : sampleWith<false, 4>(count, draws);
+        default: return alone ? sampleWith<true, 5>(count, draws) : sampleWith<false, 5>(count, draws);
     }
 }
 
@@ -87,50 +136,87 @@ Combo RangeEquitySampler::drawHand(std::span<const Combo> combos, CardMask& dead
 }
 
 // Each sample: every opponent's hand in list order, then the missing board cards by a partial Fisher-Yates
-// over the live cards in deck order, listed afresh; every opponent is scored, without a branch on the
-// outcome.
-template <typename Draws>
+// over the live cards in deck order; every opponent is scored, without a branch on the outcome. The live
+// count is the same every sample, so the shuffle runs over positions while the hands are still drawn, and
+// only reading the cards at the dealt positions waits for the hands.
+template <bool alone, std::size_t missing, typename Draws>
 void RangeEquitySampler::sampleWith(std::int64_t count, Draws& draws) {
-    const std::size_t opponents = ranges_.size();
-    const auto missing = static_cast<std::size_t>(5 - boardCount_);
+    const std::size_t opponents = alone ? 1 : ranges_.size();
     // Every pick of every opponent failing, then the fallback's two draws, then the board.
     const auto mostDraws = opponents * (maxDrawAttempts + 2) + missing;
+    const Entry* entries = entries_.data();
+    const IndexPair* pairs = pairs_.data();
     std::array<IndexPair, maxOpponents> hands{};
-    CardIndices remaining{};
+    std::array<std::uint64_t, maxOpponents> handKeys{};
+    // The live list's positions as the shuffle moves them; put back in order after every sample.
+    std::array<std::uint8_t, 64> positions{};
+    for (std::size_t i = 0; i < positions.size(); ++i)
+        positions[i] = static_cast<std::uint8_t>(i);
+    std::array<std::uint8_t, 5> dealt{};
+    std::array<std::size_t, 5> moved{};
+    std::array<std::uint8_t, 5> board{};
     double winShare = winShare_;
     for (std::int64_t sample = 0; sample < count; ++sample) {
         auto draw = draws.reserve(mostDraws);
         CardMask dead = knownCards_;
         for (std::size_t k = 0; k < opponents; ++k) {
-            const IndexPair* pairs = ranges_[k].data();
-            hands[k] = drawPair(
-                static_cast<int>(ranges_[k].size()), [pairs](std::size_t i) { return pairs[i]; }, dead,
-                knownCards_, draw);
+            const RangeSpan range = ranges_[k];
+            const int pick = pickCombo(range.count, entries + range.first, dead, draw);
+            if (pick >= 0) [[likely]] {
+                const std::size_t i = range.first + static_cast<std::size_t>(pick);
+                dead |= entries[i].mask;
+                handKeys[k] = entries[i].key;
+                hands[k] = pairs[i];
+            } else {
+                hands[k] = randomPair(dead, knownCards_, draw);
+                handKeys[k] = CardSum::keyOfIndex(hands[k][0]) + CardSum::keyOfIndex(hands[k][1]);
+            }
         }
-        const int live = indicesOutside(dead, remaining);
-        std::uint64_t boardKey = boardSum_.key;
+        const LiveCards live(dead);
+        int liveCount = liveCount_;
+        if (!alone && liveCountVaries_) [[unlikely]]
+            liveCount = live.count();
         for (std::size_t i = 0; i < missing; ++i) {
-            std::swap(remaining[i],
-                      remaining[static_cast<std::size_t>(draw.cardIndex(static_cast<int>(i), live))]);
-            boardKey += CardSum::keyOfIndex(remaining[i]);
+            const auto j = static_cast<std::size_t>(draw.cardIndex(static_cast<int>(i), liveCount));
+            dealt[i] = positions[j];
+            positions[j] = positions[i];
+            moved[i] = j;
         }
+        for (std::size_t i = 0; i < missing; ++i)
+            positions[moved[i]] = static_cast<std::uint8_t>(moved[i]);
         draws.consume(draw);
+        std::uint64_t boardKey = boardSum_.key;
+        if constexpr (alone) {
+            // The live cards are the unseen ones but the opponent's two: a position moves past each of them
+            // at or below it, a few compares where a count over the whole deck would be needed otherwise.
+            const std::uint8_t first = unseenPlaces_[hands[0][0]];
+            const std::uint8_t second = unseenPlaces_[hands[0][1]];
+            const unsigned lower = std::min(first, second);
+            const unsigned upper = std::max(first, second);
+            for (std::size_t i = 0; i < missing; ++i) {
+                const unsigned place = dealt[i];
+                board[i] = unseen_[place + (place >= lower) + (place + 1 >= upper)];
+                boardKey += CardSum::keyOfIndex(board[i]);
+            }
+        } else {
+            for (std::size_t i = 0; i < missing; ++i) {
+                board[i] = live.at(dealt[i]);
+                boardKey += CardSum::keyOfIndex(board[i]);
+            }
+        }
         const auto boardSuits = [&] {
             std::uint64_t suits = boardSum_.suits;
             for (std::size_t i = 0; i < missing; ++i)
-                suits += CardSum::suitsOfIndex(remaining[i]);
+                suits += CardSum::suitsOfIndex(board[i]);
             return suits;
         };
         const std::int64_t hero =
             handScoreTables.scoreOf(boardKey + holeSum_.key, [&] { return boardSuits() + holeSum_.suits; });
         PotShare share;
         for (std::size_t k = 0; k < opponents; ++k) {
-            const IndexPair hand = hands[k];
-            share.add(hero, handScoreTables.scoreOf(
-                                boardKey + CardSum::keyOfIndex(hand[0]) + CardSum::keyOfIndex(hand[1]), [&] {
-                                    return boardSuits() + CardSum::suitsOfIndex(hand[0]) +
-                                           CardSum::suitsOfIndex(hand[1]);
-                                }));
+            share.add(hero, handScoreTables.scoreOf(boardKey + handKeys[k], [&] {
+                return boardSuits() + CardSum::suitsOfIndex(hands[k][0]) + CardSum::suitsOfIndex(hands[k][1]);
+            }));
         }
         winShare += share.value();
     }

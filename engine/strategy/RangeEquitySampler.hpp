@@ -47,11 +47,36 @@ class RangeEquitySampler {
   private:
     // Draws is BufferedDraws or DirectDraws.
     template <typename Draws>
+    void sampleWithBoard(std::int64_t count, Draws& draws);
+    // Alone when there is one opponent, whose two cards every board card is dealt around; missing board
+    // cards.
+    template <bool alone, std::size_t missing, typename Draws>
     void sampleWith(std::int64_t count, Draws& draws);
+    bool aloneAgainstHero() const noexcept { return ranges_.size() == 1 && !liveCountVaries_; }
+
+    // One combo of a range list: its cards as a mask for the conflict test and summed for the score.
+    struct Entry {
+        CardMask mask;
+        std::uint64_t key;
+    };
+    // An opponent's combos: entries_ and pairs_ from first, count of them. Opponents with the same list share
+    // one copy, so that crowded spots keep their lists in cache.
+    struct RangeSpan {
+        std::size_t first;
+        int count;
+    };
 
     int boardCount_{0};
-    // Each opponent's combos as deck indices, in list order.
-    std::vector<std::vector<IndexPair>> ranges_;
+    // The cards left outside the known ones and every opponent's hand: the same every sample.
+    int liveCount_{0};
+    bool liveCountVaries_{false};
+    // The cards outside the known ones in deck order, and each such card's place among them.
+    CardIndices unseen_{};
+    std::array<std::uint8_t, 52> unseenPlaces_{};
+    std::vector<Entry> entries_;
+    // The same combos as deck indices, in list order.
+    std::vector<IndexPair> pairs_;
+    std::vector<RangeSpan> ranges_;
     RandomSource rng_;
     // The hole and board cards: every card outside them is unseen.
     CardMask knownCards_{0};

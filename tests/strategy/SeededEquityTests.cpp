@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -61,6 +62,69 @@ TEST(SeededEquityTests, RangedOpponentsGiveThePinnedShares) {
         SeededRNG rng(2024);
         RangeEquitySampler sampler(hole, board, ranges, rng);
         sampler.sample(0, 3000);
+        EXPECT_EQ(sampler.winShare(), p.winShare) << p.board;
+    }
+}
+
+// Crowded spots pinned too: five and nine opponents on any two cards or one class, where picks collide
+// often, the retries and the random-card fallback decide hands, and the board comes from what is left.
+TEST(SeededEquityTests, CrowdedRangedOpponentsGiveThePinnedShares) {
+    const struct {
+        const char* hole;
+        const char* board;
+        std::size_t anyTwo;
+        std::size_t pairs;
+        std::uint32_t seed;
+        double winShare;
+    } pinned[] = {{"Ah As", "", 5, 0, 42, 2002.6666666666665},
+                  {"Ah As", "Qh 7c 2h", 5, 0, 43, 2164.5},
+                  {"Ah As", "Qh 7c 2h Jd", 1, 0, 44, 3555},
+                  // Three opponents on queens: the third finds them all taken and gets random cards.
+                  {"9c 8c", "Tc Jd 2c", 4, 5, 45, 1399.916666666667},
+                  {"Kd Kh", "Ks 7s 2s 3s", 2, 7, 46, 1014}};
+    for (const auto& p : pinned) {
+        const auto hole = cards(p.hole);
+        const auto board = cards(p.board);
+        std::vector<Card> dead = hole;
+        dead.insert(dead.end(), board.begin(), board.end());
+        std::vector<Combo> anyTwo;
+        for (int a = 0; a < 52; ++a)
+            for (int b = a + 1; b < 52; ++b) {
+                const Combo c{Card::fromIndex(b), Card::fromIndex(a)};
+                if (std::find(dead.begin(), dead.end(), c[0]) == dead.end() &&
+                    std::find(dead.begin(), dead.end(), c[1]) == dead.end())
+                    anyTwo.push_back(c);
+            }
+        std::vector<std::vector<Combo>> ranges(p.anyTwo, anyTwo);
+        // Few combos each, so that later opponents often find all of them taken.
+        for (std::size_t k = 0; k < p.pairs; ++k)
+            ranges.push_back(OpponentRange::combosOf(k % 2 == 0 ? "QQ" : "66", dead));
+        SeededRNG rng(p.seed);
+        RangeEquitySampler sampler(hole, board, ranges, rng);
+        sampler.sample(0, 1500);
+        sampler.sample(1500, 4000);
+        EXPECT_EQ(sampler.winShare(), p.winShare) << p.hole << " | " << p.board;
+    }
+}
+
+// One opponent, whose board cards are dealt around the two it holds: on kings or the aces beside the hero's,
+// so that picks fail often and now and then eight times running, on every street.
+TEST(SeededEquityTests, LoneRangedOpponentGivesThePinnedShares) {
+    const auto hole = cards("Ah As");
+    const struct {
+        const char* board;
+        double winShare;
+    } pinned[] = {{"", 3265}, {"Qh 7c 2h", 3663}, {"Qh 7c 2h Jd", 3820}, {"Qh 7c 2h Jd 3s", 3999}};
+    for (const auto& p : pinned) {
+        const auto board = cards(p.board);
+        std::vector<Card> dead = hole;
+        dead.insert(dead.end(), board.begin(), board.end());
+        std::vector<Combo> combos = OpponentRange::combosOf("KK", dead);
+        for (const Combo& c : OpponentRange::combosOf("AA", {}))
+            if (c[0] == hole[0] || c[1] == hole[0] || c[0] == hole[1] || c[1] == hole[1]) combos.push_back(c);
+        SeededRNG rng(77);
+        RangeEquitySampler sampler(hole, board, {combos}, rng);
+        sampler.sample(0, 4000);
         EXPECT_EQ(sampler.winShare(), p.winShare) << p.board;
     }
 }
