@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <map>
 #include <optional>
+#include <span>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
@@ -263,21 +264,28 @@ std::int64_t referenceScore(std::span<const Card> cards) {
     return pack(0, {at(singles, 0), at(singles, 1), at(singles, 2), at(singles, 3), at(singles, 4)});
 }
 
+// GCC 12 at -O3 follows a one- or two-card vector into the seven-card path of the inlined score, which that
+// size never takes, and reports a read past the vector. Scoring through a call it cannot look into keeps
+// the warning honest everywhere else.
+[[gnu::noipa]] std::int64_t scoreOutOfSight(std::span<const Card> cards) {
+    return HandEvaluator::score(cards);
+}
+
 TEST(HandEvaluatorTests, ScoreFollowsTheStepwiseDefinitionForAnyCount) {
     const auto deck = Card::standardDeck();
     for (int a = 0; a < 52; ++a) {
         std::vector<Card> one{deck[a]};
-        EXPECT_EQ(HandEvaluator::score(one), referenceScore(one));
+        EXPECT_EQ(scoreOutOfSight(one), referenceScore(one));
         for (int b = a + 1; b < 52; ++b) {
             std::vector<Card> two{deck[a], deck[b]};
-            EXPECT_EQ(HandEvaluator::score(two), referenceScore(two)) << cardsText(two);
+            EXPECT_EQ(scoreOutOfSight(two), referenceScore(two)) << cardsText(two);
         }
     }
     // Up to nine cards, where at most one suit can hold five.
     SeededRNG rng(4242);
     for (int i = 0; i < 20000; ++i) {
         auto cards = randomHand(rng, 3 + static_cast<std::size_t>(i % 7));
-        ASSERT_EQ(HandEvaluator::score(cards), referenceScore(cards)) << cardsText(cards);
+        ASSERT_EQ(scoreOutOfSight(cards), referenceScore(cards)) << cardsText(cards);
     }
 }
 
