@@ -57,13 +57,22 @@ TEST(SessionSummaryView, EachButtonCallsItsActionOnce) {
     EXPECT_EQ(mainMenu, 1);
 }
 
-TEST(SessionSummarySheet, EscapeAndCloseDoNothing) {
+// A cash game's summary sheet, open over a shown window.
+struct OpenSheet {
     AppContext context;
     QWidget window;
-    window.show();
-    auto* sheet =
-        new SessionSummarySheet(context, fixtures::summary(3, 0, 0, 0), GameMode::cash, {}, {}, &window);
-    sheet->open();
+    SessionSummarySheet* sheet;
+    OpenSheet() {
+        window.show();
+        sheet =
+            new SessionSummarySheet(context, fixtures::summary(3, 0, 0, 0), GameMode::cash, {}, {}, &window);
+        sheet->open();
+    }
+};
+
+TEST(SessionSummarySheet, EscapeAndCloseDoNothing) {
+    OpenSheet rig;
+    SessionSummarySheet* sheet = rig.sheet;
     ASSERT_TRUE(sheet->isVisible());
     QTest::keyClick(sheet, Qt::Key_Escape);
     EXPECT_TRUE(sheet->isVisible());
@@ -75,12 +84,8 @@ TEST(SessionSummarySheet, EscapeAndCloseDoNothing) {
 
 // A logout, a signal or Ctrl+Q while the sheet is up: the sheet does not hold the quit back.
 TEST(SessionSummarySheet, GivesWayWhileTheApplicationQuits) {
-    AppContext context;
-    QWidget window;
-    window.show();
-    auto* sheet =
-        new SessionSummarySheet(context, fixtures::summary(3, 0, 0, 0), GameMode::cash, {}, {}, &window);
-    sheet->open();
+    OpenSheet rig;
+    SessionSummarySheet* sheet = rig.sheet;
     QTimer watchdog;
     watchdog.setSingleShot(true);
     QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(2); });
