@@ -65,9 +65,7 @@ class BufferedDraws {
         start_ = stateAfter(next_);
         filled_ -= next_;
         next_ = 0;
-        const std::uint32_t start = start_;
-        for (std::size_t k = filled_; k < capacity; ++k)
-            outputs_[k] = SeededRNG::output(start + static_cast<std::uint32_t>(k + 1) * SeededRNG::increment);
+        SeededRNG::outputsAfter(stateAfter(filled_), std::span(outputs_).subspan(filled_));
         filled_ = capacity;
     }
 

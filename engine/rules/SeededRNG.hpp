@@ -1,6 +1,7 @@
 #pragma once
 #include <concepts>
 #include <cstdint>
+#include <span>
 
 namespace pellox {
 
@@ -30,6 +31,10 @@ class SeededRNG {
         return t ^ (t >> 14);
     }
 
+    // The outputs of the draws that follow the state `state`, in order, into out: what as many calls of
+    // nextUInt32 would return, without moving any generator.
+    static void outputsAfter(std::uint32_t state, std::span<std::uint32_t> out) noexcept;
+
     // drawIndex(next(), from, to) from the 32-bit output alone, without the trip through a double.
     template <std::integral I>
     I nextIndex(I from, I to) noexcept;
@@ -39,6 +44,13 @@ class SeededRNG {
 
     std::uint32_t s;
 };
+
+namespace detail {
+// SeededRNG::outputsAfter's two builds: the baseline instruction set's, and one for processors with AVX2,
+// which returns false, writing nothing, on a processor without it.
+void baselineOutputsAfter(std::uint32_t state, std::span<std::uint32_t> out) noexcept;
+bool wideOutputsAfter(std::uint32_t state, std::span<std::uint32_t> out) noexcept;
+}  // namespace detail
 
 namespace RNGStream {
 inline constexpr std::uint32_t game = 1;
