@@ -53,13 +53,13 @@ IndexPair drawPair(int count, PairAt pairAt, CardMask& dead, CardMask known, Dra
 }
 
 // The first of up to maxDrawAttempts picks among the count entries whose mask misses dead, or -1.
-template <typename Entry, typename Draw>
-int pickCombo(int count, const Entry* entries, CardMask dead, Draw& draw) {
+template <typename Draw>
+int pickCombo(int count, const CardMask* masks, CardMask dead, Draw& draw) {
     // A branch, not a select: picks rarely collide, and a predicted branch leaves the next draw's place known
     // ahead, where a select would make every later draw wait for this pick's entry.
     for (int attempt = 0; attempt < RangeEquitySampler::maxDrawAttempts; ++attempt) {
         const int pick = draw.index(0, count);
-        if ((entries[pick].mask & dead) == 0) [[likely]]
+        if ((masks[pick] & dead) == 0) [[likely]]
             return pick;
     }
     return -1;
@@ -82,11 +82,11 @@ RangeEquitySampler::RangeEquitySampler(std::span<const Card> hole, std::span<con
             ranges_.push_back(ranges_[static_cast<std::size_t>(same - ranges.begin())]);
             continue;
         }
-        ranges_.push_back({entries_.size(), static_cast<int>(combos.size())});
+        ranges_.push_back({masks_.size(), static_cast<int>(combos.size())});
         for (const Combo& combo : combos) {
             const IndexPair pair = indicesOf(combo);
             pairs_.push_back(pair);
-            entries_.push_back({maskOf(pair), CardSum::keyOfIndex(pair[0]) + CardSum::keyOfIndex(pair[1])});
+            masks_.push_back(maskOf(pair));
             // A combo of one card twice takes one card: the live count then depends on the hands drawn.
             if (pair[0] == pair[1]) liveCountVaries_ = true;
         }
@@ -144,7 +144,7 @@ void RangeEquitySampler::sampleWith(std::int64_t count, Draws& draws) {
     const std::size_t opponents = alone ? 1 : ranges_.size();
     // Every pick of every opponent failing, then the fallback's two draws, then the board.
     const auto mostDraws = opponents * (maxDrawAttempts + 2) + missing;
-    const Entry* entries = entries_.data();
+    const CardMask* masks = masks_.data();
     const IndexPair* pairs = pairs_.data();
     std::array<IndexPair, maxOpponents> hands{};
     std::array<std::uint64_t, maxOpponents> handKeys{};
@@ -161,12 +161,12 @@ void RangeEquitySampler::sampleWith(std::int64_t count, Draws& draws) {
         CardMask dead = knownCards_;
         for (std::size_t k = 0; k < opponents; ++k) {
             const RangeSpan range = ranges_[k];
-            const int pick = pickCombo(range.count, entries + range.first, dead, draw);
+            const int pick = pickCombo(range.count, masks + range.first, dead, draw);
             if (pick >= 0) [[likely]] {
                 const std::size_t i = range.first + static_cast<std::size_t>(pick);
-                dead |= entries[i].mask;
-                handKeys[k] = entries[i].key;
+                dead |= masks[i];
                 hands[k] = pairs[i];
+                handKeys[k] = CardSum::keyOfIndex(hands[k][0]) + CardSum::keyOfIndex(hands[k][1]);
             } else {
                 hands[k] = randomPair(dead, knownCards_, draw);
                 handKeys[k] = CardSum::keyOfIndex(hands[k][0]) + CardSum::keyOfIndex(hands[k][1]);

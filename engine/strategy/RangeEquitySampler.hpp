@@ -54,12 +54,7 @@ class RangeEquitySampler {
     void sampleWith(std::int64_t count, Draws& draws);
     bool aloneAgainstHero() const noexcept { return ranges_.size() == 1 && !liveCountVaries_; }
 
-    // One combo of a range list: its cards as a mask for the conflict test and summed for the score.
-    struct Entry {
-        CardMask mask;
-        std::uint64_t key;
-    };
-    // An opponent's combos: entries_ and pairs_ from first, count of them. Opponents with the same list share
+    // An opponent's combos: masks_ and pairs_ from first, count of them. Opponents with the same list share
     // one copy, so that crowded spots keep their lists in cache.
     struct RangeSpan {
         std::size_t first;
@@ -73,8 +68,9 @@ class RangeEquitySampler {
     // The cards outside the known ones in deck order, and each such card's place among them.
     CardIndices unseen_{};
     std::array<std::uint8_t, 52> unseenPlaces_{};
-    std::vector<Entry> entries_;
-    // The same combos as deck indices, in list order.
+    // Every list's combos in list order, as masks for the conflict test (eight bytes a combo, so that a
+    // crowded spot's lists stay in the first-level cache beside the score tables) and as deck indices.
+    std::vector<CardMask> masks_;
     std::vector<IndexPair> pairs_;
     std::vector<RangeSpan> ranges_;
     RandomSource rng_;
