@@ -22,22 +22,22 @@ class BufferedDraws {
     // Draws from a stretch of reserved outputs; the loop keeps it in registers.
     class Cursor {
       public:
-        explicit Cursor(const std::uint32_t* outputs) noexcept : outputs_(outputs) {}
+        explicit Cursor(const std::uint32_t* outputs) noexcept : next_(outputs) {}
         // As SeededRNG::nextIndex.
         template <std::integral I>
         I index(I from, I to) noexcept {
-            return scaledIndex(outputs_[taken_++], from, to);
+            return scaledIndex(*next_++, from, to);
         }
         // The same over at most 52 cards (to - from), without the test of the span.
         template <std::integral I>
         I cardIndex(I from, I to) noexcept {
-            return scaledCardIndex(outputs_[taken_++], from, to);
+            return scaledCardIndex(*next_++, from, to);
         }
-        std::size_t taken() const noexcept { return taken_; }
+        // The next output not yet taken: one pointer is all a sampling loop keeps of its cursor.
+        const std::uint32_t* next() const noexcept { return next_; }
 
       private:
-        const std::uint32_t* outputs_;
-        std::size_t taken_{0};
+        const std::uint32_t* next_;
     };
 
     explicit BufferedDraws(SeededRNG& rng) noexcept : rng_(rng), start_(rng.s) {}
@@ -51,7 +51,9 @@ class BufferedDraws {
             refill();
         return Cursor(outputs_.data() + next_);
     }
-    void consume(const Cursor& cursor) noexcept { next_ += cursor.taken(); }
+    void consume(const Cursor& cursor) noexcept {
+        next_ = static_cast<std::size_t>(cursor.next() - outputs_.data());
+    }
 
   private:
     std::uint32_t stateAfter(std::size_t draws) const noexcept {
