@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <stdexcept>
+#include <type_traits>
 #include <utility>
 
 #include "rules/BufferedDraws.hpp"
@@ -116,15 +117,44 @@ void RangeEquitySampler::sample(std::int64_t from, std::int64_t to) {
 // The loop compiled for each count of missing board cards, so that its loops over them unroll whole.
 template <typename Draws>
 void RangeEquitySampler::sampleWithBoard(std::int64_t count, Draws& draws) {
-    const bool alone = aloneAgainstHero();
     switch (5 - boardCount_) {
-        case 0: return alone ? sampleWith<true, 0>(count, draws) : sampleWith<false, 0>(count, draws);
-        case 1: return alone ? sampleWith<true, 1>(count, draws) : sampleWith<false, 1>(count, draws);
-        case 2: return alone ? sampleWith<true, 2>(count, draws) : sampleWith<false, 2>(count, draws);
-        case 3: return alone ? sampleWith<true, 3>(count, draws) : sampleWith<false, 3>(count, draws);
-        case 4: return alone ? sampleWith<true, 4>(count, draws) : sampleWith<false, 4>(count, draws);
-        default: return alone ? sampleWith<true, 5>(count, draws) : sampleWith<false, 5>(count, draws);
+        case 0:
+            return sampleMissing<0>(count, draws);
+        case 1:
+            return sampleMissing<1>(count, draws);
+        case 2:
+            return sampleMissing<2>(count, draws);
+        case 3:
+            return sampleMissing<3>(count, draws);
+        case 4:
+            return sampleMissing<4>(count, draws);
+        default:
+            return sampleMissing<5>(count, draws);
     }
+}
+
+// Seeded draws take a loop compiled for each count of opponents a table can have, whose loops over the
+// opponents unroll whole: every pick then has a branch of its own, and no loop's exit waits on the picks'
+// history. Other counts and other sources take the general loop.
+template <std::size_t missing, typename Draws>
+void RangeEquitySampler::sampleMissing(std::int64_t count, Draws& draws) {
+    if (aloneAgainstHero()) return sampleWith<missing, 1>(count, draws);
+    if constexpr (std::is_same_v<Draws, BufferedDraws>) {
+        static_assert(mostTableOpponents == 5);
+        switch (ranges_.size()) {
+            case 2:
+                return sampleWith<missing, 2>(count, draws);
+            case 3:
+                return sampleWith<missing, 3>(count, draws);
+            case 4:
+                return sampleWith<missing, 4>(count, draws);
+            case 5:
+                return sampleWith<missing, 5>(count, draws);
+            default:
+                break;
+        }
+    }
+    sampleWith<missing, 0>(count, draws);
 }
 
 Combo RangeEquitySampler::drawHand(std::span<const Combo> combos, CardMask& dead) {
@@ -139,9 +169,10 @@ Combo RangeEquitySampler::drawHand(std::span<const Combo> combos, CardMask& dead
 // over the live cards in deck order; every opponent is scored, without a branch on the outcome. The live
 // count is the same every sample, so the shuffle runs over positions while the hands are still drawn, and
 // only reading the cards at the dealt positions waits for the hands.
-template <bool alone, std::size_t missing, typename Draws>
+template <std::size_t missing, std::size_t fixedOpponents, typename Draws>
 void RangeEquitySampler::sampleWith(std::int64_t count, Draws& draws) {
-    const std::size_t opponents = alone ? 1 : ranges_.size();
+    constexpr bool alone = fixedOpponents == 1;
+    const std::size_t opponents = fixedOpponents != 0 ? fixedOpponents : ranges_.size();
     // Every pick of every opponent failing, then the fallback's two draws, then the board.
     const auto mostDraws = opponents * (maxDrawAttempts + 2) + missing;
     const CardMask* masks = masks_.data();

@@ -48,10 +48,14 @@ class RangeEquitySampler {
     // Draws is BufferedDraws or DirectDraws.
     template <typename Draws>
     void sampleWithBoard(std::int64_t count, Draws& draws);
-    // Alone when there is one opponent, whose two cards every board card is dealt around; missing board
-    // cards.
-    template <bool alone, std::size_t missing, typename Draws>
+    template <std::size_t missing, typename Draws>
+    void sampleMissing(std::int64_t count, Draws& draws);
+    // For missing board cards and fixedOpponents opponents, or any number of them for 0. One opponent is
+    // alone against the hero: every board card is dealt around that opponent's two cards.
+    template <std::size_t missing, std::size_t fixedOpponents, typename Draws>
     void sampleWith(std::int64_t count, Draws& draws);
+    // A table seats at most six players.
+    static constexpr std::size_t mostTableOpponents = 5;
     bool aloneAgainstHero() const noexcept { return ranges_.size() == 1 && !liveCountVaries_; }
 
     // An opponent's combos: masks_ and pairs_ from first, count of them. Opponents with the same list share
