@@ -88,6 +88,7 @@ RangeEquitySampler::RangeEquitySampler(std::span<const Card> hole, std::span<con
             const IndexPair pair = indicesOf(combo);
             pairs_.push_back(pair);
             masks_.push_back(maskOf(pair));
+            keys_.push_back(CardSum::keyOfIndex(pair[0]) + CardSum::keyOfIndex(pair[1]));
             // A combo of one card twice takes one card: the live count then depends on the hands drawn.
             if (pair[0] == pair[1]) liveCountVaries_ = true;
         }
@@ -197,7 +198,7 @@ void RangeEquitySampler::sampleWith(std::int64_t count, Draws& draws) {
                 const std::size_t i = range.first + static_cast<std::size_t>(pick);
                 dead |= masks[i];
                 hands[k] = pairs[i];
-                handKeys[k] = CardSum::keyOfIndex(hands[k][0]) + CardSum::keyOfIndex(hands[k][1]);
+                handKeys[k] = keys_[i];
             } else {
                 hands[k] = randomPair(dead, knownCards_, draw);
                 handKeys[k] = CardSum::keyOfIndex(hands[k][0]) + CardSum::keyOfIndex(hands[k][1]);
