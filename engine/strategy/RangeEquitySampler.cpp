@@ -22,6 +22,14 @@ CardMask maskOf(const IndexPair& pair) noexcept {
     return CardMask{1} << pair[0] | CardMask{1} << pair[1];
 }
 
+// A hand's two cards from its mask, by deck index; one card twice gives it both times.
+std::uint8_t lowerCard(CardMask hand) noexcept {
+    return static_cast<std::uint8_t>(std::countr_zero(hand));
+}
+std::uint8_t upperCard(CardMask hand) noexcept {
+    return static_cast<std::uint8_t>(63 - std::countl_zero(hand));
+}
+
 IndexPair indicesOf(const Combo& combo) noexcept {
     return {static_cast<std::uint8_t>(combo[0].index()), static_cast<std::uint8_t>(combo[1].index())};
 }
@@ -86,7 +94,6 @@ RangeEquitySampler::RangeEquitySampler(std::span<const Card> hole, std::span<con
         ranges_.push_back({masks_.size(), static_cast<int>(combos.size())});
         for (const Combo& combo : combos) {
             const IndexPair pair = indicesOf(combo);
-            pairs_.push_back(pair);
             masks_.push_back(maskOf(pair));
             keys_.push_back(CardSum::keyOfIndex(pair[0]) + CardSum::keyOfIndex(pair[1]));
             // A combo of one card twice takes one card: the live count then depends on the hands drawn.
@@ -177,8 +184,8 @@ void RangeEquitySampler::sampleWith(std::int64_t count, Draws& draws) {
     // Every pick of every opponent failing, then the fallback's two draws, then the board.
     const auto mostDraws = opponents * (maxDrawAttempts + 2) + missing;
     const CardMask* masks = masks_.data();
-    const IndexPair* pairs = pairs_.data();
-    std::array<IndexPair, maxOpponents> hands{};
+    // Each opponent's cards, and their key for the score.
+    std::array<CardMask, maxOpponents> hands{};
     std::array<std::uint64_t, maxOpponents> handKeys{};
     // The live list's positions as the shuffle moves them; put back in order after every sample.
     std::array<std::uint8_t, 64> positions{};
@@ -197,11 +204,12 @@ void RangeEquitySampler::sampleWith(std::int64_t count, Draws& draws) {
             if (pick >= 0) [[likely]] {
                 const std::size_t i = range.first + static_cast<std::size_t>(pick);
                 dead |= masks[i];
-                hands[k] = pairs[i];
+                hands[k] = masks[i];
                 handKeys[k] = keys_[i];
             } else {
-                hands[k] = randomPair(dead, knownCards_, draw);
-                handKeys[k] = CardSum::keyOfIndex(hands[k][0]) + CardSum::keyOfIndex(hands[k][1]);
+                const IndexPair cards = randomPair(dead, knownCards_, draw);
+                hands[k] = maskOf(cards);
+                handKeys[k] = CardSum::keyOfIndex(cards[0]) + CardSum::keyOfIndex(cards[1]);
             }
         }
         const LiveCards live(dead);
@@ -220,11 +228,10 @@ void RangeEquitySampler::sampleWith(std::int64_t count, Draws& draws) {
         std::uint64_t boardKey = boardSum_.key;
         if constexpr (alone) {
             // The live cards are the unseen ones but the opponent's two: a position moves past each of them
-            // at or below it, a few compares where a count over the whole deck would be needed otherwise.
-            const std::uint8_t first = unseenPlaces_[hands[0][0]];
-            const std::uint8_t second = unseenPlaces_[hands[0][1]];
-            const unsigned lower = std::min(first, second);
-            const unsigned upper = std::max(first, second);
+            // at or below it, a few compares where a count over the whole deck would be needed otherwise. The
+            // unseen cards are in deck order, so the lower card has the lower place.
+            const unsigned lower = unseenPlaces_[lowerCard(hands[0])];
+            const unsigned upper = unseenPlaces_[upperCard(hands[0])];
             for (std::size_t i = 0; i < missing; ++i) {
                 const unsigned place = dealt[i];
                 board[i] = unseen_[place + (place >= lower) + (place + 1 >= upper)];
@@ -247,7 +254,8 @@ void RangeEquitySampler::sampleWith(std::int64_t count, Draws& draws) {
         PotShare share;
         for (std::size_t k = 0; k < opponents; ++k) {
             share.add(hero, handScoreTables.scoreOf(boardKey + handKeys[k], [&] {
-                return boardSuits() + CardSum::suitsOfIndex(hands[k][0]) + CardSum::suitsOfIndex(hands[k][1]);
+                return boardSuits() + CardSum::suitsOfIndex(lowerCard(hands[k])) +
+                       CardSum::suitsOfIndex(upperCard(hands[k]));
             }));
         }
         winShare += share.value();

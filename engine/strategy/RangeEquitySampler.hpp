@@ -58,7 +58,7 @@ class RangeEquitySampler {
     static constexpr std::size_t mostTableOpponents = 5;
     bool aloneAgainstHero() const noexcept { return ranges_.size() == 1 && !liveCountVaries_; }
 
-    // An opponent's combos: those of masks_, keys_ and pairs_ from first, count of them. Opponents with the
+    // An opponent's combos: those of masks_ and keys_ from first, count of them. Opponents with the
     // same list share one copy, so that crowded spots keep their lists in cache.
     struct RangeSpan {
         std::size_t first;
@@ -73,11 +73,9 @@ class RangeEquitySampler {
     CardIndices unseen_{};
     std::array<std::uint8_t, 52> unseenPlaces_{};
     // Every list's combos in list order: as masks for the conflict test, alone in their array (eight bytes a
-    // combo) so that a crowded spot's picks touch few cache lines; as summed keys for the score; and as deck
-    // indices for a flush's suits.
+    // combo) so that a crowded spot's picks touch few cache lines, and as summed keys for the score.
     std::vector<CardMask> masks_;
     std::vector<std::uint64_t> keys_;
-    std::vector<IndexPair> pairs_;
     std::vector<RangeSpan> ranges_;
     RandomSource rng_;
     // The hole and board cards: every card outside them is unseen.
