@@ -141,9 +141,9 @@ void RangeEquitySampler::sampleWithBoard(std::int64_t count, Draws& draws) {
     }
 }
 
-// Seeded draws take a loop compiled for each count of opponents a table can have, whose loops over the
-// opponents unroll whole: every pick then has a branch of its own, and no loop's exit waits on the picks'
-// history. Other counts and other sources take the general loop.
+// Seeded draws take a loop compiled for each count of opponents a table can have: with the count a constant,
+// the scoring unrolls whole and the loop over the picks ends where the predictor expects, whatever the picks
+// did before. Other counts and other sources take the general loop.
 template <std::size_t missing, typename Draws>
 void RangeEquitySampler::sampleMissing(std::int64_t count, Draws& draws) {
     if (aloneAgainstHero()) return sampleWith<missing, 1>(count, draws);
