@@ -216,13 +216,16 @@ void RangeEquitySampler::sampleWith(std::int64_t count, Draws& draws) {
         int liveCount = liveCount_;
         if (!alone && liveCountVaries_) [[unlikely]]
             liveCount = live.count();
+        // Every position holds itself until the first card is dealt, and nothing reads them after the last.
         for (std::size_t i = 0; i < missing; ++i) {
             const auto j = static_cast<std::size_t>(draw.cardIndex(static_cast<int>(i), liveCount));
-            dealt[i] = positions[j];
-            positions[j] = positions[i];
-            moved[i] = j;
+            dealt[i] = i == 0 ? static_cast<std::uint8_t>(j) : positions[j];
+            if (i + 1 < missing) {
+                positions[j] = positions[i];
+                moved[i] = j;
+            }
         }
-        for (std::size_t i = 0; i < missing; ++i)
+        for (std::size_t i = 0; i + 1 < missing; ++i)
             positions[moved[i]] = static_cast<std::uint8_t>(moved[i]);
         draws.consume(draw);
         std::uint64_t boardKey = boardSum_.key;
