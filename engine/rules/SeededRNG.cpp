@@ -14,12 +14,6 @@ namespace {
         out[k] = SeededRNG::output(state + static_cast<std::uint32_t>(k + 1) * SeededRNG::increment);
 }
 
-#if defined(__x86_64__) && defined(__GNUC__)
-[[gnu::target("avx2")]] void fillOutputsAvx2(std::uint32_t state, std::span<std::uint32_t> out) noexcept {
-    fillOutputs(state, out);
-}
-#endif
-
 }  // namespace
 
 namespace detail {
@@ -28,25 +22,35 @@ void baselineOutputsAfter(std::uint32_t state, std::span<std::uint32_t> out) noe
     fillOutputs(state, out);
 }
 
-bool wideOutputsAfter(std::uint32_t state, std::span<std::uint32_t> out) noexcept {
 #if defined(__x86_64__) && defined(__GNUC__)
-    static const bool avx2 = __builtin_cpu_supports("avx2");
-    if (avx2) {
-        fillOutputsAvx2(state, out);
-        return true;
-    }
-#endif
-    (void)state;
-    (void)out;
+[[gnu::target("avx2")]] bool avx2OutputsAfter(std::uint32_t state, std::span<std::uint32_t> out) noexcept {
+    static const bool runs = __builtin_cpu_supports("avx2");
+    if (runs) fillOutputs(state, out);
+    return runs;
+}
+
+[[gnu::target("avx512f,prefer-vector-width=512")]] bool avx512OutputsAfter(
+    std::uint32_t state, std::span<std::uint32_t> out) noexcept {
+    static const bool runs = __builtin_cpu_supports("avx512f");
+    if (runs) fillOutputs(state, out);
+    return runs;
+}
+#else
+bool avx2OutputsAfter(std::uint32_t, std::span<std::uint32_t>) noexcept {
     return false;
 }
+bool avx512OutputsAfter(std::uint32_t, std::span<std::uint32_t>) noexcept {
+    return false;
+}
+#endif
 
 }  // namespace detail
 
 // The sampling loops spend much of their time here, and the baseline's vectors have no 32-bit multiply: where
-// the processor has AVX2, the same loop compiled for it runs instead.
+// the processor has wider vectors with one, the same loop compiled for them runs instead.
 void SeededRNG::outputsAfter(std::uint32_t state, std::span<std::uint32_t> out) noexcept {
-    if (!detail::wideOutputsAfter(state, out)) detail::baselineOutputsAfter(state, out);
+    if (detail::avx512OutputsAfter(state, out) || detail::avx2OutputsAfter(state, out)) return;
+    detail::baselineOutputsAfter(state, out);
 }
 
 std::uint32_t SeededRNG::randomSeed() {
