@@ -107,6 +107,13 @@ RangeEquitySampler::RangeEquitySampler(std::span<const Card> hole, std::span<con
     knownCards_ = cardMask(hole) | cardMask(board);
     liveCount_ = 52 - std::popcount(knownCards_) - 2 * static_cast<int>(ranges_.size());
     const int unseen = indicesOutside(knownCards_, unseen_);
+    if (board.size() == 4) {
+        for (int i = 0; i < unseen; ++i) {
+            const std::uint8_t river = unseen_[static_cast<std::size_t>(i)];
+            heroRiverScores_[river] = handScoreTables.scoreOf(
+                holeSum_ + boardSum_ + CardSum{CardSum::keyOfIndex(river), CardSum::suitsOfIndex(river)});
+        }
+    }
     for (int i = 0; i < unseen; ++i)
         unseenPlaces_[unseen_[static_cast<std::size_t>(i)]] = static_cast<std::uint8_t>(i);
 }
@@ -253,7 +260,9 @@ void RangeEquitySampler::sampleWith(std::int64_t count, Draws& draws) {
             return suits;
         };
         const std::int64_t hero =
-            handScoreTables.scoreOf(boardKey + holeSum_.key, [&] { return boardSuits() + holeSum_.suits; });
+            missing == 1 ? heroRiverScores_[board[0]] : handScoreTables.scoreOf(boardKey + holeSum_.key, [&] {
+                return boardSuits() + holeSum_.suits;
+            });
         PotShare share;
         for (std::size_t k = 0; k < opponents; ++k) {
             share.add(hero, handScoreTables.scoreOf(boardKey + handKeys[k], [&] {

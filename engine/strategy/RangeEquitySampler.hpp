@@ -84,6 +84,8 @@ class RangeEquitySampler {
     // The hole cards and the board dealt so far, summed once for every sample's scores.
     CardSum holeSum_;
     CardSum boardSum_;
+    // With one board card to come, the hero's score by that card: the same for every sample.
+    std::array<std::uint32_t, 52> heroRiverScores_{};
 };
 
 }  // namespace pellox
