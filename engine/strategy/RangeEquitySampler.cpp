@@ -61,9 +61,11 @@ IndexPair drawPair(int count, PairAt pairAt, CardMask& dead, CardMask known, Dra
     return randomPair(dead, known, draw);
 }
 
-// The first of up to maxDrawAttempts picks among the count entries whose mask misses dead, or -1.
-template <typename Draw>
+// The first of up to maxDrawAttempts picks among the count entries whose mask misses dead, or -1. Short when
+// the count is known to scale a draw exactly, so that the draw needs no test of it.
+template <bool isShort, typename Draw>
 int pickCombo(int count, const CardMask* masks, CardMask dead, Draw& draw) {
+    if (isShort && static_cast<std::uint64_t>(count) > maxExactIndexSpan) __builtin_unreachable();
     // A branch, not a select: picks rarely collide, and a predicted branch leaves the next draw's place known
     // ahead, where a select would make every later draw wait for this pick's entry.
     for (int attempt = 0; attempt < RangeEquitySampler::maxDrawAttempts; ++attempt) {
@@ -92,6 +94,7 @@ RangeEquitySampler::RangeEquitySampler(std::span<const Card> hole, std::span<con
             continue;
         }
         ranges_.push_back({masks_.size(), static_cast<int>(combos.size())});
+        if (combos.size() > maxExactIndexSpan) listsAreShort_ = false;
         for (const Combo& combo : combos) {
             const IndexPair pair = indicesOf(combo);
             masks_.push_back(maskOf(pair));
@@ -153,6 +156,7 @@ void RangeEquitySampler::sampleWithBoard(std::int64_t count, Draws& draws) {
 // did before. Other counts and other sources take the general loop.
 template <std::size_t missing, typename Draws>
 void RangeEquitySampler::sampleMissing(std::int64_t count, Draws& draws) {
+    if (!listsAreShort_) return sampleWith<missing, 0>(count, draws);
     if (aloneAgainstHero()) return sampleWith<missing, 1>(count, draws);
     if constexpr (std::is_same_v<Draws, BufferedDraws>) {
         static_assert(mostTableOpponents == 5);
@@ -207,7 +211,7 @@ void RangeEquitySampler::sampleWith(std::int64_t count, Draws& draws) {
         CardMask dead = knownCards_;
         for (std::size_t k = 0; k < opponents; ++k) {
             const RangeSpan range = ranges_[k];
-            const int pick = pickCombo(range.count, masks + range.first, dead, draw);
+            const int pick = pickCombo<fixedOpponents != 0>(range.count, masks + range.first, dead, draw);
             if (pick >= 0) [[likely]] {
                 const std::size_t i = range.first + static_cast<std::size_t>(pick);
                 dead |= masks[i];

@@ -69,6 +69,8 @@ class RangeEquitySampler {
     // The cards left outside the known ones and every opponent's hand: the same every sample.
     int liveCount_{0};
     bool liveCountVaries_{false};
+    // No list is longer than maxExactIndexSpan, so that a pick scales its draw without a test.
+    bool listsAreShort_{true};
     // The cards outside the known ones in deck order, and each such card's place among them.
     CardIndices unseen_{};
     std::array<std::uint8_t, 52> unseenPlaces_{};
