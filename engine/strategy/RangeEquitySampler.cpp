@@ -194,7 +194,11 @@ void RangeEquitySampler::sampleWith(std::int64_t count, Draws& draws) {
     const std::size_t opponents = fixedOpponents != 0 ? fixedOpponents : ranges_.size();
     // Every pick of every opponent failing, then the fallback's two draws, then the board.
     const auto mostDraws = opponents * (maxDrawAttempts + 2) + missing;
+    // The members the loop reads, as locals: its stores to the hands could otherwise be taken to change them.
     const CardMask* masks = masks_.data();
+    const std::uint64_t* keys = keys_.data();
+    const RangeSpan* ranges = ranges_.data();
+    const CardMask knownCards = knownCards_;
     // Each opponent's cards, and their key for the score.
     std::array<CardMask, maxOpponents> hands{};
     std::array<std::uint64_t, maxOpponents> handKeys{};
@@ -208,17 +212,17 @@ void RangeEquitySampler::sampleWith(std::int64_t count, Draws& draws) {
     double winShare = winShare_;
     for (std::int64_t sample = 0; sample < count; ++sample) {
         auto draw = draws.reserve(mostDraws);
-        CardMask dead = knownCards_;
+        CardMask dead = knownCards;
         for (std::size_t k = 0; k < opponents; ++k) {
-            const RangeSpan range = ranges_[k];
+            const RangeSpan range = ranges[k];
             const int pick = pickCombo<fixedOpponents != 0>(range.count, masks + range.first, dead, draw);
             if (pick >= 0) [[likely]] {
                 const std::size_t i = range.first + static_cast<std::size_t>(pick);
                 dead |= masks[i];
                 hands[k] = masks[i];
-                handKeys[k] = keys_[i];
+                handKeys[k] = keys[i];
             } else {
-                const IndexPair cards = randomPair(dead, knownCards_, draw);
+                const IndexPair cards = randomPair(dead, knownCards, draw);
                 hands[k] = maskOf(cards);
                 handKeys[k] = CardSum::keyOfIndex(cards[0]) + CardSum::keyOfIndex(cards[1]);
             }
