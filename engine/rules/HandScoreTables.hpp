@@ -20,7 +20,7 @@ struct HandScoreTables {
     // card reads zero from a page that nothing else touches. Spares the seven-card sums a mask per card.
     std::array<std::uint64_t, 0x10000> cardKeys{};
     // A copy of handScoreRowOffsets, next to the tables it displaces into.
-    std::array<std::uint32_t, handScoreRows> rowOffsets{};
+    std::array<std::uint16_t, handScoreRows> rowOffsets{};
     // By a flush suit's 13-bit rank mask.
     std::array<std::uint32_t, 8192> flush{};
     // By the rank-combination key, displaced by row (rules/HandScoreOffsets.hpp).
@@ -29,7 +29,7 @@ struct HandScoreTables {
     HandScoreTables();
 
     std::uint32_t rankSlot(std::uint32_t rankKey) const noexcept {
-        return (rankKey >> handScoreRowBits) + rowOffsets[rankKey & (handScoreRows - 1)];
+        return (rankKey >> handScoreRowBits) + 2u * rowOffsets[rankKey & (handScoreRows - 1)];
     }
 
     // The key of seven cards (the suits are summed only when it shows a flush).
