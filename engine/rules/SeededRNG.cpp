@@ -14,6 +14,18 @@ namespace {
         out[k] = SeededRNG::output(state + static_cast<std::uint32_t>(k + 1) * SeededRNG::increment);
 }
 
+#if defined(__x86_64__) && defined(__GNUC__)
+// Compiled for the wider instructions, so called only once the processor is known to have them: the
+// compiler may place such an instruction anywhere in these bodies.
+[[gnu::target("avx2")]] void fillOutputsAvx2(std::uint32_t state, std::span<std::uint32_t> out) noexcept {
+    fillOutputs(state, out);
+}
+[[gnu::target("avx512f,prefer-vector-width=512")]] void fillOutputsAvx512(
+    std::uint32_t state, std::span<std::uint32_t> out) noexcept {
+    fillOutputs(state, out);
+}
+#endif
+
 }  // namespace
 
 namespace detail {
@@ -22,27 +34,29 @@ void baselineOutputsAfter(std::uint32_t state, std::span<std::uint32_t> out) noe
     fillOutputs(state, out);
 }
 
+bool avx2OutputsAfter(std::uint32_t state, std::span<std::uint32_t> out) noexcept {
 #if defined(__x86_64__) && defined(__GNUC__)
-[[gnu::target("avx2")]] bool avx2OutputsAfter(std::uint32_t state, std::span<std::uint32_t> out) noexcept {
     static const bool runs = __builtin_cpu_supports("avx2");
-    if (runs) fillOutputs(state, out);
+    if (runs) fillOutputsAvx2(state, out);
     return runs;
+#else
+    (void)state;
+    (void)out;
+    return false;
+#endif
 }
 
-[[gnu::target("avx512f,prefer-vector-width=512")]] bool avx512OutputsAfter(
-    std::uint32_t state, std::span<std::uint32_t> out) noexcept {
+bool avx512OutputsAfter(std::uint32_t state, std::span<std::uint32_t> out) noexcept {
+#if defined(__x86_64__) && defined(__GNUC__)
     static const bool runs = __builtin_cpu_supports("avx512f");
-    if (runs) fillOutputs(state, out);
+    if (runs) fillOutputsAvx512(state, out);
     return runs;
-}
 #else
-bool avx2OutputsAfter(std::uint32_t, std::span<std::uint32_t>) noexcept {
+    (void)state;
+    (void)out;
     return false;
-}
-bool avx512OutputsAfter(std::uint32_t, std::span<std::uint32_t>) noexcept {
-    return false;
-}
 #endif
+}
 
 }  // namespace detail
 
