@@ -24,6 +24,20 @@ namespace {
     std::uint32_t state, std::span<std::uint32_t> out) noexcept {
     fillOutputs(state, out);
 }
+bool hasAvx2() noexcept {
+    return __builtin_cpu_supports("avx2");
+}
+bool hasAvx512() noexcept {
+    return __builtin_cpu_supports("avx512f");
+}
+
+// A wide build's outputs where the processor runs it, the check made once, here in baseline code.
+template <bool (*runs)() noexcept, void (*fill)(std::uint32_t, std::span<std::uint32_t>) noexcept>
+bool fillWhereItRuns(std::uint32_t state, std::span<std::uint32_t> out) noexcept {
+    static const bool itRuns = runs();
+    if (itRuns) fill(state, out);
+    return itRuns;
+}
 #endif
 
 }  // namespace
@@ -34,29 +48,21 @@ void baselineOutputsAfter(std::uint32_t state, std::span<std::uint32_t> out) noe
     fillOutputs(state, out);
 }
 
+#if defined(__x86_64__) && defined(__GNUC__)
 bool avx2OutputsAfter(std::uint32_t state, std::span<std::uint32_t> out) noexcept {
-#if defined(__x86_64__) && defined(__GNUC__)
-    static const bool runs = __builtin_cpu_supports("avx2");
-    if (runs) fillOutputsAvx2(state, out);
-    return runs;
-#else
-    (void)state;
-    (void)out;
-    return false;
-#endif
+    return fillWhereItRuns<hasAvx2, fillOutputsAvx2>(state, out);
 }
-
 bool avx512OutputsAfter(std::uint32_t state, std::span<std::uint32_t> out) noexcept {
-#if defined(__x86_64__) && defined(__GNUC__)
-    static const bool runs = __builtin_cpu_supports("avx512f");
-    if (runs) fillOutputsAvx512(state, out);
-    return runs;
-#else
-    (void)state;
-    (void)out;
-    return false;
-#endif
+    return fillWhereItRuns<hasAvx512, fillOutputsAvx512>(state, out);
 }
+#else
+bool avx2OutputsAfter(std::uint32_t, std::span<std::uint32_t>) noexcept {
+    return false;
+}
+bool avx512OutputsAfter(std::uint32_t, std::span<std::uint32_t>) noexcept {
+    return false;
+}
+#endif
 
 }  // namespace detail
 
