@@ -3,9 +3,8 @@
 #include <stdexcept>
 #include <utility>
 
-#include "rules/BufferedDraws.hpp"
-#include "rules/DirectDraws.hpp"
 #include "rules/HandEvaluator.hpp"
+#include "rules/WithDraws.hpp"
 #include "strategy/CardMask.hpp"
 #include "strategy/PotShare.hpp"
 
@@ -37,13 +36,7 @@ std::vector<Card> EquitySampler::pool() const {
 
 void EquitySampler::sample(std::int64_t from, std::int64_t to) {
     if (to <= from) return;
-    if (SeededRNG* generator = rng_.seededGenerator()) {
-        BufferedDraws draws(*generator);
-        sampleWith(to - from, draws);
-    } else {
-        DirectDraws draws(rng_);
-        sampleWith(to - from, draws);
-    }
+    withDraws(rng_, [&](auto& draws) { sampleWith(to - from, draws); });
 }
 
 // Each sample: a partial Fisher-Yates over the persistent pool for the cards it needs (one draw per card,

@@ -9,6 +9,7 @@
 #include "rules/BufferedDraws.hpp"
 #include "rules/DirectDraws.hpp"
 #include "rules/HandEvaluator.hpp"
+#include "rules/WithDraws.hpp"
 #include "strategy/EquitySampler.hpp"
 #include "strategy/PotShare.hpp"
 
@@ -123,13 +124,7 @@ RangeEquitySampler::RangeEquitySampler(std::span<const Card> hole, std::span<con
 
 void RangeEquitySampler::sample(std::int64_t from, std::int64_t to) {
     if (to <= from) return;
-    if (SeededRNG* generator = rng_.seededGenerator()) {
-        BufferedDraws draws(*generator);
-        sampleWithBoard(to - from, draws);
-    } else {
-        DirectDraws draws(rng_);
-        sampleWithBoard(to - from, draws);
-    }
+    withDraws(rng_, [&](auto& draws) { sampleWithBoard(to - from, draws); });
 }
 
 // The loop compiled for each count of missing board cards, so that its loops over them unroll whole.

@@ -1,0 +1,21 @@
+#pragma once
+#include "rules/BufferedDraws.hpp"
+#include "rules/DirectDraws.hpp"
+#include "rules/RandomSource.hpp"
+
+namespace pellox {
+
+// Runs loop(draws) with the draws the source allows: a seeded generator's outputs computed ahead
+// (BufferedDraws), any other source's one at a time (DirectDraws). A sampling loop is written once for both.
+template <typename Loop>
+void withDraws(RandomSource source, Loop&& loop) {
+    if (SeededRNG* generator = source.seededGenerator()) {
+        BufferedDraws draws(*generator);
+        loop(draws);
+    } else {
+        DirectDraws draws(source);
+        loop(draws);
+    }
+}
+
+}  // namespace pellox
