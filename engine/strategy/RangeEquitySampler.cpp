@@ -17,7 +17,8 @@ namespace pellox {
 
 namespace {
 
-using IndexPair = RangeEquitySampler::IndexPair;
+// Two cards as standard deck indices.
+using IndexPair = std::array<std::uint8_t, 2>;
 
 CardMask maskOf(const IndexPair& pair) noexcept {
     return CardMask{1} << pair[0] | CardMask{1} << pair[1];

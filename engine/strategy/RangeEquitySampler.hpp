@@ -41,9 +41,6 @@ class RangeEquitySampler {
 
     double winShare() const noexcept { return winShare_; }
 
-    // Two cards as standard deck indices.
-    using IndexPair = std::array<std::uint8_t, 2>;
-
   private:
     // Draws is BufferedDraws or DirectDraws.
     template <typename Draws>
@@ -51,7 +48,8 @@ class RangeEquitySampler {
     template <std::size_t missing, typename Draws>
     void sampleMissing(std::int64_t count, Draws& draws);
     // For missing board cards and fixedOpponents opponents, or any number of them for 0. One opponent is
-    // alone against the hero: every board card is dealt around that opponent's two cards.
+    // alone against the hero: every board card is dealt around that opponent's two cards. A fixed count also
+    // means that every list is short (listsAreShort_).
     template <std::size_t missing, std::size_t fixedOpponents, typename Draws>
     void sampleWith(std::int64_t count, Draws& draws);
     // A table seats at most six players.
