@@ -6,6 +6,7 @@
 #include <QPropertyAnimation>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 
 #include "kit/Motion.hpp"
 #include "kit/Spring.hpp"
@@ -49,8 +50,8 @@ QPropertyAnimation* run(TransitionEffect* effect, double from, double to, const 
 
 }  // namespace
 
-TransitionEffect::TransitionEffect(Transition transition, QObject* parent)
-    : QGraphicsEffect(parent), transition_(transition) {}
+TransitionEffect::TransitionEffect(Transition transition, QPixmap picture, QObject* parent)
+    : QGraphicsEffect(parent), transition_(transition), picture_(std::move(picture)) {}
 
 void TransitionEffect::setProgress(double progress) {
     if (progress == progress_) return;
@@ -89,24 +90,7 @@ void TransitionEffect::draw(QPainter* painter) {
         drawSource(painter);
         return;
     }
-    if (opacity() <= 0) return;
-    QPoint at;
-    if (!picture_.isNull()) {
-        painter->save();
-        painter->setOpacity(painter->opacity() * opacity());
-        const QRectF bounds = sourceBoundingRect(Qt::LogicalCoordinates);
-        painter->translate(offset() + bounds.center());
-        painter->scale(scale(), scale());
-        painter->translate(-bounds.center());
-        painter->drawPixmap(bounds.topLeft(), picture_);
-        painter->restore();
-        return;
-    }
-    // Padded to the moved bounds, so that each step takes a fresh picture: an unpadded one is kept across
-    // steps and misses children that came since (buttons the action bar adds for a new decision).
-    const QPixmap source =
-        sourcePixmap(Qt::LogicalCoordinates, &at, QGraphicsEffect::PadToEffectiveBoundingRect);
-    if (source.isNull()) return;
+    if (opacity() <= 0 || picture_.isNull()) return;
     const QRectF bounds = sourceBoundingRect(Qt::LogicalCoordinates);
     painter->save();
     painter->setOpacity(painter->opacity() * opacity());
@@ -114,7 +98,7 @@ void TransitionEffect::draw(QPainter* painter) {
     painter->scale(scale(), scale());
     painter->translate(-bounds.center());
     painter->setRenderHint(QPainter::SmoothPixmapTransform, scale() != 1);
-    painter->drawPixmap(at, source);
+    painter->drawPixmap(bounds.topLeft(), picture_);
     painter->restore();
 }
 
@@ -142,9 +126,7 @@ void transitionIn(QWidget& widget, Transition transition, const Spring& spring, 
     // Laid out where it will stand, then pictured as the window would draw it.
     if (QLayout* layout = widget.window()->layout()) layout->activate();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    const QPixmap picture = widget.grab();
-    effect = new TransitionEffect(transition, &widget);
-    effect->setPicture(picture);
+    effect = new TransitionEffect(transition, widget.grab(), &widget);
     widget.setGraphicsEffect(effect);
     effect->setProgress(from);
     auto* animation = run(effect, from, 1, spring, ms, &widget);
@@ -168,10 +150,12 @@ void transitionOut(QWidget& widget, Transition transition, const Spring& spring,
         return;
     }
     delete leavingPicture(widget, *stage);
-    auto* picture = new LeavingPicture(widget.grab(), stage);
+    // One picture serves the stand-in and its effect, so that no step renders the widget again.
+    const QPixmap shot = widget.grab();
+    auto* picture = new LeavingPicture(shot, stage);
     picture->setProperty(sourceProperty, QVariant::fromValue<QObject*>(&widget));
     picture->setGeometry(QRect(widget.mapTo(stage, QPoint(0, 0)), widget.size()));
-    auto* effect = new TransitionEffect(transition, picture);
+    auto* effect = new TransitionEffect(transition, shot, picture);
     effect->setProgress(from);
     picture->setGraphicsEffect(effect);
     widget.hide();

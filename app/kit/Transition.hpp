@@ -31,7 +31,10 @@ class TransitionEffect : public QGraphicsEffect {
     Q_PROPERTY(double progress READ progress WRITE setProgress)
 
   public:
-    TransitionEffect(Transition transition, QObject* parent);
+    // Draws the picture of the widget (taken as it stood) instead of the widget itself: a picture drawn from
+    // the widget at each step would leave out its children that carry a graphics effect of their own, and
+    // render it again for every frame.
+    TransitionEffect(Transition transition, QPixmap picture, QObject* parent);
 
     double progress() const noexcept { return progress_; }
     void setProgress(double progress);
@@ -39,9 +42,6 @@ class TransitionEffect : public QGraphicsEffect {
     QPointF offset() const;
     double scale() const;
     const Transition& transition() const noexcept { return transition_; }
-    // Draws this picture of the widget (taken as it came) instead of the widget itself: a picture drawn
-    // from the widget here would leave out its children that carry a graphics effect of their own.
-    void setPicture(QPixmap picture) { picture_ = std::move(picture); }
 
   protected:
     QRectF boundingRectFor(const QRectF& rect) const override;
