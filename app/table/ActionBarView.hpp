@@ -11,6 +11,7 @@
 
 #include "rules/LegalActions.hpp"
 #include "rules/Street.hpp"
+#include "table/HandKey.hpp"
 
 class QSlider;
 class QHBoxLayout;
@@ -34,8 +35,7 @@ class ActionBarView : public QWidget {
     // Which decision of the game the bar serves. The bar is kept between turns, so without it an amount
     // chosen earlier would carry into a later decision (or game) that happens to have the same legal actions.
     struct Decision {
-        std::uint64_t game = 0;
-        std::int64_t handNumber = 0;
+        HandKey hand;
         std::optional<Street> street;
         std::int64_t currentBet = 0;
 

@@ -67,10 +67,10 @@ QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-ActionBarView::Decision decisionOf(const GameSession& session, std::uint64_t game) {
+ActionBarView::Decision decisionOf(const GameSession& session, HandKey hand) {
     const auto& table = session.table();
-    if (!table) return {game, 0, std::nullopt, 0};
-    return {game, table->handNumber, table->street, table->currentBet};
+    if (!table) return {hand, std::nullopt, 0};
+    return {hand, table->street, table->currentBet};
 }
 
 }  // namespace
@@ -246,7 +246,7 @@ void TableScreen::refreshActionArea(const Spring* spring) {
     const ActionArea area = task_->pacing().actionArea();
     if (area == ActionArea::actionBar)
         actionBar_->setLegal(*session_.humanLegalActions(), session_.potTotal(),
-                             decisionOf(session_, task_->pacing().game()));
+                             decisionOf(session_, task_->pacing().handKey()));
     if (area == ActionArea::preActions) preActions_->setSelected(session_.preAction());
     place(*actionBar_, area == ActionArea::actionBar, Transition::move(Transition::Edge::bottom), spring);
     place(*nextHandSlot_, area == ActionArea::nextHand, Transition::opacity(), spring);
