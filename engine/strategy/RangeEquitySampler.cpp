@@ -49,20 +49,6 @@ IndexPair randomPair(CardMask& dead, CardMask known, Draw& draw) {
     return {live[0], live[1]};
 }
 
-// A pick of the count combos (pairAt(i) the i-th as an index pair) holding no dead card, or after
-// maxDrawAttempts failed picks two random live cards; the cards taken join the dead ones.
-template <typename PairAt, typename Draw>
-IndexPair drawPair(int count, PairAt pairAt, CardMask& dead, CardMask known, Draw& draw) {
-    for (int attempt = 0; attempt < RangeEquitySampler::maxDrawAttempts; ++attempt) {
-        const IndexPair pair = pairAt(static_cast<std::size_t>(draw.index(0, count)));
-        if ((maskOf(pair) & dead) == 0) {
-            dead |= maskOf(pair);
-            return pair;
-        }
-    }
-    return randomPair(dead, known, draw);
-}
-
 // The first of up to maxDrawAttempts picks among the count entries whose mask misses dead, or -1. Short when
 // the count is known to scale a draw exactly, so that the draw needs no test of it.
 template <bool isShort, typename Draw>
@@ -174,9 +160,16 @@ void RangeEquitySampler::sampleMissing(std::int64_t count, Draws& draws) {
 
 Combo RangeEquitySampler::drawHand(std::span<const Combo> combos, CardMask& dead) {
     DirectDraws::Cursor draw(rng_);
-    const IndexPair pair = drawPair(
-        static_cast<int>(combos.size()), [&](std::size_t i) { return indicesOf(combos[i]); }, dead,
-        knownCards_, draw);
+    std::vector<CardMask> masks;
+    masks.reserve(combos.size());
+    for (const Combo& combo : combos)
+        masks.push_back(maskOf(indicesOf(combo)));
+    const int pick = pickCombo<false>(static_cast<int>(combos.size()), masks.data(), dead, draw);
+    if (pick >= 0) {
+        dead |= masks[static_cast<std::size_t>(pick)];
+        return combos[static_cast<std::size_t>(pick)];
+    }
+    const IndexPair pair = randomPair(dead, knownCards_, draw);
     return {Card::fromIndex(pair[0]), Card::fromIndex(pair[1])};
 }
 
