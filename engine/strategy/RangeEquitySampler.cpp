@@ -67,18 +67,25 @@ int pickCombo(int count, const CardMask* masks, CardMask dead, Draw& draw) {
 }  // namespace
 
 RangeEquitySampler::RangeEquitySampler(std::span<const Card> hole, std::span<const Card> board,
-                                       std::vector<std::vector<Combo>> ranges, RandomSource rng)
+                                       const std::vector<std::vector<Combo>>& ranges, RandomSource rng)
+    : RangeEquitySampler(hole, board, std::vector<std::span<const Combo>>(ranges.begin(), ranges.end()),
+                         rng) {}
+
+RangeEquitySampler::RangeEquitySampler(std::span<const Card> hole, std::span<const Card> board,
+                                       std::span<const std::span<const Combo>> ranges, RandomSource rng)
     : rng_(rng) {
     if (hole.size() != 2) throw std::invalid_argument("range sampling needs two hole cards");
     if (board.size() > 5) throw std::invalid_argument("range sampling takes at most five board cards");
     // Every hand and the full board must fit in one deck, also when the fallback deals random cards.
     if (ranges.size() > maxOpponents) throw std::invalid_argument("range sampling has too many opponents");
     for (std::size_t k = 0; k < ranges.size(); ++k) {
-        const std::vector<Combo>& combos = ranges[k];
+        const std::span<const Combo> combos = ranges[k];
         if (combos.empty()) throw std::invalid_argument("range sampling needs a combo for every opponent");
-        const auto same = std::find(ranges.begin(), ranges.begin() + static_cast<std::ptrdiff_t>(k), combos);
-        if (same != ranges.begin() + static_cast<std::ptrdiff_t>(k)) {
-            ranges_.push_back(ranges_[static_cast<std::size_t>(same - ranges.begin())]);
+        const auto earlier = ranges.first(k);
+        const auto same = std::find_if(earlier.begin(), earlier.end(),
+                                       [&](auto list) { return std::ranges::equal(list, combos); });
+        if (same != earlier.end()) {
+            ranges_.push_back(ranges_[static_cast<std::size_t>(same - earlier.begin())]);
             continue;
         }
         ranges_.push_back({masks_.size(), static_cast<int>(combos.size())});
@@ -276,11 +283,11 @@ EquityResult RangeEquitySampler::estimate(std::span<const Card> hole, std::span<
                                           const std::vector<OpponentRange>& ranges, RandomSource rng,
                                           std::int64_t samples) {
     if (ranges.empty()) return EquitySampler::estimate(hole, board, 1, rng, samples);
-    std::vector<std::vector<Combo>> combos;
-    combos.reserve(ranges.size());
+    std::vector<std::span<const Combo>> lists;
+    lists.reserve(ranges.size());
     for (const OpponentRange& range : ranges)
-        combos.push_back(range.combos);
-    RangeEquitySampler sampler(hole, board, std::move(combos), rng);
+        lists.emplace_back(range.combos);
+    RangeEquitySampler sampler(hole, board, lists, rng);
     sampler.sample(0, samples);
     return EquityResult::averaged(sampler.winShare(), samples);
 }
