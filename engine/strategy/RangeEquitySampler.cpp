@@ -140,9 +140,10 @@ void RangeEquitySampler::sampleWithBoard(std::int64_t count, Draws& draws) {
     }
 }
 
-// Seeded draws take a loop compiled for each count of opponents a table can have: with the count a constant,
+// With every list short, an opponent alone against the hero takes its own loop from any source, and seeded
+// draws take a loop compiled for each larger count of opponents a table can have: with the count a constant,
 // the scoring unrolls whole and the loop over the picks ends where the predictor expects, whatever the picks
-// did before. Other counts and other sources take the general loop.
+// did before. Long lists, other counts and, past one opponent, other sources take the general loop.
 template <std::size_t missing, typename Draws>
 void RangeEquitySampler::sampleMissing(std::int64_t count, Draws& draws) {
     if (!listsAreShort_) return sampleWith<missing, 0>(count, draws);

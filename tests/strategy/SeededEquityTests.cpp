@@ -181,7 +181,8 @@ TEST(SeededEquityTests, GeneratorAndCallableOverTheSameStatesGiveTheSameEstimate
 }
 
 // A generator's draws run a loop compiled for each count of opponents a table can have; a callable's run the
-// general one. Both agree for every count, on every street, with picks that often collide.
+// general one, except that one opponent takes the lone-opponent loop from either source. Both agree for every
+// count, on every street, with picks that often collide.
 TEST(SeededEquityTests, EveryCountOfOpponentsEstimatesAsTheGeneralLoop) {
     const char* const classes[] = {"AKs", "QQ", "AKo", "KQs", "JJ", "AQo", "KK"};
     for (const char* board : {"", "2c 7d 9h", "2c 7d 9h Qs", "2c 7d 9h Qs 3s"}) {
