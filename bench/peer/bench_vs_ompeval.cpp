@@ -205,7 +205,15 @@ void sampleSideBySide(benchmark::State& state, Ours&& ours) {
     sides.report(state, static_cast<double>(kSamples), static_cast<double>(kSamples));
 }
 
-// Arguments: opponents; board 0 (preflop), 1 (flop), 2 (turn).
+// Both samplers run the same spots, so that their rows line up. Arguments: opponents; board 0 (preflop),
+// 1 (flop), 2 (turn).
+void samplerSpots(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"opponents", "street"})
+        ->ArgsProduct({{1, 5}, {0, 1, 2}})
+        ->Iterations(kSampleRounds)
+        ->Unit(benchmark::kMillisecond);
+}
+
 void BM_EquitySamplerVsOmp(benchmark::State& state) {
     SeededRNG rng(42);
     sampleSideBySide(state, [&](std::int64_t opponents, const char* board) {
@@ -214,11 +222,7 @@ void BM_EquitySamplerVsOmp(benchmark::State& state) {
         benchmark::DoNotOptimize(sampler.winShare());
     });
 }
-BENCHMARK(BM_EquitySamplerVsOmp)
-    ->ArgNames({"opponents", "street"})
-    ->ArgsProduct({{1, 5}, {0, 1, 2}})
-    ->Iterations(kSampleRounds)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EquitySamplerVsOmp)->Apply(samplerSpots);
 
 // Every opponent holds any two cards, from the whole combo list, as OMPEval's random range.
 void BM_RangeEquitySamplerVsOmp(benchmark::State& state) {
@@ -233,11 +237,7 @@ void BM_RangeEquitySamplerVsOmp(benchmark::State& state) {
         benchmark::DoNotOptimize(sampler.winShare());
     });
 }
-BENCHMARK(BM_RangeEquitySamplerVsOmp)
-    ->ArgNames({"opponents", "street"})
-    ->ArgsProduct({{1, 5}, {0, 1, 2}})
-    ->Iterations(kSampleRounds)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RangeEquitySamplerVsOmp)->Apply(samplerSpots);
 
 }  // namespace
 }  // namespace pellox

@@ -43,7 +43,8 @@ struct CardSum {
     // cards as such indices, which need no mask, and sum the suits only when a key shows a flush.
     static std::uint64_t keyOfIndex(std::uint8_t i) noexcept;
     static std::uint64_t suitsOfIndex(std::uint8_t i) noexcept;
-    // Either half alone, for loops that need the suits only when the key shows a flush.
+    // Either half alone: of() joins the two, and the seven-card score sums the suits alone, only when its key
+    // shows a flush.
     static std::uint64_t keyOf(const Card& card) noexcept;
     static std::uint64_t suitsOf(const Card& card) noexcept;
 

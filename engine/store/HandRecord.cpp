@@ -19,9 +19,13 @@ std::string HandRecord::playerName(std::string_view playerId) const {
 
 std::vector<HandRecord> HandRecord::prependingToHistory(HandRecord record, std::vector<HandRecord> history) {
     history.insert(history.begin(), std::move(record));
+    keepNewest(history);
+    return history;
+}
+
+void HandRecord::keepNewest(std::vector<HandRecord>& history) {
     if (history.size() > historyLimit)
         history.erase(history.begin() + static_cast<std::ptrdiff_t>(historyLimit), history.end());
-    return history;
 }
 
 void to_json(Json& j, const HandRecord::BlindsSnapshot& b) {

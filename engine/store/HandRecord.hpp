@@ -50,6 +50,8 @@ struct HandRecord {
     std::string playerName(std::string_view playerId) const;
     // The record followed by the history, cut to the newest 200.
     static std::vector<HandRecord> prependingToHistory(HandRecord record, std::vector<HandRecord> history);
+    // Cuts a newest-first history to its newest historyLimit records.
+    static void keepNewest(std::vector<HandRecord>& history);
 
     friend bool operator==(const HandRecord&, const HandRecord&) = default;
 };

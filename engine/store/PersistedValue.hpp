@@ -33,22 +33,18 @@ struct PersistedValue {
     // As load; when nothing loads, `unreadable` receives the text stored under the key (if any), for the
     // next save to keep aside.
     std::optional<T> load(const KeyValueStore& store, std::optional<std::string>& unreadable) const {
-        unreadable = store.string(key);
-        if (!unreadable) return std::nullopt;
-        auto state = decode(*unreadable);
-        if (state) unreadable.reset();
-        return state;
+        return load(store, unreadable, [](const T&) { return true; });
     }
 
     // As load; a state that `accept` refuses (values out of range) counts as unreadable too.
     template <typename Accept>
     std::optional<T> load(const KeyValueStore& store, std::optional<std::string>& unreadable,
                           Accept accept) const {
-        auto state = load(store, unreadable);
-        if (state && !accept(*state)) {
-            unreadable = store.string(key);
-            state.reset();
-        }
+        unreadable = store.string(key);
+        if (!unreadable) return std::nullopt;
+        auto state = decode(*unreadable);
+        if (!state || !accept(*state)) return std::nullopt;
+        unreadable.reset();
         return state;
     }
 

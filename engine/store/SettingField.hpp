@@ -2,7 +2,6 @@
 #include <cstddef>
 #include <string_view>
 #include <type_traits>
-#include <utility>
 
 namespace pellox {
 
@@ -23,7 +22,6 @@ struct SettingField {
     static constexpr auto stored = StoredMember;
     static constexpr auto observed = ObservedMember;
     using Stored = MemberType<StoredMember>;
-    using Value = std::remove_cvref_t<decltype(std::declval<const MemberType<ObservedMember>&>().get())>;
 
     std::string_view name;
 };

@@ -22,8 +22,7 @@ void StatsStore::load(std::shared_ptr<KeyValueStore> store) {
     if (snapshot) {
         stats_.assign(std::move(snapshot->stats));
         // Newest first: a document holding more than the history keeps (damaged or edited) keeps the newest.
-        if (snapshot->handHistory.size() > HandRecord::historyLimit)
-            snapshot->handHistory.resize(HandRecord::historyLimit);
+        HandRecord::keepNewest(snapshot->handHistory);
         handHistory_.assign(std::move(snapshot->handHistory));
     }
     hasLoaded_ = true;

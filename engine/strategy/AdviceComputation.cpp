@@ -57,7 +57,7 @@ void AdviceComputation::start() {
         combos.push_back(std::move(range.combos));
         reads_.push_back(std::move(range.descriptor));
     }
-    rangeSampler_.emplace(player->holeCards, table_.board, std::move(combos), rng_);
+    rangeSampler_.emplace(player->holeCards, table_.board, combos, rng_);
 }
 
 void AdviceComputation::drawUpTo(std::int64_t end) {

@@ -49,20 +49,6 @@ IndexPair randomPair(CardMask& dead, CardMask known, Draw& draw) {
     return {live[0], live[1]};
 }
 
-// A pick of the count combos (pairAt(i) the i-th as an index pair) holding no dead card, or after
-// maxDrawAttempts failed picks two random live cards; the cards taken join the dead ones.
-template <typename PairAt, typename Draw>
-IndexPair drawPair(int count, PairAt pairAt, CardMask& dead, CardMask known, Draw& draw) {
-    for (int attempt = 0; attempt < RangeEquitySampler::maxDrawAttempts; ++attempt) {
-        const IndexPair pair = pairAt(static_cast<std::size_t>(draw.index(0, count)));
-        if ((maskOf(pair) & dead) == 0) {
-            dead |= maskOf(pair);
-            return pair;
-        }
-    }
-    return randomPair(dead, known, draw);
-}
-
 // The first of up to maxDrawAttempts picks among the count entries whose mask misses dead, or -1. Short when
 // the count is known to scale a draw exactly, so that the draw needs no test of it.
 template <bool isShort, typename Draw>
@@ -81,18 +67,25 @@ int pickCombo(int count, const CardMask* masks, CardMask dead, Draw& draw) {
 }  // namespace
 
 RangeEquitySampler::RangeEquitySampler(std::span<const Card> hole, std::span<const Card> board,
-                                       std::vector<std::vector<Combo>> ranges, RandomSource rng)
+                                       const std::vector<std::vector<Combo>>& ranges, RandomSource rng)
+    : RangeEquitySampler(hole, board, std::vector<std::span<const Combo>>(ranges.begin(), ranges.end()),
+                         rng) {}
+
+RangeEquitySampler::RangeEquitySampler(std::span<const Card> hole, std::span<const Card> board,
+                                       std::span<const std::span<const Combo>> ranges, RandomSource rng)
     : rng_(rng) {
     if (hole.size() != 2) throw std::invalid_argument("range sampling needs two hole cards");
     if (board.size() > 5) throw std::invalid_argument("range sampling takes at most five board cards");
     // Every hand and the full board must fit in one deck, also when the fallback deals random cards.
     if (ranges.size() > maxOpponents) throw std::invalid_argument("range sampling has too many opponents");
     for (std::size_t k = 0; k < ranges.size(); ++k) {
-        const std::vector<Combo>& combos = ranges[k];
+        const std::span<const Combo> combos = ranges[k];
         if (combos.empty()) throw std::invalid_argument("range sampling needs a combo for every opponent");
-        const auto same = std::find(ranges.begin(), ranges.begin() + static_cast<std::ptrdiff_t>(k), combos);
-        if (same != ranges.begin() + static_cast<std::ptrdiff_t>(k)) {
-            ranges_.push_back(ranges_[static_cast<std::size_t>(same - ranges.begin())]);
+        const auto earlier = ranges.first(k);
+        const auto same = std::find_if(earlier.begin(), earlier.end(),
+                                       [&](auto list) { return std::ranges::equal(list, combos); });
+        if (same != earlier.end()) {
+            ranges_.push_back(ranges_[static_cast<std::size_t>(same - earlier.begin())]);
             continue;
         }
         ranges_.push_back({masks_.size(), static_cast<int>(combos.size())});
@@ -147,9 +140,10 @@ void RangeEquitySampler::sampleWithBoard(std::int64_t count, Draws& draws) {
     }
 }
 
-// Seeded draws take a loop compiled for each count of opponents a table can have: with the count a constant,
+// With every list short, an opponent alone against the hero takes its own loop from any source, and seeded
+// draws take a loop compiled for each larger count of opponents a table can have: with the count a constant,
 // the scoring unrolls whole and the loop over the picks ends where the predictor expects, whatever the picks
-// did before. Other counts and other sources take the general loop.
+// did before. Long lists, other counts and, past one opponent, other sources take the general loop.
 template <std::size_t missing, typename Draws>
 void RangeEquitySampler::sampleMissing(std::int64_t count, Draws& draws) {
     if (!listsAreShort_) return sampleWith<missing, 0>(count, draws);
@@ -174,9 +168,16 @@ void RangeEquitySampler::sampleMissing(std::int64_t count, Draws& draws) {
 
 Combo RangeEquitySampler::drawHand(std::span<const Combo> combos, CardMask& dead) {
     DirectDraws::Cursor draw(rng_);
-    const IndexPair pair = drawPair(
-        static_cast<int>(combos.size()), [&](std::size_t i) { return indicesOf(combos[i]); }, dead,
-        knownCards_, draw);
+    std::vector<CardMask> masks;
+    masks.reserve(combos.size());
+    for (const Combo& combo : combos)
+        masks.push_back(maskOf(indicesOf(combo)));
+    const int pick = pickCombo<false>(static_cast<int>(combos.size()), masks.data(), dead, draw);
+    if (pick >= 0) {
+        dead |= masks[static_cast<std::size_t>(pick)];
+        return combos[static_cast<std::size_t>(pick)];
+    }
+    const IndexPair pair = randomPair(dead, knownCards_, draw);
     return {Card::fromIndex(pair[0]), Card::fromIndex(pair[1])};
 }
 
@@ -283,11 +284,11 @@ EquityResult RangeEquitySampler::estimate(std::span<const Card> hole, std::span<
                                           const std::vector<OpponentRange>& ranges, RandomSource rng,
                                           std::int64_t samples) {
     if (ranges.empty()) return EquitySampler::estimate(hole, board, 1, rng, samples);
-    std::vector<std::vector<Combo>> combos;
-    combos.reserve(ranges.size());
+    std::vector<std::span<const Combo>> lists;
+    lists.reserve(ranges.size());
     for (const OpponentRange& range : ranges)
-        combos.push_back(range.combos);
-    RangeEquitySampler sampler(hole, board, std::move(combos), rng);
+        lists.emplace_back(range.combos);
+    RangeEquitySampler sampler(hole, board, lists, rng);
     sampler.sample(0, samples);
     return EquityResult::averaged(sampler.winShare(), samples);
 }

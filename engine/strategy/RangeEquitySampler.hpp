@@ -24,7 +24,7 @@ class RangeEquitySampler {
     // Throws std::invalid_argument unless there are two hole cards, at most five board cards, at most
     // maxOpponents opponents and a non-empty combo list for every opponent.
     RangeEquitySampler(std::span<const Card> hole, std::span<const Card> board,
-                       std::vector<std::vector<Combo>> ranges, RandomSource rng);
+                       const std::vector<std::vector<Combo>>& ranges, RandomSource rng);
 
     // Draws the samples with indices from..<to; consecutive ranges draw exactly what one call over their
     // union would.
@@ -42,6 +42,10 @@ class RangeEquitySampler {
     double winShare() const noexcept { return winShare_; }
 
   private:
+    // Views of the lists, so that estimate can pass its ranges' lists without copying them.
+    RangeEquitySampler(std::span<const Card> hole, std::span<const Card> board,
+                       std::span<const std::span<const Combo>> ranges, RandomSource rng);
+
     // Draws is BufferedDraws or DirectDraws.
     template <typename Draws>
     void sampleWithBoard(std::int64_t count, Draws& draws);

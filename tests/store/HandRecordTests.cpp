@@ -50,6 +50,19 @@ TEST(HandRecordTests, HistoryKeepsTheNewest200) {
     EXPECT_EQ(history.back().handNumber, 1);
 }
 
+TEST(HandRecordTests, KeepNewestCutsOnlyPastTheLimit) {
+    std::vector<HandRecord> history(HandRecord::historyLimit + 5);
+    for (std::size_t i = 0; i < history.size(); ++i)
+        history[i].handNumber = static_cast<std::int64_t>(i);
+    auto full = std::vector<HandRecord>(history.begin(), history.begin() + HandRecord::historyLimit);
+    HandRecord::keepNewest(full);
+    EXPECT_EQ(full.size(), HandRecord::historyLimit);
+    HandRecord::keepNewest(history);
+    ASSERT_EQ(history.size(), HandRecord::historyLimit);
+    EXPECT_EQ(history.front().handNumber, 0);
+    EXPECT_EQ(history.back().handNumber, static_cast<std::int64_t>(HandRecord::historyLimit) - 1);
+}
+
 TEST(HandRecordTests, JsonRoundTripAndForm) {
     const auto r = sampleRecord();
     const Json j = r;

@@ -148,6 +148,33 @@ TEST(PersistedValueTests, UnreadableDocumentIsKeptOnceBeforeTheFirstSave) {
     EXPECT_EQ(store.storage.at("sample.unreadable"), "changed later");  // only once
 }
 
+TEST(PersistedValueTests, RefusedStateLoadsAsAbsentAndIsKeptAsUnreadable) {
+    InMemoryStore store;
+    v1.save(sample(), store);
+    const auto text = store.storage.at("sample");
+    const auto refuseAll = [](const Sample&) { return false; };
+    const auto acceptAll = [](const Sample&) { return true; };
+
+    std::optional<std::string> unreadable = "stale";
+    EXPECT_FALSE(v1.load(store, unreadable, refuseAll));
+    EXPECT_EQ(unreadable, text);
+
+    EXPECT_EQ(v1.load(store, unreadable, acceptAll), sample());
+    EXPECT_FALSE(unreadable);
+
+    // Only a decoded state is offered for acceptance.
+    int offered = 0;
+    store.set("not json", "sample");
+    EXPECT_FALSE(v1.load(store, unreadable, [&](const Sample&) { return ++offered > 0; }));
+    EXPECT_EQ(offered, 0);
+    EXPECT_EQ(unreadable, "not json");
+
+    store.remove("sample");
+    EXPECT_FALSE(v1.load(store, unreadable, acceptAll));
+    EXPECT_FALSE(unreadable);
+    EXPECT_TRUE(store.storage.empty());
+}
+
 TEST(PersistedValueTests, InMemoryStoreOperations) {
     InMemoryStore store;
     store.remove("absent");

@@ -16,6 +16,12 @@ namespace {
 
 using test::cards;
 
+// The hole cards then the board: the cards no opponent's combo may hold.
+std::vector<Card> knownCards(std::vector<Card> hole, const std::vector<Card>& board) {
+    hole.insert(hole.end(), board.begin(), board.end());
+    return hole;
+}
+
 // Seeded estimates pinned to the pot shares the samplers summed before hands were scored from shared card
 // sums: the samplers must draw the same cards and score them alike, on every street and opponent count.
 struct Pinned {
@@ -51,8 +57,7 @@ TEST(SeededEquityTests, RangedOpponentsGiveThePinnedShares) {
     } pinned[] = {{"", 917.5}, {"2c 7d 9h", 327}, {"2c 7d 9h Qs", 131}, {"2c 7d 9h Qs 3s", 38}};
     for (const auto& p : pinned) {
         const auto board = cards(p.board);
-        std::vector<Card> dead = hole;
-        dead.insert(dead.end(), board.begin(), board.end());
+        const std::vector<Card> dead = knownCards(hole, board);
         std::vector<std::vector<Combo>> ranges(3);
         for (const char* hand : {"AKs", "QQ", "T9s"})
             for (const Combo& c : OpponentRange::combosOf(hand, dead))
@@ -85,8 +90,7 @@ TEST(SeededEquityTests, CrowdedRangedOpponentsGiveThePinnedShares) {
     for (const auto& p : pinned) {
         const auto hole = cards(p.hole);
         const auto board = cards(p.board);
-        std::vector<Card> dead = hole;
-        dead.insert(dead.end(), board.begin(), board.end());
+        const std::vector<Card> dead = knownCards(hole, board);
         std::vector<Combo> anyTwo;
         for (int a = 0; a < 52; ++a)
             for (int b = a + 1; b < 52; ++b) {
@@ -117,8 +121,7 @@ TEST(SeededEquityTests, LoneRangedOpponentGivesThePinnedShares) {
     } pinned[] = {{"", 3265}, {"Qh 7c 2h", 3663}, {"Qh 7c 2h Jd", 3820}, {"Qh 7c 2h Jd 3s", 3999}};
     for (const auto& p : pinned) {
         const auto board = cards(p.board);
-        std::vector<Card> dead = hole;
-        dead.insert(dead.end(), board.begin(), board.end());
+        const std::vector<Card> dead = knownCards(hole, board);
         std::vector<Combo> combos = OpponentRange::combosOf("KK", dead);
         for (const Combo& c : OpponentRange::combosOf("AA", {}))
             if (c[0] == hole[0] || c[1] == hole[0] || c[0] == hole[1] || c[1] == hole[1]) combos.push_back(c);
@@ -157,9 +160,7 @@ TEST(SeededEquityTests, GeneratorAndCallableOverTheSameStatesGiveTheSameEstimate
     }
     for (const char* board : {"", "2c 7d 9h", "2c 7d 9h Qs", "2c 7d 9h Qs 3s"}) {
         const auto hole = cards("Js Jh");
-        std::vector<Card> dead = hole;
-        for (const Card& c : cards(board))
-            dead.push_back(c);
+        const std::vector<Card> dead = knownCards(hole, cards(board));
         std::vector<std::vector<Combo>> ranges{OpponentRange::combosOf("JJ", dead),
                                                OpponentRange::combosOf("AKs", dead),
                                                OpponentRange::combosOf("QQ", dead)};
@@ -181,14 +182,13 @@ TEST(SeededEquityTests, GeneratorAndCallableOverTheSameStatesGiveTheSameEstimate
 }
 
 // A generator's draws run a loop compiled for each count of opponents a table can have; a callable's run the
-// general one. Both agree for every count, on every street, with picks that often collide.
+// general one, except that one opponent takes the lone-opponent loop from either source. Both agree for every
+// count, on every street, with picks that often collide.
 TEST(SeededEquityTests, EveryCountOfOpponentsEstimatesAsTheGeneralLoop) {
     const char* const classes[] = {"AKs", "QQ", "AKo", "KQs", "JJ", "AQo", "KK"};
     for (const char* board : {"", "2c 7d 9h", "2c 7d 9h Qs", "2c 7d 9h Qs 3s"}) {
         const auto hole = cards("Ac Kd");
-        std::vector<Card> dead = hole;
-        for (const Card& c : cards(board))
-            dead.push_back(c);
+        const std::vector<Card> dead = knownCards(hole, cards(board));
         std::vector<std::vector<Combo>> ranges;
         for (std::size_t opponents = 1; opponents <= 7; ++opponents) {
             ranges.push_back(OpponentRange::combosOf(classes[opponents - 1], dead));
