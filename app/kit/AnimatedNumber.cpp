@@ -1,14 +1,20 @@
 #include "kit/AnimatedNumber.hpp"
 
 #include <QVariantAnimation>
+#include <algorithm>
 
 #include "kit/Motion.hpp"
 #include "kit/Spring.hpp"
+#include "theme/AppContext.hpp"
 
 namespace pellox::app {
 
 AnimatedNumber::AnimatedNumber(double initial, QObject* parent)
-    : QObject(parent), animation_(new QVariantAnimation(this)), value_(initial), target_(initial) {
+    : QObject(parent),
+      animation_(new QVariantAnimation(this)),
+      value_(initial),
+      start_(initial),
+      target_(initial) {
     connect(animation_, &QVariantAnimation::valueChanged, this, [this](const QVariant& v) {
         if (animation_->state() != QAbstractAnimation::Running) return;
         value_ = v.toDouble();
@@ -17,12 +23,18 @@ AnimatedNumber::AnimatedNumber(double initial, QObject* parent)
     connect(animation_, &QVariantAnimation::finished, this, [this] { land(target_); });
 }
 
+double AnimatedNumber::boundedValue() const {
+    return std::clamp(value_, std::min(start_, target_), std::max(start_, target_));
+}
+
 bool AnimatedNumber::isRunning() const {
     return animation_->state() == QAbstractAnimation::Running;
 }
 
 void AnimatedNumber::animateTo(double target, int milliseconds, const QEasingCurve& curve) {
     if (target == target_ && (isRunning() || value_ == target)) return;
+    // A new move starts where the last one is shown, which an overshoot never passes.
+    start_ = boundedValue();
     animation_->stop();
     target_ = target;
     if (milliseconds <= 0 || value_ == target) {
@@ -36,12 +48,17 @@ void AnimatedNumber::animateTo(double target, int milliseconds, const QEasingCur
     animation_->start();
 }
 
+void AnimatedNumber::animateTo(double target, const Spring& spring, bool reduceMotion) {
+    animateTo(target, Motion::milliseconds(spring.settleDuration(), reduceMotion), spring.easingCurve());
+}
+
 void AnimatedNumber::animateTo(double target, const Spring& spring, const AppContext& context) {
-    animateTo(target, Motion::milliseconds(spring.settleDuration(), context), spring.easingCurve());
+    animateTo(target, spring, context.reduceMotion());
 }
 
 void AnimatedNumber::jumpTo(double value) {
     animation_->stop();
+    start_ = value;
     target_ = value;
     land(value);
 }

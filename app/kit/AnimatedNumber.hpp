@@ -22,12 +22,16 @@ class AnimatedNumber : public QObject {
 
     double value() const noexcept { return value_; }
     double target() const noexcept { return target_; }
+    // The value kept between where the move started and its target: a spring passes its target, an amount
+    // counting to a new one never shows more than either end.
+    double boundedValue() const;
     bool isRunning() const;
 
     // From where it stands to `target` over `milliseconds` (0 lands at once). A move to the target it
     // already heads for changes nothing, so repeated refreshes never restart a motion.
     void animateTo(double target, int milliseconds, const QEasingCurve& curve);
-    // Along the spring's curve over its settle time.
+    // Along the spring's curve over its settle time; at once under reduce motion.
+    void animateTo(double target, const Spring& spring, bool reduceMotion);
     void animateTo(double target, const Spring& spring, const AppContext& context);
     // There at once, whatever was moving.
     void jumpTo(double value);
@@ -42,6 +46,7 @@ class AnimatedNumber : public QObject {
 
     QVariantAnimation* animation_;
     double value_;
+    double start_;
     double target_;
 };
 

@@ -38,10 +38,7 @@ QStringList familiesFor(FontDesign design) {
 
 DesktopText DesktopText::current() {
     if (!qGuiApp || !QGuiApplication::primaryScreen()) return {};
-    const QFont font = QGuiApplication::font();
-    const double dpi = screenLogicalDpi();
-    const double pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * dpi / 72.0;
-    return {pixels, dpi};
+    return {pixelSizeOf(QGuiApplication::font()), screenLogicalDpi()};
 }
 
 double desktopTextFactor(DesktopText desktop) {

@@ -98,7 +98,6 @@ void ReplayBoardPanel::setFrame(const std::vector<Card>& board, std::int64_t pot
         animation_->setEasingCurve(motion->easingCurve());
         animation_->start();
     }
-    potSize_ = potSize;
     if (motion)
         pot_->animateTo(static_cast<double>(potSize), *motion, context_);
     else
@@ -120,12 +119,11 @@ void ReplayBoardPanel::placeCards(std::size_t joining) {
 }
 
 QString ReplayBoardPanel::potText() const {
-    return moneyText(potSize_);
+    return moneyText(std::llround(pot_->target()));
 }
 
 QString ReplayBoardPanel::shownPotText() const {
-    if (!pot_->isRunning()) return potText();
-    return moneyText(std::llround(pot_->value()));
+    return moneyText(std::llround(pot_->boundedValue()));
 }
 
 void ReplayBoardPanel::refreshAccessibleName() {

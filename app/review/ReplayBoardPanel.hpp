@@ -53,7 +53,6 @@ class ReplayBoardPanel : public QWidget {
     std::vector<Card> leaving_;
     std::vector<double> arrival_;  // for each card of board_ then leaving_: 0 gone … 1 in place
     std::vector<bool> moving_;     // which of them the running animation moves (in or out)
-    std::int64_t potSize_ = 0;
     QVariantAnimation* animation_;
     AnimatedNumber* pot_;
 };

@@ -71,8 +71,7 @@ void ReplaySeatRow::setSeat(const ReplaySeatView& seat, std::optional<Spring> mo
 }
 
 QString ReplaySeatRow::shownStackText() const {
-    if (!stack_->isRunning()) return look_.stackText;
-    return moneyText(std::llround(stack_->value()));
+    return moneyText(std::llround(stack_->boundedValue()));
 }
 
 QSize ReplaySeatRow::sizeHint() const {

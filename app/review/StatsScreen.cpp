@@ -9,6 +9,7 @@
 #include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "kit/AnimatedNumber.hpp"
 #include "kit/Fonts.hpp"
@@ -269,6 +270,7 @@ void StatsScreen::rebuild() {
     page->setAutoFillBackground(false);  // the scroll area turns it on; the screen paints the felt behind
     page->layout()->activate();
     scroll_->verticalScrollBar()->setValue(offset);
+    accuracyFigure_ = page->findChild<QLabel*>(QStringLiteral("accuracy"));
     countAccuracy();
     update();
 }
@@ -276,18 +278,16 @@ void StatsScreen::rebuild() {
 // A new lifetime accuracy counts from the one shown; the first one shown is there at once.
 void StatsScreen::countAccuracy() {
     const std::optional<double> accuracy = stats_.stats().overallAccuracy();
-    if (accuracy && shownAccuracy_)
+    if (accuracy && accuracyShown_)
         accuracy_->animateTo(*accuracy, accuracyCount, context_);
     else if (accuracy)
         accuracy_->jumpTo(*accuracy);
-    shownAccuracy_ = accuracy;
+    accuracyShown_ = accuracy.has_value();
     if (accuracy_->isRunning()) showCountedAccuracy();
 }
 
 void StatsScreen::showCountedAccuracy() {
-    auto* figure =
-        scroll_->widget() ? scroll_->widget()->findChild<QLabel*>(QStringLiteral("accuracy")) : nullptr;
-    if (figure && shownAccuracy_) figure->setText(percentOrDash(accuracy_->value()));
+    if (accuracyFigure_ && accuracyShown_) accuracyFigure_->setText(percentOrDash(accuracy_->boundedValue()));
 }
 
 void StatsScreen::scrollToLeaks() {

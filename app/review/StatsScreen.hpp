@@ -1,9 +1,10 @@
 #pragma once
+#include <QPointer>
 #include <QWidget>
-#include <optional>
 
 #include "store/Observed.hpp"
 
+class QLabel;
 class QScrollArea;
 
 namespace pellox {
@@ -45,7 +46,9 @@ class StatsScreen : public QWidget {
     QScrollArea* scroll_;
     RefreshCoalescer* refresh_;
     AnimatedNumber* accuracy_;
-    std::optional<double> shownAccuracy_;
+    // The page's figure, rebuilt with the page; it shows the count while one runs.
+    QPointer<QLabel> accuracyFigure_;
+    bool accuracyShown_ = false;
     Subscription statsChanged_;
 };
 

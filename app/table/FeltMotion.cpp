@@ -4,21 +4,12 @@
 #include <cmath>
 
 #include "kit/AnimatedNumber.hpp"
-#include "kit/Motion.hpp"
 
 namespace pellox::app {
 
 namespace {
 
 constexpr std::size_t boardSlots = 5;
-
-int milliseconds(const Spring& spring, bool motionless) {
-    return Motion::milliseconds(spring.settleDuration(), motionless);
-}
-
-void move(AnimatedNumber& number, double target, const Spring& spring, bool motionless) {
-    number.animateTo(target, milliseconds(spring, motionless), spring.easingCurve());
-}
 
 }  // namespace
 
@@ -64,14 +55,13 @@ void FeltMotion::shift(AnimatedNumber& offset, double from, double to, bool exis
         return;
     }
     offset.jumpTo(from + offset.value() - to);
-    move(offset, 0, *spring, motionless);
+    offset.animateTo(0, *spring, motionless);
 }
 
 void FeltMotion::update(const State& next, bool motionless) {
     if (!started_) {
         started_ = true;
         state_ = next;
-        potFrom_ = next.pot;
         pot_->jumpTo(static_cast<double>(next.pot));
         banner_->jumpTo(next.banner ? 1 : 0);
         return;
@@ -106,12 +96,12 @@ void FeltMotion::updateBoard(const State& next, bool motionless) {
                 std::erase_if(leaving_, [&](const Leaving& l) { return l.opacity == opacity; });
             });
             leaving_.push_back({{state_.board[i], QPointF(x, now.boardY), 1}, opacity});
-            move(*opacity, 0, boardSpring, motionless);
+            opacity->animateTo(0, boardSpring, motionless);
         }
     }
     for (std::size_t i = before; i < std::min(after, boardSlots); ++i) {
         entrances_[i]->jumpTo(0);
-        move(*entrances_[i], 1, boardSpring, motionless);
+        entrances_[i]->animateTo(1, boardSpring, motionless);
     }
 }
 
@@ -120,17 +110,16 @@ void FeltMotion::updateBanner(const State& next, bool motionless) {
     if (state_.banner && !next.banner) {
         leavingBanner_ = LeavingBanner{*state_.banner, shown(state_.arrangement).banner, banner_->value()};
         leavingBannerPresence_->jumpTo(banner_->value());
-        move(*leavingBannerPresence_, 0, bannerSpring, motionless);
+        leavingBannerPresence_->animateTo(0, bannerSpring, motionless);
         banner_->jumpTo(0);
     } else if (!state_.banner && next.banner) {
-        move(*banner_, 1, bannerSpring, motionless);
+        banner_->animateTo(1, bannerSpring, motionless);
     }
 }
 
 void FeltMotion::updatePot(std::int64_t pot, bool motionless) {
     if (pot == state_.pot) return;
-    potFrom_ = shownPot();
-    move(*pot_, static_cast<double>(pot), potSpring, motionless);
+    pot_->animateTo(static_cast<double>(pot), potSpring, motionless);
 }
 
 void FeltMotion::updateWinners(const std::map<std::string, std::int64_t>& winners, bool motionless) {
@@ -139,12 +128,12 @@ void FeltMotion::updateWinners(const std::map<std::string, std::int64_t>& winner
         badge.amount = amount;
         if (!badge.presence) badge.presence = number(0);
         badge.leaving = false;
-        move(*badge.presence, 1, winnerBadgeSpring, motionless);
+        badge.presence->animateTo(1, winnerBadgeSpring, motionless);
     }
     for (auto& [id, badge] : badges_) {
         if (winners.count(id) || badge.leaving) continue;
         badge.leaving = true;
-        move(*badge.presence, 0, winnerBadgeSpring, motionless);
+        badge.presence->animateTo(0, winnerBadgeSpring, motionless);
     }
     // Badges gone out are dropped at the next change.
     std::erase_if(badges_, [](const auto& entry) {
@@ -165,9 +154,7 @@ FeltMotion::Arrangement FeltMotion::shown(const Arrangement& target) const {
 }
 
 std::int64_t FeltMotion::shownPot() const {
-    const double to = static_cast<double>(state_.pot), from = static_cast<double>(potFrom_);
-    // A spring passes its target; money never shows more than either end.
-    return std::llround(std::clamp(pot_->value(), std::min(from, to), std::max(from, to)));
+    return std::llround(pot_->boundedValue());
 }
 
 double FeltMotion::cardEntrance(std::size_t index) const {

@@ -106,7 +106,6 @@ class FeltMotion : public QObject {
 
     State state_;
     bool started_ = false;
-    std::int64_t potFrom_ = 0;
     AnimatedNumber* pot_;
     AnimatedNumber* boardShift_;
     AnimatedNumber* rowShift_;

@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <cmath>
 
 #include "kit/AnimatedNumber.hpp"
@@ -106,22 +105,17 @@ void HandReportCardView::setReport(const HandReport& report, bool guideEnabled, 
     model_ = HandReportCardModel::make(report, guideEnabled, showsContinueHint);
     // A card coming on screen shows its amount; one on screen counts to the new amount.
     const auto net = static_cast<double>(report.netChips);
-    if (hasReport_ && isVisible() && net != netCount_->target()) {
-        netFrom_ = std::llround(netCount_->value());
+    if (hasReport_ && isVisible() && net != netCount_->target())
         netCount_->animateTo(net, netSpring, context_);
-    } else if (net != netCount_->target() || !hasReport_) {
-        netFrom_ = report.netChips;
+    else if (net != netCount_->target() || !hasReport_)
         netCount_->jumpTo(net);
-    }
     hasReport_ = true;
     apply();
 }
 
-// Whole chips between the old amount and the new: a spring passes its target, money never does.
+// Whole chips between the old amount and the new.
 void HandReportCardView::showNet() {
-    const double to = netCount_->target(), from = static_cast<double>(netFrom_);
-    const auto shown = std::llround(std::clamp(netCount_->value(), std::min(from, to), std::max(from, to)));
-    net_->setText(moneyText(shown, MoneySign::awayFromZero));
+    net_->setText(moneyText(std::llround(netCount_->boundedValue()), MoneySign::awayFromZero));
     net_->updateGeometry();
 }
 

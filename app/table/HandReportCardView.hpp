@@ -1,6 +1,5 @@
 #pragma once
 #include <QWidget>
-#include <cstdint>
 
 #include "table/HandReportCardModel.hpp"
 
@@ -51,7 +50,6 @@ class HandReportCardView : public QWidget {
     TextBlock* net_;
     // The net result as it counts to a new report's while the card is on screen.
     AnimatedNumber* netCount_;
-    std::int64_t netFrom_ = 0;
     bool hasReport_ = false;
     QWidget* gradeRow_;
     BadgeView* grade_;

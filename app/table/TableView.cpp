@@ -365,10 +365,6 @@ void TableView::tick() {
     update();
 }
 
-bool TableView::isAnimating() const {
-    return frameTimer_.isActive() || dealTimer_.isActive() || motion_->isRunning();
-}
-
 void TableView::animate() {
     if (!frameTimer_.isActive()) frameTimer_.start();
     tick();

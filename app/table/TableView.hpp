@@ -62,8 +62,6 @@ class TableView : public QWidget {
     std::int64_t cardsLanded(std::int64_t seatIndex) const;
     // The pot, the centre cluster, the board, the banner and the winner badges in motion.
     const FeltMotion& motion() const noexcept { return *motion_; }
-    // Anything on the felt still moving, its frame clock or an animation.
-    bool isAnimating() const;
 
     // The seats drawn, in layout order (the human first), for hit testing and accessibility.
     int seatCount() const;

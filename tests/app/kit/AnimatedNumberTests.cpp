@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <algorithm>
 
 #include "ManualAnimationClock.hpp"
 #include "kit/AnimatedNumber.hpp"
@@ -81,6 +82,56 @@ TEST(AnimatedNumber, ASpringSettlesOnItsTargetAfterItsSettleTime) {
     clock.advanceInFrames(static_cast<qint64>(spring.settleDuration() * 500) + 20);
     EXPECT_DOUBLE_EQ(n.value(), 1);
     EXPECT_FALSE(n.isRunning());
+}
+
+TEST(AnimatedNumber, TheBoundedReadingStaysBetweenTheMovesStartAndItsTargetWhileTheSpringPassesIt) {
+    ManualAnimationClock clock;
+    const Spring loose{0.3, 0.5};
+    AnimatedNumber n(100);
+    n.animateTo(0, loose, false);
+    double lowest = 100;
+    for (int t = 0; t < testing::settleMs(loose); t += 16) {
+        clock.advance(16);
+        lowest = std::min(lowest, n.value());
+        EXPECT_GE(n.boundedValue(), 0) << "at " << t << " ms";
+        EXPECT_LE(n.boundedValue(), 100) << "at " << t << " ms";
+    }
+    ASSERT_LT(lowest, 0) << "the spring must pass its target for the bound to matter";
+    EXPECT_FALSE(n.isRunning());
+    EXPECT_DOUBLE_EQ(n.boundedValue(), 0);
+}
+
+TEST(AnimatedNumber, ANewMoveIsBoundedFromWhereTheLastOneWasShown) {
+    ManualAnimationClock clock;
+    const Spring loose{0.3, 0.5};
+    AnimatedNumber n(0);
+    n.animateTo(100, loose, false);
+    while (n.isRunning() && n.value() <= 100)
+        clock.advance(4);
+    ASSERT_TRUE(n.isRunning());
+    EXPECT_DOUBLE_EQ(n.boundedValue(), 100);
+    // Heading back from an overshoot: the reading starts at the 100 shown, never at the overshoot.
+    n.animateTo(50, loose, false);
+    clock.advance(0);
+    EXPECT_DOUBLE_EQ(n.boundedValue(), 100);
+    for (int t = 0; t < testing::settleMs(loose); t += 16) {
+        clock.advance(16);
+        EXPECT_GE(n.boundedValue(), 50);
+        EXPECT_LE(n.boundedValue(), 100);
+    }
+    EXPECT_DOUBLE_EQ(n.boundedValue(), 50);
+    n.jumpTo(7);
+    EXPECT_DOUBLE_EQ(n.boundedValue(), 7);
+}
+
+TEST(AnimatedNumber, ReduceMotionGivenDirectlyLandsAtOnce) {
+    ManualAnimationClock clock;
+    AnimatedNumber n(1);
+    n.animateTo(4, Spring{0.3, 0.85}, true);
+    EXPECT_DOUBLE_EQ(n.value(), 4);
+    EXPECT_FALSE(n.isRunning());
+    n.animateTo(0, Spring{0.3, 0.85}, false);
+    EXPECT_TRUE(n.isRunning());
 }
 
 }  // namespace

@@ -111,6 +111,29 @@ TEST(ReplayMotion, AStackCountsToItsNewAmount) {
     EXPECT_EQ(row.shownStackText(), "$600");
 }
 
+// A spring passes its target; the amounts it counts never do (a stack going all-in never shows "$-6").
+TEST(ReplayMotion, CountingAmountsNeverPassTheirTarget) {
+    MotionRig rig;
+    ReplaySeatRow row(rig.context);
+    ReplaySeatView seat;
+    seat.id = "bot-1";
+    seat.name = "Bot";
+    seat.stack = 1000;
+    row.setSeat(seat);
+    seat.stack = 0;
+    row.setSeat(seat, step);
+    ReplayBoardPanel panel(rig.context);
+    panel.setFrame(board(3), 1000);
+    panel.setFrame(board(3), 0, step);
+    for (int t = 0; t < settleMs(step); t += 4) {
+        rig.clock.advance(4);
+        EXPECT_FALSE(row.shownStackText().contains('-')) << row.shownStackText().toStdString() << " at " << t;
+        EXPECT_FALSE(panel.shownPotText().contains('-')) << panel.shownPotText().toStdString() << " at " << t;
+    }
+    EXPECT_EQ(row.shownStackText(), "$0");
+    EXPECT_EQ(panel.shownPotText(), "$0");
+}
+
 TEST(StatsMotion, TheAccuracyFigureCountsToANewAccuracy) {
     MotionRig rig;
     StatsStore store;

@@ -10,10 +10,7 @@ namespace pellox::app {
 namespace {
 
 using testing::ManualAnimationClock;
-
-int settle(const Spring& spring) {
-    return static_cast<int>(spring.settleDuration() * 1000) + 1;
-}
+using testing::settleMs;
 
 // The cluster with `cards` on the board and, when set, the banner, as the felt would arrange it.
 FeltMotion::State state(std::int64_t pot, const char* cards = "", bool banner = false) {
@@ -51,7 +48,7 @@ TEST(FeltMotion, ThePotCountsToItsNewAmountInWholeChipsAsTheCapsuleSpringsWider)
     EXPECT_TRUE(motion.isRunning());
 
     std::int64_t last = 15;
-    for (int t = 0; t < settle(FeltMotion::potSpring); t += 16) {
+    for (int t = 0; t < settleMs(FeltMotion::potSpring); t += 16) {
         clock.advance(16);
         const std::int64_t shown = motion.shownPot();
         EXPECT_GE(shown, 15);
@@ -68,14 +65,14 @@ TEST(FeltMotion, HalfwayThePotStandsBetweenItsTwoAmounts) {
     FeltMotion motion;
     motion.update(state(100), false);
     motion.update(state(300), false);
-    clock.advance(settle(FeltMotion::potSpring) / 6);
+    clock.advance(settleMs(FeltMotion::potSpring) / 6);
     EXPECT_GT(motion.shownPot(), 100);
     EXPECT_LT(motion.shownPot(), 300);
     motion.update(state(0), false);  // a new hand: counts down from where it stands
     const std::int64_t from = motion.shownPot();
-    clock.advance(settle(FeltMotion::potSpring) / 6);
+    clock.advance(settleMs(FeltMotion::potSpring) / 6);
     EXPECT_LT(motion.shownPot(), from);
-    clock.advance(settle(FeltMotion::potSpring));
+    clock.advance(settleMs(FeltMotion::potSpring));
     EXPECT_EQ(motion.shownPot(), 0);
 }
 
@@ -88,13 +85,13 @@ TEST(FeltMotion, TheFlopGrowsInWhileThePotSpringsDownOnTheBoardsSpring) {
     EXPECT_DOUBLE_EQ(motion.shown(flop.arrangement).potY, before.arrangement.potY);
     for (std::size_t i = 0; i < 3; ++i)
         EXPECT_DOUBLE_EQ(motion.cardEntrance(i), 0);
-    clock.advance(settle(FeltMotion::boardSpring) / 6);
+    clock.advance(settleMs(FeltMotion::boardSpring) / 6);
     EXPECT_GT(motion.cardEntrance(0), 0);
     EXPECT_GT(motion.shown(flop.arrangement).potY, before.arrangement.potY);
     // The pot's spring alone would have settled by now; the board's is longer.
-    clock.advance(settle(FeltMotion::potSpring) - settle(FeltMotion::boardSpring) / 6);
+    clock.advance(settleMs(FeltMotion::potSpring) - settleMs(FeltMotion::boardSpring) / 6);
     EXPECT_TRUE(motion.isRunning());
-    clock.advance(settle(FeltMotion::boardSpring));
+    clock.advance(settleMs(FeltMotion::boardSpring));
     EXPECT_DOUBLE_EQ(motion.cardEntrance(2), 1);
     EXPECT_DOUBLE_EQ(motion.shown(flop.arrangement).potY, flop.arrangement.potY);
     EXPECT_FALSE(motion.isRunning());
@@ -105,7 +102,7 @@ TEST(FeltMotion, TheFlopGrowsInWhileThePotSpringsDownOnTheBoardsSpring) {
     EXPECT_DOUBLE_EQ(motion.shown(turn.arrangement).rowWidth, flop.arrangement.rowWidth);
     EXPECT_DOUBLE_EQ(motion.cardEntrance(0), 1);
     EXPECT_DOUBLE_EQ(motion.cardEntrance(3), 0);
-    clock.advance(settle(FeltMotion::boardSpring));
+    clock.advance(settleMs(FeltMotion::boardSpring));
     EXPECT_DOUBLE_EQ(motion.shown(turn.arrangement).rowWidth, turn.arrangement.rowWidth);
 }
 
@@ -121,12 +118,12 @@ TEST(FeltMotion, BoardCardsThatLeaveFadeOutWhereTheyStoodAndAreThenGone) {
     EXPECT_DOUBLE_EQ(leaving[0].opacity, 1);
     EXPECT_DOUBLE_EQ(leaving[0].centre.x(), -river.arrangement.rowWidth / 2 + 20);
     EXPECT_DOUBLE_EQ(leaving[0].centre.y(), river.arrangement.boardY);
-    clock.advance(settle(FeltMotion::boardSpring) / 4);
+    clock.advance(settleMs(FeltMotion::boardSpring) / 4);
     leaving = motion.leavingCards();
     ASSERT_EQ(leaving.size(), 5u);
     EXPECT_GT(leaving[0].opacity, 0);
     EXPECT_LT(leaving[0].opacity, 1);
-    clock.advance(settle(FeltMotion::boardSpring));
+    clock.advance(settleMs(FeltMotion::boardSpring));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(motion.leavingCards().empty());
     EXPECT_FALSE(motion.isRunning());
@@ -139,9 +136,9 @@ TEST(FeltMotion, TheBannerScalesInAndOutWithItsTextKeptWhileItGoes) {
     const auto over = state(0, "Ah Kd 7c 2s 9h", true);
     motion.update(over, false);
     EXPECT_DOUBLE_EQ(motion.bannerPresence(), 0);
-    clock.advance(settle(FeltMotion::bannerSpring) / 4);
+    clock.advance(settleMs(FeltMotion::bannerSpring) / 4);
     EXPECT_GT(motion.bannerPresence(), 0);
-    clock.advance(settle(FeltMotion::bannerSpring));
+    clock.advance(settleMs(FeltMotion::bannerSpring));
     EXPECT_DOUBLE_EQ(motion.bannerPresence(), 1);
 
     motion.update(state(15), false);
@@ -150,9 +147,9 @@ TEST(FeltMotion, TheBannerScalesInAndOutWithItsTextKeptWhileItGoes) {
     EXPECT_EQ(leaving->text, *over.banner);
     EXPECT_EQ(leaving->rect, over.arrangement.banner);
     EXPECT_DOUBLE_EQ(leaving->presence, 1);
-    clock.advance(settle(FeltMotion::bannerSpring) / 4);
+    clock.advance(settleMs(FeltMotion::bannerSpring) / 4);
     EXPECT_LT(motion.leavingBanner()->presence, 1);
-    clock.advance(settle(FeltMotion::bannerSpring));
+    clock.advance(settleMs(FeltMotion::bannerSpring));
     EXPECT_FALSE(motion.leavingBanner());
     EXPECT_FALSE(motion.isRunning());
 }
@@ -165,17 +162,17 @@ TEST(FeltMotion, AWinnerBadgeGrowsInAndShrinksAwayWithItsAmount) {
     ASSERT_TRUE(motion.winnerBadge("human"));
     EXPECT_EQ(motion.winnerBadge("human")->amount, 240);
     EXPECT_DOUBLE_EQ(motion.winnerBadge("human")->presence, 0);
-    clock.advance(settle(FeltMotion::winnerBadgeSpring) / 4);
+    clock.advance(settleMs(FeltMotion::winnerBadgeSpring) / 4);
     EXPECT_GT(motion.winnerBadge("human")->presence, 0);
-    clock.advance(settle(FeltMotion::winnerBadgeSpring));
+    clock.advance(settleMs(FeltMotion::winnerBadgeSpring));
     EXPECT_DOUBLE_EQ(motion.winnerBadge("human")->presence, 1);
 
     motion.updateWinners({}, false);  // the next hand
     ASSERT_TRUE(motion.winnerBadge("human"));
     EXPECT_EQ(motion.winnerBadge("human")->amount, 240);
-    clock.advance(settle(FeltMotion::winnerBadgeSpring) / 4);
+    clock.advance(settleMs(FeltMotion::winnerBadgeSpring) / 4);
     EXPECT_LT(motion.winnerBadge("human")->presence, 1);
-    clock.advance(settle(FeltMotion::winnerBadgeSpring));
+    clock.advance(settleMs(FeltMotion::winnerBadgeSpring));
     EXPECT_FALSE(motion.winnerBadge("human"));
     EXPECT_FALSE(motion.isRunning());
 }
