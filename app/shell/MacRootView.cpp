@@ -327,7 +327,6 @@ void MacRootView::presentResumeAlert() {
     alert_->setInformativeText(qtext(resumeAlertMessage(resumable_->mode)));
     QPushButton* resumeButton = alert_->addButton(qtext(resumeButtonTitle), QMessageBox::AcceptRole);
     QPushButton* freshButton = alert_->addButton(qtext(startFreshButtonTitle), QMessageBox::RejectRole);
-    alert_->addActions(dialogShortcuts_);
     alert_->setDefaultButton(resumeButton);
     alert_->setEscapeButton(freshButton);
     connect(alert_, &QMessageBox::finished, this, [this, resumeButton] {
@@ -360,7 +359,6 @@ void MacRootView::syncOnboarding() {
                 settings_.save();
             },
             this);
-        sheet_->addActions(dialogShortcuts_);
         sheet_->open();
         return;
     }
