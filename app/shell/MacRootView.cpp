@@ -16,6 +16,7 @@
 #include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
 #include "kit/SymbolIcon.hpp"
+#include "kit/TextColor.hpp"
 #include "review/HandReplayScreen.hpp"
 #include "review/HistoryScreen.hpp"
 #include "review/RangeChartScreen.hpp"
@@ -284,9 +285,7 @@ void MacRootView::restyle() {
         sidebar_->item(static_cast<int>(row))->setIcon(icon);
     }
     back_->setTextColor(palette.accent);
-    QPalette titlePalette = title_->palette();
-    titlePalette.setColor(QPalette::WindowText, palette.text);
-    title_->setPalette(titlePalette);
+    setTextColor(title_, palette.text);
     QPalette headerPalette = header_->palette();
     headerPalette.setColor(QPalette::Window, palette.feltDark);
     header_->setPalette(headerPalette);
