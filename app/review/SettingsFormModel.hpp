@@ -3,8 +3,6 @@
 #include <cstdint>
 #include <optional>
 
-#include "store/SettingsRange.hpp"
-
 namespace pellox {
 class SettingsStore;
 enum class Street;
@@ -15,12 +13,6 @@ namespace pellox::app {
 
 // What the settings form shows and how its controls write the settings, without a widget.
 namespace SettingsFormModel {
-
-// The steppers offer what stored configurations are held to.
-using StepperRange = SettingsRange;
-inline constexpr StepperRange bigBlindRange = SettingsRange::bigBlind;
-inline constexpr StepperRange buyInRange = SettingsRange::buyIn;
-inline constexpr StepperRange tournamentStackRange = SettingsRange::tournamentStack;
 
 // The footer of the guide's section for a mode.
 QString guideFooter(GuideMode mode);

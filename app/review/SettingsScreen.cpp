@@ -22,6 +22,7 @@
 #include "kit/ToggleSwitch.hpp"
 #include "review/SettingsFormModel.hpp"
 #include "review/SettingsLabels.hpp"
+#include "store/SettingsRange.hpp"
 #include "store/SettingsStore.hpp"
 #include "store/StatsStore.hpp"
 #include "theme/AppContext.hpp"
@@ -210,8 +211,8 @@ QWidget* section(const QString& header, FormBox* box, const QString& footer, QWi
     return widget;
 }
 
-Stepper* rangedStepper(AppContext& context, Stepper::Title title, SettingsFormModel::StepperRange range,
-                       QWidget* parent) {
+// A stepper offers what stored configurations are held to.
+Stepper* rangedStepper(AppContext& context, Stepper::Title title, SettingsRange range, QWidget* parent) {
     return new Stepper(context, std::move(title), range.minimum, range.maximum, range.step, parent);
 }
 
@@ -295,7 +296,7 @@ QWidget* SettingsScreen::buildPlaySection() {
 QWidget* SettingsScreen::buildStakesSection() {
     namespace model = SettingsFormModel;
     auto* box = new FormBox(context_, this);
-    bigBlind_ = rangedStepper(context_, &model::bigBlindTitle, model::bigBlindRange, box);
+    bigBlind_ = rangedStepper(context_, &model::bigBlindTitle, SettingsRange::bigBlind, box);
     bigBlind_->setSubject(QStringLiteral("big blind"));
     connect(bigBlind_, &Stepper::valueEdited, this,
             [this](std::int64_t value) { model::setBigBlind(settings_, value); });
@@ -304,7 +305,7 @@ QWidget* SettingsScreen::buildStakesSection() {
     auto* buyInLayout = new QVBoxLayout(buyInBlock);
     buyInLayout->setContentsMargins(0, 0, 0, 0);
     buyInLayout->setSpacing(blockSpacing);
-    buyIn_ = rangedStepper(context_, &model::buyInTitle, model::buyInRange, buyInBlock);
+    buyIn_ = rangedStepper(context_, &model::buyInTitle, SettingsRange::buyIn, buyInBlock);
     buyIn_->setSubject(QStringLiteral("buy-in"));
     connect(buyIn_, &Stepper::valueEdited, this,
             [this](std::int64_t value) { model::setBuyIn(settings_, value); });
@@ -315,7 +316,7 @@ QWidget* SettingsScreen::buildStakesSection() {
     buyInLayout->addWidget(ratio_);
     box->addRow(buyInBlock);
     tournamentStack_ =
-        rangedStepper(context_, &model::tournamentStackTitle, model::tournamentStackRange, box);
+        rangedStepper(context_, &model::tournamentStackTitle, SettingsRange::tournamentStack, box);
     tournamentStack_->setSubject(QStringLiteral("tournament stack"));
     connect(tournamentStack_, &Stepper::valueEdited, this,
             [this](std::int64_t value) { model::setTournamentStack(settings_, value); });

@@ -16,6 +16,7 @@
 #include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
 #include "kit/SymbolIcon.hpp"
+#include "kit/TextColor.hpp"
 #include "review/HandReplayScreen.hpp"
 #include "review/HistoryScreen.hpp"
 #include "review/RangeChartScreen.hpp"
@@ -284,9 +285,7 @@ void MacRootView::restyle() {
         sidebar_->item(static_cast<int>(row))->setIcon(icon);
     }
     back_->setTextColor(palette.accent);
-    QPalette titlePalette = title_->palette();
-    titlePalette.setColor(QPalette::WindowText, palette.text);
-    title_->setPalette(titlePalette);
+    setTextColor(title_, palette.text);
     QPalette headerPalette = header_->palette();
     headerPalette.setColor(QPalette::Window, palette.feltDark);
     header_->setPalette(headerPalette);
@@ -327,7 +326,6 @@ void MacRootView::presentResumeAlert() {
     alert_->setInformativeText(qtext(resumeAlertMessage(resumable_->mode)));
     QPushButton* resumeButton = alert_->addButton(qtext(resumeButtonTitle), QMessageBox::AcceptRole);
     QPushButton* freshButton = alert_->addButton(qtext(startFreshButtonTitle), QMessageBox::RejectRole);
-    alert_->addActions(dialogShortcuts_);
     alert_->setDefaultButton(resumeButton);
     alert_->setEscapeButton(freshButton);
     connect(alert_, &QMessageBox::finished, this, [this, resumeButton] {
@@ -360,7 +358,6 @@ void MacRootView::syncOnboarding() {
                 settings_.save();
             },
             this);
-        sheet_->addActions(dialogShortcuts_);
         sheet_->open();
         return;
     }

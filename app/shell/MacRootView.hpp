@@ -1,5 +1,4 @@
 #pragma once
-#include <QList>
 #include <QWidget>
 #include <optional>
 #include <vector>
@@ -8,7 +7,6 @@
 #include "shell/RootNavigation.hpp"
 #include "store/Observed.hpp"
 
-class QAction;
 class QLabel;
 class QListWidget;
 class QMessageBox;
@@ -57,10 +55,6 @@ class MacRootView : public QWidget {
     void resume(const SessionSnapshot& snapshot);
     // The stored hand offered and not yet answered, if any.
     const std::optional<SessionSnapshot>& resumable() const noexcept { return resumable_; }
-
-    // The menu commands' shortcuts, so they also work while the onboarding sheet or the resume question
-    // holds the window.
-    void setDialogShortcuts(QList<QAction*> actions) { dialogShortcuts_ = std::move(actions); }
 
     // The page on top of the stack, its root, and the controls around them.
     QWidget* currentPage() const;
@@ -119,7 +113,6 @@ class MacRootView : public QWidget {
     QMessageBox* alert_ = nullptr;
     OnboardingSheet* sheet_ = nullptr;
     bool shown_ = false;
-    QList<QAction*> dialogShortcuts_;
     Subscription onboardedSubscription_;
 };
 

@@ -76,7 +76,6 @@ void PelloxPokerApp::buildScenes() {
     mainContext_ = std::make_unique<AppContext>(settings_.get(), feedback_.get());
     commands_ = std::make_unique<PelloxCommands>(*navigation_, [this] { openRanges(); });
     auto* root = new MacRootView(*mainContext_, *session_, *settings_, *stats_, *snapshots_, *navigation_);
-    root->setDialogShortcuts(commands_->shortcutActions());
     new DialogSupport(commands_->shortcutActions(), commands_.get());
     connect(root, &MacRootView::resumed, snapshotKeeper_.get(), &SnapshotKeeper::skipCurrentDecision);
     mainWindow_ = std::make_unique<MainWindow>(root, *commands_);

@@ -27,7 +27,6 @@ class UserDefaultsStore : public KeyValueStore {
     void set(std::string value, std::string_view key) override;
     void remove(std::string_view key) override;
 
-    QString fileName() const { return path_; }
     // The user's settings file, where the default constructor reads and writes.
     static QString defaultFileName();
 

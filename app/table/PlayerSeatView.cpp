@@ -127,7 +127,11 @@ QString PlayerSeatView::stackText() const {
 
 std::optional<QString> PlayerSeatView::winnerText() const {
     if (!winnerAmount) return std::nullopt;
-    return QStringLiteral("+") + moneyText(*winnerAmount);
+    return winnerText(*winnerAmount);
+}
+
+QString PlayerSeatView::winnerText(std::int64_t amount) {
+    return QStringLiteral("+") + moneyText(amount);
 }
 
 QString PlayerSeatView::accessibilityDescription() const {
@@ -178,7 +182,7 @@ QRectF PlayerSeatView::winnerBadgeRect(const QRectF& box) const {
 
 QRectF PlayerSeatView::winnerBadgeRect(const QRectF& box, std::int64_t amount) const {
     QRectF seat = frame(box);
-    QString text = QStringLiteral("+") + moneyText(amount);
+    QString text = winnerText(amount);
     QFontMetricsF metrics(fixedFont(winnerTextSize * scale, FontWeight::black, FontDesign::rounded));
     double width = metrics.horizontalAdvance(text) + 2 * winnerPaddingX * scale;
     double height = metrics.height() + 2 * winnerPaddingY * scale;
@@ -398,7 +402,7 @@ void PlayerSeatView::paintWinnerBadge(QPainter& painter, const QRectF& box, cons
     fillCapsule(painter, r, palette.accent);
     painter.setPen(palette.onAccent);
     painter.setFont(fixedFont(winnerTextSize * scale, FontWeight::black, FontDesign::rounded));
-    painter.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, QStringLiteral("+") + moneyText(pose.amount));
+    painter.drawText(r, Qt::AlignCenter | Qt::TextSingleLine, winnerText(pose.amount));
     painter.restore();
 }
 

@@ -95,6 +95,8 @@ struct PlayerSeatView {
     QString positionText() const;
     QString stackText() const;
     std::optional<QString> winnerText() const;
+    // What a winner's badge says for a pot of `amount`: "+$1500".
+    static QString winnerText(std::int64_t amount);
     // Everything a screen reader says about the seat, joined with ", ".
     QString accessibilityDescription() const;
 

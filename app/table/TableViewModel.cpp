@@ -67,7 +67,7 @@ QString TableViewModel::winnerText(const Winner& winner, const TableState& table
     const Player* player = table.player(winner.playerId);
     QString text = fromStd(player ? std::string_view{player->name} : std::string_view{winner.playerId});
     text += winner.playerId == humanId ? QStringLiteral(" win") : QStringLiteral(" wins");
-    text += QStringLiteral(" $%1").arg(winner.amount);
+    text += QStringLiteral(" ") + moneyText(winner.amount);
     if (winner.handDescription && *winner.handDescription != Winner::opponentsFoldedDescription)
         text += " (" + fromStd(*winner.handDescription) + ")";
     return text;

@@ -8,6 +8,7 @@
 #include "review/SettingsFormModel.hpp"
 #include "rules/Json.hpp"
 #include "store/InMemoryStore.hpp"
+#include "store/SettingsRange.hpp"
 #include "store/SettingsStore.hpp"
 
 namespace pellox::app {
@@ -39,10 +40,10 @@ TEST(SettingsFormModel, StakesTitlesAndTheRatio) {
 // The steppers can show the default stakes and step back to them.
 TEST(SettingsFormModel, DefaultStakesLieOnTheirSteppers) {
     const SettingsStore::Snapshot defaults;
-    const std::vector<std::pair<model::StepperRange, std::int64_t>> rows{
-        {model::bigBlindRange, defaults.cashConfig.bigBlind},
-        {model::buyInRange, defaults.cashConfig.defaultBuyIn},
-        {model::tournamentStackRange, defaults.tournamentConfig.startingStack}};
+    const std::vector<std::pair<SettingsRange, std::int64_t>> rows{
+        {SettingsRange::bigBlind, defaults.cashConfig.bigBlind},
+        {SettingsRange::buyIn, defaults.cashConfig.defaultBuyIn},
+        {SettingsRange::tournamentStack, defaults.tournamentConfig.startingStack}};
     for (const auto& [range, value] : rows) {
         EXPECT_GE(value, range.minimum);
         EXPECT_LE(value, range.maximum);

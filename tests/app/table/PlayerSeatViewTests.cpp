@@ -157,6 +157,17 @@ TEST(PlayerSeatView, TextsOfStackPositionAndWinner) {
     EXPECT_EQ(view.winnerText(), std::nullopt);
     view.winnerAmount = 12345;
     EXPECT_EQ(view.winnerText(), "+$12345");
+    EXPECT_EQ(PlayerSeatView::winnerText(0), "+$0");
+}
+
+// The badge is as wide as its text: a longer amount makes a wider badge over the same centre.
+TEST(PlayerSeatView, TheWinnerBadgeFitsItsAmount) {
+    PlayerSeatView view = seat(human());
+    const QRectF box(100, 200, 96, 156);
+    const QRectF narrow = view.winnerBadgeRect(box, 5);
+    const QRectF wide = view.winnerBadgeRect(box, 123456789);
+    EXPECT_GT(wide.width(), narrow.width());
+    EXPECT_DOUBLE_EQ(wide.center().x(), narrow.center().x());
 }
 
 TEST(PlayerSeatView, AnEliminatedPlayerShowsNoPosition) {

@@ -75,6 +75,10 @@ TEST(TableViewModel, TheBannerWaitsForTheEndOfTheHandAndNamesEveryWinner) {
               QStringLiteral("You win $120 (Two Pair) \u00b7 bot-7 wins $40"));
     t->winners = std::vector<Winner>{{"bot-1", 15, std::string(Winner::opponentsFoldedDescription)}};
     EXPECT_EQ(TableViewModel::bannerText(t, 3, "human"), QStringLiteral("Bot 1 wins $15"));
+    t->winners = std::vector<Winner>{{"bot-1", 12500, std::nullopt}};
+    EXPECT_EQ(TableViewModel::bannerText(t, 3, "human"), QStringLiteral("Bot 1 wins $12500"))
+        << "ungrouped, as the stacks are";
+    t->winners = std::vector<Winner>{{"bot-1", 15, std::nullopt}};
     EXPECT_EQ(TableViewModel::winnerAmount(t, "bot-1"), 15);
     EXPECT_FALSE(TableViewModel::winnerAmount(t, "human"));
     t->winners = std::vector<Winner>{};
