@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "kit/AccessibleRole.hpp"
 #include "kit/Painting.hpp"
 
 namespace pellox::app {
@@ -83,16 +84,7 @@ class ReturnPresses : public QObject {
 }  // namespace
 
 void KitControl::install(QAbstractButton* button, QAccessible::Role role) {
-    static const bool installed = [] {
-        QAccessible::installFactory(kitButtonFactory);
-        return true;
-    }();
-    (void)installed;
-    button->setProperty(roleProperty, static_cast<int>(role));
-    // Setting the text or name may already have built and cached Qt's own interface; it gives way to ours.
-    QAccessibleInterface* existing = QAccessible::queryAccessibleInterface(button);
-    if (existing && !dynamic_cast<KitButtonAccessible*>(existing))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(existing));
+    claimAccessibleRole<KitButtonAccessible>(button, kitButtonFactory, roleProperty, role);
     button->setFocusPolicy(Qt::TabFocus);
     button->installEventFilter(new ReturnPresses(button));
 }

@@ -3,6 +3,8 @@
 #include <QAccessibleWidget>
 #include <QWidget>
 
+#include "kit/AccessibleRole.hpp"
+
 namespace pellox::app {
 namespace {
 
@@ -28,15 +30,7 @@ QAccessibleInterface* leafFactory(const QString&, QObject* object) {
 }  // namespace
 
 void makeOneAccessibleElement(QWidget* widget, QAccessible::Role role) {
-    static const bool installed = [] {
-        QAccessible::installFactory(leafFactory);
-        return true;
-    }();
-    (void)installed;
-    widget->setProperty(roleProperty, static_cast<int>(role));
-    QAccessibleInterface* existing = QAccessible::queryAccessibleInterface(widget);
-    if (existing && !dynamic_cast<LeafAccessible*>(existing))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(existing));
+    claimAccessibleRole<LeafAccessible>(widget, leafFactory, roleProperty, role);
 }
 
 }  // namespace pellox::app

@@ -43,11 +43,8 @@ QAccessibleInterface* valueTextSliderFactory(const QString& className, QObject* 
 }  // namespace
 
 void setAccessibleValueText(QSlider* slider, const QString& text) {
-    static const bool installed = [] {
-        QAccessible::installFactory(valueTextSliderFactory);
-        return true;
-    }();
-    (void)installed;
+    // Qt ignores a factory it already has, and forgets them all with the application.
+    QAccessible::installFactory(valueTextSliderFactory);
     const bool changed = slider->property(valueTextProperty).toString() != text;
     slider->setProperty(valueTextProperty, text);
     if (changed && QAccessible::isActive()) {

@@ -6,10 +6,10 @@
 
 #include "kit/CardText.hpp"
 #include "kit/MoneyText.hpp"
-#include "review/NetColor.hpp"
 #include "store/HandRecord.hpp"
 #include "strategy/GradedDecision.hpp"
 #include "theme/Palette.hpp"
+#include "theme/PaletteRole.hpp"
 #include "view/HandReport.hpp"
 
 namespace pellox::app {
@@ -36,7 +36,7 @@ HistoryRow HistoryRow::make(const HandRecord& record, const Palette& palette, co
     if (const auto accuracy = handAccuracy(record.grades))
         row.grade =
             ColoredText{QString::fromStdString(letterGrade(*accuracy)), gradeColor(*accuracy, palette)};
-    row.net = {moneyText(record.humanNet, MoneySign::awayFromZero), netColor(record.humanNet, palette)};
+    row.net = {moneyText(record.humanNet, MoneySign::awayFromZero), color(netRole(record.humanNet), palette)};
     return row;
 }
 

@@ -1,13 +1,11 @@
 #include "review/NetColor.hpp"
 
-#include "theme/Palette.hpp"
+#include "theme/PaletteRole.hpp"
 
 namespace pellox::app {
 
 QColor netColor(std::int64_t net, const Palette& palette) {
-    if (net > 0) return palette.success;
-    if (net < 0) return palette.danger;
-    return palette.textMuted;
+    return color(netRole(net), palette);
 }
 
 }  // namespace pellox::app

@@ -105,11 +105,8 @@ QAccessibleInterface* rangeGridFactory(const QString& className, QObject* object
 }  // namespace
 
 void installRangeGridAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(rangeGridFactory);
-        return true;
-    }();
-    (void)installed;
+    // Qt ignores a factory it already has, and forgets them all with the application.
+    QAccessible::installFactory(rangeGridFactory);
 }
 
 }  // namespace pellox::app

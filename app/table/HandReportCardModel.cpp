@@ -96,9 +96,7 @@ HandReportCardModel HandReportCardModel::make(const HandReport& report, bool gui
     HandReportCardModel model;
     model.resultLine = report.resultLine;
     model.netText = moneyText(report.netChips, MoneySign::awayFromZero).toStdString();
-    model.netColor = report.isWin()        ? PaletteRole::success
-                     : report.netChips < 0 ? PaletteRole::danger
-                                           : PaletteRole::textMuted;
+    model.netColor = netRole(report.netChips);
     model.netAccessibility = report.netChips < 0 ? "Lost " + magnitude(report.netChips) + " chips"
                                                  : "Won " + magnitude(report.netChips) + " chips";
     if (report.isWin()) {

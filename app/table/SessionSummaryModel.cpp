@@ -50,12 +50,6 @@ PaletteRole accuracyColor(double accuracy) {
     return PaletteRole::danger;
 }
 
-PaletteRole netColor(std::int64_t amount) {
-    if (amount > 0) return PaletteRole::success;
-    if (amount < 0) return PaletteRole::danger;
-    return PaletteRole::text;
-}
-
 std::string weakestStreetLine(const StreetAccuracy& street) {
     return fmt::format("{}: {}% across {} decisions", streetName(street.street),
                        wholePercent(street.accuracy), street.graded);
@@ -69,7 +63,7 @@ SessionSummaryModel SessionSummaryModel::make(const SessionSummary& summary, Gam
     model.handsValue = fmt::format("{}", summary.handsPlayed);
     model.handsCaption = summary.handsPlayed == 1 ? "Hand played" : "Hands played";
     model.netText = moneyText(summary.netChips, MoneySign::awayFromZero, &locale).toStdString();
-    model.netColor = app::netColor(summary.netChips);
+    model.netColor = netRole(summary.netChips, PaletteRole::text);
     if (auto weakest = summary.weakestStreet()) model.weakestStreetLine = app::weakestStreetLine(*weakest);
     return model;
 }

@@ -45,7 +45,6 @@ struct SessionSummaryModel {
 // The whole percent nearest to the fraction, halves away from zero.
 std::int64_t wholePercent(double fraction);
 PaletteRole accuracyColor(double accuracy);
-PaletteRole netColor(std::int64_t amount);
 // "Flop: 42% across 12 decisions".
 std::string weakestStreetLine(const StreetAccuracy& street);
 

@@ -22,4 +22,10 @@ QColor color(PaletteRole role, const Palette& palette) {
     return palette.text;
 }
 
+PaletteRole netRole(std::int64_t net, PaletteRole atZero) {
+    if (net > 0) return PaletteRole::success;
+    if (net < 0) return PaletteRole::danger;
+    return atZero;
+}
+
 }  // namespace pellox::app

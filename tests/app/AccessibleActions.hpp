@@ -6,6 +6,7 @@
 #include <QAccessibleActionInterface>
 #include <QAccessibleValueInterface>
 #include <QApplication>
+#include <QListWidget>
 #include <QWidget>
 
 namespace pellox::app::testing {
@@ -28,6 +29,23 @@ inline bool operateAccessibly(QObject* control) {
         }
     }
     return false;
+}
+
+// A screen reader selects a sidebar row through the row's own toggle action, which clears the selection
+// first; the caller settles what the choice queued.
+inline void chooseSidebarRow(QListWidget* sidebar, const QString& title) {
+    QAccessibleInterface* list = accessibleOf(sidebar);
+    ASSERT_NE(list, nullptr);
+    QAccessibleTableInterface* table = list->tableInterface();
+    ASSERT_NE(table, nullptr);
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QAccessibleInterface* cell = table->cellAt(row, 0);
+        if (!cell || cell->text(QAccessible::Name) != title) continue;
+        ASSERT_NE(cell->actionInterface(), nullptr);
+        cell->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        return;
+    }
+    FAIL() << "no sidebar row " << title.toStdString();
 }
 
 inline QString accessibleText(QObject* object, QAccessible::Text text) {

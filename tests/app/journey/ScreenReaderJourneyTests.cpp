@@ -1,7 +1,6 @@
 // A user who works with a screen reader and the keyboard alone: every step goes through the controls'
 // accessible actions or keys, never a mouse click.
 #include <QAccessible>
-#include <QAccessibleActionInterface>
 #include <QListWidget>
 
 #include "AccessibleActions.hpp"
@@ -27,23 +26,8 @@ using journey::settle;
 using journey::visible;
 using journey::visibleWindow;
 using testing::accessibleText;
+using testing::chooseSidebarRow;
 using testing::operateAccessibly;
-
-// The sidebar row's own action, as a screen reader selects it.
-void chooseSection(Journey& j, const QString& title) {
-    QAccessibleTableInterface* rows =
-        QAccessible::queryAccessibleInterface(j.root().sidebar())->tableInterface();
-    ASSERT_NE(rows, nullptr);
-    for (int row = 0; row < rows->rowCount(); ++row) {
-        QAccessibleInterface* cell = rows->cellAt(row, 0);
-        if (cell && cell->text(QAccessible::Name) == title) {
-            cell->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-            settle();
-            return;
-        }
-    }
-    FAIL() << "no section " << title.toStdString();
-}
 
 // The human's decision through the action bar's accessible buttons: check when free, else call.
 void checkOrCall(Journey& j) {
@@ -70,7 +54,8 @@ TEST(Journey, AScreenReaderUserGoesFromOnboardingToTheSummaryWithoutAMouse) {
     EXPECT_EQ(visibleWindow<OnboardingSheet>(), nullptr);
     EXPECT_TRUE(app.settings().hasOnboarded.get());
 
-    chooseSection(j, QStringLiteral("Settings"));
+    chooseSidebarRow(j.root().sidebar(), QStringLiteral("Settings"));
+    settle();
     auto* settings = visible<SettingsScreen>(j.page());
     ASSERT_NE(settings, nullptr);
     ASSERT_TRUE(operateAccessibly(settings->speedPicker()->segment(2)));
@@ -79,7 +64,8 @@ TEST(Journey, AScreenReaderUserGoesFromOnboardingToTheSummaryWithoutAMouse) {
     reloaded.load(std::make_shared<UserDefaultsStore>(j.path));
     EXPECT_EQ(reloaded.gameSpeed.get(), GameSpeed::fast) << "saved, as a click saves";
 
-    chooseSection(j, QStringLiteral("Table"));
+    chooseSidebarRow(j.root().sidebar(), QStringLiteral("Table"));
+    settle();
     auto* home = visible<HomeScreen>(j.page());
     ASSERT_NE(home, nullptr);
     ASSERT_TRUE(operateAccessibly(home->modeCard(GameMode::cash)));

@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QAccessible>
-#include <QAccessibleActionInterface>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 
+#include "AccessibleActions.hpp"
 #include "ShellTestSupport.hpp"
 #include "kit/HoverButton.hpp"
 #include "review/HandReplayScreen.hpp"
@@ -30,6 +29,7 @@ namespace pellox::app {
 namespace {
 
 using testing::AppRig;
+using testing::chooseSidebarRow;
 using testing::midHandSnapshot;
 using testing::settle;
 using testing::snapshotKey;
@@ -301,23 +301,6 @@ TEST(RootView, TheResumeQuestionWaitsForTheOnboardingSheet) {
 namespace pellox::app {
 namespace {
 
-// A screen reader selects a sidebar row through the row's own action, which clears the selection first.
-void chooseRowAccessibly(MacRootView& root, const QString& title) {
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(root.sidebar());
-    ASSERT_NE(list, nullptr);
-    QAccessibleTableInterface* table = list->tableInterface();
-    ASSERT_NE(table, nullptr);
-    for (int row = 0; row < table->rowCount(); ++row) {
-        QAccessibleInterface* cell = table->cellAt(row, 0);
-        if (!cell || cell->text(QAccessible::Name) != title) continue;
-        ASSERT_NE(cell->actionInterface(), nullptr);
-        cell->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-        settle();
-        return;
-    }
-    FAIL() << "no row " << title.toStdString();
-}
-
 TEST(RootView, ChoosingHistoryThroughAccessibilityKeepsThePushedPageAsAClickDoes) {
     Launched l;
     auto* home = qobject_cast<HomeScreen*>(l.root->currentPage());
@@ -325,10 +308,12 @@ TEST(RootView, ChoosingHistoryThroughAccessibilityKeepsThePushedPageAsAClickDoes
     QTest::mouseClick(home->quickLink(3), Qt::LeftButton);
     settle();
     ASSERT_TRUE(shows<SettingsScreen>(l.root->currentPage()));
-    chooseRowAccessibly(*l.root, "History");
+    chooseSidebarRow(l.root->sidebar(), "History");
+    settle();
     EXPECT_EQ(l.root->state().section(), Section::history);
     EXPECT_TRUE(shows<SettingsScreen>(l.root->currentPage())) << "History keeps the pushed page";
-    chooseRowAccessibly(*l.root, "Stats");
+    chooseSidebarRow(l.root->sidebar(), "Stats");
+    settle();
     EXPECT_TRUE(shows<StatsScreen>(l.root->currentPage()));
     EXPECT_TRUE(l.root->state().path().empty());
 }

@@ -65,7 +65,8 @@ TEST(SessionSummaryModel, HandsCaptionAndNetChipsGroupedByTheLocale) {
     EXPECT_EQ(m.handsCaption, "Hands played");
     EXPECT_EQ(m.netText, "+$1,250");
     EXPECT_EQ(m.netColor, PaletteRole::success);
-    EXPECT_EQ(netColor(-40), PaletteRole::danger);
+    s.netChips = -40;
+    EXPECT_EQ(SessionSummaryModel::make(s, GameMode::cash, english).netColor, PaletteRole::danger);
     // The hands value is never grouped.
     s.handsPlayed = 1500;
     EXPECT_EQ(SessionSummaryModel::make(s, GameMode::cash, english).handsValue, "1500");

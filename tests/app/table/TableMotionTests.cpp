@@ -58,10 +58,6 @@ struct MovingScreen : ScreenRig {
     PreActionPanelView* preActions() const { return screen->findChild<PreActionPanelView*>(); }
     // The side panel: the action area's pieces leave their pictures on it.
     QWidget* panel() const { return bar()->parentWidget()->parentWidget(); }
-    bool handShownOver() {
-        const auto& t = session().table();
-        return !t->isHandInProgress && screen->pacing().revealedBoardCount() >= std::ssize(t->board);
-    }
     // Plays the hand out, the human checking or calling, and reveals what is left of the board at once.
     bool playHandOut() {
         if (!driveUntil([&] { return !session().table()->isHandInProgress; }, [&] { callOrCheck(*this); }))
@@ -148,12 +144,7 @@ TEST(TableScreenMotion, UnderReduceMotionThePanelAndTheFeltChangeAtOnce) {
     r.session().startCashGame(5, 31);
     r.open();
     ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
-    ASSERT_TRUE(r.driveUntil(
-        [&] {
-            const auto& t = r.session().table();
-            return !t->isHandInProgress && r.screen->pacing().revealedBoardCount() >= std::ssize(t->board);
-        },
-        [&] { callOrCheck(r); }));
+    ASSERT_TRUE(r.driveUntil([&] { return r.handShownOver(); }, [&] { callOrCheck(r); }));
     for (QWidget* w : r.screen->findChildren<QWidget*>())
         EXPECT_EQ(enteringEffect(*w), nullptr);
     EXPECT_EQ(leavingPictures(*r.screen), 0);

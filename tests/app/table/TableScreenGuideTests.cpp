@@ -26,32 +26,17 @@
 namespace pellox::app {
 namespace {
 
+using testing::checkOrCall;
 using testing::ScreenRig;
-
-QAbstractButton* buttonNamed(QWidget& root, const QString& name) {
-    for (auto* b : root.findChildren<QAbstractButton*>())
-        if (b->isVisible() && (b->text() == name || b->accessibleName() == name)) return b;
-    return nullptr;
-}
-
-void checkOrCall(ScreenRig& r) {
-    const auto legal = *r.session().humanLegalActions();
-    r.session().submitHumanAction(legal.canCheck ? PlayerActionType::check : PlayerActionType::call);
-}
+using testing::visibleButton;
 
 void allIn(ScreenRig& r) {
     const auto legal = *r.session().humanLegalActions();
     r.session().submitHumanAction(legal.canAllIn ? PlayerActionType::allIn : PlayerActionType::call);
 }
 
-bool handShownOver(ScreenRig& r) {
-    const auto& t = r.session().table();
-    return t && !t->isHandInProgress &&
-           r.screen->pacing().revealedBoardCount() >= static_cast<std::int64_t>(t->board.size());
-}
-
 void clickExit(ScreenRig& r) {
-    QAbstractButton* exit = buttonNamed(*r.screen, "Exit");
+    QAbstractButton* exit = visibleButton(*r.screen, "Exit");
     ASSERT_NE(exit, nullptr);
     QTest::mouseClick(exit, Qt::LeftButton);
     r.settle();
@@ -141,7 +126,7 @@ TEST(TableScreenGuide, ReportCardAfterAHandIsTheSessionsReport) {
     ScreenRig r(GuideMode::show);
     r.session().startCashGame(2, 613);
     r.open();
-    ASSERT_TRUE(r.driveUntil([&] { return handShownOver(r); }, [&] { checkOrCall(r); }));
+    ASSERT_TRUE(r.driveUntil([&] { return r.handShownOver(); }, [&] { checkOrCall(r.session()); }));
     HandReportCardView* card = r.screen->handReportCard();
     ASSERT_TRUE(r.session().handReport());
     EXPECT_TRUE(card->isVisible());
@@ -166,7 +151,7 @@ TEST(TableScreenGuide, TickerFollowsTheHandAndOpensItsLog) {
     ASSERT_TRUE(ticker->sheet());
     EXPECT_EQ(ticker->sheet()->log(), log);
     // The open sheet follows the hand.
-    checkOrCall(r);
+    checkOrCall(r.session());
     r.settle();
     EXPECT_EQ(ticker->sheet()->log(), ActionLogStreet::revealedUpTo(r.session().actionLog(),
                                                                     r.screen->pacing().revealedBoardCount()));
@@ -212,14 +197,14 @@ TEST(TableScreenGuide, ExitDuringAHandAsksAndLeaveForfeitsIntoTheSummary) {
     clickExit(r);
     ASSERT_TRUE(screen.exitConfirmation());
     EXPECT_EQ(screen.exitConfirmation()->text(), "Leave this hand?");
-    buttonNamed(*screen.exitConfirmation(), "Keep playing")->click();
+    visibleButton(*screen.exitConfirmation(), "Keep playing")->click();
     r.settle();
     EXPECT_FALSE(screen.confirmingExit());
     EXPECT_FALSE(screen.summarySheet());
 
     clickExit(r);
     ASSERT_TRUE(screen.exitConfirmation());
-    buttonNamed(*screen.exitConfirmation(), "Leave")->click();
+    visibleButton(*screen.exitConfirmation(), "Leave")->click();
     r.settle();
     ASSERT_TRUE(screen.summarySheet());
     EXPECT_TRUE(screen.summarySheet()->isVisible());
@@ -240,7 +225,7 @@ TEST(TableScreenGuide, ExitBetweenHandsShowsTheSummaryAtOnce) {
     ScreenRig r(GuideMode::show);
     r.session().startCashGame(2, 616);
     r.open();
-    ASSERT_TRUE(r.driveUntil([&] { return handShownOver(r); }, [&] { checkOrCall(r); }));
+    ASSERT_TRUE(r.driveUntil([&] { return r.handShownOver(); }, [&] { checkOrCall(r.session()); }));
     TableScreen& screen = *r.screen;
     clickExit(r);
     EXPECT_FALSE(screen.confirmingExit());
@@ -304,7 +289,7 @@ TEST(TableScreenGuide, EndSessionFromTheBrokeOverlayShowsTheSummary) {
     r.settle();
     EXPECT_EQ(r.session().table()->handNumber, hand);
     EXPECT_FALSE(r.step());
-    QTest::mouseClick(buttonNamed(*screen.bustedOverlay(), "End session"), Qt::LeftButton);
+    QTest::mouseClick(visibleButton(*screen.bustedOverlay(), "End session"), Qt::LeftButton);
     r.settle();
     ASSERT_TRUE(screen.summarySheet());
     EXPECT_TRUE(screen.summarySheet()->isVisible());
@@ -373,10 +358,10 @@ TEST(TableScreenGuideGallery, TheGuideOnTheTable) {
     r.session().startCashGame(3, 611);
     r.open();
     ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn() && !r.session().table()->board.empty(); },
-                             [&] { checkOrCall(r); }));
+                             [&] { checkOrCall(r.session()); }));
     fixtures::withoutHoverEffects(*r.screen);
     gallery::shoot("table-guide-advice", *r.screen, r.rig.settings, r.context);
-    ASSERT_TRUE(r.driveUntil([&] { return handShownOver(r); }, [&] { checkOrCall(r); }));
+    ASSERT_TRUE(r.driveUntil([&] { return r.handShownOver(); }, [&] { checkOrCall(r.session()); }));
     fixtures::withoutHoverEffects(*r.screen);
     gallery::shoot("table-guide-report", *r.screen, r.rig.settings, r.context);
 }

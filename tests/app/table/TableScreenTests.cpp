@@ -27,19 +27,14 @@ namespace {
 
 using Sfx = Feedback::Sfx;
 using testing::ScreenRig;
-
-HoverButton* visibleButton(QWidget& root, const QString& text) {
-    for (auto* b : root.findChildren<HoverButton*>())
-        if (b->isVisible() && (b->text() == text || b->accessibleName() == text)) return b;
-    return nullptr;
-}
+using testing::visibleButton;
 
 // The human's part through the action bar: check when free, else call.
 void clickCheckOrCall(ScreenRig& r) {
     const auto legal = *r.session().humanLegalActions();
     const QString text =
         legal.canCheck ? QStringLiteral("Check") : QStringLiteral("Call $%1").arg(legal.callAmount);
-    HoverButton* button = visibleButton(*r.screen, text);
+    HoverButton* button = visibleButton<HoverButton>(*r.screen, text);
     ASSERT_NE(button, nullptr) << text.toStdString();
     QTest::mouseClick(button, Qt::LeftButton);
 }
@@ -52,12 +47,6 @@ std::int64_t chipsInGame(const TableState& t) {
     return t.isHandInProgress ? pellox::testing::chipsOnTable(t) : pellox::testing::stacks(t);
 }
 
-bool handOver(ScreenRig& r) {
-    return !r.session().table()->isHandInProgress &&
-           r.screen->pacing().revealedBoardCount() >=
-               static_cast<std::int64_t>(r.session().table()->board.size());
-}
-
 void activate(ScreenRig& r) {
     r.screen->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(r.screen.get()));
@@ -67,7 +56,7 @@ TEST(TableScreen, AWholeHandPlayedByClicks) {
     ScreenRig r;
     r.session().startCashGame(3, 501);
     r.open();
-    ASSERT_TRUE(r.driveUntil([&] { return handOver(r); }, [&] { clickCheckOrCall(r); }));
+    ASSERT_TRUE(r.driveUntil([&] { return r.handShownOver(); }, [&] { clickCheckOrCall(r); }));
     EXPECT_EQ(r.rig.stats.handHistory().size(), 1u);
     EXPECT_EQ(chipsInGame(*r.session().table()), 4 * 1000);
     // The Next Hand button goes on at once.
@@ -84,7 +73,7 @@ TEST(TableScreen, AWholeHandPlayedByKeys) {
     r.open();
     activate(r);
     int keys = 0;
-    ASSERT_TRUE(r.driveUntil([&] { return handOver(r); },
+    ASSERT_TRUE(r.driveUntil([&] { return r.handShownOver(); },
                              [&] {
                                  ++keys;
                                  pressKey(r, Qt::Key_C);
@@ -147,12 +136,12 @@ TEST(TableScreen, TheActionAreaShowsOneThingAtATime) {
         EXPECT_EQ(shows(), std::tuple(false, false, true));
     }
     ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }, nullptr));
-    QTest::mouseClick(visibleButton(*r.screen, "Fold"), Qt::LeftButton);
+    QTest::mouseClick(visibleButton<HoverButton>(*r.screen, "Fold"), Qt::LeftButton);
     r.settle();
     if (r.session().table()->isHandInProgress) {
         EXPECT_EQ(shows(), std::tuple(false, false, false));
     }
-    ASSERT_TRUE(r.driveUntil([&] { return handOver(r); }));
+    ASSERT_TRUE(r.driveUntil([&] { return r.handShownOver(); }));
     EXPECT_EQ(shows(), std::tuple(false, true, false));
 }
 
@@ -161,7 +150,7 @@ TEST(TableScreen, AnArmedPreActionFiresWhenTheTurnComesAndClearingItStopsIt) {
     r.session().startCashGame(5, 44);
     r.open();
     ASSERT_TRUE(r.driveUntil([&] { return r.screen->pacing().showsPreActions(); }));
-    QTest::mouseClick(visibleButton(*r.screen, "Call Any"), Qt::LeftButton);
+    QTest::mouseClick(visibleButton<HoverButton>(*r.screen, "Call Any"), Qt::LeftButton);
     r.settle();
     EXPECT_EQ(r.session().preAction(), PreAction::callAny);
     EXPECT_EQ(r.screen->findChild<PreActionPanelView*>()->selected(), PreAction::callAny);
@@ -184,9 +173,9 @@ TEST(TableScreen, AnArmedPreActionFiresWhenTheTurnComesAndClearingItStopsIt) {
     // Armed, then cleared before the human's turn: nothing fires.
     ASSERT_TRUE(
         r.driveUntil([&] { return r.screen->pacing().showsPreActions(); }, [&] { clickCheckOrCall(r); }));
-    QTest::mouseClick(visibleButton(*r.screen, "Check / Fold"), Qt::LeftButton);
+    QTest::mouseClick(visibleButton<HoverButton>(*r.screen, "Check / Fold"), Qt::LeftButton);
     r.settle();
-    QTest::mouseClick(visibleButton(*r.screen, "Check / Fold"), Qt::LeftButton);
+    QTest::mouseClick(visibleButton<HoverButton>(*r.screen, "Check / Fold"), Qt::LeftButton);
     r.settle();
     EXPECT_FALSE(r.session().preAction());
     EXPECT_FALSE(r.screen->pacingTask().preActionTimer().isPending());
@@ -259,7 +248,7 @@ TEST(TableScreen, DealChipAndResultSoundsPlayAtTheirMoments) {
         if (r.screen->pacing().revealedBoardCount() < board) {
             EXPECT_EQ(std::count(heard.begin(), heard.end(), Sfx::win), 0);
         }
-        ASSERT_TRUE(r.driveUntil([&] { return handOver(r); }));
+        ASSERT_TRUE(r.driveUntil([&] { return r.handShownOver(); }));
         const auto& winners = *r.session().table()->winners;
         const bool won = std::any_of(winners.begin(), winners.end(),
                                      [](const Winner& w) { return w.playerId == "human"; });
@@ -393,7 +382,7 @@ TEST(TableScreen, PlayAgainDealsTheNewGamesFirstHandAfresh) {
     r.context.setReduceMotion(false);
     r.session().startCashGame(2, 61);
     r.open();
-    ASSERT_TRUE(r.driveUntil([&] { return handOver(r) && !r.session().table()->board.empty(); },
+    ASSERT_TRUE(r.driveUntil([&] { return r.handShownOver() && !r.session().table()->board.empty(); },
                              [&] { clickCheckOrCall(r); }, 100));
     ASSERT_EQ(r.session().table()->handNumber, 1);
     const HandKey oldDeal = r.screen->tableView().dealtHand();
@@ -425,10 +414,10 @@ TEST(TableScreen, ANewGamesFirstDecisionOpensAtTheMinimum) {
     auto* bar = r.screen->findChild<ActionBarView*>();
     ASSERT_TRUE(bar && bar->isVisible());
     HoverButton* allInPreset =
-        visibleButton(*r.screen, QString("Set raise to All-in, $%1").arg(legal.maxRaiseTo));
+        visibleButton<HoverButton>(*r.screen, QString("Set raise to All-in, $%1").arg(legal.maxRaiseTo));
     ASSERT_TRUE(allInPreset);
     QTest::mouseClick(allInPreset, Qt::LeftButton);
-    ASSERT_TRUE(visibleButton(*r.screen, QString("All-in $%1").arg(legal.maxRaiseTo)));
+    ASSERT_TRUE(visibleButton<HoverButton>(*r.screen, QString("All-in $%1").arg(legal.maxRaiseTo)));
 
     r.screen->showSummary();
     r.settle();
@@ -438,7 +427,7 @@ TEST(TableScreen, ANewGamesFirstDecisionOpensAtTheMinimum) {
     ASSERT_EQ(*r.session().humanLegalActions(), legal);
     EXPECT_TRUE(bar->isVisible());
     EXPECT_EQ(bar->raiseTo(), legal.minRaiseTo);
-    EXPECT_FALSE(visibleButton(*r.screen, QString("All-in $%1").arg(legal.maxRaiseTo)));
+    EXPECT_FALSE(visibleButton<HoverButton>(*r.screen, QString("All-in $%1").arg(legal.maxRaiseTo)));
 }
 
 // At the smallest window the bar's texts are whole: the standard all-in and six-digit amounts.
@@ -451,7 +440,7 @@ TEST(TableScreen, TheActionBarsTextsFitAtTheSmallestWindow) {
     ASSERT_TRUE(bar && bar->isVisible());
     const QFont font = fixedFont(17, FontWeight::heavy);
     const auto expectWhole = [&](const QString& third) {
-        HoverButton* button = visibleButton(*bar, third);
+        HoverButton* button = visibleButton<HoverButton>(*bar, third);
         ASSERT_TRUE(button) << third.toStdString();
         for (auto* b : bar->findChildren<HoverButton*>()) {
             if (!b->isVisible() || b->height() != ActionBarView::buttonHeight) continue;
@@ -460,7 +449,8 @@ TEST(TableScreen, TheActionBarsTextsFitAtTheSmallestWindow) {
         }
     };
     const std::int64_t stack = r.session().humanLegalActions()->maxRaiseTo;
-    QTest::mouseClick(visibleButton(*bar, QString("Set raise to All-in, $%1").arg(stack)), Qt::LeftButton);
+    QTest::mouseClick(visibleButton<HoverButton>(*bar, QString("Set raise to All-in, $%1").arg(stack)),
+                      Qt::LeftButton);
     expectWhole(QString("All-in $%1").arg(stack));
 
     LegalActions big = *r.session().humanLegalActions();
@@ -502,7 +492,7 @@ TEST(TableScreen, TheSideViewsStandInTheirPlacesAndTheCardShowsWithTheReport) {
     EXPECT_EQ(strip.right(), felt.right() - TableView::shadowMarginX);
     EXPECT_TRUE(overlay->isVisible());
 
-    ASSERT_TRUE(r.driveUntil([&] { return handOver(r); }, [&] { clickCheckOrCall(r); }));
+    ASSERT_TRUE(r.driveUntil([&] { return r.handShownOver(); }, [&] { clickCheckOrCall(r); }));
     ASSERT_TRUE(r.screen->pacing().reportShown());
     EXPECT_TRUE(card->isVisible());
     QLayout* column = card->parentWidget()->layout();
@@ -546,7 +536,7 @@ TEST(TableScreen, TheKeysKeepTheirMeaningWhileAButtonHasFocusAndReturnPressesIt)
     r.open();
     activate(r);
     ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
-    HoverButton* fold = visibleButton(*r.screen, "Fold");
+    HoverButton* fold = visibleButton<HoverButton>(*r.screen, "Fold");
     ASSERT_NE(fold, nullptr);
     fold->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(fold->hasFocus()) << "Tab reaches the action bar";
@@ -556,7 +546,7 @@ TEST(TableScreen, TheKeysKeepTheirMeaningWhileAButtonHasFocusAndReturnPressesIt)
     EXPECT_GT(r.session().currentHandEvents().size(), before) << "C checks or calls, whatever has focus";
     EXPECT_FALSE(r.session().table()->player("human")->hasFolded);
     ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
-    fold = visibleButton(*r.screen, "Fold");
+    fold = visibleButton<HoverButton>(*r.screen, "Fold");
     ASSERT_NE(fold, nullptr);
     fold->setFocus(Qt::TabFocusReason);
     QTest::keyClick(fold, Qt::Key_Return);

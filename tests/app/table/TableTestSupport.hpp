@@ -9,6 +9,12 @@ namespace pellox::app::testing {
 
 using pellox::testing::SessionRig;
 
+// The human's decision made on the session: check when free, else call.
+inline void checkOrCall(GameSession& session) {
+    const auto legal = *session.humanLegalActions();
+    session.submitHumanAction(legal.canCheck ? PlayerActionType::check : PlayerActionType::call);
+}
+
 // The human checks or calls, bots play, hands start; stops when the condition holds (true) or the game
 // can go no further within the step budget (false).
 inline bool playUntil(GameSession& session, const std::function<bool()>& done, int maxSteps = 5000) {
@@ -19,8 +25,7 @@ inline bool playUntil(GameSession& session, const std::function<bool()>& done, i
         if (!table->isHandInProgress) {
             session.startHand();
         } else if (session.isHumanTurn()) {
-            const auto legal = *session.humanLegalActions();
-            session.submitHumanAction(legal.canCheck ? PlayerActionType::check : PlayerActionType::call);
+            checkOrCall(session);
         } else if (table->currentPlayer()) {
             session.playBotTurn();
         } else {
@@ -36,6 +41,7 @@ inline bool handOver(const GameSession& session) {
 
 }  // namespace pellox::app::testing
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
 #include <memory>
@@ -43,10 +49,19 @@ inline bool handOver(const GameSession& session) {
 #include "kit/KeyedTimer.hpp"
 #include "table/TablePacingTask.hpp"
 #include "table/TableScreen.hpp"
+#include "table/TableViewModel.hpp"
 #include "theme/AppContext.hpp"
 #include "theme/Feedback.hpp"
 
 namespace pellox::app::testing {
+
+// The shown button of that text or accessible name under the root, if any.
+template <class Button = QAbstractButton>
+Button* visibleButton(QWidget& root, const QString& name) {
+    for (auto* b : root.findChildren<Button*>())
+        if (b->isVisible() && (b->text() == name || b->accessibleName() == name)) return b;
+    return nullptr;
+}
 
 // Records the sounds the screen asks for instead of playing them.
 class RecordingFeedback : public Feedback {
@@ -80,6 +95,11 @@ struct ScreenRig {
     }
 
     GameSession& session() { return rig.session; }
+
+    // The hand is over and the screen shows its whole board, as the felt decides it.
+    bool handShownOver() {
+        return TableViewModel::handShownOver(session().table(), screen->pacing().revealedBoardCount());
+    }
 
     // Lets the gathered refreshes run.
     void settle() {

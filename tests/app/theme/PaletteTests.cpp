@@ -5,6 +5,7 @@
 #include "store/SettingsStore.hpp"
 #include "theme/AppContext.hpp"
 #include "theme/Palette.hpp"
+#include "theme/PaletteRole.hpp"
 
 namespace pellox::app {
 namespace {
@@ -38,6 +39,20 @@ TEST(Palette, ValuesThatSetTheThemesApart) {
         EXPECT_EQ(p->accentSoft.rgb(), p->accent.rgb());
         EXPECT_EQ(p->glow.rgb(), p->accent.rgb());
     }
+}
+
+TEST(PaletteRole, NetChipsGainInSuccessLossInDangerAndZeroInTheSitesOwnRole) {
+    EXPECT_EQ(netRole(150), PaletteRole::success);
+    EXPECT_EQ(netRole(1), PaletteRole::success);
+    EXPECT_EQ(netRole(-40), PaletteRole::danger);
+    EXPECT_EQ(netRole(-1), PaletteRole::danger);
+    EXPECT_EQ(netRole(0), PaletteRole::textMuted);
+    EXPECT_EQ(netRole(0, PaletteRole::text), PaletteRole::text);
+    EXPECT_EQ(netRole(-1, PaletteRole::text), PaletteRole::danger);
+    const Palette& p = Palette::cardRoom();
+    EXPECT_EQ(color(netRole(150), p), p.success);
+    EXPECT_EQ(color(netRole(-40), p), p.danger);
+    EXPECT_EQ(color(netRole(0), p), p.textMuted);
 }
 
 TEST(AppContext, WithoutSettingsReadsTheCardRoomPalette) {
