@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "kit/MoneyText.hpp"
-#include "review/NetColor.hpp"
 #include "store/TrainingStats.hpp"
 #include "strategy/StrategyAdvisor.hpp"
 #include "theme/Palette.hpp"
+#include "theme/PaletteRole.hpp"
 #include "view/HandReport.hpp"
 
 namespace pellox::app {
@@ -124,7 +124,7 @@ QString NetChipsRow::amountText() const {
 }
 
 QColor NetChipsRow::color(const Palette& palette) const {
-    return netColor(net, palette);
+    return app::color(netRole(net), palette);
 }
 
 StatsScreenModel::StatsScreenModel(const TrainingStats& s)
