@@ -90,13 +90,18 @@ TEST(ReplayMotion, UnderReduceMotionOrWithoutAStepTheFrameIsThereAtOnce) {
     EXPECT_TRUE(panel.leavingCards().empty());
 }
 
-TEST(ReplayMotion, AStackCountsToItsNewAmount) {
-    MotionRig rig;
-    ReplaySeatRow row(rig.context);
+ReplaySeatView botWithStack(std::int64_t stack) {
     ReplaySeatView seat;
     seat.id = "bot-1";
     seat.name = "Bot";
-    seat.stack = 1000;
+    seat.stack = stack;
+    return seat;
+}
+
+TEST(ReplayMotion, AStackCountsToItsNewAmount) {
+    MotionRig rig;
+    ReplaySeatRow row(rig.context);
+    ReplaySeatView seat = botWithStack(1000);
     row.setSeat(seat, step);  // the first frame shows its stack at once
     EXPECT_EQ(row.shownStackText(), "$1000");
     seat.stack = 600;
@@ -115,10 +120,7 @@ TEST(ReplayMotion, AStackCountsToItsNewAmount) {
 TEST(ReplayMotion, CountingAmountsNeverPassTheirTarget) {
     MotionRig rig;
     ReplaySeatRow row(rig.context);
-    ReplaySeatView seat;
-    seat.id = "bot-1";
-    seat.name = "Bot";
-    seat.stack = 1000;
+    ReplaySeatView seat = botWithStack(1000);
     row.setSeat(seat);
     seat.stack = 0;
     row.setSeat(seat, step);
