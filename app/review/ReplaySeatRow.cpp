@@ -20,7 +20,7 @@ constexpr qreal rowRadius = 6;
 constexpr qreal paddingX = 8;
 constexpr qreal paddingY = 5;
 constexpr qreal spacing = 8;
-constexpr qreal dealerSize = 16;
+constexpr int dealerSize = 16;
 constexpr qreal backSpacing = 2;
 constexpr QSizeF backSize{11, 15};
 constexpr qreal backRadius = 2;
@@ -30,9 +30,6 @@ constexpr qreal stackMinimumWidth = 66;
 QFont nameFont(bool bold) {
     return scaledFont(14, bold ? FontWeight::bold : FontWeight::regular);
 }
-QFont dealerFont() {
-    return scaledFont(9, FontWeight::black);
-}
 QFont cardFont() {
     return scaledFont(13, FontWeight::heavy, FontDesign::rounded);
 }
@@ -41,11 +38,20 @@ QFont stackFont() {
 }
 
 qreal contentHeight() {
-    return std::max({QFontMetricsF(nameFont(true)).height(), dealerSize, QFontMetricsF(cardFont()).height(),
-                     backSize.height(), QFontMetricsF(stackFont()).height()});
+    return std::max({QFontMetricsF(nameFont(true)).height(), ReplaySeatRow::dealerBadgeSize(),
+                     QFontMetricsF(cardFont()).height(), backSize.height(),
+                     QFontMetricsF(stackFont()).height()});
 }
 
 }  // namespace
+
+qreal ReplaySeatRow::dealerBadgeSize() {
+    return textScaledHeight(dealerSize);
+}
+
+QFont ReplaySeatRow::dealerFont() {
+    return scaledFont(9, FontWeight::black);
+}
 
 ReplaySeatRow::ReplaySeatRow(AppContext& context, QWidget* parent)
     : QWidget(parent), context_(context), stack_(new AnimatedNumber(0, this)) {
@@ -111,7 +117,8 @@ void ReplaySeatRow::paintLeading(QPainter& painter, const QRectF& content) const
                      Qt::AlignLeft | Qt::AlignVCenter, look_.name);
     const qreal x = content.left() + nameWidth + spacing;
     if (look_.dealer) {
-        const QRectF badge(x, content.center().y() - dealerSize / 2, dealerSize, dealerSize);
+        const qreal size = dealerBadgeSize();
+        const QRectF badge(x, content.center().y() - size / 2, size, size);
         painter.setPen(Qt::NoPen);
         painter.setBrush(palette.accent);
         painter.drawEllipse(badge);

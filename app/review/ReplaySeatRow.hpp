@@ -26,6 +26,10 @@ class ReplaySeatRow : public QWidget {
     // The stack as painted now: on its way to `look().stackText` while it counts.
     QString shownStackText() const;
 
+    // The dealer's circle and its letter: the circle grows with larger text so the letter stays inside.
+    static qreal dealerBadgeSize();
+    static QFont dealerFont();
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 

@@ -23,6 +23,16 @@ std::string joined(const std::vector<std::string>& parts, std::string_view separ
     return out;
 }
 
+// Sentences joined with ". ", one full stop where a part already ends with its own.
+std::string sentences(const std::vector<std::string>& parts) {
+    std::string out;
+    for (const auto& part : parts) {
+        if (!out.empty()) out += out.back() == '.' ? " " : ". ";
+        out += part;
+    }
+    return out;
+}
+
 std::string upper(std::string_view text) {
     std::string out(text);
     std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return std::toupper(c); });
@@ -92,7 +102,7 @@ std::string accessibilitySummary(const StrategyAdvice& advice) {
     }
     parts.push_back(reasonOf(advice));
     if (auto reads = readsOf(advice)) parts.push_back(std::move(*reads));
-    return joined(parts, ". ");
+    return sentences(parts);
 }
 
 std::optional<StrategyOverlayModel> StrategyOverlayModel::make(const std::optional<StrategyAdvice>& advice) {

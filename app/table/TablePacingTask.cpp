@@ -92,12 +92,20 @@ void TablePacingTask::perform(PacingAction action) {
             break;
         case PacingAction::startNextHand:
             if (pacing_.finishHand()) {
-                session_.startHand();
+                startHand();
             } else {
                 coalescer_->notify();
             }
             break;
     }
+}
+
+void TablePacingTask::startHand() {
+    const HandKey before = pacing_.handKey();
+    session_.startHand();
+    // A tournament is settled as its next hand would start, and then none starts: its end comes there,
+    // after the one pause the final hand has had, not after another.
+    if (pacing_.handKey() == before && pacing_.gameOver()) pacing_.finishHand();
 }
 
 void TablePacingTask::schedulePreActionRun() {
@@ -134,7 +142,7 @@ void TablePacingTask::advanceOrRevealAll() {
             coalescer_->notify();
             break;
         case TablePacing::Skip::startHand:
-            session_.startHand();
+            startHand();
             break;
         case TablePacing::Skip::nothing:
             break;

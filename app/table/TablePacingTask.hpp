@@ -61,6 +61,7 @@ class TablePacingTask : public QObject {
     void refresh();
     void schedulePacingRun();
     void perform(PacingAction action);
+    void startHand();
     void schedulePreActionRun();
     void firePreAction();
     void play(TablePacing::Sound sound) const;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "rules/Street.hpp"
 #include "strategy/DrawOdds.hpp"
 #include "strategy/StraightDrawInfo.hpp"
 
@@ -35,9 +36,10 @@ std::string pairLabel(std::span<const Card> hole, std::span<const Card> board, s
     return "Pair (" + MadeHandAssessment::rankName(pairRank) + ")";
 }
 
-std::string highCardLabel(std::span<const Card> hole, std::span<const Card> cards) {
-    if (flushDrawOuts(cards) != 0) return "Flush Draw";
-    switch (StraightDrawInfo::evaluate(cards).kind) {
+// A draw is named only while a card is to come: on the river four to a flush is just a high card.
+std::string highCardLabel(std::span<const Card> hole, std::span<const Card> cards, bool cardsToCome) {
+    if (cardsToCome && flushDrawOuts(cards) != 0) return "Flush Draw";
+    switch (cardsToCome ? StraightDrawInfo::evaluate(cards).kind : StraightDrawInfo::Kind::none) {
         case StraightDrawInfo::Kind::gutshot:
             return "Gutshot Draw";
         case StraightDrawInfo::Kind::openEnded:
@@ -116,7 +118,7 @@ std::optional<std::string> MadeHandAssessment::label(std::span<const Card> hole,
         case HandCategory::pair:
             return pairLabel(hole, board, best.tiebreakers.front());
         case HandCategory::highCard:
-            return highCardLabel(hole, cards);
+            return highCardLabel(hole, cards, board.size() < boardSize(Street::river));
     }
     return std::nullopt;
 }

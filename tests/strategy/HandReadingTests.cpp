@@ -129,6 +129,12 @@ TEST(MadeHandLabelTests, LabelOfEveryCategoryAndDraw) {
         {"Ac 2d", "Kh 9s 4c 7h 8d", "High Card (A)"},
         {"3c Td", "Kh 8s 4c", "High Card (10)"},
         {"2c 3d", "Kh 8s 9c", "High Card (3)"},
+        // Draws name a card to come: on the turn still, on a complete board never.
+        {"As Ks", "Qs Jd 2s 3h", "Flush Draw"},
+        {"As 9c", "Kc 7c 4d Jd 3c", "High Card (A)"},
+        {"Kc Tc", "Qs 9d 4s 2s 6c", "High Card (K)"},
+        {"9c 8d", "7h 6s 2c Kd Ah", "High Card (9)"},
+        {"Ac Kd", "Qh Jc 2s 5d 7h", "High Card (A)"},
     };
     for (const Row& row : rows)
         EXPECT_EQ(MadeHandAssessment::label(cards(row.hole), cards(row.board)), std::string(row.label))

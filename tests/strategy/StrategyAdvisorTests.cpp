@@ -112,10 +112,10 @@ TEST(StrategyAdvisorTests, CheckOrSemiBluffBelowTheThreshold) {
     const StrategyAdvice gutshot = postflop(flop("Ah Kd", "Qc Jd 2s"), 0.3);
     EXPECT_EQ(gutshot.headline, "Gutshot Draw: CHECK");  // 4 outs are no big draw
 
-    // On the river there is nothing to come: a missed draw checks.
+    // On the river there is nothing to come: a missed draw checks, and is named as the high card it is.
     TableState river = flop("9h 8h", "7h 6c 2h Kd 3s");
     river.street = Street::river;
-    EXPECT_EQ(postflop(river, 0.2).headline, "Flush Draw: CHECK");
+    EXPECT_EQ(postflop(river, 0.2).headline, "High Card (9): CHECK");
 }
 
 TEST(StrategyAdvisorTests, FacingABet) {

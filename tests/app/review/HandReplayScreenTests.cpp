@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QSlider>
 #include <QTest>
+#include <cmath>
 
 #include "Gallery.hpp"
 #include "TestCards.hpp"
+#include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
 #include "kit/MoneyText.hpp"
 #include "review/HandReplayScreen.hpp"
@@ -247,6 +250,25 @@ TEST(HandReplayScreen, TheSliderSpeaksItsStepAndAScreenReaderMovesIt) {
     EXPECT_EQ(rig.step(), "Step 5 of 6");
     EXPECT_EQ(iface->text(QAccessible::Value), "Step 5 of 6");
     EXPECT_NE(slider->focusPolicy() & Qt::TabFocus, 0) << "Tab reaches the slider";
+}
+
+}  // namespace
+}  // namespace pellox::app
+
+namespace pellox::app {
+namespace {
+
+// The dealer's letter stays inside its circle at every text size the app offers.
+TEST(ReplaySeatRow, TheDealersLetterFitsItsCircleAtEveryTextSize) {
+    const double before = ScaledFont::textScale();
+    for (double scale : {1.0, 1.5, 2.0, 3.0}) {
+        ScaledFont::setTextScale(scale);
+        const QRectF letter = QFontMetricsF(ReplaySeatRow::dealerFont()).tightBoundingRect("D");
+        const qreal radius = ReplaySeatRow::dealerBadgeSize() / 2;
+        EXPECT_LE(std::hypot(letter.width() / 2, letter.height() / 2), radius) << "text scale " << scale;
+        EXPECT_GE(ReplaySeatRow::dealerBadgeSize(), 16);
+    }
+    ScaledFont::setTextScale(before);
 }
 
 }  // namespace

@@ -99,6 +99,13 @@ TEST(StrategyOverlayModel, AccessibilitySummaryJoinsItsParts) {
     bare.headline = "A:B:C";
     EXPECT_EQ(accessibilitySummary(bare), "A,B,C. E");
     EXPECT_EQ(accessibilitySummary(postflop(0.5, std::nullopt)), "Top Pair, CALL. Equity 50%. E");
+    // A reason that ends its own sentence takes no second full stop before the reads.
+    StrategyAdvice stopped = postflop(0.4, 0.25);
+    stopped.explanation = "Fold equity grows over time.";
+    stopped.opponentReads = {"R1"};
+    EXPECT_EQ(accessibilitySummary(stopped),
+              "Top Pair, CALL. Equity 40%, price needs 25%. Fold equity grows "
+              "over time. Read: R1");
 }
 
 }  // namespace
