@@ -4,8 +4,6 @@
 
 #include <cmath>
 
-#include "rules/UncalledBet.hpp"
-
 namespace pellox {
 namespace {
 
@@ -77,17 +75,6 @@ TEST(HandReportResultLine, WhoWon) {
     EXPECT_EQ(line({winner("bot-1", "Straight"), winner("bot-7", "Flush")}), "Ann won with Straight");
     EXPECT_EQ(line({winner("bot-7", "Full House")}), "bot-7 won with Full House");
     EXPECT_EQ(line({}), "Hand complete");
-}
-
-// The session reports the winners as won: a player whose only chips were his own bet handed back unmatched
-// is not the one the line names.
-TEST(HandReportResultLine, NamesTheRealWinnerOverAReturnedBet) {
-    const std::vector<Winner> winners{{"bot-1", 2810, "Two Pair"}, {"human", 95, "Pair"}};
-    const HandReport lost({}, -1405, UncalledBet::winnersAsWon(winners, UncalledBet{"human", 95}), names);
-    EXPECT_EQ(lost.resultLine, "Ann won with Two Pair");
-    const HandReport won(
-        {}, 1405, UncalledBet::winnersAsWon({{"human", 2905, "Flush"}}, UncalledBet{"human", 95}), names);
-    EXPECT_EQ(won.resultLine, "You won with Flush");
 }
 
 TEST(HandReportGrade, LetterThresholds) {

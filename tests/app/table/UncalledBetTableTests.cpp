@@ -43,25 +43,20 @@ PlayerSeatView seatOf(const std::optional<TableState>& t, std::string_view id) {
                           .cardsLanded = 2};
 }
 
-TEST(UncalledBetOnTheFelt, AReturnAloneGetsNoBannerBadgeHighlightOrSpokenWin) {
-    const auto t = shownDown({{"bot-1", 2810, "Two Pair"}, {"human", 95, "Pair"}});
-    EXPECT_EQ(TableViewModel::bannerText(t, 5, "human"), QStringLiteral("Mia wins $2810 (Two Pair)"));
-    EXPECT_EQ(TableViewModel::winnerAmount(t, "human"), std::nullopt);
-    EXPECT_EQ(TableViewModel::winnerAmount(t, "bot-1"), 2810);
-
-    const PlayerSeatView human = seatOf(t, "human");
-    EXPECT_EQ(human.winnerText(), std::nullopt);
+TEST(UncalledBetOnTheFelt, AReturnIsNoWinOnBannerBadgeOrSpokenSeat) {
+    const auto lost = shownDown({{"bot-1", 2810, "Two Pair"}, {"human", 95, "Pair"}});
+    EXPECT_EQ(TableViewModel::bannerText(lost, 5, "human"), QStringLiteral("Mia wins $2810 (Two Pair)"));
+    EXPECT_EQ(TableViewModel::winnerAmount(lost, "bot-1"), 2810);
+    const PlayerSeatView human = seatOf(lost, "human");
+    EXPECT_EQ(human.winnerAmount, std::nullopt);
     EXPECT_EQ(human.border(Palette::cardRoom()), (PlayerSeatView::Border{Palette::cardRoom().border, 1}));
     EXPECT_FALSE(human.accessibilityDescription().contains(QStringLiteral("won")));
-    EXPECT_TRUE(seatOf(t, "bot-1").accessibilityDescription().contains(QStringLiteral("won $2810")));
-}
 
-TEST(UncalledBetOnTheFelt, AWinnerWithAReturnShowsOnlyWhatHeWon) {
-    const auto t = shownDown({{"human", 2905, "Flush"}});
-    EXPECT_EQ(TableViewModel::bannerText(t, 5, "human"), QStringLiteral("You win $2810 (Flush)"));
-    EXPECT_EQ(TableViewModel::winnerAmount(t, "human"), 2810);
-    EXPECT_EQ(seatOf(t, "human").winnerText(), QStringLiteral("+$2810"));
-    EXPECT_TRUE(seatOf(t, "human").accessibilityDescription().contains(QStringLiteral("won $2810")));
+    // Won as well: only the contested winnings show.
+    const auto won = shownDown({{"human", 2905, "Flush"}});
+    EXPECT_EQ(TableViewModel::bannerText(won, 5, "human"), QStringLiteral("You win $2810 (Flush)"));
+    EXPECT_EQ(seatOf(won, "human").winnerText(), QStringLiteral("+$2810"));
+    EXPECT_TRUE(seatOf(won, "human").accessibilityDescription().contains(QStringLiteral("won $2810")));
 }
 
 // A seeded hand on the screen: the human shoves 1000 into a bot's 300 and loses.
