@@ -6,6 +6,7 @@
 #include <fmt/format.h>
 
 #include "rules/TableState.hpp"
+#include "rules/UncalledBet.hpp"
 #include "session/GameSession.hpp"
 #include "store/SettingsStore.hpp"
 
@@ -214,7 +215,9 @@ std::optional<TablePacing::Sound> TablePacing::resultSoundDue(const HandKey& key
     if (!table || table->isHandInProgress || !table->winners) return std::nullopt;
     if (revealedBoardCount() < boardLength() || soundedResultHand_ == key) return std::nullopt;
     soundedResultHand_ = key;
-    const bool humanWon = std::any_of(table->winners->begin(), table->winners->end(),
+    // A bet handed back unmatched is no win to cheer.
+    const auto won = UncalledBet::winnersAsWon(*table);
+    const bool humanWon = std::any_of(won.begin(), won.end(),
                                       [](const Winner& w) { return w.playerId == GameSession::humanId; });
     return humanWon ? Sound::win : Sound::chip;
 }

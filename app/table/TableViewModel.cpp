@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "rules/UncalledBet.hpp"
+
 namespace pellox::app {
 
 namespace {
@@ -56,9 +58,11 @@ bool TableViewModel::handShownOver(const std::optional<TableState>& table, std::
 
 std::optional<QString> TableViewModel::bannerText(const std::optional<TableState>& table,
                                                   std::int64_t revealed, std::string_view humanId) {
-    if (!handShownOver(table, revealed) || !table->winners || table->winners->empty()) return std::nullopt;
+    if (!handShownOver(table, revealed)) return std::nullopt;
+    const std::vector<Winner> won = UncalledBet::winnersAsWon(*table);
+    if (won.empty()) return std::nullopt;
     QStringList parts;
-    for (const Winner& w : *table->winners)
+    for (const Winner& w : won)
         parts << winnerText(w, *table, humanId);
     return parts.join(QStringLiteral(" \u00b7 "));
 }
@@ -75,8 +79,8 @@ QString TableViewModel::winnerText(const Winner& winner, const TableState& table
 
 std::optional<std::int64_t> TableViewModel::winnerAmount(const std::optional<TableState>& table,
                                                          std::string_view playerId) {
-    if (!table || !table->winners) return std::nullopt;
-    for (const Winner& w : *table->winners)
+    if (!table) return std::nullopt;
+    for (const Winner& w : UncalledBet::winnersAsWon(*table))
         if (w.playerId == playerId) return w.amount;
     return std::nullopt;
 }

@@ -33,6 +33,7 @@ struct TableViewModel {
 
     // The hand is over and its whole board is on screen.
     static bool handShownOver(const std::optional<TableState>& table, std::int64_t revealed);
+    // The banner and the winner amounts tell what was won: a bet handed back unmatched is no win.
     static std::optional<QString> bannerText(const std::optional<TableState>& table, std::int64_t revealed,
                                              std::string_view humanId);
     static QString winnerText(const Winner& winner, const TableState& table, std::string_view humanId);

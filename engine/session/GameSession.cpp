@@ -9,6 +9,7 @@
 #include "rules/EngineError.hpp"
 #include "rules/PokerEngine.hpp"
 #include "rules/RandomSource.hpp"
+#include "rules/UncalledBet.hpp"
 #include "store/SettingsStore.hpp"
 #include "store/StatsStore.hpp"
 #include "view/ActionLog.hpp"
@@ -167,7 +168,8 @@ std::optional<HandReport> GameSession::handReport() const {
     std::vector<GradedDecision> decisions;
     if (!last.empty() && last.front().handNumber == t->handNumber) decisions = last;
     const std::int64_t net = lastHandNet_ ? *lastHandNet_ : humanNetSinceHandStart();
-    return HandReport(std::move(decisions), net, *t->winners,
+    // A bet handed back unmatched was never won: the report names who won the contested pots.
+    return HandReport(std::move(decisions), net, UncalledBet::winnersAsWon(*t),
                       [this](std::string_view id) { return playerName(id); });
 }
 

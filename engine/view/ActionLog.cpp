@@ -7,6 +7,7 @@
 
 #include "rules/HumanPlayer.hpp"
 #include "rules/Saturating.hpp"
+#include "rules/UncalledBet.hpp"
 #include "view/EventText.hpp"
 
 namespace pellox {
@@ -28,7 +29,8 @@ struct PendingAward {
 
 class Builder {
   public:
-    explicit Builder(const PlayerNameSource& name) : name_(name) {
+    Builder(const PlayerNameSource& name, std::optional<std::size_t> uncalledAward)
+        : name_(name), uncalledAward_(uncalledAward) {
         streets_.push_back({"preflop", "Preflop", {}, {}});
     }
 
@@ -100,6 +102,11 @@ class Builder {
 
     void on(const EngineEvent::PotAwarded& e) {
         openResult();
+        if (uncalledAward_ && static_cast<std::int64_t>(*uncalledAward_) == index_) {
+            // Handed back, not won: a line of its own that no award joins.
+            pending_.reset();
+            return addLine(e.playerId, uncalledBetText(dollars(e.amount), name(e.playerId)));
+        }
         if (pending_ && pending_->playerId == e.playerId) {
             pending_->amount = saturatingAdd(pending_->amount, e.amount);
             streets_[pending_->street].entries[pending_->entry].text = wonText(e.playerId, pending_->amount);
@@ -133,6 +140,7 @@ class Builder {
     }
 
     const PlayerNameSource& name_;
+    std::optional<std::size_t> uncalledAward_;  // the event that hands back a bet nobody matched
     std::vector<ActionLogStreet> streets_;
     std::map<std::string, std::int64_t> contributions_;
     bool resultOpen_ = false;
@@ -145,7 +153,7 @@ class Builder {
 
 std::vector<ActionLogStreet> ActionLog::build(const std::vector<EngineEvent>& events,
                                               const PlayerNameSource& name) {
-    Builder builder(name);
+    Builder builder(name, UncalledBet::awardIndex(events));
     for (std::size_t i = 0; i < events.size(); ++i)
         builder.apply(events[i], static_cast<std::int64_t>(i));
     return std::move(builder).finish();

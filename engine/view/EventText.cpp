@@ -16,4 +16,8 @@ std::string cardsText(const std::vector<Card>& cards) {
     return text;
 }
 
+std::string uncalledBetText(std::string_view amount, std::string_view name) {
+    return "Uncalled " + std::string(amount) + " returned to " + std::string(name);
+}
+
 }  // namespace pellox

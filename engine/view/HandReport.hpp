@@ -22,6 +22,8 @@ struct HandReport {
     std::optional<GradedDecision> firstMisstep;
     std::string resultLine;
 
+    // `winners` as won: without a bet handed back unmatched (UncalledBet::winnersAsWon), so the result line
+    // never names a player for his own chips.
     HandReport(std::vector<GradedDecision> decisions, std::int64_t netChips,
                const std::vector<Winner>& winners, const PlayerNameSource& playerName);
 

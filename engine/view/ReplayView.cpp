@@ -6,6 +6,7 @@
 
 #include "rules/HumanPlayer.hpp"
 #include "rules/Saturating.hpp"
+#include "rules/UncalledBet.hpp"
 #include "view/EventText.hpp"
 
 namespace pellox {
@@ -116,6 +117,15 @@ struct Narrator {
     }
 };
 
+// The caption of event `step`; the award that hands back a bet nobody matched is told as a return.
+std::string captionOf(const ReplayHand& hand, std::size_t step) {
+    const EngineEvent& event = hand.events[step];
+    const auto* award = event.as<EngineEvent::PotAwarded>();
+    if (award != nullptr && UncalledBet::awardIndex(hand.events) == step)
+        return uncalledBetText(std::to_string(award->amount), hand.playerName(award->playerId));
+    return ReplayView::narration(event, hand.playerName);
+}
+
 }  // namespace
 
 const std::map<Street, std::string>& ReplayView::streetTitles() {
@@ -140,7 +150,7 @@ ReplayView::ReplayView(const ReplayHand& hand, std::int64_t requestedStep) {
     if (!events.empty()) {
         for (std::int64_t i = 0; i <= step; ++i)
             state.apply(events[static_cast<std::size_t>(i)], hand.gradeCount);
-        caption = narration(events[static_cast<std::size_t>(step)], hand.playerName);
+        caption = captionOf(hand, static_cast<std::size_t>(step));
         gradeIndex = state.gradeIndex;
     }
 

@@ -42,6 +42,8 @@ struct ReplayView {
     ReplayView(const Record& record, std::int64_t step) : ReplayView(ReplayHand::of(record), step) {}
 
     static const std::map<Street, std::string>& streetTitles();
+    // One event on its own. A frame's caption knows the whole hand: the award that hands back a bet nobody
+    // matched reads "Uncalled <amount> returned to <name>" there instead of a win.
     static std::string narration(const EngineEvent& event, const PlayerNameSource& name);
 
     friend bool operator==(const ReplayView&, const ReplayView&) = default;

@@ -6,6 +6,7 @@
 #include "SessionTestSupport.hpp"
 #include "rules/Json.hpp"
 #include "strategy/PlayerActionHistory.hpp"
+#include "view/ReplayView.hpp"
 
 namespace pellox {
 namespace {
@@ -170,6 +171,35 @@ TEST(GameSessionHandFlow, AllInForExactlyTheCallCountsAsACallEverywhere) {
 }
 
 // Records stamped by the system clock come back from the statistics document exactly as they were made.
+// The human shoves 1000 into a bot's 300 and loses: the engine hands back the 700 nobody matched as a pot of
+// its own and the record keeps it so, while what the human reads tells the bot's win and a return.
+TEST(GameSessionHandFlow, AShoveOverAShortCallerThatLosesIsReadAsALoss) {
+    SessionRig rig;
+    auto snapshot = snapshotOf(tableBetweenHands(GameMode::cash, {1000, 300}, 0));
+    snapshot.gameRngState = 3;  // deals the bot the better hand, and the bot calls
+    rig.session.restore(snapshot);
+    rig.session.startHand();
+    for (int step = 0; step < 20 && rig.session.table()->isHandInProgress; ++step) {
+        if (rig.session.isHumanTurn())
+            rig.session.submitHumanAction(PlayerActionType::allIn);
+        else
+            rig.session.playBotTurn();
+    }
+    ASSERT_EQ(rig.session.table()->street, Street::showdown);
+    ASSERT_EQ(rig.stats.handHistory().size(), 1u);
+    const HandRecord& record = rig.stats.handHistory().front();
+    EXPECT_EQ(record.humanNet, -300);
+    EXPECT_EQ(record.winners, (std::vector<Winner>{{"bot-0", 600, "Pair"}, {"human", 700, "Pair"}}));
+    EXPECT_EQ(record.events, rig.session.currentHandEvents());
+    EXPECT_EQ(record.events.end()[-2], EngineEvent(EngineEvent::PotAwarded{"bot-0", 600, 0}));
+    EXPECT_EQ(record.events.back(), EngineEvent(EngineEvent::PotAwarded{"human", 700, 1}));
+
+    EXPECT_EQ(rig.session.handReport()->resultLine, "Bot 0 won with Pair");
+    EXPECT_EQ(ActionLogStreet::flattenedTexts(rig.session.actionLog(), 2),
+              "Bot 0 won $600 \u2022 Uncalled $700 returned to You");
+    EXPECT_EQ(ReplayView(record, 1 << 20).caption, "Uncalled 700 returned to You");
+}
+
 TEST(GameSessionHandFlow, RecordsStampedByTheSystemClockSurviveASave) {
     auto store = std::make_shared<InMemoryStore>();
     SettingsStore settings;

@@ -148,6 +148,40 @@ TEST(ActionLogBuild, StreetDealtBetweenAwardsStillMergesThem) {
     EXPECT_EQ(log[1].entries, (std::vector<ActionLogEntry>{{3, "Bo won $5", false}}));
 }
 
+// The human shoves 1500 over Ann's all-in call of 1405; the 95 nobody matched comes back to the human as a
+// pot of its own, after the contested pot's award.
+std::vector<EngineEvent> shoveOverAShortCall(const std::string& contestedWinner) {
+    return {
+        E::HandStarted{2, 0},
+        E::BlindPosted{"human", BlindKind::small, 5},
+        E::BlindPosted{"bot-1", BlindKind::big, 10},
+        act("human", PlayerActionType::allIn, 1495),
+        act("bot-1", PlayerActionType::call, 1395),
+        E::StreetDealt{Street::flop,
+                       {c(Rank::two, Suit::clubs), c(Rank::three, Suit::clubs), c(Rank::nine, Suit::hearts)}},
+        E::StreetDealt{Street::turn, {c(Rank::queen, Suit::diamonds)}},
+        E::StreetDealt{Street::river, {c(Rank::jack, Suit::hearts)}},
+        E::ShowdownRevealed{"bot-1", {c(Rank::nine, Suit::spades), c(Rank::jack, Suit::spades)}, "Two Pair"},
+        E::ShowdownRevealed{"human", {c(Rank::ace, Suit::spades), c(Rank::queen, Suit::clubs)}, "Pair"},
+        E::PotAwarded{contestedWinner, 2810, 0},
+        E::PotAwarded{"human", 95, 1}};
+}
+
+TEST(ActionLogBuild, AnUnmatchedBetHandedBackIsAReturnNotAWin) {
+    const auto lost = ActionLog::build(shoveOverAShortCall("bot-1"), names);
+    ASSERT_EQ(lost.back().id, "showdown");
+    EXPECT_EQ(lost.back().entries,
+              (std::vector<ActionLogEntry>{{8, "Ann showed 9\u2660 J\u2660 \u2014 Two Pair", false},
+                                           {9, "You showed A\u2660 Q\u2663 \u2014 Pair", true},
+                                           {10, "Ann won $2810", false},
+                                           {11, "Uncalled $95 returned to You", true}}));
+    EXPECT_EQ(ActionLogStreet::flattenedTexts(lost, 2), "Ann won $2810 \u2022 Uncalled $95 returned to You");
+
+    // Won as well: the return keeps its own line instead of swelling the win.
+    const auto won = ActionLog::build(shoveOverAShortCall("human"), names);
+    EXPECT_EQ(ActionLogStreet::flattenedTexts(won, 2), "You won $2810 \u2022 Uncalled $95 returned to You");
+}
+
 TEST(ActionLogBuild, HugeAmountsSaturate) {
     const auto log = ActionLog::build(
         {E::BlindPosted{"bot-1", BlindKind::big, INT64_MAX}, act("bot-1", PlayerActionType::raise, INT64_MAX),

@@ -4,6 +4,7 @@
 
 #include "rules/Json.hpp"
 #include "rules/PokerEngine.hpp"
+#include "rules/UncalledBet.hpp"
 #include "store/HandRecord.hpp"
 #include "strategy/BotDecision.hpp"
 #include "view/ReplayView.hpp"
@@ -58,7 +59,34 @@ void expectFrameMatches(const HandRecord& record, const TableState& table, bool 
 struct PlayedHands {
     int hands = 0;
     int showdowns = 0;
+    int uncalledBets = 0;
 };
+
+// The settled table and the stored events agree on the bet handed back unmatched: the last pot, awarded
+// alone and last, to its only eligible player; what the others won is all the rest.
+void expectOneUncalledBet(const HandRecord& stored, const TableState& table, PlayedHands& tally) {
+    const auto bet = UncalledBet::of(table);
+    EXPECT_EQ(UncalledBet::of(stored.events), bet);
+    const auto award = UncalledBet::awardIndex(stored.events);
+    std::int64_t won = 0, settled = 0;
+    for (const Winner& w : UncalledBet::winnersAsWon(table))
+        won += w.amount;
+    for (const Winner& w : *table.winners)
+        settled += w.amount;
+    if (!bet) {
+        EXPECT_EQ(award, std::nullopt);
+        EXPECT_EQ(won, settled);
+        return;
+    }
+    tally.uncalledBets += 1;
+    ASSERT_FALSE(table.pots.empty());
+    EXPECT_EQ(table.pots.back(), (Pot{bet->amount, {bet->playerId}}));
+    ASSERT_TRUE(award);
+    const auto potIndex = static_cast<std::int64_t>(table.pots.size()) - 1;
+    EXPECT_EQ(stored.events[*award],
+              EngineEvent(EngineEvent::PotAwarded{bet->playerId, bet->amount, potIndex}));
+    EXPECT_EQ(won + bet->amount, settled);
+}
 
 void playHands(std::uint32_t seed, std::size_t seatCount, bool bots, PlayedHands& tally) {
     SeededRNG rng(seed);
@@ -115,6 +143,7 @@ void playHands(std::uint32_t seed, std::size_t seatCount, bool bots, PlayedHands
         for (const auto& s : record.seats)
             started_with += s.startingStack;
         EXPECT_EQ(chips, started_with);
+        expectOneUncalledBet(stored, table, tally);
         tally.hands += 1;
         for (const auto& e : record.events)
             tally.showdowns += e.is<EngineEvent::ShowdownRevealed>() ? 1 : 0;
@@ -129,6 +158,7 @@ TEST(ReplayViewHands, ReplayReproducesEverySeededHand) {
     }
     EXPECT_GT(tally.hands, 100);
     EXPECT_GT(tally.showdowns, 20);
+    EXPECT_GT(tally.uncalledBets, 0);
 }
 
 }  // namespace

@@ -93,6 +93,29 @@ TEST(ReplayViewFrames, CaptionsOfAWholeHand) {
     EXPECT_EQ(captions(showdownHand()), expected);
 }
 
+// Ann calls the human's river shove all in for 50 less: those 50 come back to the human after the contested
+// pot, as a pot of their own.
+HandRecord shoveOverAShortCall(const std::string& contestedWinner) {
+    HandRecord r = showdownHand();
+    r.seats[1].startingStack = 950;
+    r.events[18] = act("bot-1", PlayerActionType::call, 880);
+    r.events.back() = E::PotAwarded{contestedWinner, 1900, 0};
+    r.events.push_back(E::PotAwarded{"human", 50, 1});
+    return r;
+}
+
+TEST(ReplayViewFrames, AnUnmatchedBetHandedBackIsCaptionedAsAReturn) {
+    const HandRecord lost = shoveOverAShortCall("bot-1");
+    EXPECT_EQ(ReplayView(lost, 21).caption, "Ann wins 1900");
+    const ReplayView last(lost, 22);
+    EXPECT_EQ(last.caption, "Uncalled 50 returned to You");
+    EXPECT_EQ(last.seats[0].stack, 50);
+
+    const HandRecord won = shoveOverAShortCall("human");
+    EXPECT_EQ(ReplayView(won, 21).caption, "You win 1900");
+    EXPECT_EQ(ReplayView(won, 22).caption, "Uncalled 50 returned to You");
+}
+
 TEST(ReplayViewFrames, StepsAreClamped) {
     const HandRecord r = showdownHand();
     const ReplayView first(r, -5);
