@@ -159,7 +159,8 @@ TEST(TableScreenMotion, NothingRunsOnceTheTransitionsHaveLandedNorAfterTheScreen
     MovingScreen r(31);
     ASSERT_TRUE(r.playHandOut());
     EXPECT_TRUE(r.screen->tableView().motion().isRunning() || runningAnimations(*r.screen) > 0);
-    clock.advanceInFrames(1000);
+    // The board lands, the hole cards turn, the award comes.
+    clock.advanceInFrames(2000);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(r.screen->tableView().motion().isRunning());
     EXPECT_EQ(runningAnimations(*r.screen), 0);
