@@ -152,6 +152,13 @@ double TableView::now() const {
     return clock_ ? clock_() : static_cast<double>(elapsed_.nsecsElapsed()) / 1e9;
 }
 
+void TableView::setClock(std::function<double()> clock) {
+    clock_ = std::move(clock);
+    // The seats' motions were timed on the other clock: they start over at rest.
+    seats_.clear();
+    if (refreshed_) updateSeats(scene());
+}
+
 TableView::Scene TableView::scene() const {
     Scene s;
     s.felt = QRectF(rect()).adjusted(shadowMarginX, shadowMarginTop, -shadowMarginX, -shadowMarginBottom);

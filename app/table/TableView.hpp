@@ -69,7 +69,7 @@ class TableView : public QWidget {
     // The pot's award is on the felt; at a showdown only once the board has landed and the cards turned.
     bool awardShown() const;
     // Tests: seconds from a clock of their own instead of the felt's monotonic one.
-    void setClock(std::function<double()> clock) { clock_ = std::move(clock); }
+    void setClock(std::function<double()> clock);
 
     // The seats drawn, in layout order (the human first), for hit testing and accessibility.
     int seatCount() const;

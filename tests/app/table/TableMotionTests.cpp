@@ -5,13 +5,21 @@
 #include <QAbstractAnimation>
 #include <QImage>
 #include <QPainter>
+#include <QTest>
+#include <algorithm>
 
 #include "Gallery.hpp"
 #include "ManualAnimationClock.hpp"
 #include "TableTestSupport.hpp"
+#include "kit/HoverButton.hpp"
+#include "kit/MoneyText.hpp"
+#include "kit/Motion.hpp"
 #include "kit/Spring.hpp"
 #include "kit/Transition.hpp"
+#include "session/PreAction.hpp"
+#include "strategy/MadeHandAssessment.hpp"
 #include "table/ActionBarView.hpp"
+#include "table/ChipFlightLayer.hpp"
 #include "table/FeltMotion.hpp"
 #include "table/HandReportCardView.hpp"
 #include "table/PreActionPanelView.hpp"
@@ -26,6 +34,7 @@ using testing::ManualAnimationClock;
 using testing::runningAnimations;
 using testing::ScreenRig;
 using testing::settleMs;
+using testing::visibleButton;
 
 constexpr Spring humanTurnSpring{0.2, 0.85};
 constexpr Spring reportSpring{0.25, 0.85};
@@ -175,6 +184,265 @@ TEST(TableScreenMotion, NothingRunsOnceTheTransitionsHaveLandedNorAfterTheScreen
     r.screen.reset();
     clock.advance(16);
     EXPECT_EQ(runningAnywhere(), 0);
+}
+
+// --- The felt and the action area tell no more than the player has seen.
+
+bool awardInTheAir(const TableView& felt) {
+    return std::any_of(felt.flights().begin(), felt.flights().end(),
+                       [](const ChipFlightLayer::ActiveFlight& f) { return f.id.starts_with("award-"); });
+}
+
+// The felt's seat of the player, found by the name its description starts with.
+int seatOf(const TableView& felt, const Player& player) {
+    for (int k = 0; k < felt.seatCount(); ++k)
+        if (felt.seatDescription(k).startsWith(QString::fromStdString(player.name) + ", ")) return k;
+    return -1;
+}
+
+// The human shoves until a hand is settled at a showdown whose board the felt has yet to show.
+bool driveToRunOut(ScreenRig& r) {
+    return r.driveUntil(
+        [&] {
+            const TableState& t = *r.session().table();
+            return !t.isHandInProgress && t.street == Street::showdown &&
+                   r.screen->pacing().revealedBoardCount() == 0;
+        },
+        [&] {
+            r.screen->submit({PlayerActionType::allIn, std::nullopt});
+        });
+}
+
+// The felt's view of one winner: what the award shows of them.
+struct WinnerSeat {
+    const TableView& felt;
+    std::string id;
+    int seat = -1;
+    QString stackBefore;
+    QString stackAfter;
+
+    WinnerSeat(const TableView& view, const TableState& table, const Winner& winner)
+        : felt(view), id(winner.playerId) {
+        const Player& player = *table.player(winner.playerId);
+        seat = seatOf(felt, player);
+        stackBefore = ", " + moneyText(player.stack - winner.amount) + ", ";
+        stackAfter = ", " + moneyText(player.stack) + ", ";
+    }
+    // None of the award on the felt: no flight, no badge, no highlight, the stack as it was.
+    void expectNoAward() const {
+        const QString spoken = felt.seatDescription(seat);
+        EXPECT_FALSE(felt.awardShown());
+        EXPECT_FALSE(awardInTheAir(felt));
+        EXPECT_FALSE(felt.motion().winnerBadge(id));
+        EXPECT_FALSE(spoken.contains(QStringLiteral("won $"))) << spoken.toStdString();
+        EXPECT_TRUE(spoken.contains(stackBefore)) << spoken.toStdString();
+    }
+    void expectAward() const {
+        const QString spoken = felt.seatDescription(seat);
+        EXPECT_TRUE(felt.awardShown());
+        EXPECT_TRUE(felt.motion().winnerBadge(id));
+        EXPECT_TRUE(spoken.contains(QStringLiteral("won $"))) << spoken.toStdString();
+        EXPECT_TRUE(spoken.contains(stackAfter)) << spoken.toStdString();
+    }
+};
+
+// The hole cards of a bot that showed down are named aloud once they have turned face up.
+bool shownDown(const TableView& felt, const TableState& table) {
+    for (const Player& p : table.players)
+        if (p.isBot && !p.hasFolded && p.holeCards.size() == 2)
+            return felt.seatDescription(seatOf(felt, p)).contains(QStringLiteral("showing "));
+    return false;
+}
+
+TEST(TableScreenMotion, AfterAnAllInTheAwardWaitsForTheRunOutAndTheTurnedCards) {
+    ManualAnimationClock clock;
+    MovingScreen r(17);
+    TableView& felt = r.screen->tableView();
+    felt.setClock([&clock] { return static_cast<double>(clock.now()) / 1000; });
+    ASSERT_TRUE(driveToRunOut(r));
+    const TableState& table = *r.session().table();
+    ASSERT_EQ(table.board.size(), 5u);
+    ASSERT_EQ(table.winners->size(), 1u);
+    const WinnerSeat winner(felt, table, table.winners->front());
+    ASSERT_GE(winner.seat, 0);
+    winner.expectNoAward();
+
+    // The board comes card by card, as the pacing deals it; each card lands while the next comes.
+    const int nextCardMs =
+        static_cast<int>(std::lround(r.screen->pacing().pacingTimings(0).nextBoardCardDelay * 1000));
+    while (r.screen->pacing().revealedBoardCount() < 5) {
+        ASSERT_TRUE(r.step());
+        clock.advance(nextCardMs);
+        r.settle();
+        winner.expectNoAward();
+        EXPECT_FALSE(shownDown(felt, table));
+    }
+    EXPECT_EQ(felt.landedBoardCount(), 4);
+
+    // The river lands: the bots' cards turn face up, and the award waits for them.
+    clock.advance(settleMs(FeltMotion::boardSpring) - nextCardMs);
+    r.settle();
+    EXPECT_EQ(felt.landedBoardCount(), 5);
+    EXPECT_TRUE(shownDown(felt, table));
+    winner.expectNoAward();
+    const int turnMs = Motion::milliseconds(r.screen->pacing().animationTimings().cardFlip, false);
+    ASSERT_GT(turnMs, 20);
+    clock.advance(turnMs - 10);
+    r.settle();
+    winner.expectNoAward();
+
+    clock.advance(20);
+    r.settle();
+    winner.expectAward();
+    EXPECT_TRUE(awardInTheAir(felt));
+}
+
+TEST(TableScreenMotion, AHandWonWithoutAShowdownIsAwardedAtOnce) {
+    ManualAnimationClock clock;
+    MovingScreen r(2);
+    ASSERT_TRUE(r.driveUntil(
+        [&] {
+            const TableState& t = *r.session().table();
+            return !t.isHandInProgress && t.street != Street::showdown;
+        },
+        [&] {
+            r.screen->submit({PlayerActionType::allIn, std::nullopt});
+        }));
+    const TableState& table = *r.session().table();
+    const WinnerSeat winner(r.screen->tableView(), table, table.winners->front());
+    winner.expectAward();
+    EXPECT_TRUE(awardInTheAir(r.screen->tableView()));
+}
+
+TEST(TableScreenMotion, UnderReduceMotionTheWholeEndLandsAtOnce) {
+    ManualAnimationClock clock;
+    ScreenRig r;
+    r.session().startCashGame(5, 17);
+    r.open();
+    ASSERT_TRUE(
+        r.driveUntil([&] { return r.handShownOver() && r.session().table()->street == Street::showdown; },
+                     [&] {
+                         r.screen->submit({PlayerActionType::allIn, std::nullopt});
+                     }));
+    const TableState& table = *r.session().table();
+    const TableView& felt = r.screen->tableView();
+    const WinnerSeat winner(felt, table, table.winners->front());
+    winner.expectAward();
+    EXPECT_TRUE(shownDown(felt, table));
+    EXPECT_DOUBLE_EQ(felt.motion().winnerBadge(winner.id)->presence, 1);
+}
+
+TEST(TableScreenMotion, TheHumanActsOnAStreetOnlyOnceItsCardsHaveLanded) {
+    ManualAnimationClock clock;
+    MovingScreen r(2, GuideMode::show);
+    r.screen->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(r.screen.get()));
+    ASSERT_TRUE(r.driveUntil(
+        [&] {
+            return r.session().table()->board.size() == 3 && r.session().isHumanTurn() &&
+                   r.screen->pacing().revealedBoardCount() == 0;
+        },
+        [&] { callOrCheck(r); }));
+    const TableState& table = *r.session().table();
+    const TableView& felt = r.screen->tableView();
+    const auto made = MadeHandAssessment::label(table.player("human")->holeCards, table.board);
+    ASSERT_TRUE(made);
+    const QString label = QString::fromStdString(*made);
+    const auto nothingYet = [&] {
+        EXPECT_FALSE(r.bar()->isVisible());
+        EXPECT_FALSE(r.screen->strategyOverlay()->isVisible());
+        EXPECT_FALSE(felt.seatDescription(0).contains(label));
+        const auto events = r.session().currentHandEvents().size();
+        for (Qt::Key key : {Qt::Key_C, Qt::Key_A, Qt::Key_F})
+            QTest::keyClick(r.screen.get(), key);
+        r.settle();
+        EXPECT_EQ(r.session().currentHandEvents().size(), events);
+        EXPECT_TRUE(r.session().isHumanTurn());
+    };
+    nothingYet();
+    ASSERT_TRUE(r.step());  // the first card, landed
+    clock.advance(settleMs(FeltMotion::boardSpring));
+    r.settle();
+    ASSERT_EQ(felt.landedBoardCount(), 1);
+    nothingYet();
+    // Space shows the rest at once; the cards then come in, and only then the bar.
+    QTest::keyClick(r.screen.get(), Qt::Key_Space);
+    r.settle();
+    ASSERT_EQ(r.screen->pacing().revealedBoardCount(), 3);
+    nothingYet();
+    clock.advance(settleMs(FeltMotion::boardSpring) - 20);
+    r.settle();
+    nothingYet();
+
+    clock.advance(20);
+    r.settle();
+    ASSERT_EQ(felt.landedBoardCount(), 3);
+    EXPECT_TRUE(r.bar()->isVisible());
+    EXPECT_NE(enteringEffect(*r.bar()), nullptr) << "it comes up with the turn's spring";
+    EXPECT_TRUE(r.screen->strategyOverlay()->isVisible());
+    EXPECT_TRUE(felt.seatDescription(0).contains(label));
+    const auto events = r.session().currentHandEvents().size();
+    QTest::keyClick(r.screen.get(), Qt::Key_C);
+    r.settle();
+    EXPECT_GT(r.session().currentHandEvents().size(), events);
+}
+
+// A click on the bar: the press and its release at the button's centre.
+void press(QWidget* button) {
+    QTest::mousePress(button, Qt::LeftButton);
+}
+void release(QWidget* button) {
+    QTest::mouseRelease(button, Qt::LeftButton);
+}
+
+TEST(TableScreenMotion, APressActsOnlyOnTheWholeBarAndOnlyWhenItCameDownThere) {
+    ManualAnimationClock clock;
+    MovingScreen r(31);
+    ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
+    // The bar's check or call button, which lies where the panel's check / fold did.
+    const auto middle = [&] {
+        const auto legal = *r.session().humanLegalActions();
+        return visibleButton<HoverButton>(*r.bar(), legal.canCheck
+                                                        ? QStringLiteral("Check")
+                                                        : QStringLiteral("Call $%1").arg(legal.callAmount));
+    };
+    // The bar is still on its way in where the pre-action panel stood: a late click lands on it.
+    ASSERT_NE(enteringEffect(*r.bar()), nullptr);
+    const auto events = r.session().currentHandEvents().size();
+    press(middle());
+    release(middle());
+    r.settle();
+    EXPECT_EQ(r.session().currentHandEvents().size(), events);
+    EXPECT_TRUE(r.session().isHumanTurn());
+    clock.advance(settleMs(humanTurnSpring));
+    ASSERT_EQ(enteringEffect(*r.bar()), nullptr);
+    press(middle());
+    release(middle());
+    r.settle();
+    EXPECT_GT(r.session().currentHandEvents().size(), events);
+    EXPECT_FALSE(r.session().isHumanTurn());
+
+    // A press on the pre-action panel, the bar taking its place before the release: nothing.
+    ASSERT_TRUE(r.driveUntil([&] { return r.preActions()->isVisible(); }));
+    clock.advance(settleMs(humanTurnSpring));
+    HoverButton* option = r.preActions()->option(PreAction::checkFold);
+    ASSERT_TRUE(option->isVisible());
+    press(option);
+    ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
+    clock.advance(1000);
+    r.settle();
+    ASSERT_TRUE(r.bar()->isVisible());
+    ASSERT_EQ(enteringEffect(*r.bar()), nullptr);
+    const auto before = r.session().currentHandEvents().size();
+    release(middle());
+    r.settle();
+    EXPECT_EQ(r.session().currentHandEvents().size(), before);
+    EXPECT_TRUE(r.session().isHumanTurn());
+    EXPECT_FALSE(r.session().preAction());
+    press(middle());
+    release(middle());
+    r.settle();
+    EXPECT_GT(r.session().currentHandEvents().size(), before);
 }
 
 // --- Filmstrips: the transition's first frame, halfway and its last, side by side.
