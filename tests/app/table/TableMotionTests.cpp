@@ -26,6 +26,7 @@
 #include "table/StrategyOverlayView.hpp"
 #include "table/TablePacing.hpp"
 #include "table/TableView.hpp"
+#include "table/TableViewModel.hpp"
 
 namespace pellox::app {
 namespace {
@@ -471,15 +472,37 @@ struct Filmstrip {
 };
 
 // Films `grab` at the start of a transition of `spring`, halfway and once it has settled.
-Filmstrip film(ManualAnimationClock& clock, const Spring& spring, const std::function<QImage()>& grab) {
+// Films `grab` at the start of a transition of `spring`, `middle` of its settle time in (a spring covers
+// most of its way early: a count or a badge is caught on its way nearer the start) and once it has settled.
+Filmstrip film(ManualAnimationClock& clock, const Spring& spring, const std::function<QImage()>& grab,
+               double middle = 0.5) {
     Filmstrip strip;
     clock.advance(0);
     strip.take(grab());
-    clock.advance(settleMs(spring) / 2);
+    const int halfway = static_cast<int>(settleMs(spring) * middle);
+    clock.advance(halfway);
     strip.take(grab());
-    clock.advance(settleMs(spring));
+    clock.advance(settleMs(spring) - halfway);
     strip.take(grab());
     return strip;
+}
+
+// The felt's seats and chips move on the animation clock too, and its hole cards are all dealt (the deal
+// runs on a timer of its own).
+void filmFelt(ScreenRig& r, ManualAnimationClock& clock) {
+    TableView& felt = r.screen->tableView();
+    const auto steps = static_cast<std::int64_t>(TableViewModel::dealSteps(r.session().table()).size());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return felt.dealtCount() >= steps; }, 5000));
+    felt.setClock([&clock] { return static_cast<double>(clock.now()) / 1000; });
+}
+
+// Moves the clock a frame at a time until the felt shows the award.
+bool untilTheAward(ScreenRig& r, ManualAnimationClock& clock) {
+    for (int frame = 0; frame < 200 && !r.screen->tableView().awardShown(); ++frame) {
+        clock.advance(16);
+        r.settle();
+    }
+    return r.screen->tableView().awardShown();
 }
 
 TEST(GalleryTableMotion, SidePanelAndStrategyOverlayFilmstrips) {
@@ -514,28 +537,79 @@ TEST(GalleryTableMotion, PotDigitsAndWinnerBadgeFilmstrips) {
     const TableTheme theme = r.rig.settings.tableTheme.get();
     TableView& felt = r.screen->tableView();
     ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
+    filmFelt(r, clock);
     clock.advance(1000);
     const std::int64_t before = r.session().potTotal();
     ASSERT_TRUE(r.driveUntil([&] { return r.session().potTotal() > before + 20; }, [&] { callOrCheck(r); }));
     const auto potArea = [&] { return felt.potRect().adjusted(-60, -50, 60, 10).toAlignedRect(); };
-    film(clock, FeltMotion::potSpring, [&] {
-        return felt.grab(potArea()).toImage();
-    }).save("motion-pot-digits", theme);
+    film(
+        clock, FeltMotion::potSpring, [&] { return felt.grab(potArea()).toImage(); }, 0.1)
+        .save("motion-pot-digits", theme);
 
+    // The badge comes with the award, once the board has landed and the cards have turned.
     ASSERT_TRUE(r.playHandOut());
+    ASSERT_TRUE(untilTheAward(r, clock));
     int winner = 0;
     for (int k = 0; k < felt.seatCount(); ++k)
         if (felt.seatDescription(k).contains(QStringLiteral("won $"))) winner = k;
     const auto seatArea = [&] { return felt.seatRect(winner).adjusted(-20, -30, 20, 10).toAlignedRect(); };
-    clock.advance(0);
-    film(clock, FeltMotion::winnerBadgeSpring, [&] {
-        return felt.grab(seatArea()).toImage();
-    }).save("motion-winner-badge-in", theme);
+    film(
+        clock, FeltMotion::winnerBadgeSpring, [&] { return felt.grab(seatArea()).toImage(); }, 0.2)
+        .save("motion-winner-badge-in", theme);
     r.screen->advanceOrRevealAll();
     r.settle();
-    film(clock, FeltMotion::winnerBadgeSpring, [&] {
-        return felt.grab(seatArea()).toImage();
-    }).save("motion-winner-badge-out", theme);
+    film(
+        clock, FeltMotion::winnerBadgeSpring, [&] { return felt.grab(seatArea()).toImage(); }, 0.2)
+        .save("motion-winner-badge-out", theme);
+}
+
+// An all-in hand's end on the felt: the first card, the flop, the river coming in over the bots' hidden
+// cards, the cards turned, and the award on its way, each at half size.
+TEST(GalleryTableMotion, AllInRunOutFilmstrip) {
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
+    ManualAnimationClock clock;
+    MovingScreen r(17);
+    const TableTheme theme = r.rig.settings.tableTheme.get();
+    TableView& felt = r.screen->tableView();
+    ASSERT_TRUE(driveToRunOut(r));
+    filmFelt(r, clock);
+    clock.advance(1000);
+    r.settle();
+    Filmstrip strip;
+    const auto take = [&] {
+        strip.take(felt.grab().toImage().scaledToWidth(felt.width() / 2, Qt::SmoothTransformation));
+    };
+    const int nextCardMs =
+        static_cast<int>(std::lround(r.screen->pacing().pacingTimings(0).nextBoardCardDelay * 1000));
+    const auto reveal = [&](int cards) {
+        while (r.screen->pacing().revealedBoardCount() < cards) {
+            ASSERT_TRUE(r.step());
+            clock.advance(nextCardMs);
+            r.settle();
+        }
+    };
+    reveal(1);
+    take();
+    reveal(3);
+    clock.advance(settleMs(FeltMotion::boardSpring));
+    r.settle();
+    take();
+    ASSERT_TRUE(r.step());
+    ASSERT_TRUE(r.step());
+    clock.advance(settleMs(FeltMotion::boardSpring) - 40);
+    r.settle();
+    take();
+    const int turnMs = Motion::milliseconds(r.screen->pacing().animationTimings().cardFlip, false);
+    clock.advance(40);
+    r.settle();
+    clock.advance(turnMs - 5);
+    r.settle();
+    take();
+    ASSERT_TRUE(untilTheAward(r, clock));
+    clock.advance(settleMs(FeltMotion::winnerBadgeSpring) / 5);
+    r.settle();
+    take();
+    strip.save("motion-all-in-run-out", theme);
 }
 
 }  // namespace
