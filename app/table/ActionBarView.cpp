@@ -1,5 +1,6 @@
 #include "table/ActionBarView.hpp"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QSignalBlocker>
@@ -11,6 +12,7 @@
 #include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
 #include "kit/SliderValueText.hpp"
+#include "kit/Transition.hpp"
 #include "rules/Card.hpp"
 #include "table/ActionBarModel.hpp"
 #include "theme/AppContext.hpp"
@@ -92,6 +94,7 @@ void ActionBarView::build() {
         button->setPadding({0, 0, 0, 0});
         // The row shares its width out by the stretch fitButtons() sets, not by the texts' own sizes.
         button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        button->installEventFilter(this);
         connect(button, &QAbstractButton::clicked, this, [this, i] {
             const auto shown = ActionBarModel(legal_, potSize_, raiseTo_).buttons();
             if (static_cast<std::size_t>(i) < shown.size() && onAction_) onAction_(shown[i].action);
@@ -196,6 +199,22 @@ void ActionBarView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     fitPresets();
     fitButtons();
+}
+
+bool ActionBarView::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            pressed_ = enteringEffect(*this) ? nullptr : watched;
+            return pressed_ == nullptr;
+        case QEvent::MouseButtonRelease: {
+            const bool held = pressed_ == watched;
+            pressed_ = nullptr;
+            return !held;
+        }
+        default:
+            return QWidget::eventFilter(watched, event);
+    }
 }
 
 void ActionBarView::paintEvent(QPaintEvent*) {

@@ -1,7 +1,9 @@
 #pragma once
 // The human's controls on their turn: fold, check or call, bet/raise or all-in, and, while a bet or raise is
 // legal, four presets and a slider that choose the amount. It hands each press to its action callback and
-// neither checks the action nor plays a sound.
+// neither checks the action nor plays a sound. A pointer acts only through a press that came down on the
+// button while the bar stood whole on screen: a press begun elsewhere (the pre-action panel that stood here)
+// or during the bar's way in does nothing, nor does its release.
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -51,6 +53,7 @@ class ActionBarView : public QWidget {
     std::int64_t raiseTo() const noexcept { return raiseTo_; }
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -74,6 +77,8 @@ class ActionBarView : public QWidget {
     std::array<HoverButton*, 4> presets_{};
     QSlider* slider_ = nullptr;
     std::vector<HoverButton*> buttons_;
+    // The main button that took the pointer's press, while it is held.
+    QObject* pressed_ = nullptr;
 };
 
 }  // namespace pellox::app

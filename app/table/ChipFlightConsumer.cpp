@@ -5,7 +5,7 @@
 
 namespace pellox::app {
 
-std::vector<ChipFlightLayer::ActiveFlight> ChipFlightConsumer::consume(const std::vector<EngineEvent>& events,
+std::vector<ChipFlightLayer::ActiveFlight> ChipFlightConsumer::consume(std::span<const EngineEvent> events,
                                                                        const HandKey& hand,
                                                                        const SeatPoint& seatPoint,
                                                                        QPointF potPoint) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -24,7 +25,7 @@ class ChipFlightConsumer {
 
     // Flights for the events from the first one not yet consumed. A shorter list, or another hand, starts
     // over from the first event.
-    std::vector<ChipFlightLayer::ActiveFlight> consume(const std::vector<EngineEvent>& events,
+    std::vector<ChipFlightLayer::ActiveFlight> consume(std::span<const EngineEvent> events,
                                                        const HandKey& hand, const SeatPoint& seatPoint,
                                                        QPointF potPoint);
     std::int64_t consumed() const noexcept { return consumed_; }

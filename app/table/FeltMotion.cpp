@@ -1,9 +1,11 @@
 #include "table/FeltMotion.hpp"
 
+#include <QScopedValueRollback>
 #include <algorithm>
 #include <cmath>
 
 #include "kit/AnimatedNumber.hpp"
+#include "kit/Motion.hpp"
 
 namespace pellox::app {
 
@@ -22,9 +24,16 @@ FeltMotion::FeltMotion(QObject* parent)
       potShift_(number(0)),
       potWidthShift_(number(0)),
       banner_(number(0)),
+      showdown_(number(0)),
       leavingBannerPresence_(number(0)) {
-    for (std::size_t i = 0; i < boardSlots; ++i)
+    const auto tellLanded = [this] {
+        if (!updating_) emit landed();
+    };
+    for (std::size_t i = 0; i < boardSlots; ++i) {
         entrances_.push_back(number(1));
+        connect(entrances_.back(), &AnimatedNumber::finished, this, tellLanded);
+    }
+    connect(showdown_, &AnimatedNumber::finished, this, tellLanded);
     connect(leavingBannerPresence_, &AnimatedNumber::finished, this, [this] {
         if (leavingBannerPresence_->value() <= 0) leavingBanner_.reset();
     });
@@ -59,6 +68,7 @@ void FeltMotion::shift(AnimatedNumber& offset, double from, double to, bool exis
 }
 
 void FeltMotion::update(const State& next, bool motionless) {
+    const QScopedValueRollback<bool> updating(updating_, true);
     if (!started_) {
         started_ = true;
         state_ = next;
@@ -143,6 +153,15 @@ void FeltMotion::updateWinners(const std::map<std::string, std::int64_t>& winner
     });
 }
 
+void FeltMotion::updateShowdown(bool turning, double seconds, bool motionless) {
+    const QScopedValueRollback<bool> updating(updating_, true);
+    if (!turning) {
+        if (showdown_->target() != 0) showdown_->jumpTo(0);
+        return;
+    }
+    showdown_->animateTo(1, Motion::milliseconds(seconds, motionless), QEasingCurve(QEasingCurve::Linear));
+}
+
 FeltMotion::Arrangement FeltMotion::shown(const Arrangement& target) const {
     Arrangement a = target;
     a.boardY += boardShift_->value();
@@ -159,6 +178,17 @@ std::int64_t FeltMotion::shownPot() const {
 
 double FeltMotion::cardEntrance(std::size_t index) const {
     return index < entrances_.size() ? entrances_[index]->value() : 1;
+}
+
+std::size_t FeltMotion::landedCards() const {
+    std::size_t landed = 0;
+    while (landed < std::min(state_.board.size(), boardSlots) && !entrances_[landed]->isRunning())
+        ++landed;
+    return landed;
+}
+
+bool FeltMotion::showdownTurned() const {
+    return showdown_->value() >= 1 && !showdown_->isRunning();
 }
 
 double FeltMotion::bannerPresence() const {

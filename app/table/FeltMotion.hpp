@@ -19,9 +19,10 @@ namespace pellox::app {
 class AnimatedNumber;
 
 // The felt's transitions on Qt's animation clock: the pot counting to its new amount, the centre cluster
-// springing to its new arrangement, board cards and the banner coming and going, the winner badges. The felt
-// tells it the new state at each refresh and reads the poses of the moment when it paints; it repaints on
-// `changed`. Under reduce motion (`motionless`) every change lands at once.
+// springing to its new arrangement, board cards and the banner coming and going, the showdown's hole cards
+// turning, the winner badges. The felt tells it the new state at each refresh and reads the poses of the
+// moment when it paints; it repaints on `changed`. Under reduce motion (`motionless`) every change lands at
+// once.
 class FeltMotion : public QObject {
     Q_OBJECT
   public:
@@ -66,6 +67,9 @@ class FeltMotion : public QObject {
     void update(const State& state, bool motionless);
     // Winners by player id; a badge whose player won nothing any more goes out with its last amount.
     void updateWinners(const std::map<std::string, std::int64_t>& winners, bool motionless);
+    // The showdown's hole cards turn face up once `turning` holds, taking `seconds`; what waits for them (the
+    // award) waits that long. Anything else starts it over.
+    void updateShowdown(bool turning, double seconds, bool motionless);
 
     // The arrangement as it stands now: `target` (as the felt lays it out at this size) moved by what is left
     // of each spring.
@@ -74,6 +78,10 @@ class FeltMotion : public QObject {
     std::int64_t shownPot() const;
     // How far board card `index` has come in (1 in place).
     double cardEntrance(std::size_t index) const;
+    // How many of the board's first cards have come in and come to rest.
+    std::size_t landedCards() const;
+    // The showdown's hole cards have turned.
+    bool showdownTurned() const;
     double bannerPresence() const;
     std::vector<LeavingCard> leavingCards() const;
     std::optional<LeavingBanner> leavingBanner() const;
@@ -83,6 +91,9 @@ class FeltMotion : public QObject {
 
   signals:
     void changed();
+    // A motion that others wait for has ended on its own (never told from within an update): a board card
+    // came to rest, or the showdown's hole cards have turned.
+    void landed();
 
   private:
     // Their numbers are children of this object, deleted once they have gone out.
@@ -106,6 +117,7 @@ class FeltMotion : public QObject {
 
     State state_;
     bool started_ = false;
+    bool updating_ = false;
     AnimatedNumber* pot_;
     AnimatedNumber* boardShift_;
     AnimatedNumber* rowShift_;
@@ -114,6 +126,7 @@ class FeltMotion : public QObject {
     AnimatedNumber* potWidthShift_;
     AnimatedNumber* banner_;
     std::vector<AnimatedNumber*> entrances_;
+    AnimatedNumber* showdown_;
     std::vector<Leaving> leaving_;
     std::optional<LeavingBanner> leavingBanner_;
     AnimatedNumber* leavingBannerPresence_;

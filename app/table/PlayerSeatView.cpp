@@ -122,7 +122,7 @@ QString PlayerSeatView::positionText() const {
 }
 
 QString PlayerSeatView::stackText() const {
-    return moneyText(player.stack);
+    return moneyText(player.stack - heldBackWinnings);
 }
 
 std::optional<QString> PlayerSeatView::winnerText() const {

@@ -77,6 +77,8 @@ struct PlayerSeatView {
     bool revealHoleCards = false;   // a bot's cards face up (showdown)
     std::span<const Card> board{};  // as shown, for the made-hand text
     std::optional<std::int64_t> winnerAmount{};
+    // Chips won that the felt has not shown coming yet: the stack reads without them.
+    std::int64_t heldBackWinnings = 0;
     bool fourColor = false;
     std::int64_t cardsLanded = 0;  // hole cards done with their deal flight
     QPointF dealOrigin{};          // from the seat's centre to where the cards are dealt from

@@ -169,8 +169,13 @@ bool TablePacing::showsPreActions() const {
     return human && human->holeCards.size() == 2 && !human->hasFolded && !human->isAllIn;
 }
 
-ActionArea TablePacing::actionArea() const {
-    if (session_.humanLegalActions() && session_.isHumanTurn()) return ActionArea::actionBar;
+bool TablePacing::streetShown(std::int64_t landedBoard) const {
+    return revealedBoardCount() >= boardLength() && landedBoard >= boardLength();
+}
+
+ActionArea TablePacing::actionArea(std::int64_t landedBoard) const {
+    if (session_.humanLegalActions() && session_.isHumanTurn())
+        return streetShown(landedBoard) ? ActionArea::actionBar : ActionArea::empty;
     if (pacingStep(0).phase == PacingPhase::handOver) return ActionArea::nextHand;
     if (showsPreActions()) return ActionArea::preActions;
     return ActionArea::empty;

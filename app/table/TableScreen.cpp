@@ -102,6 +102,8 @@ TableScreen::TableScreen(AppContext& context, GameSession& session, SettingsStor
     row->addWidget(buildSidePanel());
     buildShortcuts();
     connect(task_, &TablePacingTask::refreshed, this, &TableScreen::refresh);
+    // What waits for the felt's cards comes once they have landed.
+    connect(felt_, &TableView::boardLanded, task_, &TablePacingTask::notify);
     connect(&context_, &AppContext::paletteChanged, this, qOverload<>(&QWidget::update));
     // The first refresh of the task arrives on the next turn; until then the views show the table as is.
     refresh();
@@ -213,6 +215,8 @@ void TableScreen::shortcut(int key) {
         advanceOrRevealAll();
         return;
     }
+    // The human acts on a street only once the felt shows its cards.
+    if (!task_->pacing().streetShown(felt_->landedBoardCount())) return;
     const auto which = key == Qt::Key_F   ? TableControls::ShortcutKey::f
                        : key == Qt::Key_C ? TableControls::ShortcutKey::c
                                           : TableControls::ShortcutKey::a;
@@ -227,23 +231,26 @@ void TableScreen::refresh() {
     header_->setTitle(fromStd(TableControls::headerTitle(session_.mode(), table ? table->handNumber : 0)));
     felt_->refresh(pacing.revealedBoardCount(), pacing.animationTimings(), pacing.game(),
                    pacing.motionless());
-    const bool humanTurn = session_.isHumanTurn(), reportShown = pacing.reportShown();
-    const Spring* spring = !placed_                      ? nullptr
-                           : reportShown != reportShown_ ? &reportSpring
-                           : humanTurn != humanTurn_     ? &humanTurnSpring
-                                                         : nullptr;
+    const ActionArea area = pacing.actionArea(felt_->landedBoardCount());
+    // The bar comes with the human's turn, or once the felt shows the street it is for.
+    const bool humanTurn = session_.isHumanTurn(), barShown = area == ActionArea::actionBar;
+    const bool reportShown = pacing.reportShown();
+    const Spring* spring = !placed_                                           ? nullptr
+                           : reportShown != reportShown_                      ? &reportSpring
+                           : humanTurn != humanTurn_ || barShown != barShown_ ? &humanTurnSpring
+                                                                              : nullptr;
     placed_ = true;
     humanTurn_ = humanTurn;
+    barShown_ = barShown;
     reportShown_ = reportShown;
-    refreshActionArea(spring);
+    refreshActionArea(area, spring);
     // The card takes the report before it comes, so it comes with its amount rather than counting to it.
     refreshGuide();
     place(*reportCard_, reportShown, Transition::move(Transition::Edge::top), spring);
     refreshOverlays();
 }
 
-void TableScreen::refreshActionArea(const Spring* spring) {
-    const ActionArea area = task_->pacing().actionArea();
+void TableScreen::refreshActionArea(ActionArea area, const Spring* spring) {
     if (area == ActionArea::actionBar)
         actionBar_->setLegal(*session_.humanLegalActions(), session_.potTotal(),
                              decisionOf(session_, task_->pacing().handKey()));
@@ -271,7 +278,9 @@ void TableScreen::refreshGuide() {
     // The ticker and its sheet tell no more of the hand than the felt has shown.
     ticker_->setLog(
         ActionLogStreet::revealedUpTo(session_.actionLog(), task_->pacing().revealedBoardCount()));
-    overlay_->setAdvice(session_.visibleAdvice());
+    // The advice for a street comes with its cards.
+    const bool streetShown = task_->pacing().streetShown(felt_->landedBoardCount());
+    overlay_->setAdvice(streetShown ? session_.visibleAdvice() : std::nullopt);
     // The card, shown only while the report is, always holds the latest report.
     if (const auto report = session_.handReport())
         reportCard_->setReport(*report, settings_.guideMode.get() != GuideMode::off, false);

@@ -35,6 +35,7 @@ class TableOverlay;
 class TablePacing;
 class TablePacingTask;
 class TableView;
+enum class ActionArea;
 struct Spring;
 struct Transition;
 
@@ -86,7 +87,7 @@ class TableScreen : public QWidget {
     void buildShortcuts();
     void shortcut(int key);
     void refresh();
-    void refreshActionArea(const Spring* spring);
+    void refreshActionArea(ActionArea area, const Spring* spring);
     // Shows or hides a piece of the side panel, along its transition when a spring is given.
     void place(QWidget& widget, bool shown, const Transition& transition, const Spring* spring);
     void refreshGuide();
@@ -102,6 +103,7 @@ class TableScreen : public QWidget {
     // What the side panel's springs are keyed on, as of the last refresh.
     bool placed_ = false;
     bool humanTurn_ = false;
+    bool barShown_ = false;
     bool reportShown_ = false;
     std::function<void()> onExit_;
 

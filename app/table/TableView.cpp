@@ -77,6 +77,9 @@ struct TableView::Scene {
     std::vector<Card> board;
     HandKey hand;
     std::int64_t pot = 0;
+    std::int64_t landedBoard = 0;
+    bool holeCardsTurn = false;  // the bots' hole cards face up at the hand's end
+    bool awardShown = true;
 };
 
 // The centre cluster's pieces where they come to rest, in table coordinates.
@@ -122,7 +125,8 @@ TableView::TableView(const AppContext& context, const GameSession& session, cons
       onSkipReveal_(std::move(onSkipReveal)),
       motion_(new FeltMotion(this)) {
     connect(motion_, &FeltMotion::changed, this, qOverload<>(&QWidget::update));
-    clock_.start();
+    connect(motion_, &FeltMotion::landed, this, &TableView::motionLanded);
+    elapsed_.start();
     frameTimer_.setTimerType(Qt::PreciseTimer);
     frameTimer_.setInterval(frameMilliseconds);
     connect(&frameTimer_, &QTimer::timeout, this, &TableView::tick);
@@ -145,7 +149,14 @@ QSize TableView::minimumSizeHint() const {
 }
 
 double TableView::now() const {
-    return static_cast<double>(clock_.nsecsElapsed()) / 1e9;
+    return clock_ ? clock_() : static_cast<double>(elapsed_.nsecsElapsed()) / 1e9;
+}
+
+void TableView::setClock(std::function<double()> clock) {
+    clock_ = std::move(clock);
+    // The seats' motions were timed on the other clock: they start over at rest.
+    seats_.clear();
+    if (refreshed_) updateSeats(scene());
 }
 
 TableView::Scene TableView::scene() const {
@@ -160,7 +171,19 @@ TableView::Scene TableView::scene() const {
     s.board = TableViewModel::visibleBoard(table, revealed_);
     s.hand = {game_, table ? table->handNumber : 0};
     s.pot = session_.potTotal();
+    s.landedBoard = std::min(static_cast<std::int64_t>(motion_->landedCards()),
+                             static_cast<std::int64_t>(s.board.size()));
+    s.holeCardsTurn = TableViewModel::holeCardsTurn(table, revealed_, s.landedBoard);
+    s.awardShown = TableViewModel::awardShown(table, revealed_, s.landedBoard, motion_->showdownTurned());
     return s;
+}
+
+std::int64_t TableView::landedBoardCount() const {
+    return scene().landedBoard;
+}
+
+bool TableView::awardShown() const {
+    return scene().awardShown;
 }
 
 TableView::Cluster TableView::cluster(const Scene& scene) const {
@@ -243,9 +266,12 @@ PlayerSeatView TableView::seatView(const Scene& scene, std::size_t k) const {
         .scale = scene.layout.scale,
         .isActing = table.currentToActSeatIndex && *table.currentToActSeatIndex == player.seatIndex,
         .isDealer = player.seatIndex == table.dealerSeatIndex,
-        .revealHoleCards = TableViewModel::handShownOver(session_.table(), revealed_),
-        .board = scene.board,
-        .winnerAmount = TableViewModel::winnerAmount(session_.table(), player.id),
+        .revealHoleCards = scene.holeCardsTurn,
+        // The made hand names only the board's cards at rest.
+        .board = std::span<const Card>(scene.board).first(static_cast<std::size_t>(scene.landedBoard)),
+        .winnerAmount =
+            scene.awardShown ? TableViewModel::winnerAmount(session_.table(), player.id) : std::nullopt,
+        .heldBackWinnings = scene.awardShown ? 0 : TableViewModel::chipsAwarded(session_.table(), player.id),
         .fourColor = settings_.fourColorDeck.get(),
         .cardsLanded = cardsLanded(player.seatIndex),
         .dealOrigin = scene.dealOrigin - box.center(),
@@ -275,12 +301,29 @@ void TableView::refresh(std::int64_t revealedBoardCount, const AnimationTimings&
         watchedHand_ = s.hand;
         startDeal();
     }
-    const std::size_t events = session_.currentHandEvents().size();
-    if (!firstShown && (events != watchedEventCount_ || newHand)) consumeEvents(s);
-    watchedEventCount_ = events;
-    updateSeats(s);
     updateMotion(s);
+    showEnd(firstShown, newHand);
     animate();
+}
+
+// What waits for the felt's own motion: the hole cards turn once the board has landed, and the chips that
+// fly, the seats and the winner badges follow the award. A felt first shown at a hand's end shows it whole.
+void TableView::showEnd(bool firstShown, bool newHand) {
+    motion_->updateShowdown(scene().holeCardsTurn, timings_.cardFlip, motionless_ || firstShown);
+    const Scene s = scene();
+    const std::size_t flying = TableViewModel::flyingEventCount(session_.currentHandEvents(), s.awardShown);
+    if (!firstShown && (flying != watchedEventCount_ || newHand)) consumeEvents(s, flying);
+    watchedEventCount_ = flying;
+    updateSeats(s);
+    updateWinners(s);
+}
+
+void TableView::motionLanded() {
+    // A change of hand the screen has not brought yet waits for its refresh.
+    if (!refreshed_ || !watchedHand_ || scene().hand != *watchedHand_) return;
+    showEnd(false, false);
+    animate();
+    emit boardLanded();
 }
 
 void TableView::startDeal() {
@@ -315,7 +358,7 @@ void TableView::landNextCard() {
     }
 }
 
-void TableView::consumeEvents(const Scene& s) {
+void TableView::consumeEvents(const Scene& s, std::size_t count) {
     if (!session_.table()) return;
     const QPointF potPoint = s.felt.isEmpty() ? toQt(s.layout.center.center()) : cluster(s).pot.center();
     auto seatPoint = [&s](std::string_view id) -> std::optional<QPointF> {
@@ -323,7 +366,8 @@ void TableView::consumeEvents(const Scene& s) {
             if (s.players[k]->id == id) return toQt(s.layout.seats[k].frame.center());
         return std::nullopt;
     };
-    for (auto& flight : consumer_.consume(session_.currentHandEvents(), s.hand, seatPoint, potPoint))
+    const std::span<const EngineEvent> events(session_.currentHandEvents());
+    for (auto& flight : consumer_.consume(events.first(count), s.hand, seatPoint, potPoint))
         flights_.push_back(std::move(flight));
     tick();
 }
@@ -335,7 +379,7 @@ void TableView::updateSeats(const Scene& s) {
     for (std::size_t k = 0; k < s.drawn; ++k) {
         const Player& p = *s.players[k];
         SeatAnimation motion = seats_.count(p.id) ? std::move(seats_[p.id]) : SeatAnimation{};
-        const bool faceUp = !p.isBot || TableViewModel::handShownOver(session_.table(), revealed_);
+        const bool faceUp = !p.isBot || s.holeCardsTurn;
         motion.update(p.holeCards, faceUp, cardsLanded(p.seatIndex), timings_.cardFlight, timings_.cardFlip,
                       t);
         kept.emplace(p.id, std::move(motion));
@@ -347,8 +391,11 @@ void TableView::updateSeats(const Scene& s) {
 void TableView::updateMotion(const Scene& s) {
     const Cluster c = cluster(s);
     motion_->update({s.pot, s.board, c.banner, c.arrangement()}, motionless_);
+}
+
+void TableView::updateWinners(const Scene& s) {
     std::map<std::string, std::int64_t> winners;
-    for (std::size_t k = 0; k < s.drawn; ++k)
+    for (std::size_t k = 0; k < s.drawn && s.awardShown; ++k)
         if (auto amount = TableViewModel::winnerAmount(session_.table(), s.players[k]->id))
             winners.emplace(s.players[k]->id, *amount);
     motion_->updateWinners(winners, motionless_);

@@ -2,8 +2,10 @@
 // The felt of the play screen, one widget that paints everything on it: rail, felt and logo, the board as
 // the screen reveals it, the winner banner, the pot, one seat per player placed by the table layout, and the
 // chips in the air. It deals the hole cards of each new hand seat by seat and sends a chip flight for every
-// blind, bet and award. It reads the session at every paint and changes nothing in the game: a tap asks
-// the screen to skip the reveal, the human's drag up (or the accessibility action) folds.
+// blind, bet and award. At a showdown it shows the hand's end in order: the board's cards land, the hole
+// cards turn, then the award (flights, stacks, highlight, badges) comes. It reads the session at every paint
+// and changes nothing in the game: a tap asks the screen to skip the reveal, the human's drag up (or the
+// accessibility action) folds.
 #include <QElapsedTimer>
 #include <QPixmap>
 #include <QPointF>
@@ -62,6 +64,12 @@ class TableView : public QWidget {
     std::int64_t cardsLanded(std::int64_t seatIndex) const;
     // The pot, the centre cluster, the board, the banner and the winner badges in motion.
     const FeltMotion& motion() const noexcept { return *motion_; }
+    // How many of the board's first cards the felt shows at rest: revealed, come in and settled.
+    std::int64_t landedBoardCount() const;
+    // The pot's award is on the felt; at a showdown only once the board has landed and the cards turned.
+    bool awardShown() const;
+    // Tests: seconds from a clock of their own instead of the felt's monotonic one.
+    void setClock(std::function<double()> clock);
 
     // The seats drawn, in layout order (the human first), for hit testing and accessibility.
     int seatCount() const;
@@ -79,6 +87,10 @@ class TableView : public QWidget {
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+
+  signals:
+    // The board's cards (or the showdown's hole cards) have come to rest since the last refresh.
+    void boardLanded();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -99,9 +111,12 @@ class TableView : public QWidget {
 
     void startDeal();
     void landNextCard();
-    void consumeEvents(const Scene& scene);
+    void showEnd(bool firstShown, bool newHand);
+    void motionLanded();
+    void consumeEvents(const Scene& scene, std::size_t count);
     void updateSeats(const Scene& scene);
     void updateMotion(const Scene& scene);
+    void updateWinners(const Scene& scene);
     void tick();
     void animate();
 
@@ -122,7 +137,8 @@ class TableView : public QWidget {
     bool motionless_ = true;
     bool refreshed_ = false;
 
-    QElapsedTimer clock_;
+    QElapsedTimer elapsed_;
+    std::function<double()> clock_;
     QTimer frameTimer_;
     QTimer dealTimer_;
     HandKey dealtHand_;

@@ -111,4 +111,30 @@ std::int64_t TableViewModel::cardsLanded(const HandKey& dealt, std::int64_t deal
                          [&](const DealStep& s) { return s.seatIndex == seatIndex; });
 }
 
+bool TableViewModel::holeCardsTurn(const std::optional<TableState>& table, std::int64_t revealed,
+                                   std::int64_t landedBoard) {
+    return handShownOver(table, revealed) && landedBoard >= static_cast<std::int64_t>(table->board.size());
+}
+
+bool TableViewModel::awardShown(const std::optional<TableState>& table, std::int64_t revealed,
+                                std::int64_t landedBoard, bool holeCardsTurned) {
+    if (!table || table->isHandInProgress || table->street != Street::showdown) return true;
+    return holeCardsTurn(table, revealed, landedBoard) && holeCardsTurned;
+}
+
+std::int64_t TableViewModel::chipsAwarded(const std::optional<TableState>& table, std::string_view playerId) {
+    if (!table || !table->winners) return 0;
+    std::int64_t chips = 0;
+    for (const Winner& w : *table->winners)
+        if (w.playerId == playerId) chips += w.amount;
+    return chips;
+}
+
+std::size_t TableViewModel::flyingEventCount(std::span<const EngineEvent> events, bool awardShown) {
+    if (awardShown) return events.size();
+    const auto award = std::find_if(events.begin(), events.end(),
+                                    [](const EngineEvent& e) { return e.is<EngineEvent::PotAwarded>(); });
+    return static_cast<std::size_t>(award - events.begin());
+}
+
 }  // namespace pellox::app

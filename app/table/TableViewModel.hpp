@@ -3,6 +3,7 @@
 // cards are dealt from, the winner banner, and how many hole cards of a seat have landed.
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include <QStringList>
 
 #include "rules/Card.hpp"
+#include "rules/EngineEvent.hpp"
 #include "rules/Player.hpp"
 #include "rules/TableState.hpp"
 #include "rules/Winner.hpp"
@@ -47,6 +49,21 @@ struct TableViewModel {
     // Of the deal of `dealt` with `dealtCount` cards landed: how many went to the seat, 0 for another hand.
     static std::int64_t cardsLanded(const HandKey& dealt, std::int64_t dealtCount, const HandKey& current,
                                     const std::vector<DealStep>& steps, std::int64_t seatIndex);
+
+    // The end of a hand as the felt plays it: the board's cards land, then the hole cards turn face up, then
+    // the pot's award comes. `landedBoard` counts the board's first cards the felt shows at rest.
+    static bool holeCardsTurn(const std::optional<TableState>& table, std::int64_t revealed,
+                              std::int64_t landedBoard);
+    // The award is shown at once when nobody had to show down (all folded); at a showdown only once the hole
+    // cards have turned.
+    static bool awardShown(const std::optional<TableState>& table, std::int64_t revealed,
+                           std::int64_t landedBoard, bool holeCardsTurned);
+    // Every chip the engine awarded the player in this hand (a returned unmatched bet too): the stack
+    // without them is the stack before the award.
+    static std::int64_t chipsAwarded(const std::optional<TableState>& table, std::string_view playerId);
+    // How many of the hand's first events may fly chips: all of them once the award is shown, else those
+    // before the first award.
+    static std::size_t flyingEventCount(std::span<const EngineEvent> events, bool awardShown);
 };
 
 }  // namespace pellox::app

@@ -17,7 +17,12 @@ class ManualAnimationClock final : public QAnimationDriver {
     ManualAnimationClock(const ManualAnimationClock&) = delete;
     ManualAnimationClock& operator=(const ManualAnimationClock&) = delete;
 
-    qint64 elapsed() const override { return now_; }
+    // As Qt's own driver counts: from the moment the driver last started. Qt's animation timer stops the
+    // driver whenever no animation runs and starts it again from this count, so a count that ran on from an
+    // earlier start would throw the next animations forward by all of it.
+    qint64 elapsed() const override { return now_ - startedAt_; }
+    // The test's time: every millisecond the clock has been moved on.
+    qint64 now() const { return now_; }
 
     // Moves the clock on and lets every running animation take its new time.
     void advance(qint64 milliseconds) {
@@ -37,8 +42,15 @@ class ManualAnimationClock final : public QAnimationDriver {
             advance(std::min(frame, milliseconds - done));
     }
 
+  protected:
+    void start() override {
+        startedAt_ = now_;
+        QAnimationDriver::start();
+    }
+
   private:
     qint64 now_ = 0;
+    qint64 startedAt_ = 0;
 };
 
 // Whole milliseconds until the spring has settled, and one more.

@@ -177,6 +177,55 @@ TEST(FeltMotion, AWinnerBadgeGrowsInAndShrinksAwayWithItsAmount) {
     EXPECT_FALSE(motion.isRunning());
 }
 
+// What waits for the board waits for its cards to come to rest, and is told when the last one does.
+TEST(FeltMotion, TheBoardHasLandedOnceEveryCardHasComeToRest) {
+    ManualAnimationClock clock;
+    FeltMotion motion;
+    QSignalSpy landed(&motion, &FeltMotion::landed);
+    motion.update(state(60), false);
+    EXPECT_EQ(motion.landedCards(), 0u);
+    motion.update(state(60, "Ah Kd"), false);
+    EXPECT_EQ(motion.landedCards(), 0u);
+    clock.advance(settleMs(FeltMotion::boardSpring) / 2);
+    motion.update(state(60, "Ah Kd 7c"), false);
+    EXPECT_EQ(motion.landedCards(), 0u);
+    EXPECT_EQ(landed.count(), 0);
+    clock.advance(settleMs(FeltMotion::boardSpring) / 2);
+    EXPECT_EQ(motion.landedCards(), 2u);
+    EXPECT_GT(landed.count(), 0);
+    clock.advance(settleMs(FeltMotion::boardSpring) / 2);
+    EXPECT_EQ(motion.landedCards(), 3u);
+    EXPECT_FALSE(motion.isRunning());
+
+    // Under reduce motion a card lands in the update that brings it, which tells nothing of its own.
+    landed.clear();
+    motion.update(state(60, "Ah Kd 7c 2s"), true);
+    EXPECT_EQ(motion.landedCards(), 4u);
+    EXPECT_EQ(landed.count(), 0);
+}
+
+TEST(FeltMotion, TheShowdownsCardsTurnForTheirTimeAndStartOverWithTheNextHand) {
+    ManualAnimationClock clock;
+    FeltMotion motion;
+    QSignalSpy landed(&motion, &FeltMotion::landed);
+    motion.updateShowdown(false, 0.2, false);
+    EXPECT_FALSE(motion.showdownTurned());
+    motion.updateShowdown(true, 0.2, false);
+    EXPECT_FALSE(motion.showdownTurned());
+    clock.advance(190);
+    motion.updateShowdown(true, 0.2, false);  // a refresh meanwhile does not start it again
+    EXPECT_FALSE(motion.showdownTurned());
+    clock.advance(20);
+    EXPECT_TRUE(motion.showdownTurned());
+    EXPECT_EQ(landed.count(), 1);
+    motion.updateShowdown(false, 0.2, false);
+    EXPECT_FALSE(motion.showdownTurned());
+    motion.updateShowdown(true, 0.2, true);
+    EXPECT_TRUE(motion.showdownTurned());
+    EXPECT_EQ(landed.count(), 1);
+    EXPECT_FALSE(motion.isRunning());
+}
+
 TEST(FeltMotion, MotionlessEverythingLandsAtOnce) {
     ManualAnimationClock clock;
     FeltMotion motion;

@@ -160,6 +160,17 @@ TEST(PlayerSeatView, TextsOfStackPositionAndWinner) {
     EXPECT_EQ(PlayerSeatView::winnerText(0), "+$0");
 }
 
+// A pot won but not yet shown coming: the stack reads as before the award, aloud too.
+TEST(PlayerSeatView, WinningsHeldBackLeaveTheStackAsItWas) {
+    Player p = human();
+    p.stack = 1500;
+    PlayerSeatView view = seat(p);
+    view.heldBackWinnings = 660;
+    EXPECT_EQ(view.stackText(), "$840");
+    EXPECT_TRUE(view.accessibilityDescription().contains(", $840, "));
+    EXPECT_FALSE(view.accessibilityDescription().contains("$1500"));
+}
+
 // The badge is as wide as its text: a longer amount makes a wider badge over the same centre.
 TEST(PlayerSeatView, TheWinnerBadgeFitsItsAmount) {
     PlayerSeatView view = seat(human());

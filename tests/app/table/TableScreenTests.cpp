@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <set>
 
+#include "ManualAnimationClock.hpp"
 #include "TableTestSupport.hpp"
 #include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
@@ -26,6 +27,7 @@ namespace pellox::app {
 namespace {
 
 using Sfx = Feedback::Sfx;
+using testing::ManualAnimationClock;
 using testing::ScreenRig;
 using testing::visibleButton;
 
@@ -377,13 +379,20 @@ TEST(TableScreen, ATableLargerThanTheLayoutDrawsOnlyTheSeatsItPlaces) {
 // "Play again" starts hand numbers at 1 again on the same screen: the new hand 1 must be dealt and revealed
 // afresh, not inherit the old hand 1's state.
 TEST(TableScreen, PlayAgainDealsTheNewGamesFirstHandAfresh) {
+    ManualAnimationClock clock;
     ScreenRig r;
     // Board cards then wait for their delay instead of coming on the next turn of the event loop.
     r.context.setReduceMotion(false);
     r.session().startCashGame(2, 61);
     r.open();
+    // The bar comes once the street's cards have landed.
     ASSERT_TRUE(r.driveUntil([&] { return r.handShownOver() && !r.session().table()->board.empty(); },
-                             [&] { clickCheckOrCall(r); }, 100));
+                             [&] {
+                                 clock.advance(1000);
+                                 r.settle();
+                                 clickCheckOrCall(r);
+                             },
+                             100));
     ASSERT_EQ(r.session().table()->handNumber, 1);
     const HandKey oldDeal = r.screen->tableView().dealtHand();
     r.screen->showSummary();

@@ -108,5 +108,56 @@ TEST(TableViewModel, CardsLandSeatBySeatFromTheDealersLeftAndOnlyForTheDealtHand
     EXPECT_TRUE(TableViewModel::dealSteps(std::nullopt).empty());
 }
 
+// An all-in run-out: the engine has settled the hand while the felt has yet to show its board.
+TEST(TableViewModel, AtAShowdownTheAwardWaitsForTheLandedBoardAndTheTurnedCards) {
+    std::optional<TableState> t = table(3, 0);
+    t->board = {Card{Rank::two, Suit::clubs}, Card{Rank::three, Suit::clubs}, Card{Rank::four, Suit::clubs},
+                Card{Rank::nine, Suit::hearts}, Card{Rank::king, Suit::diamonds}};
+    t->isHandInProgress = false;
+    t->street = Street::showdown;
+    t->winners = std::vector<Winner>{{"bot-1", 660, "Flush"}};
+    EXPECT_FALSE(TableViewModel::holeCardsTurn(t, 4, 4));
+    EXPECT_FALSE(TableViewModel::holeCardsTurn(t, 5, 4)) << "the river still on its way in";
+    EXPECT_TRUE(TableViewModel::holeCardsTurn(t, 5, 5));
+    EXPECT_FALSE(TableViewModel::awardShown(t, 4, 4, true));
+    EXPECT_FALSE(TableViewModel::awardShown(t, 5, 4, true));
+    EXPECT_FALSE(TableViewModel::awardShown(t, 5, 5, false));
+    EXPECT_TRUE(TableViewModel::awardShown(t, 5, 5, true));
+
+    // Nobody showed down: the award is there at once, board or not.
+    t->street = Street::turn;
+    t->board.resize(4);
+    EXPECT_TRUE(TableViewModel::awardShown(t, 0, 0, false));
+    t->isHandInProgress = true;
+    t->winners.reset();
+    EXPECT_TRUE(TableViewModel::awardShown(t, 0, 0, false));
+    EXPECT_FALSE(TableViewModel::holeCardsTurn(t, 4, 4));
+    EXPECT_TRUE(TableViewModel::awardShown(std::nullopt, 0, 0, false));
+}
+
+TEST(TableViewModel, TheChipsAwardedAreWhatTheStackWasRaisedBy) {
+    std::optional<TableState> t = table(3, 0);
+    EXPECT_EQ(TableViewModel::chipsAwarded(t, "bot-1"), 0);
+    t->winners = std::vector<Winner>{{"bot-1", 400, "Pair"}, {"human", 260, "Pair"}};
+    EXPECT_EQ(TableViewModel::chipsAwarded(t, "bot-1"), 400);
+    EXPECT_EQ(TableViewModel::chipsAwarded(t, "human"), 260);
+    EXPECT_EQ(TableViewModel::chipsAwarded(t, "bot-2"), 0);
+    EXPECT_EQ(TableViewModel::chipsAwarded(std::nullopt, "human"), 0);
+}
+
+TEST(TableViewModel, ChipsFlyUpToTheFirstAwardUntilTheAwardIsShown) {
+    std::vector<EngineEvent> events;
+    events.emplace_back(EngineEvent::BlindPosted{"bot-1", BlindKind::small, 5});
+    events.emplace_back(EngineEvent::StreetDealt{Street::flop, {}});
+    events.emplace_back(EngineEvent::ShowdownRevealed{"bot-1", {}, "Pair"});
+    events.emplace_back(EngineEvent::PotAwarded{"bot-1", 40, 0});
+    events.emplace_back(EngineEvent::PotAwarded{"human", 20, 1});
+    EXPECT_EQ(TableViewModel::flyingEventCount(events, false), 3u);
+    EXPECT_EQ(TableViewModel::flyingEventCount(events, true), 5u);
+    events.resize(3);
+    EXPECT_EQ(TableViewModel::flyingEventCount(events, false), 3u);
+    EXPECT_EQ(TableViewModel::flyingEventCount({}, false), 0u);
+}
+
 }  // namespace
 }  // namespace pellox::app
