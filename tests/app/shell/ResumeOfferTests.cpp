@@ -102,6 +102,42 @@ TEST(ResumeOffer, UnreadableOtherVersionOrUnplayableDocumentsGiveNoOfferAndAreRe
     }
 }
 
+// A file may hold a finished hand both in the history and as the unfinished hand (written by an older build,
+// or copied back): played again, the hand would be recorded twice. It is removed without an offer.
+TEST(ResumeOffer, AStoredHandTheHistoryAlreadyHoldsIsNotOffered) {
+    Rig rig;
+    rig.session.startCashGame(2, 515);
+    const SessionSnapshot stored = *rig.session.makeSnapshot();
+    rig.finishHand();
+    ASSERT_EQ(rig.stats.handHistory().front().id, stored.handId());
+    rig.session.endSession();
+
+    rig.snapshots.save(stored);
+    EXPECT_FALSE(offerResume(false, rig.session, rig.snapshots));
+    EXPECT_FALSE(rig.store->string(snapshotKey));
+
+    // The next hand of the same game is not in the history: it is offered.
+    rig.session.startCashGame(2, 515);
+    rig.finishHand();
+    rig.session.startHand();
+    const SessionSnapshot next = *rig.session.makeSnapshot();
+    rig.session.endSession();
+    rig.snapshots.save(next);
+    EXPECT_TRUE(offerResume(false, rig.session, rig.snapshots));
+}
+
+// Each unreadable hand is kept under a name of its own.
+TEST(ResumeOffer, ASecondUnreadableHandIsKeptBesideTheFirst) {
+    Rig rig;
+    rig.store->set("{first", snapshotKey);
+    EXPECT_FALSE(offerResume(false, rig.session, rig.snapshots));
+    rig.store->set("{second", snapshotKey);
+    EXPECT_FALSE(offerResume(false, rig.session, rig.snapshots));
+    EXPECT_EQ(rig.store->string(snapshotKey + ".unreadable"), "{first");
+    EXPECT_EQ(rig.store->string(snapshotKey + ".unreadable-2"), "{second");
+    EXPECT_FALSE(rig.store->string(snapshotKey));
+}
+
 TEST(ResumeOffer, QuittingMidHandStoresTheHandAndBetweenHandsRemovesIt) {
     Rig rig;
     rig.session.startCashGame(3, 41);
