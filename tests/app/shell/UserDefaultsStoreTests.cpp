@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <memory>
 #include <random>
+#include <vector>
 
 #include "session/GameSession.hpp"
 #include "session/SessionSnapshotStore.hpp"
@@ -66,16 +67,67 @@ TEST(UserDefaultsStore, StringsRoundTripThroughTheFile) {
     EXPECT_EQ(UserDefaultsStore(path).string("empty"), "");
 }
 
+// Every control character, the characters the file's syntax gives a meaning, text beyond ASCII and bytes
+// that are not UTF-8 at all.
+std::vector<std::string> valueAlphabet() {
+    std::vector<std::string> alphabet;
+    for (int c = 0; c < 0x20; ++c)
+        alphabet.emplace_back(1, static_cast<char>(c));
+    for (const char* text : {"\x7f",
+                             "{",
+                             "}",
+                             "[",
+                             "]",
+                             "\"",
+                             ":",
+                             ",",
+                             ";",
+                             "=",
+                             " ",
+                             "@",
+                             "\\",
+                             "/",
+                             "%",
+                             "#",
+                             "a",
+                             "f",
+                             "F",
+                             "x",
+                             "0",
+                             "9",
+                             "\xc2\x80",
+                             "\xc2\x9f",
+                             "é",
+                             "♠",
+                             "€",
+                             "𝄞",
+                             "\xff",
+                             "\xc3",
+                             "\xe2\x82",
+                             "\xed\xa0\x80",
+                             "\xf4\x90\x80\x80",
+                             "\xc0\xaf"})
+        alphabet.emplace_back(text);
+    return alphabet;
+}
+
+// Keys as the stores name them, with a '/' (a group, in QSettings' terms) in some.
+std::string randomKey(std::mt19937& rng) {
+    static const std::vector<std::string> names{
+        "pellox-poker-settings", "pellox-poker-stats.unreadable-2", "a/b", "pellox/poker-stats", "x/y/z",
+        "Mixed_Case.9"};
+    return names[rng() % names.size()];
+}
+
 // The file is byte for byte what QSettings writes for the same values, so existing files and this one are
 // interchangeable.
 TEST(UserDefaultsStore, TheFileIsWhatQSettingsWrites) {
     std::mt19937 rng(7);
-    static constexpr char controls[] = "{}[]\":,;= @\\abcdef0123456789\n\t\r\x01\x1f\x7f";
-    const std::string alphabet = std::string(controls, sizeof controls - 1) + std::string(1, '\0') + "é♠€𝄞";
+    const std::vector<std::string> alphabet = valueAlphabet();
     QTemporaryDir dir;
-    for (int round = 0; round < 200; ++round) {
+    for (int round = 0; round < 300; ++round) {
         settingsFile::Values values;
-        const int keys = 1 + static_cast<int>(rng() % 3);
+        const int keys = 1 + static_cast<int>(rng() % 4);
         for (int k = 0; k < keys; ++k) {
             std::string value;
             const std::size_t length = rng() % 24;
@@ -83,7 +135,7 @@ TEST(UserDefaultsStore, TheFileIsWhatQSettingsWrites) {
                 value += alphabet[rng() % alphabet.size()];
             if (round % 7 == 0) value = "@" + value;
             if (round % 11 == 0) value = " " + value + " ";
-            values["pellox-" + std::to_string(rng() % 5) + (k == 2 ? ".unreadable" : "")] = value;
+            values[randomKey(rng)] = value;
         }
         const QString path = dir.filePath(QStringLiteral("q%1.conf").arg(round));
         {
