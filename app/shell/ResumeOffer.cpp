@@ -1,7 +1,5 @@
 #include "shell/ResumeOffer.hpp"
 
-#include <algorithm>
-
 #include "session/GameSession.hpp"
 #include "session/SessionSnapshotStore.hpp"
 #include "store/HandRecord.hpp"
@@ -16,11 +14,11 @@ std::string resumeAlertMessage(GameMode mode) {
 
 namespace {
 
-// A stored hand that was recorded as finished: the record and the removal of the stored hand are written
-// together, but a file from an older build, or one copied back, can hold both.
+// A stored hand whose record is the newest in the history: the record and the removal of the stored hand
+// are written together, but a file from an older build, where a crash came between the two, holds both. Only
+// the newest record can be it; an older one with the same id is another game played from the same seed.
 bool isRecorded(const SessionSnapshot& snapshot, const std::vector<HandRecord>& history) {
-    const std::string id = snapshot.handId();
-    return std::any_of(history.begin(), history.end(), [&](const HandRecord& r) { return r.id == id; });
+    return !history.empty() && history.front().id == snapshot.handId();
 }
 
 }  // namespace

@@ -102,9 +102,10 @@ TEST(ResumeOffer, UnreadableOtherVersionOrUnplayableDocumentsGiveNoOfferAndAreRe
     }
 }
 
-// A file may hold a finished hand both in the history and as the unfinished hand (written by an older build,
-// or copied back): played again, the hand would be recorded twice. It is removed without an offer.
-TEST(ResumeOffer, AStoredHandTheHistoryAlreadyHoldsIsNotOffered) {
+// A file may hold a finished hand both as the newest record and as the unfinished hand (written by an older
+// build that crashed between the two): played again, the hand would be recorded twice. It is removed without
+// an offer.
+TEST(ResumeOffer, AStoredHandThatIsTheNewestRecordIsNotOffered) {
     Rig rig;
     rig.session.startCashGame(2, 515);
     const SessionSnapshot stored = *rig.session.makeSnapshot();
@@ -116,13 +117,12 @@ TEST(ResumeOffer, AStoredHandTheHistoryAlreadyHoldsIsNotOffered) {
     EXPECT_FALSE(offerResume(false, rig.session, rig.snapshots));
     EXPECT_FALSE(rig.store->string(snapshotKey));
 
-    // The next hand of the same game is not in the history: it is offered.
-    rig.session.startCashGame(2, 515);
+    // Once another hand is recorded, the same hand is one of a game replayed from the same seed, whose
+    // hands have the same ids as the first game's: it is offered.
+    rig.session.startCashGame(2, 516);
     rig.finishHand();
-    rig.session.startHand();
-    const SessionSnapshot next = *rig.session.makeSnapshot();
     rig.session.endSession();
-    rig.snapshots.save(next);
+    rig.snapshots.save(stored);
     EXPECT_TRUE(offerResume(false, rig.session, rig.snapshots));
 }
 
