@@ -104,10 +104,6 @@ QString ReplayGuideCallout::titleText() const {
     return title_->text();
 }
 
-QString ReplayGuideCallout::explanationText() const {
-    return explanation_->text();
-}
-
 void ReplayGuideCallout::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -28,7 +28,6 @@ class ReplayGuideCallout : public QWidget {
     // The look of the decision shown; none without a decision.
     std::optional<GuideCalloutLook> look() const;
     QString titleText() const;
-    QString explanationText() const;
     // Shown, or fading out.
     bool isShowing() const { return isVisible(); }
 

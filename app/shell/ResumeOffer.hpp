@@ -23,8 +23,9 @@ inline constexpr std::string_view startFreshButtonTitle = "Start fresh";
 std::string resumeAlertMessage(GameMode mode);
 
 // While no game runs, the stored snapshot is read and its key removed, whether or not it could be read;
-// a snapshot that is unreadable or could not be played on is none, its text kept under the key followed by
-// ".unreadable". With a game running nothing is touched.
+// a snapshot that is unreadable or could not be played on is none, its text kept aside under the key
+// followed by ".unreadable" (or ".unreadable-2", ... when that is taken). A hand that is already the newest
+// record of the history is none too. With a game running nothing is touched.
 std::optional<SessionSnapshot> offerResume(bool isPlaying, const GameSession& session,
                                            SessionSnapshotStore& snapshots);
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QLocalServer;
@@ -8,10 +9,16 @@ class QLockFile;
 
 namespace pellox::app {
 
+inline constexpr const char* notRespondingText = "Pellox Poker is already running but not responding.";
+
+// A message box, for a launch that has no window of its own.
+void showNotResponding(const QString& text);
+
 // One running application per settings file: two would each save their whole documents, and the last to
 // write would erase the hands the other played. The first launch holds a lock beside the settings file for
-// as long as it runs and listens for later launches; a later one asks it to come to the front and ends. A
-// lock left by a process that no longer runs is taken over.
+// as long as it runs and listens for later launches; a later one asks it to come to the front and ends. The
+// running one answers; one that does not (stopped, or hung) is reported to the user. A lock left by a
+// process that no longer runs is taken over.
 class SingleInstance : public QObject {
     Q_OBJECT
   public:
@@ -30,8 +37,11 @@ class SingleInstance : public QObject {
 
     Claim claim();
     // From a launch that found the lock held: asks the running application to come to the front. False when
-    // it did not answer.
+    // it did not answer within the time.
     bool raiseRunning(int timeoutMs = 2000);
+    // What a launch that found the lock held does: 0 when the running application answered; otherwise the
+    // user is told (`tell` gets notRespondingText) and the result is 1.
+    int handOverToRunning(const std::function<void(const QString&)>& tell, int timeoutMs = 2000);
 
     QString lockPath() const { return lockPath_; }
 

@@ -5,6 +5,7 @@
 
 #include "session/GameSession.hpp"
 #include "session/SessionSnapshotStore.hpp"
+#include "store/StatsStore.hpp"
 
 namespace pellox::app {
 
@@ -18,6 +19,11 @@ SnapshotKeeper::SnapshotKeeper(GameSession& session, SessionSnapshotStore& snaps
             update();
         });
     });
+    // At once: the statistics store writes the record and this removal together.
+    historySubscription_ =
+        session_.statsStore().subscribe(StatsStore::Property::handHistory, [this](std::string_view) {
+            if (storedDecision_ && !session_.makeSnapshot()) forget();
+        });
 }
 
 void SnapshotKeeper::update() {
@@ -29,13 +35,17 @@ void SnapshotKeeper::update() {
             storedDecision_ = std::move(decision);
         }
     } else if (storedDecision_ && !session_.makeSnapshot()) {
-        snapshots_.clear();
-        storedDecision_.reset();
+        forget();
     }
 }
 
 void SnapshotKeeper::skipCurrentDecision() {
     if (session_.isHumanTurn()) storedDecision_ = GameSession::decisionKey(*session_.table());
+}
+
+void SnapshotKeeper::forget() {
+    snapshots_.clear();
+    storedDecision_.reset();
 }
 
 }  // namespace pellox::app

@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
+#include <utility>
 
 #include "shell/DurableFile.hpp"
 
@@ -82,14 +83,30 @@ std::optional<std::string> UserDefaultsStore::string(std::string_view key) const
 
 void UserDefaultsStore::set(std::string value, std::string_view key) {
     values_.insert_or_assign(std::string(key), std::move(value));
-    write();
+    changed();
 }
 
 void UserDefaultsStore::remove(std::string_view key) {
     const auto it = values_.find(key);
     if (it == values_.end()) return;
     values_.erase(it);
+    changed();
+}
+
+void UserDefaultsStore::beginBatch() {
+    ++batchDepth_;
+}
+
+void UserDefaultsStore::endBatch() {
+    if (--batchDepth_ > 0 || !std::exchange(changedInBatch_, false)) return;
     write();
+}
+
+void UserDefaultsStore::changed() {
+    if (batchDepth_ > 0)
+        changedInBatch_ = true;
+    else
+        write();
 }
 
 void UserDefaultsStore::setWriteFailureHandler(std::function<void(const QString&)> handler) {

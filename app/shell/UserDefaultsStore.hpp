@@ -10,12 +10,12 @@ namespace pellox::app {
 // The user's defaults: the stored documents as strings in the settings file of organisation "Pellox",
 // application "Pellox Poker" (~/.config/Pellox/Pellox Poker.conf, following XDG_CONFIG_HOME), in the INI
 // form QSettings reads. The file is read once; every write and removal replaces it whole and is on disk
-// before the call returns, and a write that fails part-way (a full disk, a file-size limit) leaves the
-// previous file in place. A file that cannot be written (read-only folder, a folder or a pipe in its place)
-// keeps the values in memory for this run: each failure is logged in the category "defaults" and the first
-// is reported to the failure handler. A file that does not parse as a whole is copied aside before the first
-// write replaces it. A value QSettings reads as a list or bytes is a damaged document: it reads as its text,
-// so its owner keeps it aside rather than dropping it.
+// before the call returns (or, inside a batch, all at once when it ends), and a write that fails part-way (a
+// full disk, a file-size limit) leaves the previous file in place. A file that cannot be written (read-only
+// folder, a folder or a pipe in its place) keeps the values in memory for this run: each failure is logged in
+// the category "defaults" and the first is reported to the failure handler. A file that does not parse as a
+// whole is copied aside before the first write replaces it. A value QSettings reads as a list or bytes is a
+// damaged document: it reads as its text, so its owner keeps it aside rather than dropping it.
 class UserDefaultsStore : public KeyValueStore {
   public:
     UserDefaultsStore();
@@ -34,8 +34,14 @@ class UserDefaultsStore : public KeyValueStore {
     void setWriteFailureHandler(std::function<void(const QString&)> handler);
     bool hasWriteFailed() const noexcept { return writeFailed_; }
 
+  protected:
+    void beginBatch() override;
+    void endBatch() override;
+
   private:
     void read();
+    // Writes the file, or, inside a batch, leaves that to the batch's end.
+    void changed();
     void write();
     bool keepDamagedCopy();
     void fail(const QString& why);
@@ -47,6 +53,9 @@ class UserDefaultsStore : public KeyValueStore {
     // Set while a file that did not parse waits to be copied aside by the first write.
     bool damaged_ = false;
     bool writeFailed_ = false;
+    // Open batches, and whether a change made in them is still to be written.
+    int batchDepth_ = 0;
+    bool changedInBatch_ = false;
     std::function<void(const QString&)> onWriteFailure_;
 };
 

@@ -94,10 +94,6 @@ bool PlayerSeatView::faceUp() const {
     return !player.isBot || revealHoleCards;
 }
 
-bool PlayerSeatView::isLanded(std::size_t index) const {
-    return static_cast<std::int64_t>(index) < cardsLanded;
-}
-
 std::optional<PlayerSeatView::StatusPill> PlayerSeatView::statusBadge(const Palette& palette) const {
     if (player.hasFolded) return StatusPill{QStringLiteral("Folded"), palette.seatEmpty, palette.textMuted};
     if (player.isAllIn) return StatusPill{QStringLiteral("All In"), palette.allInBtn, Qt::white};

@@ -89,7 +89,6 @@ struct PlayerSeatView {
     bool holeCardsHidden() const;
     // The side the hole cards should show: always for the human, for a bot only once revealed.
     bool faceUp() const;
-    bool isLanded(std::size_t index) const;
 
     // The one pill, by the first rule that holds: folded, all in, chips in this street, made hand.
     std::optional<StatusPill> statusBadge(const Palette& palette) const;

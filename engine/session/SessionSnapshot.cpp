@@ -5,6 +5,7 @@
 #include <set>
 
 #include "rules/Json.hpp"
+#include "store/HandRecord.hpp"
 
 namespace pellox {
 
@@ -121,6 +122,10 @@ Problem eliminationProblem(const SessionSnapshot& s) {
 }
 
 }  // namespace
+
+std::string SessionSnapshot::handId() const {
+    return HandRecord::identifier(table.handNumber, currentHandSeed);
+}
 
 std::optional<std::string> SessionSnapshot::inconsistency() const {
     if (mode != table.mode) return "a mode that is not the table's";

@@ -36,6 +36,8 @@ struct SessionSnapshot {
 
     // Why the game could not go on from this snapshot (seats, cards, chips), or none when it can.
     std::optional<std::string> inconsistency() const;
+    // The id the hand's record has in the history once the hand is over (HandRecord::identifier).
+    std::string handId() const;
 };
 
 void to_json(Json& j, const SessionSnapshot& s);

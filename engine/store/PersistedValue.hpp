@@ -56,22 +56,31 @@ struct PersistedValue {
         if (auto text = encode(state)) store.set(std::move(*text), key);
     }
 
-    // As save; a document that was present but unreadable when loaded (`unreadable`) is first kept once under
-    // key + ".unreadable", so the new document never silently destroys it.
+    // As save; a document that was present but unreadable when loaded (`unreadable`) is first kept aside
+    // (keepAside), so the new document never silently destroys it.
     void save(const T& state, KeyValueStore& store, std::optional<std::string>& unreadable) const {
         if (auto text = encode(state)) write(std::move(*text), store, unreadable);
     }
 
     // Writes an already encoded document, keeping an unreadable one aside first as save does.
     void write(std::string text, KeyValueStore& store, std::optional<std::string>& unreadable) const {
+        // Together: a crash between the two would leave the damaged document to be kept a second time.
+        KeyValueStore::Batch batch(store);
         if (unreadable) {
-            store.set(std::move(*unreadable), unreadableKey());
+            keepAside(std::move(*unreadable), store);
             unreadable.reset();
         }
         store.set(std::move(text), key);
     }
 
-    std::string unreadableKey() const { return key + ".unreadable"; }
+    // Keeps a document that could not be used under key + ".unreadable", or under the first of
+    // ".unreadable-2", ".unreadable-3", ... that is free: a copy kept earlier is never written over.
+    void keepAside(std::string text, KeyValueStore& store) const {
+        std::string aside = key + ".unreadable";
+        for (int n = 2; store.string(aside); ++n)
+            aside = key + ".unreadable-" + std::to_string(n);
+        store.set(std::move(text), aside);
+    }
 
   private:
     std::optional<T> decode(const std::string& text) const;

@@ -15,9 +15,11 @@ bool isWithinSettingsRanges(const CashGameConfig& config) {
 
 bool isWithinSettingsRanges(const TournamentConfig& config) {
     const auto sound = [](const BlindLevel& l) {
-        return l.smallBlind >= 0 && l.ante >= 0 && l.smallBlind <= l.bigBlind;
+        return l.smallBlind >= 0 && l.smallBlind <= l.bigBlind && l.bigBlind <= largestScheduledAmount &&
+               l.ante >= 0 && l.ante <= largestScheduledAmount;
     };
-    return SettingsRange::tournamentStack.contains(config.startingStack) &&
+    return SettingsRange::tournamentStack.contains(config.startingStack) && config.handsPerLevel >= 1 &&
+           config.handsPerLevel <= mostHandsPerLevel &&
            std::all_of(config.blindSchedule.begin(), config.blindSchedule.end(), sound);
 }
 

@@ -26,10 +26,16 @@ inline constexpr SettingsRange SettingsRange::bigBlind{2, 100, 2};
 inline constexpr SettingsRange SettingsRange::buyIn{100, 10000, 100};
 inline constexpr SettingsRange SettingsRange::tournamentStack{500, 50000, 500};
 
+// No control sets the schedule or the hands per level; stored ones are held to these bounds. A blind or ante
+// above the largest starting stack would put every player all in from the blinds at once.
+inline constexpr std::int64_t largestScheduledAmount = SettingsRange::tournamentStack.maximum;
+inline constexpr std::int64_t mostHandsPerLevel = 500;
+
 // The big blind and buy-in within their ranges, the small blind from 1 to the big blind.
 bool isWithinSettingsRanges(const CashGameConfig& config);
-// The starting stack within its range; no level of the schedule below zero or with its small blind above
-// its big blind.
+// The starting stack within its range and the hands per level from 1 to mostHandsPerLevel; every level of the
+// schedule with its small blind from 0 to its big blind, and its big blind and ante from 0 to
+// largestScheduledAmount.
 bool isWithinSettingsRanges(const TournamentConfig& config);
 
 }  // namespace pellox

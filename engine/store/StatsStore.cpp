@@ -59,6 +59,9 @@ void StatsStore::save() {
 }
 
 void StatsStore::record(const HandOutcome& outcome, HandRecord record) {
+    // What observers change in the same store on seeing the record (a stored copy of the unfinished hand
+    // removed) is written with it, so no crash can leave the hand both recorded and offered again.
+    KeyValueStore::Batch batch(*store_);
     stats_.assign(stats_.get().recording(outcome));
     handHistory_.modify([&](std::vector<HandRecord>& history) {
         history = HandRecord::prependingToHistory(std::move(record), std::move(history));

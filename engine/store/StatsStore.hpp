@@ -42,7 +42,8 @@ class StatsStore {
     void load(std::shared_ptr<KeyValueStore> store);
     // Writes the whole document, once loaded.
     void save();
-    // Counts the hand, puts its record first in the history (the newest 200 remain) and saves.
+    // Counts the hand, puts its record first in the history (the newest 200 remain) and saves, in one write
+    // of the store together with whatever the observers of the change write to it.
     void record(const HandOutcome& outcome, HandRecord record);
     void recordSessionStart();
     // Empty statistics and history, saved; other documents are not touched.

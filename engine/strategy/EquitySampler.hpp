@@ -32,7 +32,6 @@ class EquitySampler {
 
     double winShare() const noexcept { return winShare_; }
     int cardsPerSample() const noexcept { return cardsPerSample_; }
-    int numOpponents() const noexcept { return numOpponents_; }
     // The unseen cards in their current order.
     std::vector<Card> pool() const;
 

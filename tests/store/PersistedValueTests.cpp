@@ -4,6 +4,7 @@
 #include <limits>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "rules/Json.hpp"
 #include "store/AccuracyBucket.hpp"
@@ -127,7 +128,6 @@ TEST(PersistedValueTests, UnencodableStateWritesNothingAndKeepsThePreviousDocume
 
 TEST(PersistedValueTests, UnreadableDocumentIsKeptOnceBeforeTheFirstSave) {
     InMemoryStore store;
-    store.set("old copy", "sample.unreadable");
     store.set(R"({"version":2,"state":"from a newer build"})", "sample");
     std::optional<std::string> unreadable;
     EXPECT_FALSE(v1.load(store, unreadable));
@@ -135,7 +135,7 @@ TEST(PersistedValueTests, UnreadableDocumentIsKeptOnceBeforeTheFirstSave) {
     auto bad = sample();
     bad.ratio = std::nan("");
     v1.save(bad, store, unreadable);  // nothing written, backup still pending
-    EXPECT_EQ(store.storage.at("sample.unreadable"), "old copy");
+    EXPECT_FALSE(store.string("sample.unreadable"));
     ASSERT_TRUE(unreadable);
 
     v1.save(sample(), store, unreadable);
@@ -146,6 +146,23 @@ TEST(PersistedValueTests, UnreadableDocumentIsKeptOnceBeforeTheFirstSave) {
     store.set("changed later", "sample.unreadable");
     v1.save(sample(), store, unreadable);
     EXPECT_EQ(store.storage.at("sample.unreadable"), "changed later");  // only once
+    EXPECT_EQ(store.storage.size(), 2u);
+}
+
+// A document damaged again is kept beside the copy of the first damage, never over it.
+TEST(PersistedValueTests, EachDamagedDocumentIsKeptUnderAFreshName) {
+    InMemoryStore store;
+    const std::vector<std::string> damages{"{first damage", "{second damage", "{third damage"};
+    for (const std::string& damaged : damages) {
+        store.set(damaged, "sample");
+        std::optional<std::string> unreadable;
+        EXPECT_FALSE(v1.load(store, unreadable));
+        v1.save(sample(), store, unreadable);
+    }
+    EXPECT_EQ(store.storage.at("sample.unreadable"), damages[0]);
+    EXPECT_EQ(store.storage.at("sample.unreadable-2"), damages[1]);
+    EXPECT_EQ(store.storage.at("sample.unreadable-3"), damages[2]);
+    EXPECT_EQ(v1.load(store), sample());
 }
 
 TEST(PersistedValueTests, RefusedStateLoadsAsAbsentAndIsKeptAsUnreadable) {

@@ -5,7 +5,9 @@
 #include <memory>
 #include <string>
 
+#include "rules/CashGameConfig.hpp"
 #include "rules/Json.hpp"
+#include "rules/TournamentConfig.hpp"
 #include "store/InMemoryStore.hpp"
 #include "store/SettingsRange.hpp"
 #include "store/SettingsStore.hpp"
@@ -38,6 +40,20 @@ TEST(SettingsRange, StoredConfigurationsOutsideTheControlsRangesAreKeptAside) {
         {"starting stack at the limit", [](auto& s) { s.tournamentConfig.startingStack = highest; }},
         {"starting stack below the range", [](auto& s) { s.tournamentConfig.startingStack = 499; }},
         {"negative ante", [](auto& s) { s.tournamentConfig.blindSchedule[2].ante = -5; }},
+        {"level's small blind above its big blind",
+         [](auto& s) { s.tournamentConfig.blindSchedule[1].smallBlind = 31; }},
+        {"level's blinds at the limit",
+         [](auto& s) {
+             s.tournamentConfig.blindSchedule[0] = {1, highest, highest, 0};
+         }},
+        {"level's big blind above the largest stack",
+         [](auto& s) { s.tournamentConfig.blindSchedule[9].bigBlind = largestScheduledAmount + 1; }},
+        {"ante at the limit", [](auto& s) { s.tournamentConfig.blindSchedule[3].ante = highest; }},
+        {"ante above the largest stack",
+         [](auto& s) { s.tournamentConfig.blindSchedule[3].ante = largestScheduledAmount + 1; }},
+        {"hands per level at the limit", [](auto& s) { s.tournamentConfig.handsPerLevel = highest; }},
+        {"hands per level beyond the bound",
+         [](auto& s) { s.tournamentConfig.handsPerLevel = mostHandsPerLevel + 1; }},
     };
     for (const auto& [what, edit] : absurd) {
         SCOPED_TRACE(what);
@@ -69,6 +85,19 @@ TEST(SettingsRange, TheEndsOfEachRangeAreUsed) {
         EXPECT_EQ(settings.tournamentConfig.get().startingStack, end(SettingsRange::tournamentStack));
     }
     EXPECT_TRUE(isWithinSettingsRanges(SettingsStore::Snapshot{}.cashConfig));
+    EXPECT_TRUE(isWithinSettingsRanges(CashGameConfig{10, 10, 1000})) << "a small blind as big as the big";
+
+    // The bounds of the schedule and of the hands per level are used too.
+    TournamentConfig widest = SettingsStore::Snapshot{}.tournamentConfig;
+    widest.handsPerLevel = mostHandsPerLevel;
+    widest.blindSchedule.back() = {10, largestScheduledAmount, largestScheduledAmount,
+                                   largestScheduledAmount};
+    widest.blindSchedule.front() = {1, 0, 0, 0};
+    auto store = std::make_shared<InMemoryStore>();
+    store->set(documentWith([&](SettingsStore::Snapshot& s) { s.tournamentConfig = widest; }), key);
+    SettingsStore settings;
+    settings.load(store);
+    EXPECT_EQ(settings.tournamentConfig.get(), widest);
     EXPECT_TRUE(isWithinSettingsRanges(SettingsStore::Snapshot{}.tournamentConfig));
 }
 

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "rules/Json.hpp"
@@ -153,11 +154,66 @@ TEST(StatsStoreTests, DamagedOrNewerHistoryIsKeptBeforeItIsReplaced) {
         EXPECT_TRUE(stats.handHistory().empty());
         EXPECT_EQ(store->storage.at(key), text);
         stats.recordSessionStart();
-        EXPECT_EQ(store->storage.at("pellox-poker-stats.unreadable"), text);
+        EXPECT_EQ(store->storage.at("pellox-poker-stats.unreadable"), "an older copy")
+            << "never written over";
+        EXPECT_EQ(store->storage.at("pellox-poker-stats.unreadable-2"), text);
         EXPECT_EQ(document(store)["state"]["stats"]["sessions"], 1);
         stats.recordSessionStart();
-        EXPECT_EQ(store->storage.at("pellox-poker-stats.unreadable"), text);
+        EXPECT_EQ(store->storage.size(), 3u) << "kept once";
     }
+}
+
+// Counts the writes a store that replaces a whole file per change would make.
+class WriteCountingStore final : public KeyValueStore {
+  public:
+    InMemoryStore values;
+    int writes = 0;
+
+    std::optional<std::string> string(std::string_view k) const override { return values.string(k); }
+    void set(std::string value, std::string_view k) override {
+        values.set(std::move(value), k);
+        changed();
+    }
+    void remove(std::string_view k) override {
+        values.remove(k);
+        changed();
+    }
+
+  protected:
+    void beginBatch() override { ++depth_; }
+    void endBatch() override {
+        if (--depth_ == 0 && std::exchange(pending_, false)) ++writes;
+    }
+
+  private:
+    void changed() {
+        if (depth_ > 0)
+            pending_ = true;
+        else
+            ++writes;
+    }
+    int depth_ = 0;
+    bool pending_ = false;
+};
+
+// An observer that removes the stored copy of the hand on seeing its record: one write holds both, so no
+// crash can leave the hand recorded and still stored.
+TEST(StatsStoreTests, ARecordAndWhatItsObserversChangeInTheStoreAreOneWrite) {
+    auto store = std::make_shared<WriteCountingStore>();
+    store->set("the unfinished hand", "pellox-poker-session-snapshot");
+    StatsStore stats;
+    stats.load(store);
+    auto removal = stats.subscribe(StatsStore::Property::handHistory,
+                                   [&](std::string_view) { store->remove("pellox-poker-session-snapshot"); });
+    store->writes = 0;
+    const auto record = hands(1).front();
+    stats.record(samples::outcomeOf(record), record);
+    EXPECT_EQ(store->writes, 1);
+    EXPECT_FALSE(store->string("pellox-poker-session-snapshot"));
+    EXPECT_EQ(Json::parse(*store->string(key))["state"]["handHistory"][0]["id"], record.id);
+
+    stats.recordSessionStart();
+    EXPECT_EQ(store->writes, 2) << "other saves write as before";
 }
 
 TEST(StatsStoreTests, OnlyTheDocumentOfTheStoreInUseIsKeptAside) {

@@ -302,8 +302,38 @@ TEST(Application, TheHandIsStoredWheneverTheHumanComesToAct) {
 
     app.session().submitHumanAction(PlayerActionType::fold);
     ASSERT_FALSE(app.session().table()->isHandInProgress);
-    settle();
+    // Before the event loop turns again: the save of the finished hand took its stored copy with it.
     EXPECT_FALSE(rig.file().string(snapshotKey)) << "a finished hand leaves nothing to resume";
+    StatsStore onFile;
+    onFile.load(std::make_shared<UserDefaultsStore>(rig.path));
+    ASSERT_EQ(onFile.handHistory().size(), 1u);
+    EXPECT_EQ(onFile.handHistory().front().id, stored->handId());
+}
+
+// A file left with a finished hand both recorded and stored as unfinished offers nothing at the next launch.
+TEST(Application, AStoredHandThatIsTheNewestRecordIsNotOffered) {
+    AppRig rig;
+    rig.writeSettings();
+    SessionSnapshot stored;
+    {
+        SettingsStore settings;
+        StatsStore stats;
+        settings.load(std::make_shared<UserDefaultsStore>(rig.path));
+        stats.load(std::make_shared<UserDefaultsStore>(rig.path));
+        GameSession session(settings, stats);
+        settings.guideMode.set(GuideMode::off);
+        session.startCashGame(1, 8);
+        ASSERT_TRUE(session.isHumanTurn());
+        stored = *session.makeSnapshot();
+        session.submitHumanAction(PlayerActionType::fold);
+        ASSERT_EQ(stats.handHistory().front().id, stored.handId());
+    }
+    rig.writeSnapshot(stored);
+    PelloxPokerApp& app = rig.launchShown();
+    EXPECT_EQ(app.rootView().resumeAlert(), nullptr);
+    EXPECT_FALSE(app.rootView().resumable());
+    EXPECT_FALSE(rig.file().string(snapshotKey));
+    EXPECT_EQ(app.stats().handHistory().size(), 1u);
 }
 
 TEST(Application, AQuitWhileTheResumeQuestionIsOpenKeepsTheHand) {

@@ -102,6 +102,42 @@ TEST(ResumeOffer, UnreadableOtherVersionOrUnplayableDocumentsGiveNoOfferAndAreRe
     }
 }
 
+// A file may hold a finished hand both as the newest record and as the unfinished hand (written by an older
+// build that crashed between the two): played again, the hand would be recorded twice. It is removed without
+// an offer.
+TEST(ResumeOffer, AStoredHandThatIsTheNewestRecordIsNotOffered) {
+    Rig rig;
+    rig.session.startCashGame(2, 515);
+    const SessionSnapshot stored = *rig.session.makeSnapshot();
+    rig.finishHand();
+    ASSERT_EQ(rig.stats.handHistory().front().id, stored.handId());
+    rig.session.endSession();
+
+    rig.snapshots.save(stored);
+    EXPECT_FALSE(offerResume(false, rig.session, rig.snapshots));
+    EXPECT_FALSE(rig.store->string(snapshotKey));
+
+    // Once another hand is recorded, the same hand is one of a game replayed from the same seed, whose
+    // hands have the same ids as the first game's: it is offered.
+    rig.session.startCashGame(2, 516);
+    rig.finishHand();
+    rig.session.endSession();
+    rig.snapshots.save(stored);
+    EXPECT_TRUE(offerResume(false, rig.session, rig.snapshots));
+}
+
+// Each unreadable hand is kept under a name of its own.
+TEST(ResumeOffer, ASecondUnreadableHandIsKeptBesideTheFirst) {
+    Rig rig;
+    rig.store->set("{first", snapshotKey);
+    EXPECT_FALSE(offerResume(false, rig.session, rig.snapshots));
+    rig.store->set("{second", snapshotKey);
+    EXPECT_FALSE(offerResume(false, rig.session, rig.snapshots));
+    EXPECT_EQ(rig.store->string(snapshotKey + ".unreadable"), "{first");
+    EXPECT_EQ(rig.store->string(snapshotKey + ".unreadable-2"), "{second");
+    EXPECT_FALSE(rig.store->string(snapshotKey));
+}
+
 TEST(ResumeOffer, QuittingMidHandStoresTheHandAndBetweenHandsRemovesIt) {
     Rig rig;
     rig.session.startCashGame(3, 41);

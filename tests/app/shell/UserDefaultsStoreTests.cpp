@@ -12,8 +12,12 @@
 #include <QTemporaryDir>
 #include <memory>
 #include <random>
+#include <vector>
 
+#include "session/GameSession.hpp"
+#include "session/SessionSnapshotStore.hpp"
 #include "shell/SettingsFileText.hpp"
+#include "shell/SnapshotKeeper.hpp"
 #include "shell/UserDefaultsStore.hpp"
 #include "store/SettingsStore.hpp"
 #include "store/StatsStore.hpp"
@@ -63,16 +67,67 @@ TEST(UserDefaultsStore, StringsRoundTripThroughTheFile) {
     EXPECT_EQ(UserDefaultsStore(path).string("empty"), "");
 }
 
+// Every control character, the characters the file's syntax gives a meaning, text beyond ASCII and bytes
+// that are not UTF-8 at all.
+std::vector<std::string> valueAlphabet() {
+    std::vector<std::string> alphabet;
+    for (int c = 0; c < 0x20; ++c)
+        alphabet.emplace_back(1, static_cast<char>(c));
+    for (const char* text : {"\x7f",
+                             "{",
+                             "}",
+                             "[",
+                             "]",
+                             "\"",
+                             ":",
+                             ",",
+                             ";",
+                             "=",
+                             " ",
+                             "@",
+                             "\\",
+                             "/",
+                             "%",
+                             "#",
+                             "a",
+                             "f",
+                             "F",
+                             "x",
+                             "0",
+                             "9",
+                             "\xc2\x80",
+                             "\xc2\x9f",
+                             "é",
+                             "♠",
+                             "€",
+                             "𝄞",
+                             "\xff",
+                             "\xc3",
+                             "\xe2\x82",
+                             "\xed\xa0\x80",
+                             "\xf4\x90\x80\x80",
+                             "\xc0\xaf"})
+        alphabet.emplace_back(text);
+    return alphabet;
+}
+
+// Keys as the stores name them, with a '/' (a group, in QSettings' terms) in some.
+std::string randomKey(std::mt19937& rng) {
+    static const std::vector<std::string> names{
+        "pellox-poker-settings", "pellox-poker-stats.unreadable-2", "a/b", "pellox/poker-stats", "x/y/z",
+        "Mixed_Case.9"};
+    return names[rng() % names.size()];
+}
+
 // The file is byte for byte what QSettings writes for the same values, so existing files and this one are
 // interchangeable.
 TEST(UserDefaultsStore, TheFileIsWhatQSettingsWrites) {
     std::mt19937 rng(7);
-    static constexpr char controls[] = "{}[]\":,;= @\\abcdef0123456789\n\t\r\x01\x1f\x7f";
-    const std::string alphabet = std::string(controls, sizeof controls - 1) + std::string(1, '\0') + "é♠€𝄞";
+    const std::vector<std::string> alphabet = valueAlphabet();
     QTemporaryDir dir;
-    for (int round = 0; round < 200; ++round) {
+    for (int round = 0; round < 300; ++round) {
         settingsFile::Values values;
-        const int keys = 1 + static_cast<int>(rng() % 3);
+        const int keys = 1 + static_cast<int>(rng() % 4);
         for (int k = 0; k < keys; ++k) {
             std::string value;
             const std::size_t length = rng() % 24;
@@ -80,7 +135,7 @@ TEST(UserDefaultsStore, TheFileIsWhatQSettingsWrites) {
                 value += alphabet[rng() % alphabet.size()];
             if (round % 7 == 0) value = "@" + value;
             if (round % 11 == 0) value = " " + value + " ";
-            values["pellox-" + std::to_string(rng() % 5) + (k == 2 ? ".unreadable" : "")] = value;
+            values[randomKey(rng)] = value;
         }
         const QString path = dir.filePath(QStringLiteral("q%1.conf").arg(round));
         {
@@ -271,6 +326,96 @@ TEST(UserDefaultsStore, AKillWhileSavingLeavesTheOldOrTheNewFile) {
         ASSERT_TRUE(stored == old || stored == next) << "round " << round;
         ASSERT_EQ(UserDefaultsStore(path).string(statsKey), stored);
     }
+}
+
+// Changes made in a batch reach the file together, in one write, when the outermost batch closes.
+TEST(UserDefaultsStore, ABatchWritesItsChangesOnceWhenItCloses) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("defaults.conf");
+    UserDefaultsStore store(path);
+    store.set("unfinished hand", "pellox-poker-session-snapshot");
+    const QByteArray before = bytesOf(path);
+    {
+        KeyValueStore::Batch batch(store);
+        store.set("with the record", statsKey);
+        {
+            KeyValueStore::Batch inner(store);
+            store.remove("pellox-poker-session-snapshot");
+        }
+        EXPECT_EQ(store.string(statsKey), "with the record") << "reads see the change at once";
+        EXPECT_EQ(bytesOf(path), before) << "nothing written while a batch is open";
+    }
+    EXPECT_EQ(readByQSettings(path, statsKey), "with the record");
+    EXPECT_FALSE(readByQSettings(path, "pellox-poker-session-snapshot"));
+
+    // A batch that changes nothing writes nothing; outside a batch every change is written at once.
+    QFile::remove(path);
+    { KeyValueStore::Batch idle(store); }
+    EXPECT_FALSE(QFile::exists(path));
+    store.remove("never-there");
+    EXPECT_FALSE(QFile::exists(path));
+    store.set("alone", "key");
+    EXPECT_EQ(readByQSettings(path, "key"), "alone");
+}
+
+// A game played on in a child process that is killed at random moments, many of them between a hand's
+// record and the removal of its stored copy: the file never holds a hand both recorded and stored as
+// unfinished (it would be offered, played again and recorded twice).
+TEST(UserDefaultsStore, AKillNeverLeavesAHandBothRecordedAndStoredAsUnfinished) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("defaults.conf");
+    std::mt19937 rng(23);
+    std::size_t recorded = 0;
+    for (int round = 0; round < 25; ++round) {
+        int started[2];
+        ASSERT_EQ(::pipe(started), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            auto file = std::make_shared<UserDefaultsStore>(path);
+            SettingsStore settings;
+            StatsStore stats;
+            settings.load(file);
+            stats.load(file);
+            settings.guideMode.set(GuideMode::off);
+            GameSession session(settings, stats);
+            SessionSnapshotStore snapshots(file);
+            SnapshotKeeper keeper(session, snapshots);
+            const std::size_t before = stats.handHistory().size();
+            session.startCashGame(1, round);
+            for (bool told = false;;) {
+                // Told as soon as the round has recorded a hand, before the keeper's next look.
+                if (!told && stats.handHistory().size() > before) told = ::write(started[1], "r", 1) == 1;
+                // As the event loop would: the keeper looks after every step.
+                keeper.update();
+                if (session.humanBustedInCash()) session.rebuy();
+                if (!session.table()->isHandInProgress)
+                    session.startHand();
+                else if (session.isHumanTurn())
+                    session.submitHumanAction(PlayerActionType::fold);
+                else
+                    session.playBotTurn();
+            }
+        }
+        ::close(started[1]);
+        char byte = 0;
+        ASSERT_EQ(::read(started[0], &byte, 1), 1) << "round " << round;
+        ::close(started[0]);
+        ::usleep(static_cast<useconds_t>(rng() % 25000));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+
+        auto file = std::make_shared<UserDefaultsStore>(path);
+        const auto stats = StatsStore::persisted.load(*file);
+        ASSERT_TRUE(stats) << "round " << round;
+        recorded = stats->handHistory.size();
+        const auto stored = SessionSnapshotStore(file).load();
+        if (!stored) continue;
+        for (const HandRecord& r : stats->handHistory)
+            ASSERT_NE(r.id, stored->handId()) << "round " << round << ": recorded and stored";
+    }
+    EXPECT_GE(recorded, 25u) << "every round recorded a hand";
 }
 
 TEST(UserDefaultsStore, SettingsPersistAcrossLaunches) {

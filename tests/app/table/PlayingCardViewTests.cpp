@@ -1,11 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QImage>
-
 #include "kit/PlayingCardView.hpp"
-#include "table/PlayingCardWidget.hpp"
-#include "theme/AppContext.hpp"
-#include "theme/Palette.hpp"
 
 namespace pellox::app {
 namespace {
@@ -71,19 +66,6 @@ TEST(PlayingCardView, AccessibilityLabelOfFaceAndBack) {
     EXPECT_EQ(PlayingCardView(card(Rank::king, Suit::hearts), CardSize::seat, true, 1).accessibilityLabel(),
               "King of hearts");
     EXPECT_EQ(PlayingCardView(std::nullopt, CardSize::seat, true, 1).accessibilityLabel(), "Face down card");
-}
-
-TEST(PlayingCardWidget, NamesItsCardAndLeavesRoomForTheShadow) {
-    AppContext context;
-    PlayingCardWidget widget(context, std::nullopt, CardSize::board, false);
-    EXPECT_EQ(widget.accessibleName(), "Face down card");
-    widget.setCard(card(Rank::queen, Suit::diamonds));
-    EXPECT_EQ(widget.accessibleName(), "Queen of diamonds");
-    EXPECT_EQ(widget.sizeHint(), QSize(40, 56) + QSize(2, 2) * PlayingCardWidget::shadowMargin);
-    widget.resize(widget.sizeHint());
-    QImage image = widget.grab().toImage();
-    QPoint centre = image.rect().center();
-    EXPECT_EQ(image.pixelColor(centre.x(), 8).rgb(), context.palette().card.rgb());  // the face, near its top
 }
 
 }  // namespace
