@@ -11,9 +11,11 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "kit/Fonts.hpp"
+#include "kit/HeldSheet.hpp"
 #include "kit/HoverButton.hpp"
 #include "kit/SymbolIcon.hpp"
 #include "kit/TextColor.hpp"
@@ -184,17 +186,31 @@ QWidget* MacRootView::build(Screen screen, const HandRecord* record) {
     return page;
 }
 
+// A held sheet (the session's summary, the onboarding) waits for its own answer: nothing takes the pages
+// beneath it away, or a left session would be rebuilt and play on when its section is shown again.
+bool MacRootView::navigationHeld() const {
+    const auto sheets = findChildren<HeldSheet*>();
+    return std::any_of(sheets.begin(), sheets.end(),
+                       [](const HeldSheet* sheet) { return sheet->isVisible() && sheet->isHeld(); });
+}
+
 void MacRootView::selectSection(std::optional<Section> section) {
+    if (navigationHeld()) {
+        syncSidebar();
+        return;
+    }
     state_.select(section);
     sync();
 }
 
 void MacRootView::push(const Route& route) {
+    if (navigationHeld()) return;
     state_.push(route);
     sync();
 }
 
 void MacRootView::goBack() {
+    if (navigationHeld()) return;
     state_.pop();
     sync();
 }
@@ -295,8 +311,10 @@ void MacRootView::restyle() {
 void MacRootView::onRequestedSection() {
     const auto requested = navigation_.requestedSection();
     if (!requested) return;
-    state_.request(*requested);
-    sync();
+    if (!navigationHeld()) {
+        state_.request(*requested);
+        sync();
+    }
     navigation_.setRequestedSection(std::nullopt);
 }
 

@@ -48,6 +48,9 @@ class MacRootView : public QWidget {
     void goBack();
     // The table screen's way out: the game ends and the Table section shows the home screen again.
     void leaveTable();
+    // While a held sheet is up the pages stay: choosing a section, a route, Back or the menu's Settings...
+    // do nothing until the sheet is answered.
+    bool navigationHeld() const;
 
     // Reads a stored hand once while no game runs and asks whether to resume it.
     void offerResume();
