@@ -16,6 +16,7 @@
 #include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
 #include "kit/Painting.hpp"
+#include "kit/Question.hpp"
 #include "kit/SegmentedControl.hpp"
 #include "kit/Stepper.hpp"
 #include "kit/TextColor.hpp"
@@ -367,16 +368,13 @@ ToggleSwitch* SettingsScreen::streetToggle(Street street) const {
 
 namespace {
 
+// Each question opens on Cancel, so a second Return (or Escape) keeps everything.
 QMessageBox* confirmation(QWidget* parent, const QString& title, const QString& message,
-                          const QString& action, std::function<void()> confirmed) {
-    auto* box = new QMessageBox(parent);
+                          const QString& action, const QColor& danger, std::function<void()> confirmed) {
+    QMessageBox* box = Question::make(parent, title, message);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    box->setWindowTitle(title);
-    box->setText(title);
-    box->setInformativeText(message);
-    QPushButton* destructive = box->addButton(action, QMessageBox::DestructiveRole);
-    box->addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    QPushButton* destructive = Question::addDestructive(box, action, danger);
+    Question::addCancel(box, QStringLiteral("Cancel"));
     QObject::connect(box, &QMessageBox::buttonClicked, box,
                      [destructive, confirmed](QAbstractButton* button) {
                          if (button == destructive) confirmed();
@@ -390,7 +388,7 @@ void SettingsScreen::askToErase() {
     if (eraseDialog_) return;
     eraseDialog_ = confirmation(this, QStringLiteral("Erase all training stats and hand history?"),
                                 QStringLiteral("This cannot be undone."), QStringLiteral("Erase"),
-                                [this] { stats_.eraseAll(); });
+                                context_.palette().danger, [this] { stats_.eraseAll(); });
     connect(eraseDialog_, &QDialog::finished, this, [this] { eraseDialog_ = nullptr; });
     eraseDialog_->open();
 }
@@ -399,7 +397,8 @@ void SettingsScreen::askToRestore() {
     if (restoreDialog_) return;
     restoreDialog_ = confirmation(this, QStringLiteral("Restore all settings to their defaults?"),
                                   QStringLiteral("Your stats and hand history are not affected."),
-                                  QStringLiteral("Restore"), [this] { settings_.restoreDefaults(); });
+                                  QStringLiteral("Restore"), context_.palette().danger,
+                                  [this] { settings_.restoreDefaults(); });
     connect(restoreDialog_, &QDialog::finished, this, [this] { restoreDialog_ = nullptr; });
     restoreDialog_->open();
 }

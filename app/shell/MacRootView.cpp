@@ -17,6 +17,7 @@
 #include "kit/Fonts.hpp"
 #include "kit/HeldSheet.hpp"
 #include "kit/HoverButton.hpp"
+#include "kit/Question.hpp"
 #include "kit/SymbolIcon.hpp"
 #include "kit/TextColor.hpp"
 #include "review/HandReplayScreen.hpp"
@@ -336,12 +337,7 @@ void MacRootView::offerResume() {
 void MacRootView::presentResumeAlert() {
     // One window-modal dialog at a time: the question waits until the onboarding sheet has closed.
     if (!resumable_ || alert_ || sheet_) return;
-    alert_ = new QMessageBox(this);
-    alert_->setWindowModality(Qt::WindowModal);
-    // The question reads as the alert's title, above its message.
-    alert_->setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { font-weight: bold; }"));
-    alert_->setText(qtext(resumeAlertTitle));
-    alert_->setInformativeText(qtext(resumeAlertMessage(resumable_->mode)));
+    alert_ = Question::make(this, qtext(resumeAlertTitle), qtext(resumeAlertMessage(resumable_->mode)));
     QPushButton* resumeButton = alert_->addButton(qtext(resumeButtonTitle), QMessageBox::AcceptRole);
     QPushButton* freshButton = alert_->addButton(qtext(startFreshButtonTitle), QMessageBox::RejectRole);
     alert_->setDefaultButton(resumeButton);
