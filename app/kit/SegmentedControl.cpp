@@ -58,7 +58,7 @@ class SegmentButton : public QAbstractButton {
         if (!isEnabled()) painter.setPen(palette.textMuted);
         drawFittedText(painter, QRectF(rect()).adjusted(4, 0, -4, 0), text(), font(isChecked()),
                        minimumTextScale);
-        if (hasFocus())
+        if (KitControl::showsFocus(this))
             KitControl::paintFocusRing(painter, rect(), segmentRadius,
                                        isChecked() ? palette.onAccent : palette.text);
     }

@@ -106,6 +106,7 @@ void RangeChartScreen::refresh() {
     legend_->setItems(Model::legendItems(Model::actionPercentages(bucket_, context_), palette));
     detail_->setDetail(selected_ ? std::optional(Model::detail(*selected_, bucket_, context_, palette))
                                  : std::nullopt);
+    grid_->setSelectedRead(detail_->accessibleName());
 }
 
 }  // namespace pellox::app

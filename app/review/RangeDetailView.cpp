@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "kit/Fonts.hpp"
+#include "kit/OneAccessibleElement.hpp"
 #include "kit/Painting.hpp"
 #include "theme/AppContext.hpp"
 #include "theme/Palette.hpp"
@@ -42,6 +43,8 @@ QString RangeDetailView::placeholderText() {
 RangeDetailView::RangeDetailView(const AppContext& context, QWidget* parent)
     : QWidget(parent), context_(context) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // The read is text a screen reader reaches as it reaches a label.
+    makeOneAccessibleElement(this);
     setDetail(std::nullopt);
 }
 

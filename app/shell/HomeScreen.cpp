@@ -149,7 +149,7 @@ class CardButton : public QAbstractButton {
                        QRectF(content.left(), content.top() + titleHeight + lineSpacing, content.width(),
                               QFontMetricsF(detailFont_).height()),
                        detail_, detailFont_, 1, leading);
-        if (hasFocus()) KitControl::paintFocusRing(painter, face, radius_, look_.title);
+        if (KitControl::showsFocus(this)) KitControl::paintFocusRing(painter, face, radius_, look_.title);
     }
 
   private:
