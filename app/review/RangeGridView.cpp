@@ -45,9 +45,7 @@ RangeGridView::RangeGridView(const AppContext& context, QWidget* parent)
     // Before anything can ask for the grid's accessible interface (naming it does).
     installRangeGridAccessibility();
     actions_.fill(RangeAction::fold);
-    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    policy.setHeightForWidth(true);
-    setSizePolicy(policy);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     setAccessibleName(QStringLiteral("Hand classes"));
     setFocusPolicy(Qt::StrongFocus);
 }

@@ -25,6 +25,8 @@ class RangeGridView : public QWidget {
   public:
     static constexpr int gridSize = 13;
     static constexpr int cellCount = gridSize * gridSize;
+    // The least side the grid takes, whatever room it is given.
+    static constexpr int minimumSide = gridSize * 12;
 
     explicit RangeGridView(const AppContext& context, QWidget* parent = nullptr);
 
@@ -58,11 +60,9 @@ class RangeGridView : public QWidget {
     QRectF gridRect() const { return gridRect(QRectF(rect())); }
     QRectF cellRect(int index) const;
 
-    // The grid asks for a square; given less height it shrinks to fit it.
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override { return width; }
+    // The screen sets the side; the square stands centred in whatever width it is given.
     QSize sizeHint() const override { return {480, 480}; }
-    QSize minimumSizeHint() const override { return {gridSize * 12, gridSize * 12}; }
+    QSize minimumSizeHint() const override { return {minimumSide, minimumSide}; }
 
   signals:
     void cellClicked(const QString& label);

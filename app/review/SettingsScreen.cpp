@@ -17,6 +17,7 @@
 #include "kit/HoverButton.hpp"
 #include "kit/Painting.hpp"
 #include "kit/Question.hpp"
+#include "kit/ScrollPage.hpp"
 #include "kit/SegmentedControl.hpp"
 #include "kit/Stepper.hpp"
 #include "kit/TextColor.hpp"
@@ -166,10 +167,7 @@ SettingsScreen::SettingsScreen(AppContext& context, SettingsStore& settings, Sta
     centringLayout->addWidget(content, formMaximumWidth);
     centringLayout->addStretch(1);
 
-    auto* scroll = new QScrollArea(this);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QScrollArea* scroll = makeScrollPage(this);
     scroll->setWidget(centring);
     scroll->setStyleSheet(
         QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"));

@@ -16,6 +16,7 @@
 #include "kit/KitControl.hpp"
 #include "kit/Painting.hpp"
 #include "kit/PointerHover.hpp"
+#include "kit/ScrollPage.hpp"
 #include "kit/SymbolIcon.hpp"
 #include "kit/TextColor.hpp"
 #include "kit/TextFit.hpp"
@@ -181,12 +182,8 @@ HomeScreen::HomeScreen(AppContext& context, GameSession& session, SettingsStore&
       onStart_(std::move(onStart)),
       push_(std::move(push)),
       opponents_(model::defaultOpponents) {
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QScrollArea* scroll = makeScrollPage(this);
     scroll->setWidget(buildContent());
-    scroll->viewport()->setAutoFillBackground(false);
     scroll->widget()->setAutoFillBackground(false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -3,10 +3,13 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "Gallery.hpp"
+#include "kit/Fonts.hpp"
 #include "kit/SegmentedControl.hpp"
 #include "review/RangeChartModel.hpp"
 #include "review/RangeChartScreen.hpp"
@@ -314,6 +317,51 @@ TEST(RangeGridKeys, ArrowsStayOnTheGrid) {
     EXPECT_EQ(RangeGridView::moved(168, Qt::Key_Right), 168);
     EXPECT_EQ(RangeGridView::moved(156, Qt::Key_Up), 143);
     EXPECT_FALSE(RangeGridView::moved(5, Qt::Key_Return));
+}
+
+}  // namespace
+}  // namespace pellox::app
+
+namespace pellox::app {
+namespace {
+
+TEST(RangeGridSize, TheGridFillsItsRoomButKeepsItsStandardSide) {
+    // Room 620 x 720 with blocks 171 tall at the standard size: the grid is 549, limited by the height.
+    EXPECT_EQ(RangeChartScreen::gridSide({620, 720}, 171, 171), 549);
+    // Larger text makes the blocks 260 tall: the grid keeps 549 and the screen scrolls.
+    EXPECT_EQ(RangeChartScreen::gridSide({620, 720}, 260, 171), 549);
+    // A narrow room limits the grid by its width at any text size.
+    EXPECT_EQ(RangeChartScreen::gridSide({400, 720}, 260, 171), 368);
+    // Smaller text than standard gives the grid the room the blocks leave.
+    EXPECT_EQ(RangeChartScreen::gridSide({620, 720}, 150, 171), 570);
+    EXPECT_EQ(RangeChartScreen::gridSide({100, 100}, 171, 171), RangeGridView::minimumSide);
+}
+
+// At one and a half and twice the text size the cells keep their standard size, with their labels; the
+// screen scrolls instead, and at the standard size it does not.
+TEST(RangeGridSize, LargerTextScrollsTheScreenInsteadOfShrinkingTheCells) {
+    SettingsStore settings;
+    AppContext context{&settings};
+    const double before = ScaledFont::textScale();
+    std::vector<qreal> cellSides;
+    std::vector<int> scrollRanges;
+    for (double scale : {1.0, 1.5, 2.0}) {
+        ScaledFont::setTextScale(scale);
+        RangeChartScreen screen(context, QStringLiteral("AKs"));
+        screen.resize(620, 720);
+        screen.show();
+        QApplication::processEvents();
+        auto* grid = screen.findChild<RangeGridView*>();
+        cellSides.push_back(grid->cellRect(0).width());
+        scrollRanges.push_back(screen.findChild<QScrollArea*>()->verticalScrollBar()->maximum());
+        EXPECT_EQ(grid->gridRect().width(), grid->gridRect().height());
+    }
+    ScaledFont::setTextScale(before);
+    EXPECT_EQ(scrollRanges[0], 0) << "nothing to scroll at the standard size";
+    EXPECT_GE(cellSides[1], cellSides[0]);
+    EXPECT_GE(cellSides[2], cellSides[0]);
+    EXPECT_GT(scrollRanges[2], 0) << "larger text scrolls";
+    EXPECT_EQ(RangeGridView::labelPixelSize(cellSides[2]), RangeGridView::labelPixelSize(cellSides[0]));
 }
 
 }  // namespace
