@@ -135,6 +135,12 @@ void KitControl::install(QAbstractButton* button, QAccessible::Role role) {
     button->installEventFilter(new ReturnPresses(button));
 }
 
+void KitControl::setRole(QAbstractButton* button, QAccessible::Role role) {
+    // The interface already built keeps the role it was made with: it goes, the next query makes another.
+    claimAccessibleRole(button, kitButtonFactory, roleProperty, role,
+                        [](QAccessibleInterface*) { return false; });
+}
+
 bool KitControl::pressesOnKey(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }

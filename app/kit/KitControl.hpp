@@ -19,6 +19,10 @@ namespace KitControl {
 // segment a radio button). The accessible name falls back to the button's text.
 void install(QAbstractButton* button, QAccessible::Role role = QAccessible::Button);
 
+// Changes what a screen reader announces the control as: a button that stands for one of several choices
+// becomes a radio button (checkable, its checked state saying which is chosen).
+void setRole(QAbstractButton* button, QAccessible::Role role);
+
 // Whether a key pressed on a focused control presses it (Space is the button's own).
 bool pressesOnKey(int key);
 

@@ -13,8 +13,10 @@
 #include <functional>
 #include <utility>
 
+#include "kit/ChoiceBoxAccessible.hpp"
 #include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
+#include "kit/MoneyText.hpp"
 #include "kit/Painting.hpp"
 #include "kit/Question.hpp"
 #include "kit/ScrollPage.hpp"
@@ -265,6 +267,7 @@ QWidget* SettingsScreen::buildTableSection() {
     themePicker_ = new QComboBox;
     themePicker_->addItems(labelsOf<TableTheme>());
     themePicker_->setAccessibleName(QStringLiteral("Theme"));
+    makeChoiceBoxAccessible(themePicker_);
     refreshers_.push_back(bindControl(this, settings_, themePicker_, &SettingsStore::tableTheme));
     box->addRow(labelledRow(QStringLiteral("Theme"), themePicker_, box));
     fourColor_ = new ToggleSwitch(context_, QStringLiteral("Four-colour deck"), box);
@@ -296,7 +299,7 @@ QWidget* SettingsScreen::buildStakesSection() {
     namespace model = SettingsFormModel;
     auto* box = new FormBox(context_, this);
     bigBlind_ = rangedStepper(context_, &model::bigBlindTitle, SettingsRange::bigBlind, box);
-    bigBlind_->setSubject(QStringLiteral("big blind"));
+    bigBlind_->setSubject(QStringLiteral("big blind"), [](std::int64_t value) { return moneyText(value); });
     connect(bigBlind_, &Stepper::valueEdited, this,
             [this](std::int64_t value) { model::setBigBlind(settings_, value); });
     box->addRow(bigBlind_);
@@ -305,7 +308,7 @@ QWidget* SettingsScreen::buildStakesSection() {
     buyInLayout->setContentsMargins(0, 0, 0, 0);
     buyInLayout->setSpacing(blockSpacing);
     buyIn_ = rangedStepper(context_, &model::buyInTitle, SettingsRange::buyIn, buyInBlock);
-    buyIn_->setSubject(QStringLiteral("buy-in"));
+    buyIn_->setSubject(QStringLiteral("buy-in"), [](std::int64_t value) { return moneyText(value); });
     connect(buyIn_, &Stepper::valueEdited, this,
             [this](std::int64_t value) { model::setBuyIn(settings_, value); });
     ratio_ = new QLabel(buyInBlock);

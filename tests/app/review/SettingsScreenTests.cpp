@@ -261,11 +261,11 @@ TEST(SettingsScreen, EveryRowWritesTheStoreThroughItsAccessibleAction) {
     operateAccessibly(screen.soundToggle());
     EXPECT_FALSE(rig.reloaded().soundEnabled);
     EXPECT_EQ(testing::accessibleText(screen.bigBlindStepper()->incrementButton(), QAccessible::Name),
-              "Increase big blind");
+              "Increase big blind, $10");
     EXPECT_EQ(testing::accessibleText(screen.buyInStepper()->decrementButton(), QAccessible::Name),
-              "Decrease buy-in");
+              "Decrease buy-in, $1000");
     EXPECT_EQ(testing::accessibleText(screen.tournamentStackStepper()->incrementButton(), QAccessible::Name),
-              "Increase tournament stack");
+              "Increase tournament stack, 1500");
     operateAccessibly(screen.bigBlindStepper()->incrementButton());
     EXPECT_EQ(rig.reloaded().cashConfig.bigBlind, 12);
     EXPECT_EQ(rig.reloaded(), rig.settings.makeSnapshot());
@@ -348,6 +348,48 @@ TEST(SettingsScreen, TheQuestionsFollowTheTextSize) {
     ScaledFont::setTextScale(before);
     EXPECT_DOUBLE_EQ(titles[1], 2 * titles[0]);
     EXPECT_DOUBLE_EQ(messages[1], 2 * messages[0]);
+}
+
+}  // namespace
+}  // namespace pellox::app
+
+namespace pellox::app {
+namespace {
+
+// The theme picker is named "Theme", says its choice, and a screen reader's actions change it, saved at once
+// as a pick from its list is; the steppers' buttons carry the value they change.
+TEST(SettingsScreen, ThePickerAndTheSteppersSayWhatTheyAreAndWhatTheyHold) {
+    SettingsRig rig;
+    SettingsScreen& screen = *rig.screen;
+    QAccessibleInterface* theme = QAccessible::queryAccessibleInterface(screen.themePicker());
+    ASSERT_NE(theme, nullptr);
+    EXPECT_EQ(theme->role(), QAccessible::ComboBox);
+    EXPECT_EQ(theme->text(QAccessible::Name), "Theme");
+    EXPECT_EQ(theme->text(QAccessible::Value), "Card Room");
+    ASSERT_NE(theme->actionInterface(), nullptr);
+    const QStringList actions = theme->actionInterface()->actionNames();
+    EXPECT_TRUE(actions.contains(QAccessibleActionInterface::increaseAction()));
+    EXPECT_FALSE(actions.contains(QAccessibleActionInterface::decreaseAction()))
+        << "nothing before the first";
+    theme->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
+    EXPECT_EQ(rig.settings.tableTheme.get(), TableTheme::clubGreen);
+    EXPECT_EQ(rig.reloaded().tableTheme, TableTheme::clubGreen) << "saved at once";
+    EXPECT_EQ(theme->text(QAccessible::Value), "Club Green");
+    EXPECT_EQ(&rig.context.palette(), &Palette::clubGreen());
+    theme->actionInterface()->doAction(QAccessibleActionInterface::decreaseAction());
+    EXPECT_EQ(rig.reloaded().tableTheme, TableTheme::cardRoom);
+
+    rig.settings.cashConfig.modify([](CashGameConfig& c) { c.bigBlind = 14; });
+    using testing::accessibleText;
+    EXPECT_EQ(accessibleText(screen.bigBlindStepper()->incrementButton(), QAccessible::Name),
+              "Increase big blind, $14");
+    EXPECT_EQ(accessibleText(screen.buyInStepper()->decrementButton(), QAccessible::Name),
+              "Decrease buy-in, $1000");
+    EXPECT_EQ(accessibleText(screen.tournamentStackStepper()->incrementButton(), QAccessible::Name),
+              "Increase tournament stack, 1500");
+    ASSERT_TRUE(testing::operateAccessibly(screen.bigBlindStepper()->incrementButton()));
+    EXPECT_EQ(accessibleText(screen.bigBlindStepper()->incrementButton(), QAccessible::Name),
+              "Increase big blind, $16");
 }
 
 }  // namespace
