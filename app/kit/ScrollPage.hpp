@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 
 class QScrollArea;
 class QWidget;
@@ -6,8 +7,11 @@ class QWidget;
 namespace pellox::app {
 
 // The vertical scroll area a screen's content stands in: no frame, no sideways scrolling, the screen's own
-// background showing through its viewport. It is no focus stop of its own: Tab goes from control to control
-// inside it, and the area scrolls each one into view as it takes the focus.
-QScrollArea* makeScrollPage(QWidget* parent);
+// background showing through its viewport.
+//
+// Without a name it is no focus stop of its own: Tab goes from control to control inside it and the area
+// scrolls each one into view. A screen with nothing to focus inside names it instead: it is then a stop of
+// that name, ringed while it has the keys, and the arrows and Page Up and Down scroll it.
+QScrollArea* makeScrollPage(QWidget* parent, const QString& stopName = {});
 
 }  // namespace pellox::app

@@ -244,7 +244,7 @@ StatsScreen::StatsScreen(AppContext& context, StatsStore& stats, bool startsAtLe
       context_(context),
       stats_(stats),
       startsAtLeaks_(startsAtLeaks),
-      scroll_(makeScrollPage(this)),
+      scroll_(makeScrollPage(this, QStringLiteral("Stats"))),
       refresh_(new RefreshCoalescer([this] { rebuild(); }, this)),
       accuracy_(new AnimatedNumber(0, this)) {
     setWindowTitle(QStringLiteral("Stats"));

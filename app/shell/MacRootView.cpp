@@ -6,9 +6,11 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -17,6 +19,7 @@
 #include "kit/Fonts.hpp"
 #include "kit/HeldSheet.hpp"
 #include "kit/HoverButton.hpp"
+#include "kit/KitControl.hpp"
 #include "kit/Question.hpp"
 #include "kit/SymbolIcon.hpp"
 #include "kit/TextColor.hpp"
@@ -51,10 +54,35 @@ constexpr int headerHeight = 40;
 constexpr int headerPadding = 8;
 constexpr qreal headerTitleSize = 15;
 constexpr qreal backSymbolSize = 17;
+constexpr qreal sidebarFocusRadius = 4;
 
 QString qtext(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// The sidebar's rows as the style draws them, but the row the keys are on is ringed plainly (the style
+// marks it with a faint dotted line), once the keyboard is in use.
+class SidebarRowDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem plain(option);
+        plain.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, plain, index);
+        if (!(option.state & QStyle::State_HasFocus) || !option.widget ||
+            !KitControl::showsFocus(option.widget))
+            return;
+        const bool selected = option.state & QStyle::State_Selected;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        KitControl::paintFocusRing(
+            *painter, option.rect, sidebarFocusRadius,
+            option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->restore();
+    }
+};
 
 }  // namespace
 
@@ -100,6 +128,7 @@ QWidget* MacRootView::buildSidebar() {
     sidebar_->setFrameShape(QFrame::NoFrame);
     sidebar_->setIconSize(QSize(sidebarSymbolSize, sidebarSymbolSize));
     sidebar_->setFont(scaledFont(13));
+    sidebar_->setItemDelegate(new SidebarRowDelegate(sidebar_));
     for (Section section : allSections) {
         auto* item = new QListWidgetItem(qtext(title(section)), sidebar_);
         item->setSizeHint(QSize(0, sidebarRowHeight));
@@ -135,6 +164,9 @@ QWidget* MacRootView::buildDetail() {
     back_->setPadding({4, 4, 4, 4});
     back_->setAccessibleName(QStringLiteral("Back"));
     connect(back_, &QAbstractButton::clicked, this, &MacRootView::goBack);
+    // Escape goes back as the Back button does, wherever the focus is in the detail column.
+    escapeBack_ = new QShortcut(QKeySequence(Qt::Key_Escape), detail, this, &MacRootView::goBack,
+                                Qt::WidgetWithChildrenShortcut);
     title_ = new QLabel(header_);
     title_->setFont(scaledFont(headerTitleSize, FontWeight::bold));
     row->addWidget(back_);
@@ -226,7 +258,8 @@ void MacRootView::sync() {
     if (!rootPage_ || rootScreen_ != state_.rootScreen()) replaceRoot();
     syncPushedPages();
     stack_->setCurrentIndex(stack_->count() - 1);
-    if (QWidget* page = currentPage()) page->setFocus(Qt::OtherFocusReason);
+    // The new page takes the keys, unless they are moving through the sidebar.
+    if (QWidget* page = currentPage(); page && !sidebar_->hasFocus()) page->setFocus(Qt::OtherFocusReason);
     syncHeader();
     syncSidebar();
 }
@@ -273,6 +306,7 @@ void MacRootView::syncHeader() {
     const bool canGoBack = !state_.path().empty();
     title_->setText(title);
     back_->setVisible(canGoBack);
+    escapeBack_->setEnabled(canGoBack);
     header_->setVisible(canGoBack || !title.isEmpty());
 }
 

@@ -10,6 +10,7 @@
 class QLabel;
 class QListWidget;
 class QMessageBox;
+class QShortcut;
 class QSplitter;
 class QStackedWidget;
 
@@ -108,6 +109,7 @@ class MacRootView : public QWidget {
     QListWidget* sidebar_ = nullptr;
     QWidget* header_ = nullptr;
     HoverButton* back_ = nullptr;
+    QShortcut* escapeBack_ = nullptr;
     QLabel* title_ = nullptr;
     QStackedWidget* stack_ = nullptr;
     QWidget* rootPage_ = nullptr;
