@@ -4,6 +4,8 @@
 #include <QAccessible>
 #include <QListView>
 #include <QListWidget>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "AccessibleActions.hpp"
 #include "JourneySupport.hpp"
@@ -12,6 +14,7 @@
 #include "review/HandReplayScreen.hpp"
 #include "review/HistoryScreen.hpp"
 #include "review/RangeChartScreen.hpp"
+#include "review/StatsScreen.hpp"
 #include "shell/OnboardingSheet.hpp"
 #include "shell/RangesWindow.hpp"
 #include "shell/Route.hpp"
@@ -93,6 +96,16 @@ TEST(FocusJourney, EveryStopOfEveryScreenIsNamedAndShowsItsFocus) {
     everyStopIsNamedAndShowsItsFocus(k, "stats");
     if (gallery::enabled())  // the keys on the statistics, which have no control to take them
         journey::shootWindow("app-keyboard-stats", k.app->mainWindow(), k.app->settings());
+    {  // with the keys on it, the statistics page scrolls by them
+        k.app->mainWindow().resize(1000, 680);
+        settle();
+        auto* area = visible<StatsScreen>(k.j.page())->findChild<QScrollArea*>();
+        ASSERT_NE(area, nullptr);
+        ASSERT_GT(area->verticalScrollBar()->maximum(), 0);
+        area->setFocus(Qt::TabFocusReason);
+        k.key(Qt::Key_PageDown);
+        EXPECT_GT(area->verticalScrollBar()->value(), 0);
+    }
     k.j.selectSection(Section::history);
     everyStopIsNamedAndShowsItsFocus(k, "history");
     k.j.root().push(Route::handReplay(k.app->stats().handHistory().front().id));
