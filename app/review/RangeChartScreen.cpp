@@ -128,11 +128,16 @@ bool RangeChartScreen::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-// Measured on the whole area less a scroll bar, not on the viewport: the bar coming and going must not
-// change the measure, or the grid would swing between two sizes.
+// Measured on the whole area, not on the viewport, and less a scroll bar only when the page will scroll:
+// the bar coming and going must not change the measure, or the grid would swing between two sizes.
 void RangeChartScreen::keepGridSize() {
-    const QSize room = scroll_->size() - QSize(scroll_->verticalScrollBar()->sizeHint().width(), 0);
-    const int side = gridSide(room, chromeHeightAt(ScaledFont::textScale()), chromeHeightAt(1));
+    const int chrome = chromeHeightAt(ScaledFont::textScale());
+    const int standardChrome = chromeHeightAt(1);
+    int side = gridSide(scroll_->size(), chrome, standardChrome);
+    if (chrome + side > scroll_->height()) {
+        const QSize besideTheBar(scroll_->verticalScrollBar()->sizeHint().width(), 0);
+        side = gridSide(scroll_->size() - besideTheBar, chrome, standardChrome);
+    }
     if (grid_->minimumSize() == QSize(side, side) && grid_->maximumHeight() == side) return;
     grid_->setMinimumSize(side, side);
     grid_->setMaximumHeight(side);
