@@ -148,7 +148,7 @@ void HoverButton::paintEvent(QPaintEvent*) {
         }
     }
     paintContent(painter, face.marginsRemoved(padding_.toMarginsF()));
-    if (hasFocus()) paintFocus(painter, face, radius);
+    if (KitControl::showsFocus(this)) paintFocus(painter, face, radius);
 }
 
 void HoverButton::paintFocus(QPainter& painter, const QRectF& face, qreal radius) const {

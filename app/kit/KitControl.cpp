@@ -2,8 +2,11 @@
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPointer>
 
 #include "kit/AccessibleRole.hpp"
 #include "kit/Painting.hpp"
@@ -81,12 +84,61 @@ class ReturnPresses : public QObject {
     }
 };
 
+constexpr const char* keyboardFocusProperty = "pelloxKeyboardFocus";
+constexpr const char* keyPressedProperty = "pelloxKeyPressed";
+
+// Watches the whole application for what makes focus worth showing: focus moved by a key, and any key
+// pressed in a window, after which the window's focused control repaints with its ring.
+class FocusVisibility : public QObject {
+  public:
+    static void watch() {
+        static QPointer<FocusVisibility> watcher;
+        if (!watcher && qApp) watcher = new FocusVisibility(qApp);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!watched->isWidgetType()) return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::FocusIn) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            widget->setProperty(keyboardFocusProperty, reason == Qt::TabFocusReason ||
+                                                           reason == Qt::BacktabFocusReason ||
+                                                           reason == Qt::ShortcutFocusReason);
+        } else if (event->type() == QEvent::KeyPress) {
+            QWidget* window = widget->window();
+            if (!window->property(keyPressedProperty).toBool()) {
+                window->setProperty(keyPressedProperty, true);
+                if (QWidget* focused = window->focusWidget()) focused->update();
+            }
+        }
+        return false;
+    }
+
+  private:
+    explicit FocusVisibility(QObject* parent) : QObject(parent) { parent->installEventFilter(this); }
+};
+
 }  // namespace
 
+bool KitControl::showsFocus(const QWidget* widget) {
+    FocusVisibility::watch();
+    if (!widget->hasFocus()) return false;
+    return widget->property(keyboardFocusProperty).toBool() ||
+           widget->window()->property(keyPressedProperty).toBool();
+}
+
 void KitControl::install(QAbstractButton* button, QAccessible::Role role) {
+    FocusVisibility::watch();
     claimAccessibleRole<KitButtonAccessible>(button, kitButtonFactory, roleProperty, role);
     button->setFocusPolicy(Qt::TabFocus);
     button->installEventFilter(new ReturnPresses(button));
+}
+
+void KitControl::setRole(QAbstractButton* button, QAccessible::Role role) {
+    // The interface already built keeps the role it was made with: it goes, the next query makes another.
+    claimAccessibleRole(button, kitButtonFactory, roleProperty, role,
+                        [](QAccessibleInterface*) { return false; });
 }
 
 bool KitControl::pressesOnKey(int key) {

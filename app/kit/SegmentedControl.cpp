@@ -19,9 +19,8 @@ namespace {
 
 constexpr int standardTrackHeight = 26;
 
-// The track grows with larger text, so its titles are not cut.
 int trackHeight() {
-    return textScaledHeight(standardTrackHeight);
+    return SegmentedControl::heightAt(ScaledFont::textScale());
 }
 constexpr int trackInset = 2;
 constexpr qreal trackRadius = 7;
@@ -58,7 +57,7 @@ class SegmentButton : public QAbstractButton {
         if (!isEnabled()) painter.setPen(palette.textMuted);
         drawFittedText(painter, QRectF(rect()).adjusted(4, 0, -4, 0), text(), font(isChecked()),
                        minimumTextScale);
-        if (hasFocus())
+        if (KitControl::showsFocus(this))
             KitControl::paintFocusRing(painter, rect(), segmentRadius,
                                        isChecked() ? palette.onAccent : palette.text);
     }
@@ -93,6 +92,10 @@ SegmentedControl::SegmentedControl(AppContext& context, const QString& label, co
     syncChecked();
 }
 
+int SegmentedControl::heightAt(double textScale) {
+    return static_cast<int>(std::ceil(standardTrackHeight * std::max(1.0, textScale)));
+}
+
 QAbstractButton* SegmentedControl::segment(int index) const {
     return index >= 0 && index < count() ? segments_[static_cast<size_t>(index)] : nullptr;
 }
@@ -114,10 +117,15 @@ void SegmentedControl::choose(int index, bool byUser) {
     if (byUser) emit activated(index);
 }
 
+// Tab enters the picker at its chosen segment, as it enters a group of radio buttons; the arrows move on
+// from there (a segment that has the focus keeps its stop until the focus leaves it).
 void SegmentedControl::syncChecked() {
     if (QAbstractButton* button = segment(current_)) button->setChecked(true);
-    for (QAbstractButton* button : segments_)
+    for (QAbstractButton* button : segments_) {
+        const bool stop = button == segment(current_) || button->hasFocus();
+        button->setFocusPolicy(stop ? Qt::TabFocus : Qt::NoFocus);
         button->update();
+    }
 }
 
 QSize SegmentedControl::sizeHint() const {

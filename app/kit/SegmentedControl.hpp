@@ -27,6 +27,9 @@ class SegmentedControl : public QWidget {
     QAbstractButton* segment(int index) const;
     QString label() const { return accessibleName(); }
 
+    // The picker's height at a text scale (it grows with larger text, so its titles are not cut).
+    static int heightAt(double textScale);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 

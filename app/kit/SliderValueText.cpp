@@ -16,7 +16,8 @@ class ValueTextSlider : public QAccessibleWidget, public QAccessibleValueInterfa
     explicit ValueTextSlider(QSlider* slider) : QAccessibleWidget(slider, QAccessible::Slider) {}
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value) return slider()->property(valueTextProperty).toString();
+        if (t == QAccessible::Value) return valueText();
+        if (t == QAccessible::Description && slider()->accessibleDescription().isEmpty()) return valueText();
         return QAccessibleWidget::text(t);
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
@@ -31,6 +32,7 @@ class ValueTextSlider : public QAccessibleWidget, public QAccessibleValueInterfa
 
   private:
     QSlider* slider() const { return static_cast<QSlider*>(widget()); }
+    QString valueText() const { return slider()->property(valueTextProperty).toString(); }
 };
 
 QAccessibleInterface* valueTextSliderFactory(const QString& className, QObject* object) {
@@ -50,6 +52,8 @@ void setAccessibleValueText(QSlider* slider, const QString& text) {
     if (changed && QAccessible::isActive()) {
         QAccessibleValueChangeEvent event(slider, slider->value());
         QAccessible::updateAccessibility(&event);
+        QAccessibleEvent described(slider, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&described);
     }
 }
 

@@ -72,14 +72,16 @@ std::int64_t Stepper::decremented() const {
     return value_ > maximum_ ? maximum_ : value_ <= minimum_ + step_ ? minimum_ : value_ - step_;
 }
 
-QString Stepper::buttonName(const QString& subject, bool increases) {
+QString Stepper::buttonName(const QString& subject, bool increases, const QString& value) {
     if (subject.isEmpty()) return increases ? QStringLiteral("Increment") : QStringLiteral("Decrement");
-    return (increases ? QStringLiteral("Increase ") : QStringLiteral("Decrease ")) + subject;
+    const QString name = (increases ? QStringLiteral("Increase ") : QStringLiteral("Decrease ")) + subject;
+    return value.isEmpty() ? name : name + QStringLiteral(", ") + value;
 }
 
-void Stepper::setSubject(const QString& subject) {
-    minus_->setAccessibleName(buttonName(subject, false));
-    plus_->setAccessibleName(buttonName(subject, true));
+void Stepper::setSubject(const QString& subject, ValueText valueText) {
+    subject_ = subject;
+    valueText_ = std::move(valueText);
+    refresh();
 }
 
 QString Stepper::titleText() const {
@@ -97,6 +99,11 @@ void Stepper::refresh() {
     const Palette& palette = context_.palette();
     label_->setText(titleText());
     label_->setAccessibleName(titleText());
+    if (!subject_.isEmpty()) {
+        const QString value = valueText_ ? valueText_(value_) : QString::number(value_);
+        minus_->setAccessibleName(buttonName(subject_, false, value));
+        plus_->setAccessibleName(buttonName(subject_, true, value));
+    }
     setTextColor(label_, palette.text);
     for (HoverButton* button : {minus_, plus_}) {
         const bool enabled = button == minus_ ? canDecrement() : canIncrement();

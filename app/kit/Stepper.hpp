@@ -17,6 +17,8 @@ class Stepper : public QWidget {
     Q_OBJECT
   public:
     using Title = std::function<QString(std::int64_t value)>;
+    // The value as the buttons' names say it ("$14").
+    using ValueText = std::function<QString(std::int64_t value)>;
 
     Stepper(AppContext& context, Title title, std::int64_t minimum, std::int64_t maximum, std::int64_t step,
             QWidget* parent = nullptr);
@@ -31,10 +33,11 @@ class Stepper : public QWidget {
     bool canIncrement() const { return value_ < maximum_; }
     bool canDecrement() const { return value_ > minimum_; }
 
-    // What the value is, for the buttons' accessible names ("Increase big blind"); without one they are
-    // "Increment" and "Decrement".
-    void setSubject(const QString& subject);
-    static QString buttonName(const QString& subject, bool increases);
+    // What the value is and how to say it, for the buttons' accessible names, which carry the value they
+    // change ("Increase big blind, $14"); without a subject they are "Increment" and "Decrement", without a
+    // value text the value is said in digits.
+    void setSubject(const QString& subject, ValueText valueText = {});
+    static QString buttonName(const QString& subject, bool increases, const QString& value = {});
 
     HoverButton* decrementButton() const noexcept { return minus_; }
     HoverButton* incrementButton() const noexcept { return plus_; }
@@ -50,6 +53,8 @@ class Stepper : public QWidget {
 
     AppContext& context_;
     Title title_;
+    QString subject_;
+    ValueText valueText_;
     std::int64_t minimum_;
     std::int64_t maximum_;
     std::int64_t step_;

@@ -64,7 +64,8 @@ void ToggleSwitch::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(isChecked() ? palette.onAccent : palette.text);
     painter.drawEllipse(knobRect);
-    if (hasFocus()) KitControl::paintFocusRing(painter, rect(), focusRadius, palette.accent);
+    if (KitControl::showsFocus(this))
+        KitControl::paintFocusRing(painter, rect(), focusRadius, palette.accent);
 }
 
 }  // namespace pellox::app

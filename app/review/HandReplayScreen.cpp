@@ -12,6 +12,7 @@
 #include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
 #include "kit/KeyedTimer.hpp"
+#include "kit/ScrollPage.hpp"
 #include "kit/SliderValueText.hpp"
 #include "kit/SymbolIcon.hpp"
 #include "kit/TextColor.hpp"
@@ -78,10 +79,7 @@ HandReplayScreen::HandReplayScreen(AppContext& context, const HandRecord& record
     column->addWidget(buildTransport());
     column->addStretch(1);
 
-    auto* scroll = new QScrollArea(this);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QScrollArea* scroll = makeScrollPage(this);
     scroll->setWidget(content);
     scroll->setStyleSheet(
         QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"));

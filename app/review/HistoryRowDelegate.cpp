@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "kit/Fonts.hpp"
+#include "kit/KitControl.hpp"
 #include "kit/Painting.hpp"
 #include "review/HistoryListModel.hpp"
 #include "review/HistoryRow.hpp"
@@ -145,6 +146,9 @@ void HistoryRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         const QRectF content =
             cell.adjusted(rowInsetX, rowInsetY + contentPaddingY, -rowInsetX, -(rowInsetY + contentPaddingY));
         paintRecordRow(*painter, content, HistoryRow::make(*record, palette), palette);
+        // The row the keys are on, once the keyboard is in use.
+        if (option.state & QStyle::State_HasFocus && option.widget && KitControl::showsFocus(option.widget))
+            KitControl::paintFocusRing(*painter, cell, 0, palette.accent);
     }
     painter->restore();
 }

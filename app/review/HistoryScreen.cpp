@@ -10,6 +10,7 @@
 #include "kit/Fonts.hpp"
 #include "kit/SegmentedControl.hpp"
 #include "kit/TextColor.hpp"
+#include "review/HistoryListAccessible.hpp"
 #include "review/HistoryListModel.hpp"
 #include "review/HistoryRowDelegate.hpp"
 #include "theme/AppContext.hpp"
@@ -59,6 +60,7 @@ HistoryScreen::HistoryScreen(AppContext& context, StatsStore& stats,
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setFocusPolicy(Qt::StrongFocus);
     list_->setAccessibleName(QStringLiteral("History"));
+    makeHistoryListAccessible(list_);
     list_->viewport()->setAutoFillBackground(false);
     list_->setAutoFillBackground(false);
     list_->setStyleSheet(QStringLiteral("QListView { background: transparent; }"));

@@ -1,9 +1,14 @@
 #include "review/RangeChartScreen.hpp"
 
 #include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "kit/Fonts.hpp"
+#include "kit/ScrollPage.hpp"
 #include "kit/SegmentedControl.hpp"
 #include "review/RangeChartModel.hpp"
 #include "strategy/PositionBucket.hpp"
@@ -25,6 +30,7 @@ RangeChartScreen::RangeChartScreen(AppContext& context, std::optional<QString> s
                                    QWidget* parent)
     : QWidget(parent),
       app_(context),
+      scroll_(makeScrollPage(this)),
       positionPicker_(
           new SegmentedControl(context, QStringLiteral("Position"),
                                {QStringLiteral("Early"), QStringLiteral("Middle"), QStringLiteral("Late"),
@@ -41,7 +47,8 @@ RangeChartScreen::RangeChartScreen(AppContext& context, std::optional<QString> s
       bucket_(PositionBucket::late),
       context_(PreflopContext::open) {
     setWindowTitle(QStringLiteral("Preflop Ranges"));
-    auto* column = new QVBoxLayout(this);
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
     column->setContentsMargins(screenPadding, screenPadding, screenPadding, screenPadding);
     column->setSpacing(blockSpacing);
     auto* pickers = new QVBoxLayout;
@@ -53,6 +60,15 @@ RangeChartScreen::RangeChartScreen(AppContext& context, std::optional<QString> s
     column->addWidget(legend_);
     column->addWidget(detail_);
     column->addStretch(1);  // the blocks stand at the top
+    for (QWidget* block :
+         std::initializer_list<QWidget*>{positionPicker_, situationPicker_, grid_, legend_, detail_})
+        block->setParent(content);
+    scroll_->setWidget(content);
+    content->setAutoFillBackground(false);  // the felt behind shows through
+    scroll_->installEventFilter(this);
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(scroll_);
 
     // The pickers list their cases in the enumerations' own order.
     positionPicker_->setCurrentIndex(static_cast<int>(bucket_));
@@ -94,6 +110,39 @@ void RangeChartScreen::showEvent(QShowEvent* event) {
     }
 }
 
+int RangeChartScreen::gridSide(QSize room, int chrome, int standardChrome) {
+    const int width = room.width() - 2 * screenPadding;
+    const int fit = std::min(width, room.height() - chrome);
+    const int standard = std::min(width, room.height() - standardChrome);
+    return std::max({fit, standard, RangeGridView::minimumSide});
+}
+
+int RangeChartScreen::chromeHeightAt(double textScale) const {
+    const int pickers = 2 * SegmentedControl::heightAt(textScale) + pickerSpacing;
+    return 2 * screenPadding + 3 * blockSpacing + pickers + RangeLegendView::heightAt(textScale) +
+           detail_->heightAt(textScale);
+}
+
+bool RangeChartScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scroll_ && event->type() == QEvent::Resize) keepGridSize();
+    return false;
+}
+
+// Measured on the whole area, not on the viewport, and less a scroll bar only when the page will scroll:
+// the bar coming and going must not change the measure, or the grid would swing between two sizes.
+void RangeChartScreen::keepGridSize() {
+    const int chrome = chromeHeightAt(ScaledFont::textScale());
+    const int standardChrome = chromeHeightAt(1);
+    int side = gridSide(scroll_->size(), chrome, standardChrome);
+    if (chrome + side > scroll_->height()) {
+        const QSize besideTheBar(scroll_->verticalScrollBar()->sizeHint().width(), 0);
+        side = gridSide(scroll_->size() - besideTheBar, chrome, standardChrome);
+    }
+    if (grid_->minimumSize() == QSize(side, side) && grid_->maximumHeight() == side) return;
+    grid_->setMinimumSize(side, side);
+    grid_->setMaximumHeight(side);
+}
+
 void RangeChartScreen::paintEvent(QPaintEvent*) {
     QPainter(this).fillRect(rect(), app_.palette().feltDark);
 }
@@ -106,6 +155,8 @@ void RangeChartScreen::refresh() {
     legend_->setItems(Model::legendItems(Model::actionPercentages(bucket_, context_), palette));
     detail_->setDetail(selected_ ? std::optional(Model::detail(*selected_, bucket_, context_, palette))
                                  : std::nullopt);
+    grid_->setSelectedRead(detail_->accessibleName());
+    keepGridSize();
 }
 
 }  // namespace pellox::app

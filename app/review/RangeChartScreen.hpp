@@ -3,6 +3,8 @@
 #include <QWidget>
 #include <optional>
 
+class QScrollArea;
+
 #include "review/RangeDetailView.hpp"
 #include "review/RangeGridView.hpp"
 #include "review/RangeLegendView.hpp"
@@ -35,14 +37,25 @@ class RangeChartScreen : public QWidget {
     // A class that was selected becomes unselected; any other becomes the selection.
     void toggleSelection(const QString& label);
 
+    // The grid's side in the room the screen has: the largest square that fits beside the other blocks
+    // (`chrome` tall), but never smaller than it is at the standard text size (the blocks `standardChrome`
+    // tall), so larger text scrolls the screen instead of shrinking the cells.
+    static int gridSide(QSize room, int chrome, int standardChrome);
+    // The pickers, legend and read, margins and spaces: the screen's height without the grid.
+    int chromeHeightAt(double textScale) const;
+    SegmentedControl* positionPicker() const noexcept { return positionPicker_; }
+
   protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void refresh();
+    void keepGridSize();
 
     AppContext& app_;
+    QScrollArea* scroll_;
     SegmentedControl* positionPicker_;
     SegmentedControl* situationPicker_;
     RangeGridView* grid_;

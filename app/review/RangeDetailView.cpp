@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "kit/Fonts.hpp"
+#include "kit/OneAccessibleElement.hpp"
 #include "kit/Painting.hpp"
 #include "theme/AppContext.hpp"
 #include "theme/Palette.hpp"
@@ -20,17 +21,18 @@ constexpr qreal headlineSpacing = 8;
 constexpr qreal badgePaddingX = 8;
 constexpr qreal badgePaddingY = 2;
 
-QFont placeholderFont() {
-    return scaledFont(13);
+// At the given text scale, the screens' own by default.
+QFont placeholderFont(double scale = ScaledFont::textScale()) {
+    return fixedFont(13 * scale);
 }
-QFont labelFont() {
-    return scaledFont(20, FontWeight::black, FontDesign::rounded);
+QFont labelFont(double scale = ScaledFont::textScale()) {
+    return fixedFont(20 * scale, FontWeight::black, FontDesign::rounded);
 }
-QFont badgeFont() {
-    return scaledFont(13, FontWeight::black);
+QFont badgeFont(double scale = ScaledFont::textScale()) {
+    return fixedFont(13 * scale, FontWeight::black);
 }
-QFont strengthFont() {
-    return scaledFont(13);
+QFont strengthFont(double scale = ScaledFont::textScale()) {
+    return fixedFont(13 * scale);
 }
 
 }  // namespace
@@ -42,6 +44,8 @@ QString RangeDetailView::placeholderText() {
 RangeDetailView::RangeDetailView(const AppContext& context, QWidget* parent)
     : QWidget(parent), context_(context) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // The read is text a screen reader reaches as it reaches a label.
+    makeOneAccessibleElement(this);
     setDetail(std::nullopt);
 }
 
@@ -57,16 +61,20 @@ void RangeDetailView::setDetail(std::optional<Detail> detail) {
     update();
 }
 
-qreal RangeDetailView::headlineHeight() const {
-    const qreal badge = QFontMetricsF(badgeFont()).height() + 2 * badgePaddingY;
-    return std::max(QFontMetricsF(labelFont()).height(), badge);
+qreal RangeDetailView::headlineHeight(double textScale) const {
+    const qreal badge = QFontMetricsF(badgeFont(textScale)).height() + 2 * badgePaddingY;
+    return std::max(QFontMetricsF(labelFont(textScale)).height(), badge);
+}
+
+int RangeDetailView::heightAt(double textScale) const {
+    if (!detail_) return static_cast<int>(std::ceil(QFontMetricsF(placeholderFont(textScale)).height()));
+    qreal height = 2 * panelPadding + headlineHeight(textScale);
+    if (detail_->strengthLine) height += lineSpacing + QFontMetricsF(strengthFont(textScale)).height();
+    return static_cast<int>(std::ceil(height));
 }
 
 QSize RangeDetailView::sizeHint() const {
-    if (!detail_) return {320, static_cast<int>(std::ceil(QFontMetricsF(placeholderFont()).height()))};
-    qreal height = 2 * panelPadding + headlineHeight();
-    if (detail_->strengthLine) height += lineSpacing + QFontMetricsF(strengthFont()).height();
-    return {320, static_cast<int>(std::ceil(height))};
+    return {320, heightAt(ScaledFont::textScale())};
 }
 
 QRectF RangeDetailView::badgeRect(const QPointF& topLeft) const {
@@ -87,7 +95,7 @@ void RangeDetailView::paintEvent(QPaintEvent*) {
     }
     fillRoundedRect(painter, rect(), panelRadius, palette.panel);
     const QRectF content = QRectF(rect()).adjusted(panelPadding, panelPadding, -panelPadding, -panelPadding);
-    const qreal headline = headlineHeight();
+    const qreal headline = headlineHeight(ScaledFont::textScale());
 
     painter.setFont(labelFont());
     painter.setPen(palette.text);

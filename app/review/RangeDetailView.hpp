@@ -29,6 +29,9 @@ class RangeDetailView : public QWidget {
     void setDetail(std::optional<Detail> detail);
     const std::optional<Detail>& detail() const noexcept { return detail_; }
 
+    // The strip's height for what it shows now, at a text scale.
+    int heightAt(double textScale) const;
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return {0, sizeHint().height()}; }
 
@@ -37,7 +40,7 @@ class RangeDetailView : public QWidget {
 
   private:
     QRectF badgeRect(const QPointF& topLeft) const;
-    qreal headlineHeight() const;
+    qreal headlineHeight(double textScale) const;
 
     const AppContext& context_;
     std::optional<Detail> detail_;

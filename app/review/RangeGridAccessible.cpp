@@ -28,12 +28,24 @@ class RangeCellAccessible : public QAccessibleInterface, public QAccessibleActio
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessible::Role role() const override { return QAccessible::Button; }
-    QAccessible::State state() const override { return {}; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        if (!grid_) return state;
+        state.focusable = true;
+        state.focused = grid_->hasFocus() && grid_->currentIndex() == index_;
+        state.selectable = true;
+        state.selected = grid_->selectedIndex() == index_;
+        return state;
+    }
     void setText(QAccessible::Text, const QString&) override {}
 
+    // The selected cell also says what its read says.
     QString text(QAccessible::Text t) const override {
-        if (t != QAccessible::Name || !grid_) return {};
-        return RangeGridView::accessibleName(RangeGridView::label(index_), grid_->action(index_));
+        if (!grid_) return {};
+        if (t == QAccessible::Name)
+            return RangeGridView::accessibleName(RangeGridView::label(index_), grid_->action(index_));
+        if (t == QAccessible::Description && grid_->selectedIndex() == index_) return grid_->selectedRead();
+        return {};
     }
 
     QRect rect() const override {
@@ -48,7 +60,9 @@ class RangeCellAccessible : public QAccessibleInterface, public QAccessibleActio
     }
 
     QStringList actionNames() const override { return {pressAction()}; }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    QStringList keyBindingsForAction(const QString& name) const override {
+        return name == pressAction() ? QStringList{QStringLiteral("Return")} : QStringList{};
+    }
     void doAction(const QString& name) override {
         if (grid_ && name == pressAction()) emit grid_->cellClicked(RangeGridView::label(index_));
     }
@@ -85,6 +99,10 @@ class RangeGridAccessible : public QAccessibleWidget {
         return -1;
     }
 
+    QAccessibleInterface* focusChild() const override {
+        return grid()->hasFocus() ? child(grid()->currentIndex()) : nullptr;
+    }
+
     QAccessibleInterface* childAt(int x, int y) const override {
         const auto cell = RangeGridView::cellAt(grid()->mapFromGlobal(QPoint(x, y)), grid()->gridRect());
         return cell ? child(*cell) : nullptr;
@@ -103,6 +121,13 @@ QAccessibleInterface* rangeGridFactory(const QString& className, QObject* object
 }
 
 }  // namespace
+
+void announceFocusedCell(RangeGridView* grid) {
+    if (!QAccessible::isActive() || !grid->hasFocus()) return;
+    QAccessibleEvent event(grid, QAccessible::Focus);
+    event.setChild(grid->currentIndex());
+    QAccessible::updateAccessibility(&event);
+}
 
 void installRangeGridAccessibility() {
     // Qt ignores a factory it already has, and forgets them all with the application.

@@ -1,10 +1,12 @@
 #include "review/RangeGridView.hpp"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 
 #include "kit/Fonts.hpp"
+#include "kit/KitControl.hpp"
 #include "kit/TextFit.hpp"
 #include "review/RangeChartModel.hpp"
 #include "review/RangeGridAccessible.hpp"
@@ -22,6 +24,8 @@ constexpr int largeLabelSize = 10;
 constexpr int smallLabelSize = 8;
 constexpr qreal labelMinimumScale = 0.6;
 constexpr qreal selectionWidth = 2;
+constexpr qreal focusWidth = 2;
+constexpr qreal focusLining = 2;
 
 const std::array<QString, RangeGridView::cellCount>& labels() {
     static const auto all = [] {
@@ -41,10 +45,9 @@ RangeGridView::RangeGridView(const AppContext& context, QWidget* parent)
     // Before anything can ask for the grid's accessible interface (naming it does).
     installRangeGridAccessibility();
     actions_.fill(RangeAction::fold);
-    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    policy.setHeightForWidth(true);
-    setSizePolicy(policy);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     setAccessibleName(QStringLiteral("Hand classes"));
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void RangeGridView::setActions(const std::array<RangeAction, cellCount>& actions) {
@@ -60,6 +63,34 @@ void RangeGridView::setSelected(const std::optional<QString>& label) {
             if (all[static_cast<std::size_t>(i)] == *label) selectedIndex_ = i;
     }
     update();
+}
+
+void RangeGridView::setSelectedRead(const QString& read) {
+    selectedRead_ = read;
+}
+
+void RangeGridView::setCurrentIndex(int index) {
+    if (index < 0 || index >= cellCount || index == current_) return;
+    current_ = index;
+    update();
+    announceFocusedCell(this);
+}
+
+std::optional<int> RangeGridView::moved(int index, int key) {
+    const int row = index / gridSize;
+    const int col = index % gridSize;
+    switch (key) {
+        case Qt::Key_Left:
+            return row * gridSize + std::max(0, col - 1);
+        case Qt::Key_Right:
+            return row * gridSize + std::min(gridSize - 1, col + 1);
+        case Qt::Key_Up:
+            return std::max(0, row - 1) * gridSize + col;
+        case Qt::Key_Down:
+            return std::min(gridSize - 1, row + 1) * gridSize + col;
+        default:
+            return std::nullopt;
+    }
 }
 
 const QString& RangeGridView::label(int index) {
@@ -131,13 +162,51 @@ void RangeGridView::paintEvent(QPaintEvent*) {
         const QSizeF text = labelTexts_[at].size();
         painter.drawStaticText(cell.center() - QPointF(text.width() / 2, text.height() / 2), labelTexts_[at]);
     }
+    painter.setBrush(Qt::NoBrush);
     if (selectedIndex_) {
         // A stroke centred half its width inside the edge stays inside the cell.
         const qreal inset = selectionWidth / 2;
         painter.setPen(QPen(palette.text, selectionWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter.setBrush(Qt::NoBrush);
         painter.drawRect(cellRect(*selectedIndex_).adjusted(inset, inset, -inset, -inset));
     }
+    if (KitControl::showsFocus(this)) {
+        // The focused cell: a light ring lined inside with the felt's dark, which reads on every cell colour
+        // and differs from the selection's plain ring.
+        const QRectF cell = cellRect(current_);
+        const qreal outer = focusWidth / 2;
+        const qreal inner = focusWidth + focusLining / 2;
+        painter.setPen(QPen(palette.text, focusWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(cell.adjusted(outer, outer, -outer, -outer));
+        painter.setPen(QPen(palette.feltDark, focusLining, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(cell.adjusted(inner, inner, -inner, -inner));
+    }
+}
+
+void RangeGridView::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() & ~Qt::KeypadModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (const auto next = moved(current_, event->key())) {
+        setCurrentIndex(*next);
+        return;
+    }
+    if (event->key() == Qt::Key_Space || KitControl::pressesOnKey(event->key())) {
+        emit cellClicked(label(current_));
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void RangeGridView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+    announceFocusedCell(this);
+}
+
+void RangeGridView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void RangeGridView::mousePressEvent(QMouseEvent* event) {
@@ -148,7 +217,9 @@ void RangeGridView::mouseReleaseEvent(QMouseEvent* event) {
     const auto released = cellAt(event->position(), gridRect());
     const bool tapped = event->button() == Qt::LeftButton && released && released == pressedIndex_;
     pressedIndex_.reset();
-    if (tapped) emit cellClicked(label(*released));
+    if (!tapped) return;
+    setCurrentIndex(*released);
+    emit cellClicked(label(*released));
 }
 
 }  // namespace pellox::app

@@ -17,18 +17,31 @@ class AppContext;
 struct Palette;
 
 // The 169 hand classes as a 13 x 13 grid of cells coloured by a chart's action, painted in the largest
-// square that fits. A click on a cell reports its class; the selected class is outlined.
+// square that fits. A click on a cell reports its class; the selected class is outlined. Tab reaches the grid
+// as one stop; the arrows move a focused cell among the classes, and Return or Space reports it as a click
+// does.
 class RangeGridView : public QWidget {
     Q_OBJECT
   public:
     static constexpr int gridSize = 13;
     static constexpr int cellCount = gridSize * gridSize;
+    // The least side the grid takes, whatever room it is given.
+    static constexpr int minimumSide = gridSize * 12;
 
     explicit RangeGridView(const AppContext& context, QWidget* parent = nullptr);
 
     // Row-major, row 0 on top.
     void setActions(const std::array<RangeAction, cellCount>& actions);
     void setSelected(const std::optional<QString>& label);
+    // What the selected class's read says, for a screen reader on that cell.
+    void setSelectedRead(const QString& read);
+    const QString& selectedRead() const noexcept { return selectedRead_; }
+    std::optional<int> selectedIndex() const noexcept { return selectedIndex_; }
+    // The cell the keys act on; it follows the last click.
+    int currentIndex() const noexcept { return current_; }
+    void setCurrentIndex(int index);
+    // The cell an arrow key moves to from `index`, staying on the grid; none for other keys.
+    static std::optional<int> moved(int index, int key);
     RangeAction action(int index) const { return actions_[static_cast<std::size_t>(index)]; }
     static const QString& label(int index);
 
@@ -47,17 +60,18 @@ class RangeGridView : public QWidget {
     QRectF gridRect() const { return gridRect(QRectF(rect())); }
     QRectF cellRect(int index) const;
 
-    // The grid asks for a square; given less height it shrinks to fit it.
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override { return width; }
+    // The screen sets the side; the square stands centred in whatever width it is given.
     QSize sizeHint() const override { return {480, 480}; }
-    QSize minimumSizeHint() const override { return {gridSize * 12, gridSize * 12}; }
+    QSize minimumSizeHint() const override { return {minimumSide, minimumSide}; }
 
   signals:
     void cellClicked(const QString& label);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
@@ -72,6 +86,8 @@ class RangeGridView : public QWidget {
     std::array<RangeAction, cellCount> actions_;
     std::optional<int> selectedIndex_;
     std::optional<int> pressedIndex_;
+    int current_ = 0;
+    QString selectedRead_;
 };
 
 }  // namespace pellox::app

@@ -18,8 +18,10 @@ constexpr qreal swatchSpacing = 4;
 constexpr qreal swatchSide = 12;
 constexpr qreal swatchRadius = 3;
 
-QFont legendFont() {
-    return scaledFont(12, FontWeight::semibold);
+constexpr double legendTextSize = 12;
+
+QFont legendFont(double textScale = ScaledFont::textScale()) {
+    return fixedFont(legendTextSize * textScale, FontWeight::semibold);
 }
 
 }  // namespace
@@ -45,9 +47,12 @@ qreal RangeLegendView::contentWidth() const {
     return itemWidth(items_[0]) + itemWidth(items_[1]) + itemWidth(items_[2]) + 2 * itemSpacing;
 }
 
+int RangeLegendView::heightAt(double textScale) {
+    return static_cast<int>(std::ceil(std::max(swatchSide, QFontMetricsF(legendFont(textScale)).height())));
+}
+
 QSize RangeLegendView::sizeHint() const {
-    const qreal height = std::max(swatchSide, QFontMetricsF(legendFont()).height());
-    return {static_cast<int>(std::ceil(contentWidth())), static_cast<int>(std::ceil(height))};
+    return {static_cast<int>(std::ceil(contentWidth())), heightAt(ScaledFont::textScale())};
 }
 
 void RangeLegendView::paintEvent(QPaintEvent*) {

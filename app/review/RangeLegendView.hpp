@@ -23,6 +23,9 @@ class RangeLegendView : public QWidget {
     void setItems(const std::array<Item, 3>& items);
     const std::array<Item, 3>& items() const noexcept { return items_; }
 
+    // The legend's height at a text scale.
+    static int heightAt(double textScale);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 

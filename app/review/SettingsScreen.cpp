@@ -13,9 +13,13 @@
 #include <functional>
 #include <utility>
 
+#include "kit/ChoiceBoxAccessible.hpp"
 #include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
+#include "kit/MoneyText.hpp"
 #include "kit/Painting.hpp"
+#include "kit/Question.hpp"
+#include "kit/ScrollPage.hpp"
 #include "kit/SegmentedControl.hpp"
 #include "kit/Stepper.hpp"
 #include "kit/TextColor.hpp"
@@ -165,10 +169,7 @@ SettingsScreen::SettingsScreen(AppContext& context, SettingsStore& settings, Sta
     centringLayout->addWidget(content, formMaximumWidth);
     centringLayout->addStretch(1);
 
-    auto* scroll = new QScrollArea(this);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QScrollArea* scroll = makeScrollPage(this);
     scroll->setWidget(centring);
     scroll->setStyleSheet(
         QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"));
@@ -266,6 +267,7 @@ QWidget* SettingsScreen::buildTableSection() {
     themePicker_ = new QComboBox;
     themePicker_->addItems(labelsOf<TableTheme>());
     themePicker_->setAccessibleName(QStringLiteral("Theme"));
+    makeChoiceBoxAccessible(themePicker_);
     refreshers_.push_back(bindControl(this, settings_, themePicker_, &SettingsStore::tableTheme));
     box->addRow(labelledRow(QStringLiteral("Theme"), themePicker_, box));
     fourColor_ = new ToggleSwitch(context_, QStringLiteral("Four-colour deck"), box);
@@ -297,7 +299,7 @@ QWidget* SettingsScreen::buildStakesSection() {
     namespace model = SettingsFormModel;
     auto* box = new FormBox(context_, this);
     bigBlind_ = rangedStepper(context_, &model::bigBlindTitle, SettingsRange::bigBlind, box);
-    bigBlind_->setSubject(QStringLiteral("big blind"));
+    bigBlind_->setSubject(QStringLiteral("big blind"), [](std::int64_t value) { return moneyText(value); });
     connect(bigBlind_, &Stepper::valueEdited, this,
             [this](std::int64_t value) { model::setBigBlind(settings_, value); });
     box->addRow(bigBlind_);
@@ -306,7 +308,7 @@ QWidget* SettingsScreen::buildStakesSection() {
     buyInLayout->setContentsMargins(0, 0, 0, 0);
     buyInLayout->setSpacing(blockSpacing);
     buyIn_ = rangedStepper(context_, &model::buyInTitle, SettingsRange::buyIn, buyInBlock);
-    buyIn_->setSubject(QStringLiteral("buy-in"));
+    buyIn_->setSubject(QStringLiteral("buy-in"), [](std::int64_t value) { return moneyText(value); });
     connect(buyIn_, &Stepper::valueEdited, this,
             [this](std::int64_t value) { model::setBuyIn(settings_, value); });
     ratio_ = new QLabel(buyInBlock);
@@ -367,16 +369,13 @@ ToggleSwitch* SettingsScreen::streetToggle(Street street) const {
 
 namespace {
 
+// Each question opens on Cancel, so a second Return (or Escape) keeps everything.
 QMessageBox* confirmation(QWidget* parent, const QString& title, const QString& message,
-                          const QString& action, std::function<void()> confirmed) {
-    auto* box = new QMessageBox(parent);
+                          const QString& action, const QColor& danger, std::function<void()> confirmed) {
+    QMessageBox* box = Question::make(parent, title, message);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    box->setWindowTitle(title);
-    box->setText(title);
-    box->setInformativeText(message);
-    QPushButton* destructive = box->addButton(action, QMessageBox::DestructiveRole);
-    box->addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    QPushButton* destructive = Question::addDestructive(box, action, danger);
+    Question::addCancel(box, QStringLiteral("Cancel"));
     QObject::connect(box, &QMessageBox::buttonClicked, box,
                      [destructive, confirmed](QAbstractButton* button) {
                          if (button == destructive) confirmed();
@@ -390,7 +389,7 @@ void SettingsScreen::askToErase() {
     if (eraseDialog_) return;
     eraseDialog_ = confirmation(this, QStringLiteral("Erase all training stats and hand history?"),
                                 QStringLiteral("This cannot be undone."), QStringLiteral("Erase"),
-                                [this] { stats_.eraseAll(); });
+                                context_.palette().danger, [this] { stats_.eraseAll(); });
     connect(eraseDialog_, &QDialog::finished, this, [this] { eraseDialog_ = nullptr; });
     eraseDialog_->open();
 }
@@ -399,7 +398,8 @@ void SettingsScreen::askToRestore() {
     if (restoreDialog_) return;
     restoreDialog_ = confirmation(this, QStringLiteral("Restore all settings to their defaults?"),
                                   QStringLiteral("Your stats and hand history are not affected."),
-                                  QStringLiteral("Restore"), [this] { settings_.restoreDefaults(); });
+                                  QStringLiteral("Restore"), context_.palette().danger,
+                                  [this] { settings_.restoreDefaults(); });
     connect(restoreDialog_, &QDialog::finished, this, [this] { restoreDialog_ = nullptr; });
     restoreDialog_->open();
 }

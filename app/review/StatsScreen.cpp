@@ -14,6 +14,7 @@
 #include "kit/AnimatedNumber.hpp"
 #include "kit/Fonts.hpp"
 #include "kit/RefreshCoalescer.hpp"
+#include "kit/ScrollPage.hpp"
 #include "kit/Spring.hpp"
 #include "kit/TextColor.hpp"
 #include "review/AccuracyBar.hpp"
@@ -243,16 +244,12 @@ StatsScreen::StatsScreen(AppContext& context, StatsStore& stats, bool startsAtLe
       context_(context),
       stats_(stats),
       startsAtLeaks_(startsAtLeaks),
-      scroll_(new QScrollArea(this)),
+      scroll_(makeScrollPage(this, QStringLiteral("Stats"))),
       refresh_(new RefreshCoalescer([this] { rebuild(); }, this)),
       accuracy_(new AnimatedNumber(0, this)) {
     setWindowTitle(QStringLiteral("Stats"));
     auto* frame = new QVBoxLayout(this);
     frame->setContentsMargins(0, 0, 0, 0);
-    scroll_->setFrameShape(QFrame::NoFrame);
-    scroll_->setWidgetResizable(true);
-    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll_->viewport()->setAutoFillBackground(false);
     frame->addWidget(scroll_);
     statsChanged_ =
         stats_.subscribe(StatsStore::Property::stats, [this](std::string_view) { refresh_->notify(); });

@@ -16,6 +16,7 @@
 #include "kit/KitControl.hpp"
 #include "kit/Painting.hpp"
 #include "kit/PointerHover.hpp"
+#include "kit/ScrollPage.hpp"
 #include "kit/SymbolIcon.hpp"
 #include "kit/TextColor.hpp"
 #include "kit/TextFit.hpp"
@@ -149,7 +150,7 @@ class CardButton : public QAbstractButton {
                        QRectF(content.left(), content.top() + titleHeight + lineSpacing, content.width(),
                               QFontMetricsF(detailFont_).height()),
                        detail_, detailFont_, 1, leading);
-        if (hasFocus()) KitControl::paintFocusRing(painter, face, radius_, look_.title);
+        if (KitControl::showsFocus(this)) KitControl::paintFocusRing(painter, face, radius_, look_.title);
     }
 
   private:
@@ -160,6 +161,12 @@ class CardButton : public QAbstractButton {
     int padding_;
     Look look_;
 };
+
+// One of a row of choices: a screen reader hears which is chosen, as it hears a picker's segments.
+void choice(QAbstractButton* button) {
+    button->setCheckable(true);
+    KitControl::setRole(button, QAccessible::RadioButton);
+}
 
 // A section's card with its title label, kept in the screen's slot so a theme change can recolour it.
 SectionCard* sectionCard(const AppContext& context, const QString& title, QLabel*& titleSlot,
@@ -181,12 +188,8 @@ HomeScreen::HomeScreen(AppContext& context, GameSession& session, SettingsStore&
       onStart_(std::move(onStart)),
       push_(std::move(push)),
       opponents_(model::defaultOpponents) {
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QScrollArea* scroll = makeScrollPage(this);
     scroll->setWidget(buildContent());
-    scroll->viewport()->setAutoFillBackground(false);
     scroll->widget()->setAutoFillBackground(false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -238,6 +241,7 @@ QWidget* HomeScreen::buildOpponents(QWidget* parent) {
         button->setFaceSize({diameter, diameter});
         button->setTextFont(scaledFont(countSize, FontWeight::heavy));
         button->setAccessibleName(model::countAccessibleName(count));
+        choice(button);
         connect(button, &QAbstractButton::clicked, this, [this, count] { setOpponents(count); });
         countButtons_[static_cast<std::size_t>(count - 1)] = button;
         row->addWidget(button);
@@ -256,8 +260,12 @@ QWidget* HomeScreen::buildGuide(QWidget* parent) {
         auto* button =
             new CardButton(context_, guide.title, guide.detail, scaledFont(guideTitleSize, FontWeight::bold),
                            scaledFont(guideDetailSize), guideRadius, guidePadding, card);
-        connect(button, &QAbstractButton::clicked, this,
-                [this, mode = guide.mode] { selectGuideMode(mode); });
+        choice(button);
+        // Choosing the chosen card again changes no setting: the restyle checks it again all the same.
+        connect(button, &QAbstractButton::clicked, this, [this, mode = guide.mode] {
+            selectGuideMode(mode);
+            restyle();
+        });
         guideCards_[i++] = button;
         column->addWidget(button);
     }
@@ -351,12 +359,14 @@ void HomeScreen::restyle() {
         setTextColor(label, palette.textMuted);
     for (int count : model::opponentCounts) {
         const auto colors = model::countButtonColors(count == opponents_, palette);
+        countButton(count)->setChecked(count == opponents_);
         countButton(count)->setFill(colors.fill);
         countButton(count)->setTextColor(colors.text);
     }
     for (std::size_t i = 0; i < guideCards_.size(); ++i) {
-        const auto colors =
-            model::guideCardColors(model::guideCards()[i].mode == settings_.guideMode.get(), palette);
+        const bool chosen = model::guideCards()[i].mode == settings_.guideMode.get();
+        guideCards_[i]->setChecked(chosen);
+        const auto colors = model::guideCardColors(chosen, palette);
         static_cast<CardButton*>(guideCards_[i])
             ->setLook({colors.fill, colors.stroke, colors.title, palette.textMuted});
     }

@@ -6,15 +6,21 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "kit/Fonts.hpp"
+#include "kit/HeldSheet.hpp"
 #include "kit/HoverButton.hpp"
+#include "kit/KitControl.hpp"
+#include "kit/Question.hpp"
 #include "kit/SymbolIcon.hpp"
 #include "kit/TextColor.hpp"
 #include "review/HandReplayScreen.hpp"
@@ -48,10 +54,35 @@ constexpr int headerHeight = 40;
 constexpr int headerPadding = 8;
 constexpr qreal headerTitleSize = 15;
 constexpr qreal backSymbolSize = 17;
+constexpr qreal sidebarFocusRadius = 4;
 
 QString qtext(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// The sidebar's rows as the style draws them, but the row the keys are on is ringed plainly (the style
+// marks it with a faint dotted line), once the keyboard is in use.
+class SidebarRowDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem plain(option);
+        plain.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, plain, index);
+        if (!(option.state & QStyle::State_HasFocus) || !option.widget ||
+            !KitControl::showsFocus(option.widget))
+            return;
+        const bool selected = option.state & QStyle::State_Selected;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        KitControl::paintFocusRing(
+            *painter, option.rect, sidebarFocusRadius,
+            option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter->restore();
+    }
+};
 
 }  // namespace
 
@@ -97,6 +128,7 @@ QWidget* MacRootView::buildSidebar() {
     sidebar_->setFrameShape(QFrame::NoFrame);
     sidebar_->setIconSize(QSize(sidebarSymbolSize, sidebarSymbolSize));
     sidebar_->setFont(scaledFont(13));
+    sidebar_->setItemDelegate(new SidebarRowDelegate(sidebar_));
     for (Section section : allSections) {
         auto* item = new QListWidgetItem(qtext(title(section)), sidebar_);
         item->setSizeHint(QSize(0, sidebarRowHeight));
@@ -132,6 +164,9 @@ QWidget* MacRootView::buildDetail() {
     back_->setPadding({4, 4, 4, 4});
     back_->setAccessibleName(QStringLiteral("Back"));
     connect(back_, &QAbstractButton::clicked, this, &MacRootView::goBack);
+    // Escape goes back as the Back button does, wherever the focus is in the detail column.
+    escapeBack_ = new QShortcut(QKeySequence(Qt::Key_Escape), detail, this, &MacRootView::goBack,
+                                Qt::WidgetWithChildrenShortcut);
     title_ = new QLabel(header_);
     title_->setFont(scaledFont(headerTitleSize, FontWeight::bold));
     row->addWidget(back_);
@@ -184,17 +219,31 @@ QWidget* MacRootView::build(Screen screen, const HandRecord* record) {
     return page;
 }
 
+// A held sheet (the session's summary, the onboarding) waits for its own answer: nothing takes the pages
+// beneath it away, or a left session would be rebuilt and play on when its section is shown again.
+bool MacRootView::navigationHeld() const {
+    const auto sheets = findChildren<HeldSheet*>();
+    return std::any_of(sheets.begin(), sheets.end(),
+                       [](const HeldSheet* sheet) { return sheet->isVisible() && sheet->isHeld(); });
+}
+
 void MacRootView::selectSection(std::optional<Section> section) {
+    if (navigationHeld()) {
+        syncSidebar();
+        return;
+    }
     state_.select(section);
     sync();
 }
 
 void MacRootView::push(const Route& route) {
+    if (navigationHeld()) return;
     state_.push(route);
     sync();
 }
 
 void MacRootView::goBack() {
+    if (navigationHeld()) return;
     state_.pop();
     sync();
 }
@@ -209,7 +258,8 @@ void MacRootView::sync() {
     if (!rootPage_ || rootScreen_ != state_.rootScreen()) replaceRoot();
     syncPushedPages();
     stack_->setCurrentIndex(stack_->count() - 1);
-    if (QWidget* page = currentPage()) page->setFocus(Qt::OtherFocusReason);
+    // The new page takes the keys, unless they are moving through the sidebar.
+    if (QWidget* page = currentPage(); page && !sidebar_->hasFocus()) page->setFocus(Qt::OtherFocusReason);
     syncHeader();
     syncSidebar();
 }
@@ -256,6 +306,7 @@ void MacRootView::syncHeader() {
     const bool canGoBack = !state_.path().empty();
     title_->setText(title);
     back_->setVisible(canGoBack);
+    escapeBack_->setEnabled(canGoBack);
     header_->setVisible(canGoBack || !title.isEmpty());
 }
 
@@ -295,8 +346,10 @@ void MacRootView::restyle() {
 void MacRootView::onRequestedSection() {
     const auto requested = navigation_.requestedSection();
     if (!requested) return;
-    state_.request(*requested);
-    sync();
+    if (!navigationHeld()) {
+        state_.request(*requested);
+        sync();
+    }
     navigation_.setRequestedSection(std::nullopt);
 }
 
@@ -318,12 +371,7 @@ void MacRootView::offerResume() {
 void MacRootView::presentResumeAlert() {
     // One window-modal dialog at a time: the question waits until the onboarding sheet has closed.
     if (!resumable_ || alert_ || sheet_) return;
-    alert_ = new QMessageBox(this);
-    alert_->setWindowModality(Qt::WindowModal);
-    // The question reads as the alert's title, above its message.
-    alert_->setStyleSheet(QStringLiteral("QLabel#qt_msgbox_label { font-weight: bold; }"));
-    alert_->setText(qtext(resumeAlertTitle));
-    alert_->setInformativeText(qtext(resumeAlertMessage(resumable_->mode)));
+    alert_ = Question::make(this, qtext(resumeAlertTitle), qtext(resumeAlertMessage(resumable_->mode)));
     QPushButton* resumeButton = alert_->addButton(qtext(resumeButtonTitle), QMessageBox::AcceptRole);
     QPushButton* freshButton = alert_->addButton(qtext(startFreshButtonTitle), QMessageBox::RejectRole);
     alert_->setDefaultButton(resumeButton);

@@ -10,6 +10,7 @@
 class QLabel;
 class QListWidget;
 class QMessageBox;
+class QShortcut;
 class QSplitter;
 class QStackedWidget;
 
@@ -48,6 +49,9 @@ class MacRootView : public QWidget {
     void goBack();
     // The table screen's way out: the game ends and the Table section shows the home screen again.
     void leaveTable();
+    // While a held sheet is up the pages stay: choosing a section, a route, Back or the menu's Settings...
+    // do nothing until the sheet is answered.
+    bool navigationHeld() const;
 
     // Reads a stored hand once while no game runs and asks whether to resume it.
     void offerResume();
@@ -105,6 +109,7 @@ class MacRootView : public QWidget {
     QListWidget* sidebar_ = nullptr;
     QWidget* header_ = nullptr;
     HoverButton* back_ = nullptr;
+    QShortcut* escapeBack_ = nullptr;
     QLabel* title_ = nullptr;
     QStackedWidget* stack_ = nullptr;
     QWidget* rootPage_ = nullptr;

@@ -1,8 +1,11 @@
 #include "shell/RangesWindow.hpp"
 
+#include <QAbstractButton>
 #include <QPainter>
+#include <QShortcut>
 #include <QVBoxLayout>
 
+#include "kit/SegmentedControl.hpp"
 #include "review/RangeChartScreen.hpp"
 #include "theme/AppContext.hpp"
 #include "theme/Palette.hpp"
@@ -20,6 +23,9 @@ RangesWindow::RangesWindow(SettingsStore& settings)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(screen_);
     connect(context_, &AppContext::paletteChanged, this, qOverload<>(&QWidget::update));
+    // Closing as a window closes by its keys; closing hides it, as its close button does.
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+        new QShortcut(keys, this, this, &QWidget::close);
 }
 
 // The screen goes before the context it reads.
@@ -28,6 +34,11 @@ RangesWindow::~RangesWindow() {
 }
 
 void RangesWindow::open() {
+    // The first focus is on the chosen position; it shows no ring until a key is pressed.
+    if (!focusWidget()) {
+        SegmentedControl* positions = screen_->positionPicker();
+        positions->segment(positions->currentIndex())->setFocus(Qt::OtherFocusReason);
+    }
     show();
     raise();
     activateWindow();

@@ -2,7 +2,9 @@
 // through the windows only: what the user clicks, types and reads.
 #include <QComboBox>
 #include <QListView>
+#include <QPointer>
 
+#include "AccessibleActions.hpp"
 #include "JourneySupport.hpp"
 #include "kit/SegmentedControl.hpp"
 #include "review/HandReplayScreen.hpp"
@@ -327,6 +329,69 @@ TEST(GameSeed, OnlyAWholeNumberFixesTheSeed) {
     EXPECT_EQ(parseGameSeed(QString()), std::nullopt);
     EXPECT_EQ(parseGameSeed(QStringLiteral("seed")), std::nullopt);
     EXPECT_EQ(parseGameSeed(QStringLiteral("99999999999")), std::nullopt) << "beyond the stored seed";
+}
+
+}  // namespace
+}  // namespace pellox::app
+
+namespace pellox::app {
+namespace {
+
+using journey::button;
+using journey::click;
+using journey::Journey;
+using journey::settle;
+using journey::visible;
+using journey::visibleWindow;
+
+// The summary of a session left mid-hand waits for "Play again" or "Main menu": the Settings command, the
+// sidebar and Back leave it and its table alone, while the ranges window still opens.
+TEST(Journey, TheHeldSummaryOutlastsTheSettingsCommandAndItsSessionStaysLeft) {
+    Journey j;
+    PelloxPokerApp& app = j.launch();
+    click(button(app.rootView().onboardingSheet(), QStringLiteral("Skip")));
+    settle();
+    click(visible<HomeScreen>(j.page())->modeCard(GameMode::cash));
+    ASSERT_NE(j.table(), nullptr);
+    j.table()->pacingTask().setJitter([] { return 0.0; });
+    ASSERT_TRUE(j.drive([&] { return j.session().isHumanTurn(); }, nullptr));
+    click(button(j.table(), QStringLiteral("Exit")));
+    auto* ask = visibleWindow<QMessageBox>();
+    ASSERT_NE(ask, nullptr);
+    click(button(ask, QStringLiteral("Leave")));
+    QPointer<SessionSummarySheet> summary = visibleWindow<SessionSummarySheet>();
+    ASSERT_NE(summary, nullptr);
+    QPointer<TableScreen> table = j.table();
+    const auto events = j.session().currentHandEvents().size();
+    summary->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(summary));
+
+    QTest::keyClick(summary, Qt::Key_Comma, Qt::ControlModifier);
+    settle();
+    app.commands().settingsAction()->trigger();
+    testing::chooseSidebarRow(j.root().sidebar(), QStringLiteral("Stats"));
+    settle();
+    ASSERT_TRUE(summary && summary->isVisible()) << "the summary waits for its own buttons";
+    ASSERT_TRUE(table && j.table() == table) << "the left table stays, its summary over it";
+    EXPECT_EQ(j.root().state().section(), Section::table);
+    EXPECT_EQ(j.root().sidebar()->currentRow(), 0);
+    EXPECT_TRUE(table->showingSummary());
+    for (int i = 0; i < 5; ++i)
+        j.stepTable();
+    EXPECT_EQ(j.session().currentHandEvents().size(), events) << "the left hand does not play on";
+
+    QTest::keyClick(summary, Qt::Key_R, Qt::ControlModifier);
+    settle();
+    ASSERT_NE(app.rangesWindow(), nullptr);
+    EXPECT_TRUE(app.rangesWindow()->isVisible()) << "the ranges window may open";
+    app.rangesWindow()->close();
+
+    click(summary->view()->mainMenuButton());
+    settle();
+    EXPECT_NE(visible<HomeScreen>(j.page()), nullptr);
+    app.commands().settingsAction()->trigger();
+    settle();
+    EXPECT_NE(visible<SettingsScreen>(j.page()), nullptr) << "answered, the command works again";
 }
 
 }  // namespace

@@ -2,16 +2,21 @@
 // accessible actions or keys, never a mouse click.
 #include <QAccessible>
 #include <QListWidget>
+#include <QMessageBox>
 
 #include "AccessibleActions.hpp"
 #include "JourneySupport.hpp"
 #include "kit/HoverButton.hpp"
 #include "kit/SegmentedControl.hpp"
+#include "review/RangeChartScreen.hpp"
+#include "review/RangeDetailView.hpp"
+#include "review/RangeGridView.hpp"
 #include "review/SettingsScreen.hpp"
 #include "shell/HomeScreen.hpp"
 #include "shell/OnboardingScreen.hpp"
 #include "shell/OnboardingSheet.hpp"
 #include "store/SettingsStore.hpp"
+#include "store/StatsStore.hpp"
 #include "table/ActionBarView.hpp"
 #include "table/PreActionPanelView.hpp"
 #include "table/SessionSummarySheet.hpp"
@@ -63,6 +68,28 @@ TEST(Journey, AScreenReaderUserGoesFromOnboardingToTheSummaryWithoutAMouse) {
     SettingsStore reloaded;
     reloaded.load(std::make_shared<UserDefaultsStore>(j.path));
     EXPECT_EQ(reloaded.gameSpeed.get(), GameSpeed::fast) << "saved, as a click saves";
+
+    // The range chart by keys: Tab onto the grid, the arrows to a class, Return for its read.
+    chooseSidebarRow(j.root().sidebar(), QStringLiteral("Ranges"));
+    settle();
+    auto* ranges = visible<RangeChartScreen>(j.page());
+    ASSERT_NE(ranges, nullptr);
+    auto* grid = ranges->findChild<RangeGridView*>();
+    j.activate();
+    ranges->positionPicker()->segment(ranges->positionPicker()->currentIndex())->setFocus(Qt::TabFocusReason);
+    for (int i = 0; i < 3 && QApplication::focusWidget() && QApplication::focusWidget() != grid; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), grid) << "Tab reaches the grid";
+    QTest::keyClick(grid, Qt::Key_Right);
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(ranges->selected(), "AKs");
+    QAccessibleInterface* cells = QAccessible::queryAccessibleInterface(grid);
+    ASSERT_NE(cells->focusChild(), nullptr);
+    EXPECT_EQ(cells->focusChild()->text(QAccessible::Name), "AKs: raise");
+    EXPECT_EQ(cells->focusChild()->text(QAccessible::Description),
+              "AKs, RAISE, Chen Formula strength: Premium");
+    EXPECT_EQ(accessibleText(ranges->findChild<RangeDetailView*>(), QAccessible::Name),
+              "AKs, RAISE, Chen Formula strength: Premium");
 
     chooseSidebarRow(j.root().sidebar(), QStringLiteral("Table"));
     settle();
@@ -121,6 +148,26 @@ TEST(Journey, AScreenReaderUserGoesFromOnboardingToTheSummaryWithoutAMouse) {
     EXPECT_EQ(visibleWindow<SessionSummarySheet>(), nullptr);
     EXPECT_FALSE(j.session().table());
     EXPECT_NE(visible<HomeScreen>(j.page()), nullptr);
+
+    // The erase question opens on Cancel: Return right away keeps the history.
+    const auto hands = app.stats().handHistory().size();
+    ASSERT_GT(hands, 0u);
+    chooseSidebarRow(j.root().sidebar(), QStringLiteral("Settings"));
+    settle();
+    settings = visible<SettingsScreen>(j.page());
+    ASSERT_NE(settings, nullptr);
+    ASSERT_TRUE(operateAccessibly(settings->eraseButton()));
+    QMessageBox* erase = settings->eraseDialog();
+    ASSERT_NE(erase, nullptr);
+    erase->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(erase));
+    settle();
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(accessibleText(QApplication::focusWidget(), QAccessible::Name), "Cancel");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    settle();
+    EXPECT_EQ(settings->eraseDialog(), nullptr);
+    EXPECT_EQ(app.stats().handHistory().size(), hands) << "Return cancels";
 }
 
 }  // namespace

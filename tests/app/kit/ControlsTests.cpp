@@ -252,12 +252,18 @@ TEST(KitControls, StepperButtonsSayWhatTheyChange) {
     EXPECT_EQ(accessibleText(stepper.incrementButton(), QAccessible::Name), "Increment");
     stepper.setSubject(QStringLiteral("big blind"));
     stepper.setValue(10);
-    EXPECT_EQ(accessibleText(stepper.incrementButton(), QAccessible::Name), "Increase big blind");
-    EXPECT_EQ(accessibleText(stepper.decrementButton(), QAccessible::Name), "Decrease big blind");
+    EXPECT_EQ(accessibleText(stepper.incrementButton(), QAccessible::Name), "Increase big blind, 10");
+    EXPECT_EQ(accessibleText(stepper.decrementButton(), QAccessible::Name), "Decrease big blind, 10");
     QSignalSpy edited(&stepper, &Stepper::valueEdited);
     ASSERT_TRUE(operateAccessibly(stepper.decrementButton()));
     ASSERT_EQ(edited.count(), 1);
     EXPECT_EQ(edited.at(0).at(0).toLongLong(), 8);
+    EXPECT_EQ(accessibleText(stepper.decrementButton(), QAccessible::Name), "Decrease big blind, 8")
+        << "the buttons carry the value they change";
+    stepper.setSubject(QStringLiteral("big blind"),
+                       [](std::int64_t v) { return QStringLiteral("$%1").arg(v); });
+    stepper.setValue(14);
+    EXPECT_EQ(accessibleText(stepper.incrementButton(), QAccessible::Name), "Increase big blind, $14");
 }
 
 TEST(KitControls, ASliderIsSetThroughItsValueInterfaceAndSpeaksItsText) {
@@ -272,6 +278,10 @@ TEST(KitControls, ASliderIsSetThroughItsValueInterfaceAndSpeaksItsText) {
     ASSERT_EQ(moved.count(), 1);
     setAccessibleValueText(&slider, QStringLiteral("Step 4 of 6"));
     EXPECT_EQ(accessibleText(&slider, QAccessible::Value), "Step 4 of 6");
+    EXPECT_EQ(accessibleText(&slider, QAccessible::Description), "Step 4 of 6")
+        << "the text also travels where the desktop's bus carries text";
+    slider.setAccessibleDescription(QStringLiteral("Drag to replay"));
+    EXPECT_EQ(accessibleText(&slider, QAccessible::Description), "Drag to replay");
     EXPECT_EQ(value->currentValue().toInt(), 3);
 }
 

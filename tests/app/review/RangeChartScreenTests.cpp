@@ -3,10 +3,13 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "Gallery.hpp"
+#include "kit/Fonts.hpp"
 #include "kit/SegmentedControl.hpp"
 #include "review/RangeChartModel.hpp"
 #include "review/RangeChartScreen.hpp"
@@ -219,11 +222,146 @@ TEST_F(RangeChartScreenTest, Gallery) {
     gallery::shoot("ranges-facing-open-bb-inspecting", screen, settings, context);
     clickCell(screen, "T8o");
     gallery::shoot("ranges-facing-open-bb-inspecting-fold", screen, settings, context);
+    // By keys: the focused cell (QJs) beside the selected one (T8o).
+    screen.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&screen));
+    grid(screen)->setFocus(Qt::TabFocusReason);
+    grid(screen)->setCurrentIndex(2 * 13 + 3);
+    QTest::keyClick(grid(screen), Qt::Key_Right);
+    gallery::shoot("ranges-keyboard-focus", screen, settings, context);
 
     RangeChartScreen narrow(context, QStringLiteral("JTs"));
     narrow.resize(380, 640);
     narrow.show();
     gallery::shoot("ranges-narrow", narrow, settings, context);
+}
+
+}  // namespace
+}  // namespace pellox::app
+
+namespace pellox::app {
+namespace {
+
+struct RangeKeys : RangeChartScreenTest {
+    RangeChartScreen screen{context, std::nullopt};
+
+    void SetUp() override {
+        screen.resize(620, 720);
+        screen.show();
+        screen.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+    }
+    void key(Qt::Key k) {
+        QTest::keyClick(QApplication::focusWidget(), k);
+        QApplication::processEvents();
+    }
+    QColor pixelNearTheEdge(int index) {
+        const QRectF cell = grid(screen)->cellRect(index);
+        return grid(screen)->grab().toImage().pixelColor(
+            QPoint(static_cast<int>(cell.left() + 1.5), static_cast<int>(cell.center().y())));
+    }
+};
+
+// Tab reaches the grid as one stop; the arrows move among the classes with a ring that shows; Return and
+// Space read the focused class as a click does; a screen reader hears which cell has the keyboard.
+TEST_F(RangeKeys, TheArrowsMoveAmongTheClassesAndReturnShowsTheRead) {
+    picker(screen, "Situation")->segment(2)->setFocus(Qt::TabFocusReason);
+    key(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), grid(screen)) << "Tab reaches the grid";
+    EXPECT_EQ(grid(screen)->currentIndex(), 0);
+
+    const QColor unfocusedKK = pixelNearTheEdge(14);
+    key(Qt::Key_Right);
+    key(Qt::Key_Down);
+    key(Qt::Key_Left);
+    key(Qt::Key_Left);
+    key(Qt::Key_Up);
+    key(Qt::Key_Right);
+    key(Qt::Key_Down);
+    EXPECT_EQ(grid(screen)->currentIndex(), 14) << "KK, the arrows stopping at the grid's edge";
+    EXPECT_NE(pixelNearTheEdge(14), unfocusedKK) << "the focused cell shows its ring";
+    EXPECT_FALSE(screen.selected()) << "moving reads nothing yet";
+
+    QAccessibleInterface* cells = QAccessible::queryAccessibleInterface(grid(screen));
+    ASSERT_NE(cells->focusChild(), nullptr);
+    EXPECT_EQ(cells->focusChild()->text(QAccessible::Name), "KK: raise");
+    EXPECT_TRUE(cells->child(14)->state().focused);
+    EXPECT_FALSE(cells->child(0)->state().focused);
+
+    key(Qt::Key_Return);
+    ASSERT_EQ(screen.selected(), "KK");
+    EXPECT_TRUE(cells->child(14)->state().selected);
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(detail(screen));
+    EXPECT_EQ(read->role(), QAccessible::StaticText);
+    EXPECT_EQ(read->text(QAccessible::Name), "KK, RAISE, Chen Formula strength: Premium");
+    EXPECT_EQ(cells->child(14)->text(QAccessible::Description), read->text(QAccessible::Name))
+        << "the focused cell says its read";
+
+    key(Qt::Key_Right);
+    key(Qt::Key_Space);
+    EXPECT_EQ(screen.selected(), "KQs");
+    key(Qt::Key_Space);
+    EXPECT_FALSE(screen.selected()) << "Space again clears it, as a second click does";
+
+    key(Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), grid(screen)) << "one stop: Tab leaves the grid";
+}
+
+TEST(RangeGridKeys, ArrowsStayOnTheGrid) {
+    EXPECT_EQ(RangeGridView::moved(0, Qt::Key_Left), 0);
+    EXPECT_EQ(RangeGridView::moved(0, Qt::Key_Up), 0);
+    EXPECT_EQ(RangeGridView::moved(0, Qt::Key_Right), 1);
+    EXPECT_EQ(RangeGridView::moved(12, Qt::Key_Right), 12);
+    EXPECT_EQ(RangeGridView::moved(12, Qt::Key_Down), 25);
+    EXPECT_EQ(RangeGridView::moved(168, Qt::Key_Down), 168);
+    EXPECT_EQ(RangeGridView::moved(168, Qt::Key_Right), 168);
+    EXPECT_EQ(RangeGridView::moved(156, Qt::Key_Up), 143);
+    EXPECT_FALSE(RangeGridView::moved(5, Qt::Key_Return));
+}
+
+}  // namespace
+}  // namespace pellox::app
+
+namespace pellox::app {
+namespace {
+
+TEST(RangeGridSize, TheGridFillsItsRoomButKeepsItsStandardSide) {
+    // Room 620 x 720 with blocks 171 tall at the standard size: the grid is 549, limited by the height.
+    EXPECT_EQ(RangeChartScreen::gridSide({620, 720}, 171, 171), 549);
+    // Larger text makes the blocks 260 tall: the grid keeps 549 and the screen scrolls.
+    EXPECT_EQ(RangeChartScreen::gridSide({620, 720}, 260, 171), 549);
+    // A narrow room limits the grid by its width at any text size.
+    EXPECT_EQ(RangeChartScreen::gridSide({400, 720}, 260, 171), 368);
+    // Smaller text than standard gives the grid the room the blocks leave.
+    EXPECT_EQ(RangeChartScreen::gridSide({620, 720}, 150, 171), 570);
+    EXPECT_EQ(RangeChartScreen::gridSide({100, 100}, 171, 171), RangeGridView::minimumSide);
+}
+
+// At one and a half and twice the text size the cells keep their standard size, with their labels; the
+// screen scrolls instead, and at the standard size it does not.
+TEST(RangeGridSize, LargerTextScrollsTheScreenInsteadOfShrinkingTheCells) {
+    SettingsStore settings;
+    AppContext context{&settings};
+    const double before = ScaledFont::textScale();
+    std::vector<qreal> cellSides;
+    std::vector<int> scrollRanges;
+    for (double scale : {1.0, 1.5, 2.0}) {
+        ScaledFont::setTextScale(scale);
+        RangeChartScreen screen(context, QStringLiteral("AKs"));
+        screen.resize(620, 720);
+        screen.show();
+        QApplication::processEvents();
+        auto* grid = screen.findChild<RangeGridView*>();
+        cellSides.push_back(grid->cellRect(0).width());
+        scrollRanges.push_back(screen.findChild<QScrollArea*>()->verticalScrollBar()->maximum());
+        EXPECT_EQ(grid->gridRect().width(), grid->gridRect().height());
+    }
+    ScaledFont::setTextScale(before);
+    EXPECT_EQ(scrollRanges[0], 0) << "nothing to scroll at the standard size";
+    EXPECT_GE(cellSides[1], cellSides[0]);
+    EXPECT_GE(cellSides[2], cellSides[0]);
+    EXPECT_GT(scrollRanges[2], 0) << "larger text scrolls";
+    EXPECT_EQ(RangeGridView::labelPixelSize(cellSides[2]), RangeGridView::labelPixelSize(cellSides[0]));
 }
 
 }  // namespace

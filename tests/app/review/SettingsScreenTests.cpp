@@ -4,10 +4,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
 #include "AccessibleActions.hpp"
 #include "Gallery.hpp"
+#include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
 #include "kit/SegmentedControl.hpp"
 #include "kit/Stepper.hpp"
@@ -259,14 +261,135 @@ TEST(SettingsScreen, EveryRowWritesTheStoreThroughItsAccessibleAction) {
     operateAccessibly(screen.soundToggle());
     EXPECT_FALSE(rig.reloaded().soundEnabled);
     EXPECT_EQ(testing::accessibleText(screen.bigBlindStepper()->incrementButton(), QAccessible::Name),
-              "Increase big blind");
+              "Increase big blind, $10");
     EXPECT_EQ(testing::accessibleText(screen.buyInStepper()->decrementButton(), QAccessible::Name),
-              "Decrease buy-in");
+              "Decrease buy-in, $1000");
     EXPECT_EQ(testing::accessibleText(screen.tournamentStackStepper()->incrementButton(), QAccessible::Name),
-              "Increase tournament stack");
+              "Increase tournament stack, 1500");
     operateAccessibly(screen.bigBlindStepper()->incrementButton());
     EXPECT_EQ(rig.reloaded().cashConfig.bigBlind, 12);
     EXPECT_EQ(rig.reloaded(), rig.settings.makeSnapshot());
+}
+
+}  // namespace
+}  // namespace pellox::app
+
+namespace pellox::app {
+namespace {
+
+double pixelSizeOfLabel(QMessageBox* box, const char* name) {
+    auto* label = box->findChild<QLabel*>(QString::fromLatin1(name));
+    return label ? pixelSizeOf(label->font()) : 0;
+}
+
+// Each question that wipes something opens on Cancel: Return (or Escape) right after it opened keeps
+// everything; the destructive button is drawn in the danger colour, the title bold.
+TEST(SettingsScreen, TheEraseAndRestoreQuestionsOpenOnCancelSoReturnKeepsEverything) {
+    SettingsRig rig;
+    SettingsScreen& screen = *rig.screen;
+    screen.window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(screen.window()));
+    rig.click(screen.guidePicker()->segment(2));
+    const auto settingsBefore = rig.settings.makeSnapshot();
+    const auto handsBefore = rig.stats->handHistory().size();
+    ASSERT_GT(handsBefore, 0u);
+
+    const auto ask = [&](HoverButton* opener, auto dialogOf, const char* action) -> QMessageBox* {
+        rig.click(opener);
+        QMessageBox* box = (screen.*dialogOf)();
+        if (!box) return nullptr;
+        // The offscreen platform activates a new window only when asked.
+        box->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(box));
+        QAbstractButton* cancel = buttonNamed(box, "Cancel");
+        QAbstractButton* destructive = buttonNamed(box, action);
+        EXPECT_EQ(box->defaultButton(), cancel);
+        EXPECT_EQ(box->escapeButton(), cancel);
+        QApplication::processEvents();
+        EXPECT_EQ(QApplication::focusWidget(), cancel) << "the question opens on Cancel";
+        EXPECT_EQ(box->buttonRole(destructive), QMessageBox::DestructiveRole);
+        EXPECT_EQ(destructive->palette().color(QPalette::ButtonText), rig.context.palette().danger);
+        EXPECT_TRUE(box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->font().bold());
+        return box;
+    };
+
+    QMessageBox* erase = ask(screen.eraseButton(), &SettingsScreen::eraseDialog, "Erase");
+    ASSERT_NE(erase, nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_FALSE(screen.confirmingStatsReset());
+    EXPECT_EQ(rig.stats->handHistory().size(), handsBefore) << "Return cancels";
+
+    QMessageBox* restore = ask(screen.restoreButton(), &SettingsScreen::restoreDialog, "Restore");
+    ASSERT_NE(restore, nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_FALSE(screen.confirmingDefaultsReset());
+    EXPECT_EQ(rig.settings.makeSnapshot(), settingsBefore) << "Return cancels";
+    EXPECT_EQ(rig.reloaded(), settingsBefore);
+}
+
+// The questions follow the text size as the screens do.
+TEST(SettingsScreen, TheQuestionsFollowTheTextSize) {
+    const double before = ScaledFont::textScale();
+    std::vector<double> titles;
+    std::vector<double> messages;
+    for (double scale : {1.0, 2.0}) {
+        ScaledFont::setTextScale(scale);
+        SettingsRig rig;
+        rig.click(rig.screen->eraseButton());
+        QMessageBox* box = rig.screen->eraseDialog();
+        ASSERT_NE(box, nullptr);
+        titles.push_back(pixelSizeOfLabel(box, "qt_msgbox_label"));
+        messages.push_back(pixelSizeOfLabel(box, "qt_msgbox_informativelabel"));
+        EXPECT_GE(box->sizeHint().width(), box->findChild<QLabel*>("qt_msgbox_label")->sizeHint().width());
+        box->reject();
+    }
+    ScaledFont::setTextScale(before);
+    EXPECT_DOUBLE_EQ(titles[1], 2 * titles[0]);
+    EXPECT_DOUBLE_EQ(messages[1], 2 * messages[0]);
+}
+
+}  // namespace
+}  // namespace pellox::app
+
+namespace pellox::app {
+namespace {
+
+// The theme picker is named "Theme", says its choice, and a screen reader's actions change it, saved at once
+// as a pick from its list is; the steppers' buttons carry the value they change.
+TEST(SettingsScreen, ThePickerAndTheSteppersSayWhatTheyAreAndWhatTheyHold) {
+    SettingsRig rig;
+    SettingsScreen& screen = *rig.screen;
+    QAccessibleInterface* theme = QAccessible::queryAccessibleInterface(screen.themePicker());
+    ASSERT_NE(theme, nullptr);
+    EXPECT_EQ(theme->role(), QAccessible::ComboBox);
+    EXPECT_EQ(theme->text(QAccessible::Name), "Theme");
+    EXPECT_EQ(theme->text(QAccessible::Value), "Card Room");
+    ASSERT_NE(theme->actionInterface(), nullptr);
+    const QStringList actions = theme->actionInterface()->actionNames();
+    EXPECT_TRUE(actions.contains(QAccessibleActionInterface::increaseAction()));
+    EXPECT_FALSE(actions.contains(QAccessibleActionInterface::decreaseAction()))
+        << "nothing before the first";
+    theme->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
+    EXPECT_EQ(rig.settings.tableTheme.get(), TableTheme::clubGreen);
+    EXPECT_EQ(rig.reloaded().tableTheme, TableTheme::clubGreen) << "saved at once";
+    EXPECT_EQ(theme->text(QAccessible::Value), "Club Green");
+    EXPECT_EQ(&rig.context.palette(), &Palette::clubGreen());
+    theme->actionInterface()->doAction(QAccessibleActionInterface::decreaseAction());
+    EXPECT_EQ(rig.reloaded().tableTheme, TableTheme::cardRoom);
+
+    rig.settings.cashConfig.modify([](CashGameConfig& c) { c.bigBlind = 14; });
+    using testing::accessibleText;
+    EXPECT_EQ(accessibleText(screen.bigBlindStepper()->incrementButton(), QAccessible::Name),
+              "Increase big blind, $14");
+    EXPECT_EQ(accessibleText(screen.buyInStepper()->decrementButton(), QAccessible::Name),
+              "Decrease buy-in, $1000");
+    EXPECT_EQ(accessibleText(screen.tournamentStackStepper()->incrementButton(), QAccessible::Name),
+              "Increase tournament stack, 1500");
+    ASSERT_TRUE(testing::operateAccessibly(screen.bigBlindStepper()->incrementButton()));
+    EXPECT_EQ(accessibleText(screen.bigBlindStepper()->incrementButton(), QAccessible::Name),
+              "Increase big blind, $16");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "AccessibleActions.hpp"
 #include "kit/HoverButton.hpp"
 #include "session/GameSession.hpp"
 #include "session/SessionTestSupport.hpp"
@@ -167,6 +168,51 @@ TEST(HomeScreen, HeaderTexts) {
     EXPECT_TRUE(texts.contains("Practice cash games and tournaments with a strategy guide you control."));
     EXPECT_TRUE(texts.contains("OPPONENTS"));
     EXPECT_TRUE(texts.contains("GUIDE"));
+}
+
+}  // namespace
+}  // namespace pellox::app
+
+namespace pellox::app {
+namespace {
+
+bool checkedFor(QAbstractButton* button) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(button);
+    return iface && iface->state().checkable && iface->state().checked;
+}
+
+// The chosen count and guide mode are heard as chosen, as a picker's segment is; a screen reader's toggle
+// chooses, and toggling the chosen one again leaves it chosen (and still saves a guide mode).
+TEST(HomeScreen, TheChosenCountAndGuideModeAreExposedAsChosen) {
+    using testing::operateAccessibly;
+    HomeRig rig;
+    for (int count = 1; count <= 5; ++count) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(rig.home.countButton(count));
+        EXPECT_EQ(iface->role(), QAccessible::RadioButton);
+        EXPECT_EQ(checkedFor(rig.home.countButton(count)), count == 3) << count;
+    }
+    ASSERT_TRUE(operateAccessibly(rig.home.countButton(1)));
+    EXPECT_EQ(rig.home.opponents(), 1);
+    EXPECT_TRUE(checkedFor(rig.home.countButton(1)));
+    EXPECT_FALSE(checkedFor(rig.home.countButton(3)));
+    ASSERT_TRUE(operateAccessibly(rig.home.countButton(1)));
+    EXPECT_TRUE(checkedFor(rig.home.countButton(1))) << "the chosen count stays chosen";
+
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(rig.home.guideCard(GuideMode::show))->role(),
+              QAccessible::RadioButton);
+    EXPECT_TRUE(checkedFor(rig.home.guideCard(GuideMode::show)));
+    const int writes = rig.session.store->writes;
+    ASSERT_TRUE(operateAccessibly(rig.home.guideCard(GuideMode::off)));
+    EXPECT_EQ(rig.session.settings.guideMode.get(), GuideMode::off);
+    EXPECT_TRUE(checkedFor(rig.home.guideCard(GuideMode::off)));
+    EXPECT_FALSE(checkedFor(rig.home.guideCard(GuideMode::show)));
+    ASSERT_TRUE(operateAccessibly(rig.home.guideCard(GuideMode::off)));
+    EXPECT_TRUE(checkedFor(rig.home.guideCard(GuideMode::off))) << "the chosen mode stays chosen";
+    EXPECT_EQ(rig.session.store->writes, writes + 2);
+    rig.session.settings.guideMode.set(GuideMode::gradeOnly);
+    EXPECT_TRUE(checkedFor(rig.home.guideCard(GuideMode::gradeOnly))) << "a change made elsewhere shows";
+    EXPECT_FALSE(checkedFor(rig.home.guideCard(GuideMode::off)));
+    EXPECT_FALSE(checkedFor(rig.home.modeCard(GameMode::cash))) << "a mode card is a plain button";
 }
 
 }  // namespace

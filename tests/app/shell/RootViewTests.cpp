@@ -9,6 +9,7 @@
 
 #include "AccessibleActions.hpp"
 #include "ShellTestSupport.hpp"
+#include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
 #include "review/HandReplayScreen.hpp"
 #include "review/HistoryScreen.hpp"
@@ -332,6 +333,39 @@ TEST(RootView, TheSelectedRowsSymbolTakesTheSelectionsTextColour) {
     };
     EXPECT_TRUE(hasColour(icon.pixmap(size, QIcon::Selected).toImage(), onSelection));
     EXPECT_FALSE(hasColour(icon.pixmap(size, QIcon::Normal).toImage(), onSelection));
+}
+
+}  // namespace
+}  // namespace pellox::app
+
+namespace pellox::app {
+namespace {
+
+using testing::AppRig;
+using testing::midHandSnapshot;
+
+// "Resume your hand?" follows the text size as every sheet does, its question in bold.
+TEST(RootView, TheResumeQuestionFollowsTheTextSize) {
+    const double before = ScaledFont::textScale();
+    std::vector<double> sizes;
+    for (double scale : {1.0, 2.0}) {
+        ScaledFont::setTextScale(scale);
+        AppRig rig;
+        rig.writeSettings();
+        rig.writeSnapshot(midHandSnapshot(GameMode::cash));
+        PelloxPokerApp& app = rig.launchShown();
+        QMessageBox* alert = app.rootView().resumeAlert();
+        ASSERT_NE(alert, nullptr);
+        auto* title = alert->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        auto* message = alert->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel"));
+        ASSERT_TRUE(title && message);
+        EXPECT_TRUE(title->font().bold());
+        sizes.push_back(pixelSizeOf(title->font()));
+        sizes.push_back(pixelSizeOf(message->font()));
+    }
+    ScaledFont::setTextScale(before);
+    EXPECT_DOUBLE_EQ(sizes[2], 2 * sizes[0]);
+    EXPECT_DOUBLE_EQ(sizes[3], 2 * sizes[1]);
 }
 
 }  // namespace
