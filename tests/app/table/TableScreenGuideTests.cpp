@@ -241,8 +241,7 @@ TEST(TableScreenGuide, OutOfChipsOffersRebuyAndPlayGoesOn) {
     ScreenRig r(GuideMode::gradeOnly);
     r.session().startCashGame(1, 617);
     r.open();
-    r.screen->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(r.screen.get()));
+    ASSERT_TRUE(r.activate());
     ASSERT_TRUE(r.driveUntil([&] { return r.session().humanBustedInCash(); }, [&] { allIn(r); }, 200000));
     TableScreen& screen = *r.screen;
     // The hand that broke the human is shown whole first: the board runs out, the opponent's cards turn up
@@ -302,8 +301,7 @@ TEST(TableScreenGuide, ATournamentPlayedToItsEndShowsStandingsThenTheSummary) {
     ScreenRig r(GuideMode::show);
     r.session().startTournament(2, 619);
     r.open();
-    r.screen->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(r.screen.get()));
+    ASSERT_TRUE(r.activate());
     ASSERT_TRUE(r.driveUntil([&] { return r.session().tournamentOver(); }, [&] { allIn(r); }, 400000));
     TableScreen& screen = *r.screen;
     // The tournament is settled where the next hand would have started, after the final hand's pause: the

@@ -50,8 +50,7 @@ std::int64_t chipsInGame(const TableState& t) {
 }
 
 void activate(ScreenRig& r) {
-    r.screen->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(r.screen.get()));
+    ASSERT_TRUE(r.activate());
 }
 
 TEST(TableScreen, AWholeHandPlayedByClicks) {
