@@ -1,6 +1,9 @@
 #include "table/TableScreen.hpp"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScrollArea>
@@ -62,6 +65,15 @@ class Backdrop : public QWidget {
     const AppContext& context_;
     std::function<QColor(const Palette&)> color_;
 };
+
+// The first control of `piece` that Tab reaches, or none.
+QWidget* firstControl(QWidget& piece) {
+    for (QWidget* w = piece.nextInFocusChain(); w && w != &piece; w = w->nextInFocusChain()) {
+        if (!piece.isAncestorOf(w)) continue;
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()) return w;
+    }
+    return nullptr;
+}
 
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
@@ -182,6 +194,7 @@ QWidget* TableScreen::buildHeader() {
 
 QWidget* TableScreen::buildActionArea() {
     auto* area = new QWidget(this);
+    actionArea_ = area;
     auto* column = new QVBoxLayout(area);
     column->setContentsMargins(padding, 0, padding, padding);
     column->setSpacing(0);
@@ -226,6 +239,7 @@ void TableScreen::shortcut(int key) {
 }
 
 void TableScreen::refresh() {
+    const bool panelHadFocus = holdsFocus(*actionArea_) || holdsFocus(*reportCard_);
     const TablePacing& pacing = task_->pacing();
     const auto& table = session_.table();
     header_->setTitle(fromStd(TableControls::headerTitle(session_.mode(), table ? table->handNumber : 0)));
@@ -248,6 +262,49 @@ void TableScreen::refresh() {
     refreshGuide();
     place(*reportCard_, reportShown, Transition::move(Transition::Edge::top), spring);
     refreshOverlays();
+    handOnFocus(panelHadFocus);
+}
+
+bool TableScreen::holdsFocus(const QWidget& piece) {
+    QWidget* focused = QApplication::focusWidget();
+    return focused && focused->isVisible() && (focused == &piece || piece.isAncestorOf(focused));
+}
+
+// Focus that stood on a piece of the side panel that went away moves on to the piece in its place, not to
+// wherever the window's focus chain drops it. Nothing may come in its place at once (a fold leaves the area
+// empty until the hand is over): then it is owed, as long as nobody moves focus meanwhile.
+void TableScreen::handOnFocus(bool panelHadFocus) {
+    if (panelHadFocus && !holdsFocus(*actionArea_)) {
+        focusOwed_ = true;
+        focusDroppedAt_ = QApplication::focusWidget();
+    }
+    if (!focusOwed_) return;
+    if (QApplication::focusWidget() != focusDroppedAt_) {
+        focusOwed_ = false;
+        return;
+    }
+    for (QWidget* piece :
+         {static_cast<QWidget*>(actionBar_), nextHandSlot_, static_cast<QWidget*>(preActions_)}) {
+        if (piece->isHidden()) continue;
+        if (QWidget* control = firstControl(*piece)) {
+            control->setFocus(Qt::OtherFocusReason);
+            focusOwed_ = false;
+        }
+        return;
+    }
+}
+
+// A focused button takes Space as every button does; the window's Space (deal on) gives way to it.
+bool TableScreen::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier &&
+            qobject_cast<QAbstractButton*>(QApplication::focusWidget())) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
 }
 
 void TableScreen::refreshActionArea(ActionArea area, const Spring* spring) {
@@ -296,6 +353,7 @@ void TableScreen::refreshOverlays() {
         busted_ = TableOverlay::busted(
             context_, this, [this] { showSummary(); }, [this] { session_.rebuy(); });
         busted_->show();
+        busted_->mainButton()->setFocus(Qt::OtherFocusReason);
     } else if (!bustedShown && busted_) {
         busted_->hide();
         busted_->deleteLater();
@@ -306,6 +364,7 @@ void TableScreen::refreshOverlays() {
             context_, this, session_.standings().value_or(std::vector<Standing>{}),
             [this](std::string_view id) { return session_.playerName(id); }, [this] { showSummary(); });
         tournamentComplete_->show();
+        tournamentComplete_->mainButton()->setFocus(Qt::OtherFocusReason);
     } else if (!completeShown && tournamentComplete_) {
         tournamentComplete_->hide();
         tournamentComplete_->deleteLater();

@@ -75,6 +75,7 @@ class TableScreen : public QWidget {
     bool confirmingExit() const;
 
   protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -92,6 +93,8 @@ class TableScreen : public QWidget {
     void place(QWidget& widget, bool shown, const Transition& transition, const Spring* spring);
     void refreshGuide();
     void refreshOverlays();
+    static bool holdsFocus(const QWidget& piece);
+    void handOnFocus(bool panelHadFocus);
     void setShowingSummary(bool showing);
     void presentSummary(bool showing);
 
@@ -117,6 +120,10 @@ class TableScreen : public QWidget {
     NextHandButton* nextHand_ = nullptr;
     QWidget* nextHandSlot_ = nullptr;  // the button carries its hover highlight; the slot its transition
     QWidget* sidePanel_ = nullptr;
+    QWidget* actionArea_ = nullptr;
+    // Focus left a piece that went away and waits for the next piece of the action area.
+    bool focusOwed_ = false;
+    QPointer<QWidget> focusDroppedAt_;
     PreActionPanelView* preActions_ = nullptr;
     QPointer<TableOverlay> busted_;
     QPointer<TableOverlay> tournamentComplete_;

@@ -350,8 +350,7 @@ TEST(TableScreenMotion, TheHumanActsOnAStreetOnlyOnceItsCardsHaveLanded) {
     ManualAnimationClock clock;
     MovingScreen r(2, GuideMode::show);
     holdThePace(r);
-    r.screen->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(r.screen.get()));
+    ASSERT_TRUE(r.activate());
     // The flop is dealt to the human's turn; none of its cards has landed while the test holds the clock.
     ASSERT_TRUE(r.driveUntil(
         [&] {

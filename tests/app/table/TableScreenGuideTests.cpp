@@ -241,6 +241,7 @@ TEST(TableScreenGuide, OutOfChipsOffersRebuyAndPlayGoesOn) {
     ScreenRig r(GuideMode::gradeOnly);
     r.session().startCashGame(1, 617);
     r.open();
+    ASSERT_TRUE(r.activate());
     ASSERT_TRUE(r.driveUntil([&] { return r.session().humanBustedInCash(); }, [&] { allIn(r); }, 200000));
     TableScreen& screen = *r.screen;
     // The hand that broke the human is shown whole first: the board runs out, the opponent's cards turn up
@@ -260,6 +261,7 @@ TEST(TableScreenGuide, OutOfChipsOffersRebuyAndPlayGoesOn) {
     ASSERT_TRUE(screen.bustedOverlay());
     EXPECT_TRUE(screen.bustedOverlay()->isVisible());
     EXPECT_EQ(screen.bustedOverlay()->title()->text(), "You're out of chips");
+    EXPECT_TRUE(screen.bustedOverlay()->mainButton()->hasFocus()) << "the keys start on Rebuy";
     EXPECT_FALSE(r.step());
     const auto hand = r.session().table()->handNumber;
 
@@ -299,12 +301,15 @@ TEST(TableScreenGuide, ATournamentPlayedToItsEndShowsStandingsThenTheSummary) {
     ScreenRig r(GuideMode::show);
     r.session().startTournament(2, 619);
     r.open();
+    ASSERT_TRUE(r.activate());
     ASSERT_TRUE(r.driveUntil([&] { return r.session().tournamentOver(); }, [&] { allIn(r); }, 400000));
     TableScreen& screen = *r.screen;
     // The tournament is settled where the next hand would have started, after the final hand's pause: the
     // end shows there, with no second pause.
-    EXPECT_TRUE(screen.tournamentCompleteOverlay());
+    ASSERT_TRUE(screen.tournamentCompleteOverlay());
     EXPECT_FALSE(screen.pacingTask().pacingTimer().isPending());
+    EXPECT_TRUE(screen.tournamentCompleteOverlay()->mainButton()->hasFocus())
+        << "the keys start on See summary";
     EXPECT_EQ(screen.tableView().revealedBoardCount(),
               static_cast<std::int64_t>(r.session().table()->board.size()));
     // The finishers go by the names their seats show, never by their ids.

@@ -50,8 +50,7 @@ std::int64_t chipsInGame(const TableState& t) {
 }
 
 void activate(ScreenRig& r) {
-    r.screen->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(r.screen.get()));
+    ASSERT_TRUE(r.activate());
 }
 
 TEST(TableScreen, AWholeHandPlayedByClicks) {
@@ -561,6 +560,76 @@ TEST(TableScreen, TheKeysKeepTheirMeaningWhileAButtonHasFocusAndReturnPressesIt)
     QTest::keyClick(fold, Qt::Key_Return);
     r.settle();
     EXPECT_TRUE(r.session().table()->player("human")->hasFolded) << "Return presses the focused button";
+}
+
+// A piece of the action area holds the focus when the focused control stands in it.
+bool focusIn(QWidget* piece) {
+    QWidget* focused = QApplication::focusWidget();
+    return piece && piece->isVisible() && focused && focused->isVisible() && piece->isAncestorOf(focused);
+}
+
+TEST(TableScreen, SpacePressesTheFocusedButtonAndDealsOnWithoutOne) {
+    ScreenRig r;
+    r.session().startCashGame(3, 502);
+    r.open();
+    activate(r);
+    auto* preActions = r.screen->findChild<PreActionPanelView*>();
+    ASSERT_TRUE(r.driveUntil([&] { return preActions->isVisible(); }, [&] { clickCheckOrCall(r); }));
+    HoverButton* check = preActions->option(PreAction::check);
+    check->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(check, Qt::Key_Space);
+    r.settle();
+    EXPECT_EQ(r.session().preAction(), PreAction::check) << "Space presses the button it is on";
+
+    // With no button focused, Space deals on.
+    check->clearFocus();
+    ASSERT_TRUE(
+        r.driveUntil([&] { return !r.session().table()->isHandInProgress; }, [&] { clickCheckOrCall(r); }));
+    if (!r.handShownOver()) pressKey(r, Qt::Key_Space);
+    const auto hand = r.session().table()->handNumber;
+    pressKey(r, Qt::Key_Space);
+    r.settle();
+    EXPECT_EQ(r.session().table()->handNumber, hand + 1);
+}
+
+// A keyboard user acts from the bar; the bar goes, and focus follows to what comes in its place (the
+// pre-actions, Next Hand, the next decision's bar), hand after hand, never along the window's focus chain.
+TEST(TableScreen, FocusMovesOnToWhatReplacesTheActionBar) {
+    ScreenRig r;
+    r.session().startCashGame(3, 502);
+    r.open();
+    activate(r);
+    auto* bar = r.screen->findChild<ActionBarView*>();
+    auto* preActions = r.screen->findChild<PreActionPanelView*>();
+    QWidget* nextHand = r.screen->findChild<NextHandButton*>()->parentWidget();
+    auto somethingShown = [&] {
+        return bar->isVisible() || preActions->isVisible() || nextHand->isVisible();
+    };
+    ASSERT_TRUE(r.driveUntil([&] { return bar->isVisible(); }));
+    bar->findChild<HoverButton*>()->setFocus(Qt::TabFocusReason);
+    int hands = 0, decisions = 0;
+    while (hands < 3) {
+        ASSERT_TRUE(focusIn(bar)) << "decision " << decisions;
+        // Space presses whatever Tab reached in the bar; a preset only sets the amount, so C acts then.
+        const auto events = r.session().currentHandEvents().size();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        if (r.session().currentHandEvents().size() == events) QTest::keyClick(r.screen.get(), Qt::Key_C);
+        ++decisions;
+        ASSERT_TRUE(r.driveUntil(somethingShown));
+        EXPECT_TRUE(focusIn(bar) || focusIn(preActions) || focusIn(nextHand))
+            << "after decision " << decisions;
+        ASSERT_TRUE(r.driveUntil([&] { return bar->isVisible() || nextHand->isVisible(); }));
+        if (nextHand->isVisible()) {
+            ASSERT_TRUE(focusIn(nextHand)) << "the hand's end, after decision " << decisions;
+            while (nextHand->isVisible()) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+                r.settle();
+            }
+            ++hands;
+            ASSERT_TRUE(r.driveUntil([&] { return bar->isVisible(); }));
+        }
+    }
+    EXPECT_GT(decisions, hands);
 }
 
 }  // namespace

@@ -44,6 +44,7 @@ inline bool handOver(const GameSession& session) {
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QTest>
 #include <memory>
 
 #include "kit/KeyedTimer.hpp"
@@ -95,6 +96,15 @@ struct ScreenRig {
     }
 
     GameSession& session() { return rig.session; }
+
+    // The screen's window takes the keys, and the screen holds them as the root view hands them over: on
+    // the screen itself, no control of it focused.
+    bool activate() {
+        screen->activateWindow();
+        if (!QTest::qWaitForWindowActive(screen.get())) return false;
+        screen->setFocus(Qt::OtherFocusReason);
+        return screen->hasFocus();
+    }
 
     // The hand is over and the screen shows its whole board, as the felt decides it.
     bool handShownOver() {
