@@ -10,6 +10,7 @@
 #include "kit/ModalButtons.hpp"
 #include "kit/PlayingCardView.hpp"
 #include "kit/PointerHover.hpp"
+#include "kit/ScrollPage.hpp"
 #include "kit/TextBlock.hpp"
 #include "rules/Card.hpp"
 #include "theme/AppContext.hpp"
@@ -56,12 +57,9 @@ ActionLogSheet::ActionLogSheet(const AppContext& context, std::vector<ActionLogS
     toolbar->setContentsMargins(toolbarPadding, toolbarPadding, toolbarPadding, toolbarPadding);
     column->addWidget(toolbar);
 
-    auto* scroll = new QScrollArea(this);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
+    // Nothing in the list takes the keys: the list is a stop of its own, scrolled by the arrows and pages.
+    QScrollArea* scroll = makeScrollPage(this, tr("This Hand"));
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->viewport()->setAutoFillBackground(false);
     content_ = new QWidget;
     rows_ = new QVBoxLayout(content_);
     rows_->setContentsMargins(contentPadding, contentPadding, contentPadding, contentPadding);

@@ -419,7 +419,7 @@ void TableScreen::requestExit() {
         showSummary();
         return;
     }
-    if (!confirmation_) confirmation_ = ExitConfirmation::open(this, [this] { showSummary(); });
+    if (!confirmation_) confirmation_ = ExitConfirmation::open(this, context_.palette().danger, [this] { showSummary(); });
 }
 
 void TableScreen::showSummary() {

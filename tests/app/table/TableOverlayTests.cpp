@@ -2,12 +2,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest/QTest>
 
 #include "Gallery.hpp"
 #include "GuideFixtures.hpp"
+#include "kit/Fonts.hpp"
 #include "kit/TextBlock.hpp"
 #include "rules/Standing.hpp"
 #include "table/ExitConfirmation.hpp"
@@ -86,7 +88,7 @@ TEST(ExitConfirmation, LeaveCallsBackKeepPlayingAndEscapeDoNot) {
     QWidget screen;
     screen.show();
     int left = 0;
-    QPointer<QMessageBox> box = ExitConfirmation::open(&screen, [&] { ++left; });
+    QPointer<QMessageBox> box = ExitConfirmation::open(&screen, Qt::red, [&] { ++left; });
     ASSERT_TRUE(box);
     EXPECT_TRUE(box->isVisible());
     EXPECT_EQ(box->text(), "Leave this hand?");
@@ -95,15 +97,41 @@ TEST(ExitConfirmation, LeaveCallsBackKeepPlayingAndEscapeDoNot) {
     QTRY_VERIFY(!box);
     EXPECT_EQ(left, 0);
 
-    box = ExitConfirmation::open(&screen, [&] { ++left; });
+    box = ExitConfirmation::open(&screen, Qt::red, [&] { ++left; });
     buttonNamed(*box, "Keep playing")->click();
     QTRY_VERIFY(!box);
     EXPECT_EQ(left, 0);
 
-    box = ExitConfirmation::open(&screen, [&] { ++left; });
+    box = ExitConfirmation::open(&screen, Qt::red, [&] { ++left; });
     buttonNamed(*box, "Leave")->click();
     QTRY_VERIFY(!box);
     EXPECT_EQ(left, 1);
+}
+
+// Return right after the question opened keeps playing; the text follows the screens' text size, the title
+// bold, as every other question's.
+TEST(ExitConfirmation, ReturnKeepsPlayingAndTheTextFollowsTheTextSize) {
+    const double before = ScaledFont::textScale();
+    std::vector<double> titles, messages;
+    for (double scale : {1.0, 2.0}) {
+        ScaledFont::setTextScale(scale);
+        QWidget screen;
+        screen.show();
+        int left = 0;
+        QPointer<QMessageBox> box = ExitConfirmation::open(&screen, Qt::red, [&] { ++left; });
+        auto* title = box->findChild<QLabel*>("qt_msgbox_label");
+        auto* message = box->findChild<QLabel*>("qt_msgbox_informativelabel");
+        ASSERT_TRUE(title && message);
+        EXPECT_TRUE(title->font().bold());
+        titles.push_back(pixelSizeOf(title->font()));
+        messages.push_back(pixelSizeOf(message->font()));
+        QTest::keyClick(box, Qt::Key_Return);
+        QTRY_VERIFY(!box);
+        EXPECT_EQ(left, 0);
+    }
+    ScaledFont::setTextScale(before);
+    EXPECT_DOUBLE_EQ(titles[1], 2 * titles[0]);
+    EXPECT_DOUBLE_EQ(messages[1], 2 * messages[0]);
 }
 
 TEST(TableControlsGallery, Overlays) {
