@@ -12,12 +12,26 @@ namespace pellox::app::testing {
 
 class ManualAnimationClock final : public QAnimationDriver {
   public:
-    ManualAnimationClock() { install(); }
-    ~ManualAnimationClock() override { uninstall(); }
+    ManualAnimationClock() {
+        install();
+        // Qt stops its animation timer whenever nothing runs and restarts it on wall-clock time, and takes
+        // over whatever time a previous driver had not yet handed out: either would move this test's
+        // animations before its clock does. One endless animation keeps the timer going for the clock's
+        // life, and one frame now hands out what is left over while none of the test's animations run.
+        keeper_.start();
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+        QAnimationDriver::advance();
+    }
+    ~ManualAnimationClock() override {
+        keeper_.stop();
+        uninstall();
+    }
     ManualAnimationClock(const ManualAnimationClock&) = delete;
     ManualAnimationClock& operator=(const ManualAnimationClock&) = delete;
 
-    qint64 elapsed() const override { return now_; }
+    // Time since Qt started this driver, as a driver's clock counts.
+    qint64 elapsed() const override { return now_ - startedAt_; }
 
     // Moves the clock on and lets every running animation take its new time.
     void advance(qint64 milliseconds) {
@@ -37,8 +51,25 @@ class ManualAnimationClock final : public QAnimationDriver {
             advance(std::min(frame, milliseconds - done));
     }
 
+  protected:
+    void start() override {
+        startedAt_ = now_;
+        QAnimationDriver::start();
+    }
+
   private:
+    // Runs until stopped and changes nothing.
+    class Keeper final : public QAbstractAnimation {
+      public:
+        int duration() const override { return -1; }
+
+      protected:
+        void updateCurrentTime(int) override {}
+    };
+
     qint64 now_ = 0;
+    qint64 startedAt_ = 0;
+    Keeper keeper_;
 };
 
 // Whole milliseconds until the spring has settled, and one more.
