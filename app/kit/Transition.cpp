@@ -1,7 +1,5 @@
 #include "kit/Transition.hpp"
 
-#include <QCoreApplication>
-#include <QLayout>
 #include <QPainter>
 #include <QPropertyAnimation>
 #include <QWidget>
@@ -48,7 +46,50 @@ QPropertyAnimation* run(TransitionEffect* effect, double from, double to, const 
     return animation;
 }
 
+// Stops the widget's way in, if it is on one, and gives how far it had come (1 when in place).
+double stopEntering(QWidget& widget) {
+    delete widget.findChild<QPropertyAnimation*>(enteringName, Qt::FindDirectChildrenOnly);
+    const auto* entering = enteringEffect(widget);
+    if (!entering) return 1;
+    const double reached = entering->progress();
+    widget.setGraphicsEffect(nullptr);
+    return reached;
+}
+
+// The widget, drawn live, comes in from `from` to its place.
+void bringIn(QWidget& widget, Transition transition, double from, const Spring& spring, int ms) {
+    auto* effect = new TransitionEffect(transition, widget);
+    widget.setGraphicsEffect(effect);
+    effect->setProgress(from);
+    auto* animation = run(effect, from, 1, spring, ms, &widget);
+    animation->setObjectName(enteringName);
+    // The effect comes off when the widget is in place, so nothing stays between it and the screen.
+    QObject::connect(animation, &QAbstractAnimation::finished, &widget,
+                     [&widget] { widget.setGraphicsEffect(nullptr); });
+}
+
+// A picture of the widget as it stands goes out on `stage` from `from`; the widget itself is left alone.
+void sendOut(QWidget& widget, Transition transition, double from, const Spring& spring, int ms,
+             QWidget& stage) {
+    delete leavingPicture(widget, stage);
+    // One picture serves the stand-in and its effect, so that no step renders the widget again.
+    const QPixmap shot = pictureOf(widget);
+    auto* picture = new LeavingPicture(shot, &stage);
+    picture->setProperty(sourceProperty, QVariant::fromValue<QObject*>(&widget));
+    picture->setGeometry(QRect(widget.mapTo(&stage, QPoint(0, 0)), widget.size()));
+    auto* effect = new TransitionEffect(transition, shot, picture);
+    effect->setProgress(from);
+    picture->setGraphicsEffect(effect);
+    picture->show();
+    picture->raise();
+    auto* animation = run(effect, from, 0, spring, ms, picture);
+    QObject::connect(animation, &QAbstractAnimation::finished, picture, &QObject::deleteLater);
+}
+
 }  // namespace
+
+TransitionEffect::TransitionEffect(Transition transition, QWidget& widget)
+    : QGraphicsEffect(&widget), transition_(transition), live_(&widget) {}
 
 TransitionEffect::TransitionEffect(Transition transition, QPixmap picture, QObject* parent)
     : QGraphicsEffect(parent), transition_(transition), picture_(std::move(picture)) {}
@@ -90,7 +131,11 @@ void TransitionEffect::draw(QPainter* painter) {
         drawSource(painter);
         return;
     }
-    if (opacity() <= 0 || picture_.isNull()) return;
+    if (opacity() <= 0) return;
+    // Qt draws the widget itself, not this effect again, while the effect draws: the widget as it is now,
+    // whatever changed in it since the last frame.
+    const QPixmap picture = live_ ? pictureOf(*live_) : picture_;
+    if (picture.isNull()) return;
     const QRectF bounds = sourceBoundingRect(Qt::LogicalCoordinates);
     painter->save();
     painter->setOpacity(painter->opacity() * opacity());
@@ -98,8 +143,17 @@ void TransitionEffect::draw(QPainter* painter) {
     painter->scale(scale(), scale());
     painter->translate(-bounds.center());
     painter->setRenderHint(QPainter::SmoothPixmapTransform, scale() != 1);
-    painter->drawPixmap(bounds.topLeft(), picture_);
+    painter->drawPixmap(bounds.topLeft(), picture);
     painter->restore();
+}
+
+QPixmap pictureOf(QWidget& widget) {
+    // A widget that fills its background draws that fill; any other draws nothing where it paints nothing.
+    const bool clear = !widget.autoFillBackground() && !widget.testAttribute(Qt::WA_NoSystemBackground);
+    if (clear) widget.setAttribute(Qt::WA_NoSystemBackground);
+    QPixmap picture = widget.grab();
+    if (clear) widget.setAttribute(Qt::WA_NoSystemBackground, false);
+    return picture;
 }
 
 TransitionEffect* enteringEffect(const QWidget& widget) {
@@ -118,57 +172,33 @@ void transitionIn(QWidget& widget, Transition transition, const Spring& spring, 
     auto* effect = enteringEffect(widget);
     const double from = effect && widget.isVisible() ? effect->progress() : 0;
     widget.show();
-    if (ms == 0 || (!effect && widget.graphicsEffect())) {
-        if (effect) widget.setGraphicsEffect(nullptr);
-        return;
-    }
     if (effect) widget.setGraphicsEffect(nullptr);
-    // Laid out where it will stand, then pictured as the window would draw it.
-    if (QLayout* layout = widget.window()->layout()) layout->activate();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    effect = new TransitionEffect(transition, widget.grab(), &widget);
-    widget.setGraphicsEffect(effect);
-    effect->setProgress(from);
-    auto* animation = run(effect, from, 1, spring, ms, &widget);
-    animation->setObjectName(enteringName);
-    // The effect comes off when the widget is in place, so nothing stays between it and the screen.
-    QObject::connect(animation, &QAbstractAnimation::finished, &widget,
-                     [&widget] { widget.setGraphicsEffect(nullptr); });
+    if (ms == 0 || widget.graphicsEffect()) return;
+    bringIn(widget, transition, from, spring, ms);
 }
 
 void transitionOut(QWidget& widget, Transition transition, const Spring& spring, const AppContext& context,
                    QWidget* stage) {
     if (widget.isHidden()) return;
-    delete widget.findChild<QPropertyAnimation*>(enteringName, Qt::FindDirectChildrenOnly);
-    const auto* entering = enteringEffect(widget);
-    const double from = entering ? entering->progress() : 1;
-    if (entering) widget.setGraphicsEffect(nullptr);
+    const double from = stopEntering(widget);
     stage = stage ? stage : widget.parentWidget();
     const int ms = Motion::milliseconds(spring.settleDuration(), context);
     if (ms == 0 || !stage || !widget.isVisible() || widget.size().isEmpty()) {
         widget.hide();
         return;
     }
-    delete leavingPicture(widget, *stage);
-    // One picture serves the stand-in and its effect, so that no step renders the widget again.
-    const QPixmap shot = widget.grab();
-    auto* picture = new LeavingPicture(shot, stage);
-    picture->setProperty(sourceProperty, QVariant::fromValue<QObject*>(&widget));
-    picture->setGeometry(QRect(widget.mapTo(stage, QPoint(0, 0)), widget.size()));
-    auto* effect = new TransitionEffect(transition, shot, picture);
-    effect->setProgress(from);
-    picture->setGraphicsEffect(effect);
+    sendOut(widget, transition, from, spring, ms, *stage);
     widget.hide();
-    picture->show();
-    picture->raise();
-    auto* animation = run(effect, from, 0, spring, ms, picture);
-    QObject::connect(animation, &QAbstractAnimation::finished, picture, &QObject::deleteLater);
 }
 
 void crossFade(QWidget& widget, const Spring& spring, const AppContext& context, QWidget* stage) {
-    if (Motion::milliseconds(spring.settleDuration(), context) == 0 || !widget.isVisible()) return;
-    transitionOut(widget, Transition::opacity(), spring, context, stage);
-    transitionIn(widget, Transition::opacity(), spring, context);
+    const int ms = Motion::milliseconds(spring.settleDuration(), context);
+    stage = stage ? stage : widget.parentWidget();
+    if (ms == 0 || !widget.isVisible() || !stage || widget.size().isEmpty()) return;
+    // The widget stays where it is (and keeps its focus): only what it draws changes.
+    const double from = stopEntering(widget);
+    sendOut(widget, Transition::opacity(), from, spring, ms, *stage);
+    if (!widget.graphicsEffect()) bringIn(widget, Transition::opacity(), 0, spring, ms);
 }
 
 }  // namespace pellox::app
