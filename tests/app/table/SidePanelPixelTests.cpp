@@ -1,0 +1,163 @@
+// What the side panel's pieces draw halfway through their transitions, pixel by pixel: the new content from
+// the first frame, the old one only as it fades out, and the panel's own colour wherever a piece draws
+// nothing. Each expected frame is made by hand from pictures of the pieces' old and new looks.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "FramePixels.hpp"
+#include "GuideFixtures.hpp"
+#include "ManualAnimationClock.hpp"
+#include "kit/Spring.hpp"
+#include "kit/Transition.hpp"
+#include "session/PreAction.hpp"
+#include "table/ActionTickerView.hpp"
+#include "table/PreActionPanelView.hpp"
+#include "table/StrategyOverlayView.hpp"
+#include "theme/AppContext.hpp"
+#include "theme/Palette.hpp"
+
+namespace pellox::app {
+namespace {
+
+using namespace fixtures;
+using testing::composed;
+using testing::Layer;
+using testing::ManualAnimationClock;
+using testing::meanDifference;
+using testing::PaintedStage;
+using testing::settleMs;
+
+// A column on the panel's colour holding the piece, shown; motion is off until the test turns it on.
+template <typename View>
+struct OnThePanel {
+    AppContext context;
+    PaintedStage column{context.palette().feltDark};
+    View* view;
+
+    template <typename... Args>
+    explicit OnThePanel(Args&&... args) {
+        auto* layout = new QVBoxLayout(&column);
+        view = new View(context, std::forward<Args>(args)..., &column);
+        layout->addWidget(view);
+        layout->addStretch();
+        column.resize(340, 420);
+        column.show();
+        QCoreApplication::processEvents();
+    }
+    QColor panel() const { return column.backdrop(); }
+    QImage frame() { return column.grab().toImage(); }
+    // `widget`'s place in the column.
+    QRect placeOf(const QWidget& widget) const {
+        return QRect(widget.mapTo(&column, QPoint(0, 0)), widget.size());
+    }
+};
+
+QImage picture(QWidget& widget) {
+    return pictureOf(widget).toImage();
+}
+
+double leavingOpacity(const QWidget& widget, const QWidget& stage) {
+    return qobject_cast<TransitionEffect*>(leavingPicture(widget, stage)->graphicsEffect())->opacity();
+}
+
+TEST(SidePanelPixels, TheStrategyOverlayComesUpShowingTheNewAdviceOnThePanelsColour) {
+    ManualAnimationClock clock;
+    OnThePanel<StrategyOverlayView> h;
+    const Spring spring{0.25, 0.85};
+    // The last decision's advice, gone since: the card still holds it while hidden.
+    h.context.setReduceMotion(true);
+    h.view->setAdvice(preflopAdvice());
+    QCoreApplication::processEvents();
+    const QImage old = picture(*h.view);
+    h.view->setAdvice(std::nullopt);
+    h.context.setReduceMotion(false);
+
+    h.view->setAdvice(facingBetAdvice());
+    clock.advance(settleMs(spring) / 3);
+    const TransitionEffect* effect = enteringEffect(*h.view);
+    ASSERT_NE(effect, nullptr);
+    const QPointF at = h.placeOf(*h.view).topLeft() + effect->offset();
+    const double opacity = effect->opacity();
+    ASSERT_GT(opacity, 0.2);
+    ASSERT_LT(opacity, 0.95);
+    const QImage halfway = h.frame();
+    clock.advance(settleMs(spring));
+    const QImage fresh = picture(*h.view);
+
+    const QRect area = h.placeOf(*h.view).united(QRect(at.toPoint(), h.view->size()));
+    const QImage expected = composed(halfway.size(), h.panel(), {{fresh, at, opacity}});
+    const QImage stale = composed(halfway.size(), h.panel(), {{old, at, opacity}});
+    EXPECT_LT(meanDifference(halfway, expected, area), 1.0);
+    EXPECT_GT(meanDifference(halfway, stale, area), 3 * meanDifference(halfway, expected, area) + 1);
+    // Outside the card's round corner the panel shows.
+    const QPoint bottomLeft = (at + QPointF(1, h.view->height() - 2)).toPoint();
+    EXPECT_EQ(halfway.pixelColor(bottomLeft), h.panel());
+}
+
+TEST(SidePanelPixels, TheTickerFadesItsNewTextInAsTheOldOneFadesOut) {
+    ManualAnimationClock clock;
+    OnThePanel<ActionTickerView> h;
+    const Spring spring{0.2, 0.85};
+    const auto street = [](std::vector<ActionLogEntry> entries) {
+        return ActionLogStreet{"preflop", "Preflop", {}, std::move(entries)};
+    };
+    h.context.setReduceMotion(true);
+    h.view->setLog({street({{0, "Maniac Mo posted the small blind $5", false}})});
+    QCoreApplication::processEvents();
+    QAbstractButton* strip = h.view->strip();
+    const QImage old = picture(*strip);
+    h.context.setReduceMotion(false);
+
+    h.view->setLog(
+        {street({{0, "Maniac Mo posted the small blind $5", false}, {1, "You posted $10", true}})});
+    clock.advance(settleMs(spring) / 3);
+    const double out = leavingOpacity(*strip, h.column), in = enteringEffect(*strip)->opacity();
+    ASSERT_GT(out, 0.05);
+    ASSERT_GT(in, 0.05);
+    const QImage halfway = h.frame();
+    clock.advance(settleMs(spring));
+    const QImage fresh = picture(*strip);
+
+    const QRect area = h.placeOf(*strip);
+    const QPointF at = area.topLeft();
+    const QImage expected = composed(halfway.size(), h.panel(), {{fresh, at, in}, {old, at, out}});
+    const QImage oldAlone = composed(halfway.size(), h.panel(), {{old, at, in}, {old, at, out}});
+    EXPECT_LT(meanDifference(halfway, expected, area), 1.0);
+    EXPECT_GT(meanDifference(halfway, oldAlone, area), 3 * meanDifference(halfway, expected, area) + 0.5);
+    EXPECT_EQ(halfway.pixelColor(area.topLeft() + QPoint(1, 1)), h.panel());
+}
+
+TEST(SidePanelPixels, ThePreActionHeaderCrossesToTheChoiceWithoutABarBehindIt) {
+    ManualAnimationClock clock;
+    OnThePanel<PreActionPanelView> h([](std::optional<PreAction>) {});
+    const Spring spring{0.2, 0.85};
+    QLabel* header = h.view->header();
+    const QImage old = picture(*header);
+    h.context.setReduceMotion(false);
+
+    h.view->setSelected(PreAction::checkFold);
+    clock.advance(settleMs(spring) / 3);
+    const double out = leavingOpacity(*header, *h.view), in = enteringEffect(*header)->opacity();
+    ASSERT_GT(out, 0.05);
+    ASSERT_GT(in, 0.05);
+    const QImage halfway = h.frame();
+    clock.advance(settleMs(spring));
+    const QImage fresh = picture(*header);
+
+    const QRect area = h.placeOf(*header);
+    const QPointF at = area.topLeft();
+    const QImage expected = composed(halfway.size(), h.panel(), {{fresh, at, in}, {old, at, out}});
+    const QImage oldAlone = composed(halfway.size(), h.panel(), {{old, at, in}, {old, at, out}});
+    EXPECT_LT(meanDifference(halfway, expected, area), 1.0);
+    EXPECT_GT(meanDifference(halfway, oldAlone, area), 3 * meanDifference(halfway, expected, area) + 0.5);
+    // The label draws no background: its ends show the panel.
+    EXPECT_EQ(halfway.pixelColor(area.topLeft() + QPoint(1, 1)), h.panel());
+    EXPECT_EQ(halfway.pixelColor(area.bottomRight() - QPoint(1, 1)), h.panel());
+}
+
+}  // namespace
+}  // namespace pellox::app
