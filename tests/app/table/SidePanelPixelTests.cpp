@@ -6,17 +6,21 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "FramePixels.hpp"
 #include "GuideFixtures.hpp"
 #include "ManualAnimationClock.hpp"
+#include "TableTestSupport.hpp"
 #include "kit/Spring.hpp"
 #include "kit/Transition.hpp"
 #include "session/PreAction.hpp"
 #include "table/ActionTickerView.hpp"
+#include "table/HandReportCardView.hpp"
 #include "table/PreActionPanelView.hpp"
 #include "table/StrategyOverlayView.hpp"
+#include "table/TablePacing.hpp"
 #include "theme/AppContext.hpp"
 #include "theme/Palette.hpp"
 
@@ -29,6 +33,7 @@ using testing::Layer;
 using testing::ManualAnimationClock;
 using testing::meanDifference;
 using testing::PaintedStage;
+using testing::ScreenRig;
 using testing::settleMs;
 
 // A column on the panel's colour holding the piece, shown; motion is off until the test turns it on.
@@ -157,6 +162,58 @@ TEST(SidePanelPixels, ThePreActionHeaderCrossesToTheChoiceWithoutABarBehindIt) {
     // The label draws no background: its ends show the panel.
     EXPECT_EQ(halfway.pixelColor(area.topLeft() + QPoint(1, 1)), h.panel());
     EXPECT_EQ(halfway.pixelColor(area.bottomRight() - QPoint(1, 1)), h.panel());
+}
+
+// --- On the table screen.
+
+// The points of the guide column's scroll view, 12 apart, in the screen's coordinates.
+std::vector<QPoint> guideArea(const TableScreen& screen) {
+    const QWidget* viewport = screen.findChild<QScrollArea*>()->viewport();
+    const QRect area(viewport->mapTo(&screen, QPoint(0, 0)), viewport->size());
+    std::vector<QPoint> points;
+    for (int y = area.top(); y <= area.bottom(); y += 12)
+        for (int x = area.left(); x <= area.right(); x += 12)
+            points.emplace_back(x, y);
+    return points;
+}
+
+TEST(SidePanelPixels, BetweenTheHeaderAndTheActionAreaThePanelIsFeltDarkInEveryTheme) {
+    ScreenRig r;
+    r.session().startCashGame(5, 31);
+    r.open();
+    ASSERT_TRUE(r.screen->strategyOverlay()->isHidden());
+    ASSERT_TRUE(r.screen->handReportCard()->isHidden());
+    for (TableTheme theme : allCases<TableTheme>()) {
+        r.rig.settings.tableTheme.set(theme);
+        const QImage frame = r.screen->grab().toImage();
+        const QColor feltDark = r.context.palette().feltDark;
+        int other = 0;
+        for (QPoint at : guideArea(*r.screen))
+            other += frame.pixelColor(at) == feltDark ? 0 : 1;
+        EXPECT_EQ(other, 0) << rawValue(theme);
+    }
+}
+
+TEST(SidePanelPixels, TheReportCardComesDownWithThePanelOutsideItsCorners) {
+    ManualAnimationClock clock;
+    ScreenRig r;
+    r.context.setReduceMotion(false);
+    r.session().startCashGame(5, 31);
+    r.open();
+    ASSERT_TRUE(r.driveUntil([&] { return r.handShownOver(); }, [&] { testing::checkOrCall(r.session()); }));
+    HandReportCardView* card = r.screen->handReportCard();
+    ASSERT_NE(enteringEffect(*card), nullptr);
+    clock.advance(settleMs({0.25, 0.85}) / 2);
+    const TransitionEffect* effect = enteringEffect(*card);
+    ASSERT_NE(effect, nullptr);
+    ASSERT_GT(effect->opacity(), 0.2);
+    const QImage frame = r.screen->grab().toImage();
+    const QPointF at = QPointF(card->mapTo(r.screen.get(), QPoint(0, 0))) + effect->offset();
+    for (QPointF corner : {QPointF(1, card->height() - 2), QPointF(card->width() - 2, card->height() - 2)})
+        EXPECT_EQ(frame.pixelColor((at + corner).toPoint()), r.context.palette().feltDark);
+    // The card itself is there, on its way.
+    EXPECT_NE(frame.pixelColor((at + QPointF(card->width() / 2.0, card->height() - 4)).toPoint()),
+              r.context.palette().feltDark);
 }
 
 }  // namespace
