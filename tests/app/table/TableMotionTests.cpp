@@ -6,12 +6,16 @@
 #include <QImage>
 #include <QPainter>
 
+#include "Filmstrip.hpp"
 #include "Gallery.hpp"
 #include "ManualAnimationClock.hpp"
 #include "TableTestSupport.hpp"
+#include "kit/HoverButton.hpp"
 #include "kit/Spring.hpp"
 #include "kit/Transition.hpp"
+#include "session/PreAction.hpp"
 #include "table/ActionBarView.hpp"
+#include "table/ActionTickerView.hpp"
 #include "table/FeltMotion.hpp"
 #include "table/HandReportCardView.hpp"
 #include "table/PreActionPanelView.hpp"
@@ -22,6 +26,8 @@
 namespace pellox::app {
 namespace {
 
+using testing::film;
+using testing::Filmstrip;
 using testing::ManualAnimationClock;
 using testing::runningAnimations;
 using testing::ScreenRig;
@@ -29,6 +35,7 @@ using testing::settleMs;
 
 constexpr Spring humanTurnSpring{0.2, 0.85};
 constexpr Spring reportSpring{0.25, 0.85};
+constexpr Spring tickerSpring{0.2, 0.85};
 
 // Every animation of every window, the screen's included.
 int runningAnywhere() {
@@ -178,39 +185,16 @@ TEST(TableScreenMotion, NothingRunsOnceTheTransitionsHaveLandedNorAfterTheScreen
 
 // --- Filmstrips: the transition's first frame, halfway and its last, side by side.
 
-struct Filmstrip {
-    std::vector<QImage> frames;
-    void take(const QImage& frame) { frames.push_back(frame); }
-    void save(const QString& name, TableTheme theme) const {
-        constexpr int gap = 12;
-        int width = 0, height = 0;
-        for (const QImage& f : frames) {
-            width += f.width() + gap;
-            height = std::max(height, f.height());
-        }
-        QImage strip(std::max(width - gap, 1), std::max(height, 1), QImage::Format_ARGB32_Premultiplied);
-        strip.fill(Qt::black);
-        QPainter painter(&strip);
-        int x = 0;
-        for (const QImage& f : frames) {
-            painter.drawImage(x, 0, f);
-            x += f.width() + gap;
-        }
-        painter.end();
-        strip.save(gallery::pathFor(name, theme));
-    }
-};
+// Saves the strip; its halfway frame shows the transition, neither its first frame nor its last.
+void keep(const Filmstrip& strip, const QString& name, TableTheme theme) {
+    strip.save(name, theme);
+    EXPECT_GT(strip.motion(), 0.05) << name.toStdString();
+}
 
-// Films `grab` at the start of a transition of `spring`, halfway and once it has settled.
-Filmstrip film(ManualAnimationClock& clock, const Spring& spring, const std::function<QImage()>& grab) {
-    Filmstrip strip;
-    clock.advance(0);
-    strip.take(grab());
-    clock.advance(settleMs(spring) / 2);
-    strip.take(grab());
-    clock.advance(settleMs(spring));
-    strip.take(grab());
-    return strip;
+// `piece`'s place as the window shows it, cut from `around`, which paints what stands behind it. The whole of
+// `around` is grabbed: a grab of a part of it draws the children that carry a graphics effect out of place.
+QImage placeOf(QWidget& around, const QWidget& piece) {
+    return around.grab().toImage().copy(QRect(piece.mapTo(&around, QPoint(0, 0)), piece.size()));
 }
 
 TEST(GalleryTableMotion, SidePanelAndStrategyOverlayFilmstrips) {
@@ -223,19 +207,46 @@ TEST(GalleryTableMotion, SidePanelAndStrategyOverlayFilmstrips) {
     ASSERT_TRUE(r.driveUntil([&] { return !r.session().isHumanTurn() && r.preActions()->isVisible(); },
                              [&] { callOrCheck(r); }));
     QWidget* panel = r.panel();
-    film(clock, humanTurnSpring, [&] {
-        return panel->grab().toImage();
-    }).save("motion-side-panel-out", theme);
-    ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
-    film(clock, humanTurnSpring, [&] { return panel->grab().toImage(); }).save("motion-side-panel-in", theme);
+    keep(film(clock, humanTurnSpring, [&] { return panel->grab().toImage(); }), "motion-side-panel-out",
+         theme);
 
+    // The header crosses from "ACT AHEAD" to the choice.
+    r.preActions()->option(PreAction::checkFold)->click();
+    r.settle();
+    keep(film(clock, humanTurnSpring, [&] { return placeOf(*panel, *r.preActions()); }),
+         "motion-pre-action-header", theme);
+    r.preActions()->option(PreAction::checkFold)->click();
+    r.settle();
+    clock.advance(1000);
+
+    // The human's next decision: the bar rises and the card comes up with the new advice, not the last one.
+    ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
     StrategyOverlayView* overlay = r.screen->strategyOverlay();
+    ASSERT_NE(enteringEffect(*overlay), nullptr);
+    keep(film(clock, reportSpring, [&] { return panel->grab().toImage(); }), "motion-side-panel-in", theme);
+
     ASSERT_TRUE(overlay->isVisible());
     QWidget* column = overlay->parentWidget();
     overlay->setAdvice(std::nullopt);
-    film(clock, reportSpring, [&] { return column->grab().toImage(); }).save("motion-overlay-out", theme);
+    keep(film(clock, reportSpring, [&] { return placeOf(*panel, *column); }), "motion-overlay-out", theme);
     overlay->setAdvice(r.session().visibleAdvice());
-    film(clock, reportSpring, [&] { return column->grab().toImage(); }).save("motion-overlay-in", theme);
+    keep(film(clock, reportSpring, [&] { return placeOf(*panel, *column); }), "motion-overlay-in", theme);
+}
+
+TEST(GalleryTableMotion, TickerCrossFadeFilmstrip) {
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
+    ManualAnimationClock clock;
+    MovingScreen r(31);
+    const TableTheme theme = r.rig.settings.tableTheme.get();
+    ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
+    clock.advance(1000);
+    auto* ticker = r.screen->findChild<ActionTickerView*>();
+    QWidget* row = ticker->parentWidget();
+    callOrCheck(r);
+    r.settle();
+    ASSERT_NE(enteringEffect(*ticker->strip()), nullptr);
+    keep(film(clock, tickerSpring, [&] { return placeOf(*r.screen, *row); }), "motion-ticker-cross-fade",
+         theme);
 }
 
 TEST(GalleryTableMotion, PotDigitsAndWinnerBadgeFilmstrips) {
