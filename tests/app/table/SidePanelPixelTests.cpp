@@ -216,5 +216,27 @@ TEST(SidePanelPixels, TheReportCardComesDownWithThePanelOutsideItsCorners) {
               r.context.palette().feltDark);
 }
 
+TEST(SidePanelPixels, ThePreActionPanelFadesInOnThePanelsColour) {
+    ManualAnimationClock clock;
+    ScreenRig r;
+    r.context.setReduceMotion(false);
+    r.session().startCashGame(5, 31);
+    r.open();
+    ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
+    clock.advance(1000);
+    auto* panel = r.screen->findChild<PreActionPanelView*>();
+    ASSERT_TRUE(r.driveUntil([&] { return !r.session().isHumanTurn() && panel->isVisible(); },
+                             [&] { testing::checkOrCall(r.session()); }));
+    ASSERT_NE(enteringEffect(*panel), nullptr);
+    clock.advance(settleMs({0.2, 0.85}) / 8);
+    ASSERT_GT(enteringEffect(*panel)->opacity(), 0.2);
+    const QImage frame = r.screen->grab().toImage();
+    const QRect place(panel->mapTo(r.screen.get(), QPoint(0, 0)), panel->size());
+    // The panel draws nothing around its header and buttons.
+    for (QPoint at : {place.topLeft() + QPoint(2, 2), place.topRight() + QPoint(-2, 2),
+                      place.bottomLeft() + QPoint(2, -2)})
+        EXPECT_EQ(frame.pixelColor(at), r.context.palette().feltDark) << at.x() << "," << at.y();
+}
+
 }  // namespace
 }  // namespace pellox::app
