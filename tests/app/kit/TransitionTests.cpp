@@ -158,21 +158,24 @@ constexpr QColor blue{0, 0, 255};
 constexpr QColor yellow{255, 255, 0};
 constexpr QColor green{0, 255, 0};
 
-// A 200 x 40 card of one colour with round corners, nothing drawn outside them, holding a green square
-// that carries a graphics effect of its own (as every button with the hover highlight does).
+// A 200 x 40 card of one colour with round corners, nothing drawn outside them, holding a square (green at
+// first) that carries a graphics effect of its own (as every button with the hover highlight does).
 class Swatch : public QWidget {
   public:
-    explicit Swatch(QWidget* parent) : QWidget(parent) {
+    explicit Swatch(QWidget* parent) : QWidget(parent), square_(new Square(this)) {
         setFixedSize(200, 40);
-        auto* square = new Square(this);
-        square->setGeometry(150, 10, 20, 20);
-        auto* own = new QGraphicsOpacityEffect(square);
+        square_->setGeometry(150, 10, 20, 20);
+        auto* own = new QGraphicsOpacityEffect(square_);
         own->setOpacity(1);
-        square->setGraphicsEffect(own);
+        square_->setGraphicsEffect(own);
     }
     void setFill(QColor fill) {
         fill_ = fill;
         update();
+    }
+    void setSquare(QColor fill) {
+        square_->fill = fill;
+        square_->update();
     }
 
   protected:
@@ -188,10 +191,12 @@ class Swatch : public QWidget {
     class Square : public QWidget {
       public:
         using QWidget::QWidget;
+        QColor fill = green;
 
       protected:
-        void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), green); }
+        void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), fill); }
     };
+    Square* square_;
     QColor fill_ = red;
 };
 
@@ -249,8 +254,11 @@ TEST(TransitionPixels, AWidgetComingInShowsWhatItHoldsNowAndNothingWhereItDrawsN
     expectNear(s.pixel(square, effect->offset()), over(backdrop, green, opacity));
     EXPECT_EQ(s.pixel(corner, effect->offset()), backdrop);
 
-    // A change on the way shows at once.
+    // A change on the way shows at once, also one inside a piece with an effect of its own.
     s.swatch->setFill(yellow);
+    expectNear(s.pixel(middle, effect->offset()), over(backdrop, yellow, opacity));
+    s.swatch->setSquare(red);
+    expectNear(s.pixel(square, effect->offset()), over(backdrop, red, opacity));
     expectNear(s.pixel(middle, effect->offset()), over(backdrop, yellow, opacity));
 }
 
