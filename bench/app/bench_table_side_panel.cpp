@@ -4,6 +4,7 @@
 #include "../../tests/app/ManualAnimationClock.hpp"
 #include "AppBench.hpp"
 
+#include <QAbstractButton>
 #include <QElapsedTimer>
 #include <memory>
 
@@ -14,6 +15,7 @@
 #include "store/SettingsStore.hpp"
 #include "store/StatsStore.hpp"
 #include "table/ActionBarView.hpp"
+#include "table/ActionTickerView.hpp"
 #include "table/StrategyOverlayView.hpp"
 #include "table/TablePacingTask.hpp"
 #include "table/TableScreen.hpp"
@@ -142,6 +144,29 @@ BENCHMARK(BM_SidePanelFrameWithTheActionBarComingIn)
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond)
     ->Iterations(500);
+
+// What one live picture of a piece costs, as an entering piece takes it at each frame: the action bar (0),
+// the strategy overlay (1), the ticker's strip (2), each shown as on the human's turn.
+void BM_PictureOfAPiece(benchmark::State& state) {
+    app::testing::ManualAnimationClock clock;
+    Table table;
+    for (int i = 0; i < 2000 && !table.session.isHumanTurn(); ++i)
+        table.step();
+    clock.advance(1000);
+    QWidget* pieces[] = {table.screen->findChild<ActionBarView*>(), table.screen->strategyOverlay(),
+                         table.screen->findChild<ActionTickerView*>()->strip()};
+    QWidget* piece = pieces[state.range(0)];
+    if (!piece->isVisible()) {
+        state.SkipWithError("the piece is not shown");
+        return;
+    }
+    for (auto _ : state) {
+        const QPixmap picture = pictureOf(*piece);
+        benchmark::DoNotOptimize(picture);
+    }
+    state.counters["pixels"] = piece->width() * piece->height();
+}
+BENCHMARK(BM_PictureOfAPiece)->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
