@@ -15,6 +15,8 @@ namespace {
 
 const char* const enteringName = "pellox-entering";
 const char* const sourceProperty = "pellox-leaving-source";
+// Room past its place for a spring's overshoot, as a share of the way.
+constexpr double overshootRoom = 0.1;
 
 // Paints a picture taken of a widget as it stood.
 class LeavingPicture : public QWidget {
@@ -46,6 +48,14 @@ QPropertyAnimation* run(TransitionEffect* effect, double from, double to, const 
     return animation;
 }
 
+// Has the stage draw again all of a picture's way: it drew outside its own rectangle, which is all that Qt
+// draws again for a widget that goes.
+void redrawWay(QWidget& picture) {
+    QWidget* stage = picture.parentWidget();
+    if (!stage || !picture.graphicsEffect()) return;
+    stage->update(picture.graphicsEffect()->boundingRect().translated(picture.pos()).toAlignedRect());
+}
+
 // Stops the widget's way in, if it is on one, and gives how far it had come (1 when in place).
 double stopEntering(QWidget& widget) {
     delete widget.findChild<QPropertyAnimation*>(enteringName, Qt::FindDirectChildrenOnly);
@@ -71,7 +81,10 @@ void bringIn(QWidget& widget, Transition transition, double from, const Spring& 
 // A picture of the widget as it stands goes out on `stage` from `from`; the widget itself is left alone.
 void sendOut(QWidget& widget, Transition transition, double from, const Spring& spring, int ms,
              QWidget& stage) {
-    delete leavingPicture(widget, stage);
+    if (QWidget* earlier = leavingPicture(widget, stage)) {
+        redrawWay(*earlier);
+        delete earlier;
+    }
     // One picture serves the stand-in and its effect, so that no step renders the widget again.
     const QPixmap shot = pictureOf(widget);
     auto* picture = new LeavingPicture(shot, &stage);
@@ -83,7 +96,10 @@ void sendOut(QWidget& widget, Transition transition, double from, const Spring& 
     picture->show();
     picture->raise();
     auto* animation = run(effect, from, 0, spring, ms, picture);
-    QObject::connect(animation, &QAbstractAnimation::finished, picture, &QObject::deleteLater);
+    QObject::connect(animation, &QAbstractAnimation::finished, picture, [picture] {
+        redrawWay(*picture);
+        picture->deleteLater();
+    });
 }
 
 }  // namespace
@@ -97,7 +113,7 @@ TransitionEffect::TransitionEffect(Transition transition, QPixmap picture, QObje
 void TransitionEffect::setProgress(double progress) {
     if (progress == progress_) return;
     progress_ = progress;
-    updateBoundingRect();
+    // The bounding rectangle covers the whole way (a new one makes Qt repaint the whole parent).
     update();
 }
 
@@ -106,7 +122,15 @@ double TransitionEffect::opacity() const {
 }
 
 QPointF TransitionEffect::offset() const {
-    const double away = (1 - progress_) * sourceBoundingRect(Qt::LogicalCoordinates).height();
+    return offsetAt(progress_, sourceBoundingRect(Qt::LogicalCoordinates));
+}
+
+double TransitionEffect::scale() const {
+    return scaleAt(progress_);
+}
+
+QPointF TransitionEffect::offsetAt(double progress, const QRectF& source) const {
+    const double away = (1 - progress) * source.height();
     switch (transition_.edge) {
         case Transition::Edge::top:
             return {0, -away};
@@ -118,12 +142,18 @@ QPointF TransitionEffect::offset() const {
     return {};
 }
 
-double TransitionEffect::scale() const {
-    return transition_.scaleFrom + (1 - transition_.scaleFrom) * progress_;
+double TransitionEffect::scaleAt(double progress) const {
+    return transition_.scaleFrom + (1 - transition_.scaleFrom) * progress;
 }
 
 QRectF TransitionEffect::boundingRectFor(const QRectF& rect) const {
-    return rect.united(rect.translated(offset()));
+    // From where it starts to a little past its place, where the spring may overshoot.
+    const double past = 1 + overshootRoom;
+    const QRectF way =
+        rect.united(rect.translated(offsetAt(0, rect))).united(rect.translated(offsetAt(past, rect)));
+    const double grow = std::max({0.0, scaleAt(0) - 1, scaleAt(past) - 1}) / 2;
+    return way.adjusted(-grow * rect.width(), -grow * rect.height(), grow * rect.width(),
+                        grow * rect.height());
 }
 
 void TransitionEffect::draw(QPainter* painter) {

@@ -50,6 +50,9 @@ class TransitionEffect : public QGraphicsEffect {
     void draw(QPainter* painter) override;
 
   private:
+    QPointF offsetAt(double progress, const QRectF& source) const;
+    double scaleAt(double progress) const;
+
     Transition transition_;
     double progress_ = 1;
     QPointer<QWidget> live_;

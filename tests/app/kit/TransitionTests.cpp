@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QGraphicsOpacityEffect>
 #include <QPainter>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -307,6 +308,56 @@ TEST(TransitionPixels, APictureOfAWidgetIsClearWhereItDrawsNothingAndKeepsAFillI
     s.swatch->setAutoFillBackground(true);
     picture = pictureOf(*s.swatch).toImage();
     EXPECT_EQ(picture.pixelColor(corner), yellow);
+}
+
+// The window draws only what changed from one frame to the next: what it shows is what a grab draws, at every
+// frame of every way a widget comes and goes, and nothing stays where a picture went.
+TEST(TransitionPixels, WhatTheWindowShowsIsWhatAGrabDrawsAtEveryFrameAndNothingStaysBehind) {
+    ManualAnimationClock clock;
+    SwatchStage s;
+    int frames = 0;
+    const auto frame = [&](const char* what, int ms = 30) {
+        clock.advance(ms);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // The window draws again what was marked changed, as on its next frame.
+        QEvent sync(QEvent::UpdateRequest);
+        QCoreApplication::sendEvent(&s.stage, &sync);
+        const QImage shown = s.stage.screen()->grabWindow(s.stage.winId()).toImage();
+        const QImage drawn = s.stage.grab().toImage();
+        ++frames;
+        ASSERT_EQ(shown.size(), drawn.size());
+        EXPECT_EQ(testing::meanDifference(shown, drawn, drawn.rect()), 0) << what << ", frame " << frames;
+    };
+    frame("shown", 0);
+    s.swatch->hide();
+    transitionIn(*s.swatch, Transition::move(Transition::Edge::bottom), spring, s.context);
+    for (int i = 0; i < 5; ++i)
+        frame("coming up");
+    frame("in place", 1000);
+    transitionOut(*s.swatch, Transition::move(Transition::Edge::bottom), spring, s.context);
+    for (int i = 0; i < 5; ++i)
+        frame("going down");
+    frame("gone", 1000);
+
+    transitionIn(*s.swatch, Transition::move(Transition::Edge::top), spring, s.context);
+    frame("coming down");
+    transitionOut(*s.swatch, Transition::move(Transition::Edge::top), spring, s.context);
+    frame("turned back");
+    transitionIn(*s.swatch, Transition::move(Transition::Edge::top), spring, s.context);
+    frame("coming down again");
+    transitionOut(*s.swatch, Transition::move(Transition::Edge::top), spring, s.context);
+    for (int i = 0; i < 12; ++i)
+        frame("going up");
+
+    s.swatch->show();
+    frame("back", 1000);
+    crossFade(*s.swatch, spring, s.context);
+    s.swatch->setFill(blue);
+    frame("crossing");
+    crossFade(*s.swatch, spring, s.context);
+    s.swatch->setFill(yellow);
+    for (int i = 0; i < 12; ++i)
+        frame("crossing again");
 }
 
 }  // namespace
