@@ -15,9 +15,9 @@ namespace pellox::app {
 namespace {
 
 constexpr qreal badgeFillOpacity = 0.16;
+constexpr qreal badgeStrokeOpacity = 0.7;
 // Sizes and colours of outlined rounded rectangles kept at once (a window being resized walks through many).
 constexpr qsizetype outlinedRectCapacity = 64;
-constexpr qreal badgeStrokeOpacity = 0.7;
 
 QRectF insetForStroke(const QRectF& rect, qreal width) {
     const qreal half = width / 2;
