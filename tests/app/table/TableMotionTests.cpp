@@ -191,10 +191,9 @@ void keep(const Filmstrip& strip, const QString& name, TableTheme theme) {
     EXPECT_GT(strip.motion(), 0.05) << name.toStdString();
 }
 
-// `piece`'s place as the window shows it, cut from `around`, which paints what stands behind it. The whole of
-// `around` is grabbed: a grab of a part of it draws the children that carry a graphics effect out of place.
+// `piece`'s place as the window shows it, cut from `around`, which paints what stands behind it.
 QImage placeOf(QWidget& around, const QWidget& piece) {
-    return around.grab().toImage().copy(QRect(piece.mapTo(&around, QPoint(0, 0)), piece.size()));
+    return around.grab(QRect(piece.mapTo(&around, QPoint(0, 0)), piece.size())).toImage();
 }
 
 TEST(GalleryTableMotion, SidePanelAndStrategyOverlayFilmstrips) {
