@@ -14,8 +14,9 @@ class ManualAnimationClock final : public QAnimationDriver {
   public:
     ManualAnimationClock() {
         install();
-        // Qt stops its animation timer whenever nothing runs and restarts it on wall-clock time, and takes
-        // over whatever time a previous driver had not yet handed out: either would move this test's
+        // Qt stops its animation timer whenever nothing runs and, on the next start, reads the start time off
+        // the wall clock; a driver installed while another one ran takes over the time that one had not yet
+        // handed out (a previous test's, under load tens of milliseconds). Either would move this test's
         // animations before its clock does. One endless animation keeps the timer going for the clock's
         // life, and one frame now hands out what is left over while none of the test's animations run.
         keeper_.start();
