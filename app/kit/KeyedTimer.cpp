@@ -25,7 +25,8 @@ void KeyedTimer::schedule(double seconds, Run run) {
     run_ = std::move(run);
     if (!run_) return;
     const double ms = std::isfinite(seconds) ? std::clamp(seconds * 1000, 0.0, 86'400'000.0) : 0.0;
-    timer_.start(static_cast<int>(std::lround(ms)));
+    timer_.setInterval(static_cast<int>(std::lround(ms)));
+    if (!held_ || timer_.interval() == 0) timer_.start();
 }
 
 bool KeyedTimer::setKey(const QString& key, const std::function<double()>& seconds, Run run) {
@@ -42,6 +43,12 @@ void KeyedTimer::cancel() {
 
 int KeyedTimer::pendingMilliseconds() const {
     return run_ ? timer_.interval() : -1;
+}
+
+void KeyedTimer::holdDelayedRuns(bool held) {
+    held_ = held;
+    if (held_ && timer_.interval() > 0) timer_.stop();
+    if (!held_ && run_ && !timer_.isActive()) timer_.start();
 }
 
 bool KeyedTimer::runPendingNow() {

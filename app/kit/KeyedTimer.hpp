@@ -33,6 +33,9 @@ class KeyedTimer : public QObject {
     int pendingMilliseconds() const;
     // Tests: performs the pending run now instead of after its delay; false when nothing was pending.
     bool runPendingNow();
+    // Tests: while held, a run with a delay waits for runPendingNow() however long the machine takes; a run
+    // due on the next turn of the event loop still runs then.
+    void holdDelayedRuns(bool held);
 
   private:
     void fire();
@@ -40,6 +43,7 @@ class KeyedTimer : public QObject {
     std::optional<QString> key_;
     Run run_;
     QTimer timer_;
+    bool held_ = false;
 };
 
 }  // namespace pellox::app

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <vector>
 
+#include "kit/PictureCache.hpp"
 #include "theme/Palette.hpp"
 
 namespace pellox::app {
@@ -15,6 +16,8 @@ namespace {
 
 constexpr qreal badgeFillOpacity = 0.16;
 constexpr qreal badgeStrokeOpacity = 0.7;
+// Sizes and colours of outlined rounded rectangles kept at once (a window being resized walks through many).
+constexpr qsizetype outlinedRectCapacity = 64;
 
 QRectF insetForStroke(const QRectF& rect, qreal width) {
     const qreal half = width / 2;
@@ -149,6 +152,17 @@ void strokeCapsuleInside(QPainter& painter, const QRectF& rect, const QColor& co
     strokePath(painter, capsulePath(insetForStroke(rect, width)), color, width);
 }
 
+void paintOutlinedRoundedRect(QPainter& painter, const QRectF& rect, qreal radius, const QColor& fill,
+                              const QColor& stroke) {
+    static PictureCache pictures(outlinedRectCapacity);
+    const QByteArray key = "outlined:" + QByteArray::number(radius) + ':' + QByteArray::number(fill.rgba()) +
+                           ':' + QByteArray::number(stroke.rgba());
+    pictures.draw(painter, key, rect, [&](QPainter& p) {
+        fillRoundedRect(p, rect, radius, fill);
+        strokeRoundedRectInside(p, rect, radius, stroke, 1);
+    });
+}
+
 void strokeEllipseInside(QPainter& painter, const QRectF& rect, const QColor& color, qreal width) {
     QPainterPath path;
     path.addEllipse(insetForStroke(rect, width));
@@ -189,8 +203,8 @@ void paintTintedBadge(QPainter& painter, const QRectF& rect, const QColor& tint,
 
 void paintSidePanelCard(QPainter& painter, const QRectF& rect, const Palette& palette,
                         std::optional<QColor> stroke) {
-    fillRoundedRect(painter, rect, sidePanelCardRadius, palette.panel);
-    strokeRoundedRectInside(painter, rect, sidePanelCardRadius, stroke.value_or(palette.border), 1);
+    paintOutlinedRoundedRect(painter, rect, sidePanelCardRadius, palette.panel,
+                             stroke.value_or(palette.border));
 }
 
 void paintShadow(QPainter& painter, const QPainterPath& shape, const QColor& color, qreal radius,

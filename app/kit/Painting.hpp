@@ -24,6 +24,11 @@ void strokeRoundedRectInside(QPainter& painter, const QRectF& rect, qreal radius
                              qreal width = 1);
 void strokeCapsuleInside(QPainter& painter, const QRectF& rect, const QColor& color, qreal width = 1);
 void strokeEllipseInside(QPainter& painter, const QRectF& rect, const QColor& color, qreal width = 1);
+// A rounded rectangle filled and stroked 1 pixel wide inside its edge, painted once for each size and colours
+// and then only copied: a wide antialiased path is slow to rasterise, and the side panel's pieces are drawn
+// at every frame while they come and go.
+void paintOutlinedRoundedRect(QPainter& painter, const QRectF& rect, qreal radius, const QColor& fill,
+                              const QColor& stroke);
 
 // The colour with its opacity multiplied by `opacity` (a translucent colour gets fainter still).
 QColor withOpacity(QColor color, qreal opacity);

@@ -1,8 +1,9 @@
 #pragma once
 // How a widget comes and goes: by opacity, with a move from or to one edge (its own height away) or a scale
-// about its centre. A widget that comes is laid out at once and drawn on its way in; one that goes leaves the
-// layout at once while a picture of it goes out, as a view removed from a stack does. Every transition runs
-// along a spring on Qt's animation clock, and lands at once under reduce motion, through Motion.
+// about its centre. A widget that comes is laid out at once and drawn live on its way in, so it shows what it
+// holds from its first frame; one that goes leaves the layout at once while a picture of it, taken as it
+// stood, goes out, as a view removed from a stack does. Every transition runs along a spring on Qt's
+// animation clock, and lands at once under reduce motion, through Motion.
 #include <QGraphicsEffect>
 #include <QPixmap>
 #include <QPointer>
@@ -31,9 +32,10 @@ class TransitionEffect : public QGraphicsEffect {
     Q_PROPERTY(double progress READ progress WRITE setProgress)
 
   public:
-    // Draws the picture of the widget (taken as it stood) instead of the widget itself: a picture drawn from
-    // the widget at each step would leave out its children that carry a graphics effect of their own, and
-    // render it again for every frame.
+    // Draws `widget` as it is at each frame (a widget coming in). The frame is a picture of the widget:
+    // Qt's own source pixmap leaves out the children that carry a graphics effect of their own.
+    TransitionEffect(Transition transition, QWidget& widget);
+    // Draws a fixed picture instead (a widget going out, pictured before it changed).
     TransitionEffect(Transition transition, QPixmap picture, QObject* parent);
 
     double progress() const noexcept { return progress_; }
@@ -48,10 +50,18 @@ class TransitionEffect : public QGraphicsEffect {
     void draw(QPainter* painter) override;
 
   private:
+    QPointF offsetAt(double progress, const QRectF& source) const;
+    double scaleAt(double progress) const;
+
     Transition transition_;
     double progress_ = 1;
+    QPointer<QWidget> live_;
     QPixmap picture_;
 };
+
+// The widget as it draws itself, children with graphics effects of their own included, transparent where it
+// draws nothing: QWidget::grab() alone paints the window's colour behind a widget that fills no background.
+QPixmap pictureOf(QWidget& widget);
 
 // The name of a picture of a widget on its way out.
 inline constexpr const char* leavingPictureName = "pellox-leaving";

@@ -1,19 +1,17 @@
 #include "shell/OnboardingScreen.hpp"
 
-#include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QPainter>
-#include <QPropertyAnimation>
 #include <QVBoxLayout>
 #include <utility>
 
 #include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
-#include "kit/Motion.hpp"
 #include "kit/Painting.hpp"
 #include "kit/Spring.hpp"
 #include "kit/SymbolIcon.hpp"
 #include "kit/TextColor.hpp"
+#include "kit/Transition.hpp"
 #include "theme/AppContext.hpp"
 #include "theme/Palette.hpp"
 
@@ -170,11 +168,12 @@ void OnboardingScreen::advance() {
         onDone_();
         return;
     }
-    fadeOutPage();
+    // The old page, as it stood, fades out above the new one as the spring settles; under reduce motion the
+    // new one is there at once.
+    crossFade(*pageBlock_, pageSpring, context_, this);
     ++page_;
     showPage();
     restyle();
-    fadeInPage();
 }
 
 void OnboardingScreen::showPage() {
@@ -201,49 +200,6 @@ void OnboardingScreen::restyle() {
     skip_->setTextColor(palette.textMuted);
     dots_->update();
     update();
-}
-
-// The old page, as it stood, fades out above the new one as the spring settles; under reduce motion it is
-// gone at once.
-void OnboardingScreen::fadeOutPage() {
-    delete findChild<QLabel*>(leavingPageName, Qt::FindDirectChildrenOnly);
-    const int duration = Motion::milliseconds(pageSpring.settleDuration(), context_);
-    if (duration == 0 || !pageBlock_->isVisible()) return;
-    auto* leaving = new QLabel(this);
-    leaving->setObjectName(leavingPageName);
-    leaving->setAttribute(Qt::WA_TransparentForMouseEvents);
-    leaving->setAccessibleName({});
-    leaving->setPixmap(pageBlock_->grab());
-    leaving->setGeometry(pageBlock_->geometry());
-    auto* effect = new QGraphicsOpacityEffect(leaving);
-    leaving->setGraphicsEffect(effect);
-    leaving->show();
-    leaving->raise();
-    auto* fade = new QPropertyAnimation(effect, "opacity", leaving);
-    fade->setEasingCurve(pageSpring.easingCurve());
-    fade->setDuration(duration);
-    fade->setStartValue(1.0);
-    fade->setEndValue(0.0);
-    connect(fade, &QPropertyAnimation::finished, leaving, &QObject::deleteLater);
-    fade->start();
-}
-
-// The new page fades in as the spring settles; under reduce motion it is there at once.
-void OnboardingScreen::fadeInPage() {
-    auto* effect = qobject_cast<QGraphicsOpacityEffect*>(pageBlock_->graphicsEffect());
-    if (!effect) {
-        effect = new QGraphicsOpacityEffect(pageBlock_);
-        pageBlock_->setGraphicsEffect(effect);
-    }
-    if (!fade_) {
-        fade_ = new QPropertyAnimation(effect, "opacity", this);
-        fade_->setEasingCurve(pageSpring.easingCurve());
-    }
-    fade_->stop();
-    fade_->setDuration(Motion::milliseconds(pageSpring.settleDuration(), context_));
-    fade_->setStartValue(0.0);
-    fade_->setEndValue(1.0);
-    fade_->start();
 }
 
 void OnboardingScreen::paintEvent(QPaintEvent*) {

@@ -6,7 +6,6 @@
 #include <functional>
 
 class QLabel;
-class QPropertyAnimation;
 
 namespace pellox::app {
 
@@ -19,9 +18,6 @@ struct Palette;
 class OnboardingScreen : public QWidget {
     Q_OBJECT
   public:
-    // The picture of the page being left while it fades out.
-    static constexpr const char* leavingPageName = "onboarding-leaving-page";
-
     struct Page {
         const char* symbol;
         QString title;
@@ -40,6 +36,8 @@ class OnboardingScreen : public QWidget {
     // The primary button's action: the next page, or onDone on the last one.
     void advance();
 
+    // The block of the page shown: its symbol, title and body.
+    QWidget* pageBlock() const noexcept { return pageBlock_; }
     HoverButton* primaryButton() const noexcept { return primary_; }
     HoverButton* skipButton() const noexcept { return skip_; }
     QLabel* titleLabel() const noexcept { return title_; }
@@ -51,8 +49,6 @@ class OnboardingScreen : public QWidget {
   private:
     void showPage();
     void restyle();
-    void fadeOutPage();
-    void fadeInPage();
 
     AppContext& context_;
     std::function<void()> onDone_;
@@ -64,7 +60,6 @@ class OnboardingScreen : public QWidget {
     QWidget* dots_;
     HoverButton* primary_;
     HoverButton* skip_;
-    QPropertyAnimation* fade_ = nullptr;
 };
 
 }  // namespace pellox::app

@@ -59,8 +59,7 @@ class TickerStrip : public QAbstractButton {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         const QRectF box(rect());
-        fillRoundedRect(painter, box, cornerRadius, withOpacity(p.panel, panelOpacity));
-        strokeRoundedRectInside(painter, box, cornerRadius, p.border);
+        paintOutlinedRoundedRect(painter, box, cornerRadius, withOpacity(p.panel, panelOpacity), p.border);
 
         const QRectF content =
             box.adjusted(horizontalPadding, verticalPadding, -horizontalPadding, -verticalPadding);

@@ -160,7 +160,9 @@ QWidget* TableScreen::buildSidePanel() {
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->viewport()->setAutoFillBackground(false);
     scroll->setWidget(buildGuideColumn(scroll));
-    // The scroll area fills its content by default; the panel's colour shows through instead.
+    // The scroll area fills itself and, in setWidget(), its content with the window's colour; the panel's
+    // colour shows through both instead.
+    scroll->widget()->setAutoFillBackground(false);
     scroll->setAutoFillBackground(false);
     column->addWidget(scroll, 1);
     column->addWidget(buildActionArea());
@@ -169,7 +171,6 @@ QWidget* TableScreen::buildSidePanel() {
 
 QWidget* TableScreen::buildGuideColumn(QWidget* parent) {
     auto* guide = new QWidget(parent);
-    guide->setAutoFillBackground(false);
     auto* column = new QVBoxLayout(guide);
     column->setContentsMargins(padding, 0, padding, 0);
     column->setSpacing(spacing);

@@ -31,6 +31,10 @@ inline QString pathFor(const QString& name, TableTheme theme) {
 // Every picture of a live widget goes through QWidget::grab(). Qt 6.4's QWidget::render() leaves out the
 // children that carry a graphics effect (every button with the hover highlight) unless they are hovered,
 // whether it renders into a painter or a device; grab() draws them as the window does.
+//
+// A screen, or anything shot where it stands in its window, is shot as the window shows it: a part that
+// paints no background shows the window's colour there, as on screen. Only a piece shot alone, outside the
+// screen that holds it, stands on a backdrop: the theme's feltDark, which its screen puts behind it.
 
 // The widget as it stands on screen, painting its own background.
 inline QImage grabAsShown(QWidget& widget) {
@@ -38,7 +42,7 @@ inline QImage grabAsShown(QWidget& widget) {
     return widget.grab().toImage();
 }
 
-// The widget as it looks over the theme's feltDark (what most screens stand on).
+// A piece alone, over the theme's feltDark, as its screen would hold it.
 inline QImage grab(QWidget& widget, const Palette& palette) {
     const QPalette saved = widget.palette();
     const bool savedFill = widget.autoFillBackground();
@@ -52,20 +56,10 @@ inline QImage grab(QWidget& widget, const Palette& palette) {
     return image;
 }
 
-// Shoots a live widget in every theme by switching the settings' theme, as the user would; the widget must
-// follow its context's paletteChanged(). The theme is put back afterwards.
-inline void shoot(const QString& name, QWidget& widget, SettingsStore& settings, const AppContext& context) {
-    if (!enabled()) return;
-    const TableTheme before = settings.tableTheme.get();
-    for (TableTheme theme : allCases<TableTheme>()) {
-        settings.tableTheme.set(theme);
-        grab(widget, context.palette()).save(pathFor(name, theme));
-    }
-    settings.tableTheme.set(before);
-}
-
-// Like shoot(), for a screen or window that paints its own background.
-inline void shootAsShown(const QString& name, QWidget& widget, SettingsStore& settings) {
+// Shoots a live screen (or a widget where it stands in its window) in every theme as the window shows it, by
+// switching the settings' theme, as the user would; the widget must follow its context's paletteChanged().
+// The theme is put back afterwards.
+inline void shoot(const QString& name, QWidget& widget, SettingsStore& settings) {
     if (!enabled()) return;
     const TableTheme before = settings.tableTheme.get();
     for (TableTheme theme : allCases<TableTheme>()) {
@@ -75,7 +69,20 @@ inline void shootAsShown(const QString& name, QWidget& widget, SettingsStore& se
     settings.tableTheme.set(before);
 }
 
-// Builds a fresh widget per theme (for widgets that read the palette only when built).
+// Like shoot(), for a piece shot alone, outside its screen: over the theme's feltDark.
+inline void shootAlone(const QString& name, QWidget& widget, SettingsStore& settings,
+                       const AppContext& context) {
+    if (!enabled()) return;
+    const TableTheme before = settings.tableTheme.get();
+    for (TableTheme theme : allCases<TableTheme>()) {
+        settings.tableTheme.set(theme);
+        grab(widget, context.palette()).save(pathFor(name, theme));
+    }
+    settings.tableTheme.set(before);
+}
+
+// Builds a fresh piece per theme (for widgets that read the palette only when built) and shoots it alone,
+// over the theme's feltDark.
 inline void shootEach(const QString& name, QSize size,
                       const std::function<std::unique_ptr<QWidget>(AppContext&)>& make) {
     if (!enabled()) return;

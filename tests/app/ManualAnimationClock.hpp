@@ -12,14 +12,26 @@ namespace pellox::app::testing {
 
 class ManualAnimationClock final : public QAnimationDriver {
   public:
-    ManualAnimationClock() { install(); }
-    ~ManualAnimationClock() override { uninstall(); }
+    ManualAnimationClock() {
+        install();
+        // Qt stops its animation timer whenever nothing runs and, on the next start, reads the start time off
+        // the wall clock; a driver installed while another one ran takes over the time that one had not yet
+        // handed out (a previous test's, under load tens of milliseconds). Either would move this test's
+        // animations before its clock does. One endless animation keeps the timer going for the clock's
+        // life, and one frame now hands out what is left over while none of the test's animations run.
+        keeper_.start();
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+        QAnimationDriver::advance();
+    }
+    ~ManualAnimationClock() override {
+        keeper_.stop();
+        uninstall();
+    }
     ManualAnimationClock(const ManualAnimationClock&) = delete;
     ManualAnimationClock& operator=(const ManualAnimationClock&) = delete;
 
-    // As Qt's own driver counts: from the moment the driver last started. Qt's animation timer stops the
-    // driver whenever no animation runs and starts it again from this count, so a count that ran on from an
-    // earlier start would throw the next animations forward by all of it.
+    // Time since Qt started this driver, as a driver's clock counts.
     qint64 elapsed() const override { return now_ - startedAt_; }
     // The test's time: every millisecond the clock has been moved on.
     qint64 now() const { return now_; }
@@ -49,8 +61,18 @@ class ManualAnimationClock final : public QAnimationDriver {
     }
 
   private:
+    // Runs until stopped and changes nothing.
+    class Keeper final : public QAbstractAnimation {
+      public:
+        int duration() const override { return -1; }
+
+      protected:
+        void updateCurrentTime(int) override {}
+    };
+
     qint64 now_ = 0;
     qint64 startedAt_ = 0;
+    Keeper keeper_;
 };
 
 // Whole milliseconds until the spring has settled, and one more.

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -54,6 +57,36 @@ TEST(Painting, TintedBadgeAndSidePanelCardUseTheirOpacities) {
     }
     EXPECT_NEAR(qAlpha(card.pixel(40, 40)) / 255.0, 0.75, 0.01);
     EXPECT_EQ(qAlpha(card.pixel(1, 1)), 0);  // the 12-pixel corner is cut
+}
+
+TEST(Painting, AnOutlinedRoundedRectCopiedFromItsPictureLooksAsIfPaintedThere) {
+    const QRectF box(3, 5, 300, 40);
+    const QColor fill = withOpacity(Palette::midnight().panel, 0.85), stroke = Palette::midnight().border;
+    QImage painted(320, 60, QImage::Format_ARGB32_Premultiplied), copied = painted;
+    painted.fill(Palette::midnight().feltDark);
+    copied.fill(Palette::midnight().feltDark);
+    {
+        QPainter p(&painted);
+        fillRoundedRect(p, box, 12, fill);
+        strokeRoundedRectInside(p, box, 12, stroke);
+    }
+    // Painted once somewhere else, then copied here.
+    QImage first = copied;
+    for (QImage* target : {&first, &copied}) {
+        QPainter p(target);
+        paintOutlinedRoundedRect(p, box, 12, fill, stroke);
+    }
+    int worst = 0;
+    for (int y = 0; y < painted.height(); ++y)
+        for (int x = 0; x < painted.width(); ++x) {
+            const QRgb a = painted.pixel(x, y), b = copied.pixel(x, y);
+            const int d = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                    std::abs(qBlue(a) - qBlue(b))});
+            worst = std::max(worst, d);
+        }
+    EXPECT_LE(worst, 2);
+    EXPECT_EQ(copied.pixelColor(5, 7), Palette::midnight().feltDark);  // outside the round corner
+    EXPECT_EQ(copied.pixelColor(150, 25), painted.pixelColor(150, 25));
 }
 
 TEST(Painting, ShadowSpreadsAroundItsShapeAndFollowsTheOffset) {

@@ -73,6 +73,30 @@ TEST(KeyedTimer, ARunMayAnnounceTheNextKey) {
     EXPECT_EQ(order, (std::vector<int>{1, 2}));
 }
 
+TEST(KeyedTimer, AHeldRunWithADelayWaitsForTheTestAndOneDueNextTurnDoesNot) {
+    KeyedTimer timer;
+    timer.holdDelayedRuns(true);
+    int ran = 0;
+    timer.setKey(
+        "a", [] { return 0.001; }, [&] { ++ran; });
+    EXPECT_EQ(timer.pendingMilliseconds(), 1);
+    QTest::qWait(20);
+    EXPECT_EQ(ran, 0);
+    EXPECT_TRUE(timer.runPendingNow());
+    EXPECT_EQ(ran, 1);
+
+    timer.setKey(
+        "b", [] { return 0.0; }, [&] { ran += 10; });
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ran, 11);
+
+    // Let go, a held run keeps its time.
+    timer.setKey(
+        "c", [] { return 0.001; }, [&] { ran += 100; });
+    timer.holdDelayedRuns(false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ran == 111; }, 2000));
+}
+
 TEST(RefreshCoalescer, ManyNotificationsInOneTurnGiveOneRefresh) {
     int refreshes = 0;
     RefreshCoalescer coalescer([&] { ++refreshes; });

@@ -224,12 +224,12 @@ TEST(GalleryReview, ReplayFirstMiddleAndLastStep) {
     if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     PlayedHand played(4242);
     ReplayRig rig(played.record);
-    gallery::shoot("replay-first", *rig.screen, rig.settings, rig.context);
+    gallery::shoot("replay-first", *rig.screen, rig.settings);
     const int middle = static_cast<int>(rig.screen->steps().size()) / 2 + 2;
     rig.screen->slider()->setValue(middle);
-    gallery::shoot("replay-middle", *rig.screen, rig.settings, rig.context);
+    gallery::shoot("replay-middle", *rig.screen, rig.settings);
     rig.click(B::last);
-    gallery::shoot("replay-last", *rig.screen, rig.settings, rig.context);
+    gallery::shoot("replay-last", *rig.screen, rig.settings);
     SUCCEED();
 }
 

@@ -242,11 +242,11 @@ TEST(HistoryScreen, TheMessageRowOpensNothing) {
 TEST(GalleryReview, HistoryWithHandsAndEmpty) {
     if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     HistoryScreenRig full(testing::generatedHistory(200));
-    gallery::shoot("history-hands", *full.screen, full.settings, full.context);
+    gallery::shoot("history-hands", *full.screen, full.settings);
     full.screen->setFilter(HistoryFilter::misplayed);
-    gallery::shoot("history-misplayed", *full.screen, full.settings, full.context);
+    gallery::shoot("history-misplayed", *full.screen, full.settings);
     HistoryScreenRig empty({});
-    gallery::shoot("history-empty", *empty.screen, empty.settings, empty.context);
+    gallery::shoot("history-empty", *empty.screen, empty.settings);
     SUCCEED();
 }
 

@@ -213,27 +213,26 @@ TEST_F(RangeChartScreenTest, Gallery) {
     screen.show();
     for (const char* position : {"Early", "Middle", "Late", "SB", "BB"}) {
         choose(screen, "Position", position);
-        gallery::shoot(QStringLiteral("ranges-open-") + QString(position).toLower(), screen, settings,
-                       context);
+        gallery::shoot(QStringLiteral("ranges-open-") + QString(position).toLower(), screen, settings);
     }
     choose(screen, "Situation", "Facing a raise");
     choose(screen, "Position", "BB");
     clickCell(screen, "AKs");
-    gallery::shoot("ranges-facing-open-bb-inspecting", screen, settings, context);
+    gallery::shoot("ranges-facing-open-bb-inspecting", screen, settings);
     clickCell(screen, "T8o");
-    gallery::shoot("ranges-facing-open-bb-inspecting-fold", screen, settings, context);
+    gallery::shoot("ranges-facing-open-bb-inspecting-fold", screen, settings);
     // By keys: the focused cell (QJs) beside the selected one (T8o).
     screen.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&screen));
     grid(screen)->setFocus(Qt::TabFocusReason);
     grid(screen)->setCurrentIndex(2 * 13 + 3);
     QTest::keyClick(grid(screen), Qt::Key_Right);
-    gallery::shoot("ranges-keyboard-focus", screen, settings, context);
+    gallery::shoot("ranges-keyboard-focus", screen, settings);
 
     RangeChartScreen narrow(context, QStringLiteral("JTs"));
     narrow.resize(380, 640);
     narrow.show();
-    gallery::shoot("ranges-narrow", narrow, settings, context);
+    gallery::shoot("ranges-narrow", narrow, settings);
 }
 
 }  // namespace

@@ -228,9 +228,9 @@ TEST(SettingsScreen, ThemeChangeRecoloursOtherWindowsContexts) {
 TEST(GalleryReview, SettingsForm) {
     if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
     SettingsRig rig;
-    gallery::shoot("settings", *rig.screen, rig.settings, rig.context);
+    gallery::shoot("settings", *rig.screen, rig.settings);
     rig.click(rig.screen->guidePicker()->segment(1));
-    gallery::shoot("settings-test-yourself", *rig.screen, rig.settings, rig.context);
+    gallery::shoot("settings-test-yourself", *rig.screen, rig.settings);
     SUCCEED();
 }
 

@@ -193,14 +193,14 @@ TEST_F(StatsScreenTest, Gallery) {
     StatsScreen emptyScreen(context, empty, false);
     emptyScreen.resize(720, 240);
     emptyScreen.show();
-    gallery::shoot("stats-empty", emptyScreen, settings, context);
+    gallery::shoot("stats-empty", emptyScreen, settings);
 
     test::recordSampleHands(store, 120, 20240611);
     store.recordSessionStart();
     StatsScreen screen(context, store, false);
     screen.resize(720, 1500);
     screen.show();
-    gallery::shoot("stats", screen, settings, context);
+    gallery::shoot("stats", screen, settings);
 
     StatsStore few;
     few.record({GameMode::cash,
@@ -213,13 +213,13 @@ TEST_F(StatsScreenTest, Gallery) {
     StatsScreen fewScreen(context, few, false);
     fewScreen.resize(560, 1100);
     fewScreen.show();
-    gallery::shoot("stats-first-hands", fewScreen, settings, context);
+    gallery::shoot("stats-first-hands", fewScreen, settings);
 
     // The plot's extremes: hands at 0 and at 100%, the lifetime rule on the middle line.
     RecentHandsChartView chart(context, RecentHandsChartModel({0.0, 1.0, 0.5, 0.25, 1.0, 0.0}, 0.5));
     chart.resize(520, RecentHandsChartView::chartHeight);
     chart.show();
-    gallery::shoot("stats-chart", chart, settings, context);
+    gallery::shootAlone("stats-chart", chart, settings, context);
 }
 
 }  // namespace

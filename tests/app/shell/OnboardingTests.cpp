@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QTest>
 
+#include "FramePixels.hpp"
 #include "ManualAnimationClock.hpp"
 #include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
 #include "kit/Spring.hpp"
+#include "kit/Transition.hpp"
 #include "shell/OnboardingScreen.hpp"
 #include "shell/OnboardingSheet.hpp"
 #include "store/SettingsStore.hpp"
@@ -117,39 +118,62 @@ TEST(Onboarding, TheSheetGrowsWithTextAndStaysWithinItsWindowAsItShrinks) {
 }
 
 TEST(Onboarding, TheOldPageFadesOutWhileTheNewOneFadesIn) {
-    const auto opacity = [](QWidget* w) {
-        auto* effect = qobject_cast<QGraphicsOpacityEffect*>(w->graphicsEffect());
-        return effect ? effect->opacity() : 1.0;
-    };
     testing::ManualAnimationClock clock;
     OnboardingRig rig;
     rig.context.setReduceMotion(false);
     const int settle = static_cast<int>(Spring{0.25, 0.85}.settleDuration() * 1000);
-    QWidget* page = rig.screen.findChild<QLabel*>()->parentWidget();
+    QWidget* page = rig.screen.pageBlock();
     QTest::mouseClick(rig.screen.primaryButton(), Qt::LeftButton);
 
-    auto* leaving = rig.screen.findChild<QLabel*>(OnboardingScreen::leavingPageName);
+    QWidget* leaving = leavingPicture(*page, rig.screen);
     ASSERT_NE(leaving, nullptr);
-    EXPECT_FALSE(leaving->pixmap().isNull());
     EXPECT_EQ(leaving->geometry(), page->geometry());
+    auto* going = qobject_cast<TransitionEffect*>(leaving->graphicsEffect());
+    auto* coming = enteringEffect(*page);
+    ASSERT_NE(coming, nullptr);
     clock.advance(0);
-    EXPECT_DOUBLE_EQ(opacity(leaving), 1);
-    EXPECT_DOUBLE_EQ(opacity(page), 0);
+    EXPECT_DOUBLE_EQ(going->opacity(), 1);
+    EXPECT_DOUBLE_EQ(coming->opacity(), 0);
     clock.advance(settle / 8);
-    EXPECT_GT(opacity(leaving), 0);
-    EXPECT_LT(opacity(leaving), 1);
-    EXPECT_GT(opacity(page), 0);
+    EXPECT_GT(going->opacity(), 0);
+    EXPECT_LT(going->opacity(), 1);
+    EXPECT_GT(coming->opacity(), 0);
     clock.advance(settle);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(rig.screen.findChild<QLabel*>(OnboardingScreen::leavingPageName), nullptr);
-    EXPECT_DOUBLE_EQ(opacity(page), 1);
+    EXPECT_EQ(leavingPicture(*page, rig.screen), nullptr);
+    EXPECT_EQ(page->graphicsEffect(), nullptr);
+    EXPECT_EQ(testing::runningAnimations(rig.screen), 0);
+}
+
+TEST(Onboarding, HalfwayBothPagesShowOnTheScreensOwnBackground) {
+    testing::ManualAnimationClock clock;
+    OnboardingRig rig;
+    rig.context.setReduceMotion(false);
+    const int settle = static_cast<int>(Spring{0.25, 0.85}.settleDuration() * 1000);
+    QWidget* page = rig.screen.pageBlock();
+    const QRect title = rig.screen.titleLabel()->geometry().translated(page->pos());
+    const QImage before = rig.screen.grab().toImage();
+    QTest::mouseClick(rig.screen.primaryButton(), Qt::LeftButton);
+    clock.advance(settle / 3);
+    const QImage halfway = rig.screen.grab().toImage();
+    clock.advance(settle);
+    const QImage after = rig.screen.grab().toImage();
+    // The page block draws nothing in its corners: neither page's picture covers the screen's colour there.
+    const QColor feltDark = rig.context.palette().feltDark;
+    for (QPoint at :
+         {page->geometry().topLeft() + QPoint(2, 2), page->geometry().bottomRight() - QPoint(2, 2)})
+        EXPECT_EQ(halfway.pixelColor(at), feltDark) << at.x() << "," << at.y();
+    // The titles cross: halfway is neither the old page nor the new one.
+    EXPECT_GT(testing::meanDifference(halfway, before, title), 2);
+    EXPECT_GT(testing::meanDifference(halfway, after, title), 2);
 }
 
 TEST(Onboarding, UnderReduceMotionTheNewPageIsThereAtOnce) {
     OnboardingRig rig;
     rig.context.setReduceMotion(true);
     QTest::mouseClick(rig.screen.primaryButton(), Qt::LeftButton);
-    EXPECT_EQ(rig.screen.findChild<QLabel*>(OnboardingScreen::leavingPageName), nullptr);
+    EXPECT_EQ(leavingPicture(*rig.screen.pageBlock(), rig.screen), nullptr);
+    EXPECT_EQ(rig.screen.pageBlock()->graphicsEffect(), nullptr);
 }
 
 }  // namespace

@@ -3,8 +3,10 @@
 
 #include <QMessageBox>
 
+#include "Filmstrip.hpp"
 #include "Gallery.hpp"
 #include "ShellTestSupport.hpp"
+#include "kit/Spring.hpp"
 #include "shell/DarkStyle.hpp"
 #include "shell/HomeScreen.hpp"
 #include "shell/MacRootView.hpp"
@@ -57,6 +59,26 @@ TEST(Gallery, OnboardingPages) {
     for (int page = 0; page < 3; ++page) {
         if (page > 0) screen.advance();
         shoot(QStringLiteral("shell-onboarding-%1").arg(page + 1), screen, settings);
+    }
+}
+
+TEST(Gallery, OnboardingPageChangeFilmstrip) {
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
+    testing::ManualAnimationClock clock;
+    for (TableTheme theme : allCases<TableTheme>()) {
+        SettingsStore settings;
+        settings.tableTheme.set(theme);
+        AppContext context(&settings);
+        context.setReduceMotion(false);
+        OnboardingScreen screen(context, [] {});
+        screen.resize(560, 600);
+        screen.show();
+        settle();
+        screen.advance();
+        const testing::Filmstrip strip =
+            testing::film(clock, Spring{0.25, 0.85}, [&] { return screen.grab().toImage(); });
+        strip.save("motion-onboarding-page", theme);
+        EXPECT_GT(strip.motion(), 0.05) << rawValue(theme);
     }
 }
 

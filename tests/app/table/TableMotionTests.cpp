@@ -8,6 +8,7 @@
 #include <QTest>
 #include <algorithm>
 
+#include "Filmstrip.hpp"
 #include "Gallery.hpp"
 #include "ManualAnimationClock.hpp"
 #include "TableTestSupport.hpp"
@@ -19,6 +20,7 @@
 #include "session/PreAction.hpp"
 #include "strategy/MadeHandAssessment.hpp"
 #include "table/ActionBarView.hpp"
+#include "table/ActionTickerView.hpp"
 #include "table/ChipFlightLayer.hpp"
 #include "table/FeltMotion.hpp"
 #include "table/HandReportCardView.hpp"
@@ -31,6 +33,8 @@
 namespace pellox::app {
 namespace {
 
+using testing::film;
+using testing::Filmstrip;
 using testing::ManualAnimationClock;
 using testing::runningAnimations;
 using testing::ScreenRig;
@@ -39,6 +43,7 @@ using testing::visibleButton;
 
 constexpr Spring humanTurnSpring{0.2, 0.85};
 constexpr Spring reportSpring{0.25, 0.85};
+constexpr Spring tickerSpring{0.2, 0.85};
 
 // Every animation of every window, the screen's included.
 int runningAnywhere() {
@@ -467,43 +472,15 @@ TEST(TableScreenMotion, APressActsOnlyOnTheWholeBarAndOnlyWhenItCameDownThere) {
 
 // --- Filmstrips: the transition's first frame, halfway and its last, side by side.
 
-struct Filmstrip {
-    std::vector<QImage> frames;
-    void take(const QImage& frame) { frames.push_back(frame); }
-    void save(const QString& name, TableTheme theme) const {
-        constexpr int gap = 12;
-        int width = 0, height = 0;
-        for (const QImage& f : frames) {
-            width += f.width() + gap;
-            height = std::max(height, f.height());
-        }
-        QImage strip(std::max(width - gap, 1), std::max(height, 1), QImage::Format_ARGB32_Premultiplied);
-        strip.fill(Qt::black);
-        QPainter painter(&strip);
-        int x = 0;
-        for (const QImage& f : frames) {
-            painter.drawImage(x, 0, f);
-            x += f.width() + gap;
-        }
-        painter.end();
-        strip.save(gallery::pathFor(name, theme));
-    }
-};
+// Saves the strip; its halfway frame shows the transition, neither its first frame nor its last.
+void keep(const Filmstrip& strip, const QString& name, TableTheme theme) {
+    strip.save(name, theme);
+    EXPECT_GT(strip.motion(), 0.05) << name.toStdString();
+}
 
-// Films `grab` at the start of a transition of `spring`, halfway and once it has settled.
-// Films `grab` at the start of a transition of `spring`, `middle` of its settle time in (a spring covers
-// most of its way early: a count or a badge is caught on its way nearer the start) and once it has settled.
-Filmstrip film(ManualAnimationClock& clock, const Spring& spring, const std::function<QImage()>& grab,
-               double middle = 0.5) {
-    Filmstrip strip;
-    clock.advance(0);
-    strip.take(grab());
-    const int halfway = static_cast<int>(settleMs(spring) * middle);
-    clock.advance(halfway);
-    strip.take(grab());
-    clock.advance(settleMs(spring) - halfway);
-    strip.take(grab());
-    return strip;
+// `piece`'s place as the window shows it, cut from `around`, which paints what stands behind it.
+QImage placeOf(QWidget& around, const QWidget& piece) {
+    return around.grab(QRect(piece.mapTo(&around, QPoint(0, 0)), piece.size())).toImage();
 }
 
 // The felt's seats and chips move on the animation clock too, and its hole cards are all dealt (the deal
@@ -534,19 +511,46 @@ TEST(GalleryTableMotion, SidePanelAndStrategyOverlayFilmstrips) {
     ASSERT_TRUE(r.driveUntil([&] { return !r.session().isHumanTurn() && r.preActions()->isVisible(); },
                              [&] { callOrCheck(r); }));
     QWidget* panel = r.panel();
-    film(clock, humanTurnSpring, [&] {
-        return panel->grab().toImage();
-    }).save("motion-side-panel-out", theme);
-    ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
-    film(clock, humanTurnSpring, [&] { return panel->grab().toImage(); }).save("motion-side-panel-in", theme);
+    keep(film(clock, humanTurnSpring, [&] { return panel->grab().toImage(); }), "motion-side-panel-out",
+         theme);
 
+    // The header crosses from "ACT AHEAD" to the choice.
+    r.preActions()->option(PreAction::checkFold)->click();
+    r.settle();
+    keep(film(clock, humanTurnSpring, [&] { return placeOf(*panel, *r.preActions()); }),
+         "motion-pre-action-header", theme);
+    r.preActions()->option(PreAction::checkFold)->click();
+    r.settle();
+    clock.advance(1000);
+
+    // The human's next decision: the bar rises and the card comes up with the new advice, not the last one.
+    ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
     StrategyOverlayView* overlay = r.screen->strategyOverlay();
+    ASSERT_NE(enteringEffect(*overlay), nullptr);
+    keep(film(clock, reportSpring, [&] { return panel->grab().toImage(); }), "motion-side-panel-in", theme);
+
     ASSERT_TRUE(overlay->isVisible());
     QWidget* column = overlay->parentWidget();
     overlay->setAdvice(std::nullopt);
-    film(clock, reportSpring, [&] { return column->grab().toImage(); }).save("motion-overlay-out", theme);
+    keep(film(clock, reportSpring, [&] { return placeOf(*panel, *column); }), "motion-overlay-out", theme);
     overlay->setAdvice(r.session().visibleAdvice());
-    film(clock, reportSpring, [&] { return column->grab().toImage(); }).save("motion-overlay-in", theme);
+    keep(film(clock, reportSpring, [&] { return placeOf(*panel, *column); }), "motion-overlay-in", theme);
+}
+
+TEST(GalleryTableMotion, TickerCrossFadeFilmstrip) {
+    if (!gallery::enabled()) GTEST_SKIP() << "PELLOX_GALLERY_DIR is not set";
+    ManualAnimationClock clock;
+    MovingScreen r(31);
+    const TableTheme theme = r.rig.settings.tableTheme.get();
+    ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
+    clock.advance(1000);
+    auto* ticker = r.screen->findChild<ActionTickerView*>();
+    QWidget* row = ticker->parentWidget();
+    callOrCheck(r);
+    r.settle();
+    ASSERT_NE(enteringEffect(*ticker->strip()), nullptr);
+    keep(film(clock, tickerSpring, [&] { return placeOf(*r.screen, *row); }), "motion-ticker-cross-fade",
+         theme);
 }
 
 TEST(GalleryTableMotion, PotDigitsAndWinnerBadgeFilmstrips) {
@@ -561,9 +565,8 @@ TEST(GalleryTableMotion, PotDigitsAndWinnerBadgeFilmstrips) {
     const std::int64_t before = r.session().potTotal();
     ASSERT_TRUE(r.driveUntil([&] { return r.session().potTotal() > before + 20; }, [&] { callOrCheck(r); }));
     const auto potArea = [&] { return felt.potRect().adjusted(-60, -50, 60, 10).toAlignedRect(); };
-    film(
-        clock, FeltMotion::potSpring, [&] { return felt.grab(potArea()).toImage(); }, 0.1)
-        .save("motion-pot-digits", theme);
+    keep(film(clock, FeltMotion::potSpring, [&] { return felt.grab(potArea()).toImage(); }),
+         "motion-pot-digits", theme);
 
     // The badge comes with the award, once the board has landed and the cards have turned.
     ASSERT_TRUE(r.playHandOut());
@@ -572,14 +575,12 @@ TEST(GalleryTableMotion, PotDigitsAndWinnerBadgeFilmstrips) {
     for (int k = 0; k < felt.seatCount(); ++k)
         if (felt.seatDescription(k).contains(QStringLiteral("won $"))) winner = k;
     const auto seatArea = [&] { return felt.seatRect(winner).adjusted(-20, -30, 20, 10).toAlignedRect(); };
-    film(
-        clock, FeltMotion::winnerBadgeSpring, [&] { return felt.grab(seatArea()).toImage(); }, 0.2)
-        .save("motion-winner-badge-in", theme);
+    keep(film(clock, FeltMotion::winnerBadgeSpring, [&] { return felt.grab(seatArea()).toImage(); }),
+         "motion-winner-badge-in", theme);
     r.screen->advanceOrRevealAll();
     r.settle();
-    film(
-        clock, FeltMotion::winnerBadgeSpring, [&] { return felt.grab(seatArea()).toImage(); }, 0.2)
-        .save("motion-winner-badge-out", theme);
+    keep(film(clock, FeltMotion::winnerBadgeSpring, [&] { return felt.grab(seatArea()).toImage(); }),
+         "motion-winner-badge-out", theme);
 }
 
 // An all-in hand's end on the felt: the first card, the flop, the river coming in over the bots' hidden

@@ -367,10 +367,10 @@ TEST(TableScreenGuideGallery, TheGuideOnTheTable) {
     ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn() && !r.session().table()->board.empty(); },
                              [&] { checkOrCall(r.session()); }));
     fixtures::withoutHoverEffects(*r.screen);
-    gallery::shoot("table-guide-advice", *r.screen, r.rig.settings, r.context);
+    gallery::shoot("table-guide-advice", *r.screen, r.rig.settings);
     ASSERT_TRUE(r.driveUntil([&] { return r.handShownOver(); }, [&] { checkOrCall(r.session()); }));
     fixtures::withoutHoverEffects(*r.screen);
-    gallery::shoot("table-guide-report", *r.screen, r.rig.settings, r.context);
+    gallery::shoot("table-guide-report", *r.screen, r.rig.settings);
 }
 
 }  // namespace

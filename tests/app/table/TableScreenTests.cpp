@@ -266,6 +266,7 @@ TEST(TableScreen, DealChipAndResultSoundsPlayAtTheirMoments) {
 
 TEST(TableScreen, NoTimerFiresAfterTheScreenIsDestroyed) {
     ScreenRig r;
+    r.holdsDelayedRuns = false;
     r.rig.settings.gameSpeed.set(GameSpeed::fast);
     r.session().startCashGame(5, 6);
     r.open();

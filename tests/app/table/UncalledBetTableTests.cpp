@@ -80,7 +80,7 @@ TEST(UncalledBetOnTheFelt, ALostShoveReadsAsALossAllOverTheTable) {
     EXPECT_EQ(r.screen->actionTicker()->recentText(),
               QStringLiteral("Bot 0 won $600 \u2022 Uncalled $700 returned to You"));
     EXPECT_EQ(std::count(r.feedback.played.begin(), r.feedback.played.end(), Sfx::win), 0);
-    gallery::shootAsShown("table-uncalled-bet", *r.screen, r.rig.settings);
+    gallery::shoot("table-uncalled-bet", *r.screen, r.rig.settings);
 }
 
 }  // namespace
