@@ -12,6 +12,7 @@
 
 #include "kit/Fonts.hpp"
 #include "kit/Painting.hpp"
+#include "kit/ScrollPage.hpp"
 #include "kit/Spring.hpp"
 #include "kit/Transition.hpp"
 #include "rules/GameMode.hpp"
@@ -154,11 +155,9 @@ QWidget* TableScreen::buildSidePanel() {
     column->setSpacing(spacing);
     column->addWidget(buildHeader());
 
-    auto* scroll = new QScrollArea(panel);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->viewport()->setAutoFillBackground(false);
+    // No stop of its own: nothing in the guide column takes the keys (Space and Next Hand do what a click on
+    // the report card does).
+    QScrollArea* scroll = makeScrollPage(panel);
     scroll->setWidget(buildGuideColumn(scroll));
     // The scroll area fills itself and, in setWidget(), its content with the window's colour; the panel's
     // colour shows through both instead.
@@ -420,7 +419,8 @@ void TableScreen::requestExit() {
         showSummary();
         return;
     }
-    if (!confirmation_) confirmation_ = ExitConfirmation::open(this, context_.palette().danger, [this] { showSummary(); });
+    if (!confirmation_)
+        confirmation_ = ExitConfirmation::open(this, context_.palette().danger, [this] { showSummary(); });
 }
 
 void TableScreen::showSummary() {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <set>
 
+#include "AccessibleActions.hpp"
 #include "ManualAnimationClock.hpp"
 #include "TableTestSupport.hpp"
 #include "kit/Fonts.hpp"
@@ -631,6 +632,27 @@ TEST(TableScreen, FocusMovesOnToWhatReplacesTheActionBar) {
         }
     }
     EXPECT_GT(decisions, hands);
+}
+
+// Tab goes round the screen's controls in the human's turn: each stop is named, none is an invisible one.
+TEST(TableScreen, EveryTabStopOfTheTableIsNamed) {
+    ScreenRig r;
+    r.session().startCashGame(3, 502);
+    r.open();
+    activate(r);
+    ASSERT_TRUE(r.driveUntil([&] { return r.session().isHumanTurn(); }));
+    QTest::keyClick(r.screen.get(), Qt::Key_Tab);
+    QWidget* first = QApplication::focusWidget();
+    ASSERT_NE(first, nullptr);
+    int stops = 0;
+    for (QWidget* at = first; stops < 40; ++stops) {
+        EXPECT_FALSE(testing::accessibleText(at, QAccessible::Name).isEmpty())
+            << at->metaObject()->className() << " is a stop without a name";
+        QTest::keyClick(at, Qt::Key_Tab);
+        at = QApplication::focusWidget();
+        if (at == first) break;
+    }
+    EXPECT_GT(stops, 3);
 }
 
 }  // namespace
