@@ -331,19 +331,6 @@ TEST(GameSeed, OnlyAWholeNumberFixesTheSeed) {
     EXPECT_EQ(parseGameSeed(QStringLiteral("99999999999")), std::nullopt) << "beyond the stored seed";
 }
 
-}  // namespace
-}  // namespace pellox::app
-
-namespace pellox::app {
-namespace {
-
-using journey::button;
-using journey::click;
-using journey::Journey;
-using journey::settle;
-using journey::visible;
-using journey::visibleWindow;
-
 // The summary of a session left mid-hand waits for "Play again" or "Main menu": the Settings command, the
 // sidebar and Back leave it and its table alone, while the ranges window still opens.
 TEST(Journey, TheHeldSummaryOutlastsTheSettingsCommandAndItsSessionStaysLeft) {

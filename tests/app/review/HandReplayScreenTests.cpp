@@ -233,12 +233,6 @@ TEST(GalleryReview, ReplayFirstMiddleAndLastStep) {
     SUCCEED();
 }
 
-}  // namespace
-}  // namespace pellox::app
-
-namespace pellox::app {
-namespace {
-
 TEST(HandReplayScreen, TheSliderSpeaksItsStepAndAScreenReaderMovesIt) {
     ReplayRig rig(testing::shortHand());
     QSlider* slider = rig.screen->slider();
@@ -251,12 +245,6 @@ TEST(HandReplayScreen, TheSliderSpeaksItsStepAndAScreenReaderMovesIt) {
     EXPECT_EQ(iface->text(QAccessible::Value), "Step 5 of 6");
     EXPECT_NE(slider->focusPolicy() & Qt::TabFocus, 0) << "Tab reaches the slider";
 }
-
-}  // namespace
-}  // namespace pellox::app
-
-namespace pellox::app {
-namespace {
 
 // The dealer's letter stays inside its circle at every text size the app offers.
 TEST(ReplaySeatRow, TheDealersLetterFitsItsCircleAtEveryTextSize) {

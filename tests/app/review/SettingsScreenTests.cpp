@@ -234,12 +234,6 @@ TEST(GalleryReview, SettingsForm) {
     SUCCEED();
 }
 
-}  // namespace
-}  // namespace pellox::app
-
-namespace pellox::app {
-namespace {
-
 // What a screen reader's Toggle and Press do reaches the store and the file, as a click does.
 TEST(SettingsScreen, EveryRowWritesTheStoreThroughItsAccessibleAction) {
     using testing::operateAccessibly;
@@ -270,12 +264,6 @@ TEST(SettingsScreen, EveryRowWritesTheStoreThroughItsAccessibleAction) {
     EXPECT_EQ(rig.reloaded().cashConfig.bigBlind, 12);
     EXPECT_EQ(rig.reloaded(), rig.settings.makeSnapshot());
 }
-
-}  // namespace
-}  // namespace pellox::app
-
-namespace pellox::app {
-namespace {
 
 double pixelSizeOfLabel(QMessageBox* box, const char* name) {
     auto* label = box->findChild<QLabel*>(QString::fromLatin1(name));
@@ -349,12 +337,6 @@ TEST(SettingsScreen, TheQuestionsFollowTheTextSize) {
     EXPECT_DOUBLE_EQ(titles[1], 2 * titles[0]);
     EXPECT_DOUBLE_EQ(messages[1], 2 * messages[0]);
 }
-
-}  // namespace
-}  // namespace pellox::app
-
-namespace pellox::app {
-namespace {
 
 // The theme picker is named "Theme", says its choice, and a screen reader's actions change it, saved at once
 // as a pick from its list is; the steppers' buttons carry the value they change.
