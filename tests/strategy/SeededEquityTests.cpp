@@ -132,6 +132,36 @@ TEST(SeededEquityTests, LoneRangedOpponentGivesThePinnedShares) {
     }
 }
 
+// One and two board cards, which Hold'em never deals, take the general loop from either source: pinned to
+// what the loops compiled for each board size gave, alone against the hero and with company.
+TEST(SeededEquityTests, BoardsOfOneAndTwoCardsGiveThePinnedShares) {
+    const auto hole = cards("Js Jh");
+    const struct {
+        const char* board;
+        std::size_t opponents;
+        double winShare;
+    } pinned[] = {{"2c", 1, 1704.5}, {"2c", 3, 426.25}, {"2c 7d", 1, 1850}, {"2c 7d", 3, 347}};
+    for (const auto& p : pinned) {
+        const auto board = cards(p.board);
+        const std::vector<Card> dead = knownCards(hole, board);
+        const std::vector<std::vector<Combo>> ranges{OpponentRange::combosOf("AKs", dead),
+                                                     OpponentRange::combosOf("QQ", dead),
+                                                     OpponentRange::combosOf("99", dead)};
+        const std::vector<std::vector<Combo>> used(ranges.begin(),
+                                                   ranges.begin() + static_cast<std::ptrdiff_t>(p.opponents));
+        SeededRNG seeded(2024);
+        SeededRNG wrapped(2024);
+        auto callable = [&wrapped] { return wrapped.next(); };
+        RangeEquitySampler fromGenerator(hole, board, used, seeded);
+        RangeEquitySampler fromCallable(hole, board, used, callable);
+        fromGenerator.sample(0, 3000);
+        fromCallable.sample(0, 3000);
+        EXPECT_EQ(fromGenerator.winShare(), p.winShare) << p.board << " | " << p.opponents;
+        EXPECT_EQ(fromCallable.winShare(), p.winShare) << p.board << " | " << p.opponents;
+        EXPECT_EQ(seeded.s, wrapped.s) << p.board << " | " << p.opponents;
+    }
+}
+
 // A seeded generator is drawn from a buffer filled ahead, any other source one draw at a time: both must
 // deal the same cards and leave the generator at the same state.
 TEST(SeededEquityTests, GeneratorAndCallableOverTheSameStatesGiveTheSameEstimates) {
