@@ -211,9 +211,36 @@ TEST(SeededEquityTests, GeneratorAndCallableOverTheSameStatesGiveTheSameEstimate
     }
 }
 
-// A generator's draws run a loop compiled for each count of opponents a table can have; a callable's run the
-// general one, except that one opponent takes the lone-opponent loop from either source. Both agree for every
-// count, on every street, with picks that often collide.
+// A combo of one card twice takes a single card, so the live cards left for the board vary with the hands
+// drawn: the lone opponent's loop, which deals around two cards, must not take it, and the loops for more
+// opponents count the live cards again. Either source deals the same.
+TEST(SeededEquityTests, ComboOfOneCardTwiceEstimatesAlikeFromEitherSource) {
+    const auto hole = cards("Ac Kd");
+    const Combo twice{cards("Qc")[0], cards("Qc")[0]};
+    for (const char* board : {"", "2c 7d 9h", "2c 7d 9h Qs", "2c 7d 9h Qs 3s"}) {
+        const std::vector<Card> dead = knownCards(hole, cards(board));
+        std::vector<Combo> withTwice = OpponentRange::combosOf("JJ", dead);
+        withTwice.push_back(twice);
+        for (const std::size_t opponents : {1u, 3u}) {
+            std::vector<std::vector<Combo>> ranges{withTwice, OpponentRange::combosOf("AKs", dead),
+                                                   OpponentRange::combosOf("T9s", dead)};
+            ranges.resize(opponents);
+            SeededRNG seeded(5);
+            SeededRNG wrapped(5);
+            auto callable = [&wrapped] { return wrapped.next(); };
+            RangeEquitySampler fromGenerator(hole, cards(board), ranges, seeded);
+            RangeEquitySampler fromCallable(hole, cards(board), ranges, callable);
+            fromGenerator.sample(0, 2000);
+            fromCallable.sample(0, 2000);
+            EXPECT_EQ(fromGenerator.winShare(), fromCallable.winShare()) << board << " | " << opponents;
+            EXPECT_EQ(seeded.s, wrapped.s) << board << " | " << opponents;
+        }
+    }
+}
+
+// A generator's draws on a street of the game run a loop compiled for each count of opponents a table can
+// have, the lone opponent's included, and past a table's count the general one; a callable's always run the
+// general one. Both agree for every count, on every street, with picks that often collide.
 TEST(SeededEquityTests, EveryCountOfOpponentsEstimatesAsTheGeneralLoop) {
     const char* const classes[] = {"AKs", "QQ", "AKo", "KQs", "JJ", "AQo", "KK"};
     for (const char* board : {"", "2c 7d 9h", "2c 7d 9h Qs", "2c 7d 9h Qs 3s"}) {
