@@ -50,15 +50,19 @@ class RangeEquitySampler {
     template <typename Draws>
     void sampleWithBoard(std::int64_t count, Draws& draws);
     template <std::size_t missing, typename Draws>
-    void sampleMissing(std::int64_t count, Draws& draws);
-    // For missing board cards and fixedOpponents opponents, or any number of them for 0. One opponent is
-    // alone against the hero: every board card is dealt around that opponent's two cards. A fixed count also
-    // means that every list is short (listsAreShort_).
-    template <std::size_t missing, std::size_t fixedOpponents, typename Draws>
+    void sampleOpponents(std::int64_t count, Draws& draws);
+    // For fixedMissing board cards to come and fixedOpponents opponents, either of them anyCount for the
+    // general loop, which reads the count from the sampler. One opponent is alone against the hero: every
+    // board card is dealt around that opponent's two cards. A fixed count of opponents also means that every
+    // list is short (listsAreShort_).
+    static constexpr std::size_t anyCount = ~std::size_t{0};
+    template <std::size_t fixedMissing, std::size_t fixedOpponents, typename Draws>
     void sampleWith(std::int64_t count, Draws& draws);
     // A table seats at most six players.
     static constexpr std::size_t mostTableOpponents = 5;
-    bool aloneAgainstHero() const noexcept { return ranges_.size() == 1 && !liveCountVaries_; }
+    // The spots a game samples: short lists, one to mostTableOpponents opponents, and, against one, no combo
+    // of one card twice.
+    bool isTableSpot() const noexcept;
 
     // An opponent's combos: those of masks_ and keys_ from first, count of them. Opponents with the
     // same list share one copy, so that crowded spots keep their lists in cache.

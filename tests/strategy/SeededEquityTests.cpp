@@ -132,6 +132,36 @@ TEST(SeededEquityTests, LoneRangedOpponentGivesThePinnedShares) {
     }
 }
 
+// One and two board cards, which Hold'em never deals, take the general loop from either source: pinned to
+// what the loops compiled for each board size gave, alone against the hero and with company.
+TEST(SeededEquityTests, BoardsOfOneAndTwoCardsGiveThePinnedShares) {
+    const auto hole = cards("Js Jh");
+    const struct {
+        const char* board;
+        std::size_t opponents;
+        double winShare;
+    } pinned[] = {{"2c", 1, 1704.5}, {"2c", 3, 426.25}, {"2c 7d", 1, 1850}, {"2c 7d", 3, 347}};
+    for (const auto& p : pinned) {
+        const auto board = cards(p.board);
+        const std::vector<Card> dead = knownCards(hole, board);
+        const std::vector<std::vector<Combo>> ranges{OpponentRange::combosOf("AKs", dead),
+                                                     OpponentRange::combosOf("QQ", dead),
+                                                     OpponentRange::combosOf("99", dead)};
+        const std::vector<std::vector<Combo>> used(ranges.begin(),
+                                                   ranges.begin() + static_cast<std::ptrdiff_t>(p.opponents));
+        SeededRNG seeded(2024);
+        SeededRNG wrapped(2024);
+        auto callable = [&wrapped] { return wrapped.next(); };
+        RangeEquitySampler fromGenerator(hole, board, used, seeded);
+        RangeEquitySampler fromCallable(hole, board, used, callable);
+        fromGenerator.sample(0, 3000);
+        fromCallable.sample(0, 3000);
+        EXPECT_EQ(fromGenerator.winShare(), p.winShare) << p.board << " | " << p.opponents;
+        EXPECT_EQ(fromCallable.winShare(), p.winShare) << p.board << " | " << p.opponents;
+        EXPECT_EQ(seeded.s, wrapped.s) << p.board << " | " << p.opponents;
+    }
+}
+
 // A seeded generator is drawn from a buffer filled ahead, any other source one draw at a time: both must
 // deal the same cards and leave the generator at the same state.
 TEST(SeededEquityTests, GeneratorAndCallableOverTheSameStatesGiveTheSameEstimates) {
@@ -181,9 +211,36 @@ TEST(SeededEquityTests, GeneratorAndCallableOverTheSameStatesGiveTheSameEstimate
     }
 }
 
-// A generator's draws run a loop compiled for each count of opponents a table can have; a callable's run the
-// general one, except that one opponent takes the lone-opponent loop from either source. Both agree for every
-// count, on every street, with picks that often collide.
+// A combo of one card twice takes a single card, so the live cards left for the board vary with the hands
+// drawn: the lone opponent's loop, which deals around two cards, must not take it, and the loops for more
+// opponents count the live cards again. Either source deals the same.
+TEST(SeededEquityTests, ComboOfOneCardTwiceEstimatesAlikeFromEitherSource) {
+    const auto hole = cards("Ac Kd");
+    const Combo twice{cards("Qc")[0], cards("Qc")[0]};
+    for (const char* board : {"", "2c 7d 9h", "2c 7d 9h Qs", "2c 7d 9h Qs 3s"}) {
+        const std::vector<Card> dead = knownCards(hole, cards(board));
+        std::vector<Combo> withTwice = OpponentRange::combosOf("JJ", dead);
+        withTwice.push_back(twice);
+        for (const std::size_t opponents : {1u, 3u}) {
+            std::vector<std::vector<Combo>> ranges{withTwice, OpponentRange::combosOf("AKs", dead),
+                                                   OpponentRange::combosOf("T9s", dead)};
+            ranges.resize(opponents);
+            SeededRNG seeded(5);
+            SeededRNG wrapped(5);
+            auto callable = [&wrapped] { return wrapped.next(); };
+            RangeEquitySampler fromGenerator(hole, cards(board), ranges, seeded);
+            RangeEquitySampler fromCallable(hole, cards(board), ranges, callable);
+            fromGenerator.sample(0, 2000);
+            fromCallable.sample(0, 2000);
+            EXPECT_EQ(fromGenerator.winShare(), fromCallable.winShare()) << board << " | " << opponents;
+            EXPECT_EQ(seeded.s, wrapped.s) << board << " | " << opponents;
+        }
+    }
+}
+
+// A generator's draws on a street of the game run a loop compiled for each count of opponents a table can
+// have, the lone opponent's included, and past a table's count the general one; a callable's always run the
+// general one. Both agree for every count, on every street, with picks that often collide.
 TEST(SeededEquityTests, EveryCountOfOpponentsEstimatesAsTheGeneralLoop) {
     const char* const classes[] = {"AKs", "QQ", "AKo", "KQs", "JJ", "AQo", "KK"};
     for (const char* board : {"", "2c 7d 9h", "2c 7d 9h Qs", "2c 7d 9h Qs 3s"}) {
