@@ -46,10 +46,11 @@ class SeededRNG {
 };
 
 namespace detail {
-// SeededRNG::outputsAfter's builds: the baseline instruction set's, and the one for processors with AVX2,
-// which writes nothing and returns false on a processor without it.
+// SeededRNG::outputsAfter's builds: the baseline instruction set's, and those for processors with AVX2 and
+// with AVX-512, which write nothing and return false on a processor without it.
 void baselineOutputsAfter(std::uint32_t state, std::span<std::uint32_t> out) noexcept;
 bool avx2OutputsAfter(std::uint32_t state, std::span<std::uint32_t> out) noexcept;
+bool avx512OutputsAfter(std::uint32_t state, std::span<std::uint32_t> out) noexcept;
 }  // namespace detail
 
 namespace RNGStream {
