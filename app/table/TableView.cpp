@@ -251,9 +251,12 @@ TableView::Cluster TableView::cluster(const Scene& scene) const {
     return c;
 }
 
-bool TableView::humanMayFold() const {
+// Like the action bar, the seat folds only on a street whose cards the felt shows.
+bool TableView::humanMayFold(const Scene& scene) const {
     const auto legal = session_.humanLegalActions();
-    return session_.isHumanTurn() && legal && legal->canFold;
+    const auto& table = session_.table();
+    return session_.isHumanTurn() && legal && legal->canFold && table &&
+           scene.landedBoard >= static_cast<std::int64_t>(table->board.size());
 }
 
 PlayerSeatView TableView::seatView(const Scene& scene, std::size_t k) const {
@@ -275,7 +278,7 @@ PlayerSeatView TableView::seatView(const Scene& scene, std::size_t k) const {
         .fourColor = settings_.fourColorDeck.get(),
         .cardsLanded = cardsLanded(player.seatIndex),
         .dealOrigin = scene.dealOrigin - box.center(),
-        .canFold = player.id == GameSession::humanId && humanMayFold(),
+        .canFold = player.id == GameSession::humanId && humanMayFold(scene),
         .dragOffset = seat == seats_.end() ? 0.0 : seat->second.dragOffset(now()),
     };
 }
@@ -570,7 +573,8 @@ void TableView::mouseMoveEvent(QMouseEvent* event) {
     if (!drag_.isPressed()) return;
     const auto seat = seats_.find(std::string(GameSession::humanId));
     if (seat == seats_.end()) return;
-    drag_.move(event->position() - scene().felt.topLeft(), now(), seat->second, humanMayFold());
+    const Scene s = scene();
+    drag_.move(event->position() - s.felt.topLeft(), now(), seat->second, humanMayFold(s));
     animate();
 }
 
@@ -585,7 +589,7 @@ void TableView::mouseReleaseEvent(QMouseEvent* event) {
         drag_.cancel();
         return;
     }
-    const bool canFold = humanMayFold();
+    const bool canFold = humanMayFold(scene());
     const auto release =
         drag_.release(event->position() - scene().felt.topLeft(), now(), seat->second, canFold, motionless_);
     animate();

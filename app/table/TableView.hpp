@@ -107,7 +107,7 @@ class TableView : public QWidget {
     Scene scene() const;
     Cluster cluster(const Scene& scene) const;
     PlayerSeatView seatView(const Scene& scene, std::size_t k) const;
-    bool humanMayFold() const;
+    bool humanMayFold(const Scene& scene) const;
 
     void startDeal();
     void landNextCard();

@@ -372,6 +372,7 @@ TEST(TableScreenMotion, TheHumanActsOnAStreetOnlyOnceItsCardsHaveLanded) {
         EXPECT_FALSE(r.bar()->isVisible());
         EXPECT_FALSE(r.screen->strategyOverlay()->isVisible());
         EXPECT_FALSE(felt.seatDescription(0).contains(label));
+        EXPECT_FALSE(felt.seatCanFold(0)) << "no fold from the seat either";
         const auto events = r.session().currentHandEvents().size();
         for (Qt::Key key : {Qt::Key_C, Qt::Key_A, Qt::Key_F})
             QTest::keyClick(r.screen.get(), key);
@@ -405,10 +406,48 @@ TEST(TableScreenMotion, TheHumanActsOnAStreetOnlyOnceItsCardsHaveLanded) {
     EXPECT_NE(enteringEffect(*r.bar()), nullptr) << "it comes up with the turn's spring";
     EXPECT_TRUE(r.screen->strategyOverlay()->isVisible());
     EXPECT_TRUE(felt.seatDescription(0).contains(label));
+    EXPECT_EQ(felt.seatCanFold(0), r.session().humanLegalActions()->canFold);
     const auto events = r.session().currentHandEvents().size();
     QTest::keyClick(r.screen.get(), Qt::Key_C);
     r.settle();
     EXPECT_GT(r.session().currentHandEvents().size(), events);
+}
+
+// A bet already stands when the screen comes to a street whose cards it has yet to show: the human's own
+// seat gives no fold (by drag or by its accessible action) before those cards have landed.
+TEST(TableScreenMotion, TheSeatFoldsOnlyOnAStreetWhoseCardsHaveLanded) {
+    ManualAnimationClock clock;
+    ScreenRig r;
+    r.context.setReduceMotion(false);
+    GameSession& session = r.session();
+    session.startCashGame(1, 7);
+    // Played without a screen until the human faces a bet on the flop.
+    for (int step = 0; step < 2000; ++step) {
+        const TableState& t = *session.table();
+        const auto legal = session.humanLegalActions();
+        if (session.isHumanTurn() && t.street == Street::flop && legal->canFold) break;
+        if (!t.isHandInProgress) {
+            session.startHand();
+        } else if (session.isHumanTurn()) {
+            session.submitHumanAction(legal->canCheck ? PlayerActionType::check : PlayerActionType::call,
+                                      std::nullopt);
+        } else {
+            session.playBotTurn();
+        }
+    }
+    ASSERT_TRUE(session.isHumanTurn() && session.table()->street == Street::flop &&
+                session.humanLegalActions()->canFold);
+    r.open();
+    const TableView& felt = r.screen->tableView();
+    EXPECT_FALSE(felt.seatCanFold(0));
+    r.screen->advanceOrRevealAll();  // the flop at once; its cards then come in
+    r.settle();
+    ASSERT_EQ(r.screen->pacing().revealedBoardCount(), 3);
+    EXPECT_FALSE(felt.seatCanFold(0));
+    clock.advance(settleMs(FeltMotion::boardSpring));
+    r.settle();
+    ASSERT_EQ(felt.landedBoardCount(), 3);
+    EXPECT_TRUE(felt.seatCanFold(0));
 }
 
 // A click on the bar: the press and its release at the button's centre.
