@@ -344,10 +344,10 @@ void MacRootView::restyle() {
 }
 
 void MacRootView::onRequestedSection() {
-    const auto requested = navigation_.requestedSection();
-    if (!requested) return;
+    if (!navigation_.requestedSection()) return;
+    const Section section = *navigation_.requestedSection();
     if (!navigationHeld()) {
-        state_.request(*requested);
+        state_.request(section);
         sync();
     }
     navigation_.setRequestedSection(std::nullopt);
