@@ -77,7 +77,7 @@ class TickerStrip : public QAbstractButton {
         painter.setFont(textFont());
         painter.drawText(QRectF(left, content.top(), std::max(0.0, right - left), content.height()),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
-        if (hasFocus()) KitControl::paintFocusRing(painter, box, cornerRadius, p.text);
+        if (KitControl::showsFocus(this)) KitControl::paintFocusRing(painter, box, cornerRadius, p.text);
     }
 
   private:

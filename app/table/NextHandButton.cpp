@@ -60,7 +60,7 @@ void NextHandButton::paintEvent(QPaintEvent*) {
     painter.setFont(keyFont());
     painter.drawText(QRectF(0, top + title.height() + lineSpacing, width(), key.height()),
                      Qt::AlignHCenter | Qt::AlignTop, tr("Space"));
-    if (hasFocus()) KitControl::paintFocusRing(painter, rect(), cornerRadius, p.onAccent);
+    if (KitControl::showsFocus(this)) KitControl::paintFocusRing(painter, rect(), cornerRadius, p.onAccent);
 }
 
 }  // namespace pellox::app

@@ -245,7 +245,8 @@ void TableScreen::refresh() {
     header_->setTitle(fromStd(TableControls::headerTitle(session_.mode(), table ? table->handNumber : 0)));
     felt_->refresh(pacing.revealedBoardCount(), pacing.animationTimings(), pacing.game(),
                    pacing.motionless());
-    const ActionArea area = pacing.actionArea(felt_->landedBoardCount());
+    const std::int64_t landed = felt_->landedBoardCount();
+    const ActionArea area = pacing.actionArea(landed);
     // The bar comes with the human's turn, or once the felt shows the street it is for.
     const bool humanTurn = session_.isHumanTurn(), barShown = area == ActionArea::actionBar;
     const bool reportShown = pacing.reportShown();
@@ -259,7 +260,7 @@ void TableScreen::refresh() {
     reportShown_ = reportShown;
     refreshActionArea(area, spring);
     // The card takes the report before it comes, so it comes with its amount rather than counting to it.
-    refreshGuide();
+    refreshGuide(pacing.streetShown(landed));
     place(*reportCard_, reportShown, Transition::move(Transition::Edge::top), spring);
     refreshOverlays();
     handOnFocus(panelHadFocus);
@@ -331,12 +332,11 @@ void TableScreen::place(QWidget& widget, bool shown, const Transition& transitio
     }
 }
 
-void TableScreen::refreshGuide() {
+void TableScreen::refreshGuide(bool streetShown) {
     // The ticker and its sheet tell no more of the hand than the felt has shown.
     ticker_->setLog(
         ActionLogStreet::revealedUpTo(session_.actionLog(), task_->pacing().revealedBoardCount()));
     // The advice for a street comes with its cards.
-    const bool streetShown = task_->pacing().streetShown(felt_->landedBoardCount());
     overlay_->setAdvice(streetShown ? session_.visibleAdvice() : std::nullopt);
     // The card, shown only while the report is, always holds the latest report.
     if (const auto report = session_.handReport())

@@ -91,7 +91,7 @@ class TableScreen : public QWidget {
     void refreshActionArea(ActionArea area, const Spring* spring);
     // Shows or hides a piece of the side panel, along its transition when a spring is given.
     void place(QWidget& widget, bool shown, const Transition& transition, const Spring* spring);
-    void refreshGuide();
+    void refreshGuide(bool streetShown);
     void refreshOverlays();
     static bool holdsFocus(const QWidget& piece);
     void handOnFocus(bool panelHadFocus);

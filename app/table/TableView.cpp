@@ -13,6 +13,7 @@
 #include "kit/Spring.hpp"
 #include "kit/TextFit.hpp"
 #include "rules/LegalActions.hpp"
+#include "rules/UncalledBet.hpp"
 #include "session/GameSession.hpp"
 #include "store/SettingsStore.hpp"
 #include "table/FeltMotion.hpp"
@@ -80,6 +81,7 @@ struct TableView::Scene {
     std::int64_t landedBoard = 0;
     bool holeCardsTurn = false;  // the bots' hole cards face up at the hand's end
     bool awardShown = true;
+    std::vector<Winner> won;  // as won, once the award is shown
 };
 
 // The centre cluster's pieces where they come to rest, in table coordinates.
@@ -175,6 +177,7 @@ TableView::Scene TableView::scene() const {
                              static_cast<std::int64_t>(s.board.size()));
     s.holeCardsTurn = TableViewModel::holeCardsTurn(table, revealed_, s.landedBoard);
     s.awardShown = TableViewModel::awardShown(table, revealed_, s.landedBoard, motion_->showdownTurned());
+    if (table && s.awardShown) s.won = UncalledBet::winnersAsWon(*table);
     return s;
 }
 
@@ -272,8 +275,7 @@ PlayerSeatView TableView::seatView(const Scene& scene, std::size_t k) const {
         .revealHoleCards = scene.holeCardsTurn,
         // The made hand names only the board's cards at rest.
         .board = std::span<const Card>(scene.board).first(static_cast<std::size_t>(scene.landedBoard)),
-        .winnerAmount =
-            scene.awardShown ? TableViewModel::winnerAmount(session_.table(), player.id) : std::nullopt,
+        .winnerAmount = TableViewModel::winnerAmount(scene.won, player.id),
         .heldBackWinnings = scene.awardShown ? 0 : TableViewModel::chipsAwarded(session_.table(), player.id),
         .fourColor = settings_.fourColorDeck.get(),
         .cardsLanded = cardsLanded(player.seatIndex),
@@ -398,8 +400,8 @@ void TableView::updateMotion(const Scene& s) {
 
 void TableView::updateWinners(const Scene& s) {
     std::map<std::string, std::int64_t> winners;
-    for (std::size_t k = 0; k < s.drawn && s.awardShown; ++k)
-        if (auto amount = TableViewModel::winnerAmount(session_.table(), s.players[k]->id))
+    for (std::size_t k = 0; k < s.drawn; ++k)
+        if (auto amount = TableViewModel::winnerAmount(s.won, s.players[k]->id))
             winners.emplace(s.players[k]->id, *amount);
     motion_->updateWinners(winners, motionless_);
 }

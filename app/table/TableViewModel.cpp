@@ -80,7 +80,12 @@ QString TableViewModel::winnerText(const Winner& winner, const TableState& table
 std::optional<std::int64_t> TableViewModel::winnerAmount(const std::optional<TableState>& table,
                                                          std::string_view playerId) {
     if (!table) return std::nullopt;
-    for (const Winner& w : UncalledBet::winnersAsWon(*table))
+    return winnerAmount(UncalledBet::winnersAsWon(*table), playerId);
+}
+
+std::optional<std::int64_t> TableViewModel::winnerAmount(const std::vector<Winner>& won,
+                                                         std::string_view playerId) {
+    for (const Winner& w : won)
         if (w.playerId == playerId) return w.amount;
     return std::nullopt;
 }
