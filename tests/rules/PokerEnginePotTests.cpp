@@ -10,34 +10,10 @@ using namespace pellox::testing;
 using E = EngineEvent;
 using A = PlayerActionType;
 using Ids = std::vector<std::string>;
+using Seat = RiverSeat;
 
-struct Seat {
-    std::int64_t contributed;
-    bool allIn = false;
-    bool folded = false;
-    std::vector<Card> hole = {};
-};
-
-// A table at the river with the given contributions, everyone else's chips left at 1000.
-TableState settledRiver(const std::vector<Seat>& seats, std::vector<Card> board, std::int64_t dealer) {
-    TableState t = makeTable(std::vector<std::int64_t>(seats.size(), 1000));
-    for (std::size_t i = 0; i < seats.size(); ++i) {
-        Player& p = t.players[i];
-        p.totalContribution = seats[i].contributed;
-        p.stack = seats[i].allIn ? 0 : 1000;
-        p.isAllIn = seats[i].allIn;
-        p.hasFolded = seats[i].folded;
-        p.holeCards = seats[i].hole;
-    }
-    t.board = std::move(board);
-    t.street = Street::river;
-    t.dealerSeatIndex = dealer;
-    t.isHandInProgress = true;
-    return t;
-}
-
-std::vector<Player> contributions(const std::vector<Seat>& seats) {
-    return settledRiver(seats, {}, 0).players;
+std::vector<Player> contributions(const std::vector<RiverSeat>& seats) {
+    return riverTable(seats, {}, 0).players;
 }
 
 // ---------------------------------------------------------------- side pots
@@ -96,11 +72,11 @@ TEST(PokerEnginePots, OddChipsGoToTheWinnersNearestTheDealersLeft) {
 }
 
 TEST(PokerEngineShowdown, TheShortAllInWinsBothPotsHeIsInAndATieSplitsTheRest) {
-    const TableState t = settledRiver({{50, true, false, cards("As Ah")},
-                                       {200, true, false, cards("Kh Qc")},
-                                       {200, false, false, cards("Kd Qs")},
-                                       {30, false, true, cards("5c 6c")}},
-                                      cards("2c 7d 9h Js 3d"), 3);
+    const TableState t = riverTable({{50, true, false, cards("As Ah")},
+                                     {200, true, false, cards("Kh Qc")},
+                                     {200, false, false, cards("Kd Qs")},
+                                     {30, false, true, cards("5c 6c")}},
+                                    cards("2c 7d 9h Js 3d"), 3);
     std::vector<EngineEvent> events;
     const TableState s = PokerEngine::showdown(t, events);
 
@@ -127,10 +103,10 @@ TEST(PokerEngineShowdown, TheShortAllInWinsBothPotsHeIsInAndATieSplitsTheRest) {
 }
 
 TEST(PokerEngineShowdown, APlayedBoardSplitsEveryPotWithTheDealerGettingOddChipsLast) {
-    const TableState t = settledRiver({{51, false, false, cards("2h 2d")},
-                                       {50, true, false, cards("3h 3d")},
-                                       {1, false, true, cards("Ac Ad")}},
-                                      cards("5c 6d 7h 8s 9c"), 0);
+    const TableState t = riverTable({{51, false, false, cards("2h 2d")},
+                                     {50, true, false, cards("3h 3d")},
+                                     {1, false, true, cards("Ac Ad")}},
+                                    cards("5c 6d 7h 8s 9c"), 0);
     std::vector<EngineEvent> events;
     const TableState s = PokerEngine::showdown(t, events);
     EXPECT_EQ(s.pots, (std::vector<Pot>{{3, {"p0", "p1"}}, {98, {"p0", "p1"}}, {1, {"p0"}}}));
@@ -143,8 +119,8 @@ TEST(PokerEngineShowdown, APlayedBoardSplitsEveryPotWithTheDealerGettingOddChips
 }
 
 TEST(PokerEngineShowdown, AShortBoardIsCompletedSilentlyFromTheDeck) {
-    TableState t = settledRiver({{10, false, false, cards("As Ks")}, {10, false, false, cards("2d 7c")}},
-                                cards("Qs Js 3h"), 0);
+    TableState t = riverTable({{10, false, false, cards("As Ks")}, {10, false, false, cards("2d 7c")}},
+                              cards("Qs Js 3h"), 0);
     t.deck = cards("Ts 4d 5d");
     std::vector<EngineEvent> events;
     const TableState s = PokerEngine::showdown(t, events);
@@ -155,7 +131,7 @@ TEST(PokerEngineShowdown, AShortBoardIsCompletedSilentlyFromTheDeck) {
 }
 
 TEST(PokerEngineShowdown, AnUncontestedWinIsOneAwardOfEveryPotWithNothingRevealed) {
-    TableState t = settledRiver({{100, true}, {5, false, true}, {10, false, true}}, {}, 0);
+    TableState t = riverTable({{100, true}, {5, false, true}, {10, false, true}}, {}, 0);
     t.players[0].holeCards = cards("2c 7d");
     std::vector<EngineEvent> events;
     const TableState s = PokerEngine::awardUncontested(t, "p0", events);

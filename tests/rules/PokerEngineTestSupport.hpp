@@ -80,4 +80,32 @@ std::vector<Case> eventsOf(const std::vector<EngineEvent>& events) {
     return out;
 }
 
+// One seat of a river table: what the player put in, and how he stands.
+struct RiverSeat {
+    std::int64_t contributed;
+    bool allIn = false;
+    bool folded = false;
+    std::vector<Card> hole = {};
+};
+
+// A table at the river with the given contributions, everyone else's chips left at 1000, yet to be
+// settled.
+inline TableState riverTable(const std::vector<RiverSeat>& seats, std::vector<Card> board,
+                             std::int64_t dealer) {
+    TableState t = makeTable(std::vector<std::int64_t>(seats.size(), 1000));
+    for (std::size_t i = 0; i < seats.size(); ++i) {
+        Player& p = t.players[i];
+        p.totalContribution = seats[i].contributed;
+        p.stack = seats[i].allIn ? 0 : 1000;
+        p.isAllIn = seats[i].allIn;
+        p.hasFolded = seats[i].folded;
+        p.holeCards = seats[i].hole;
+    }
+    t.board = std::move(board);
+    t.street = Street::river;
+    t.dealerSeatIndex = dealer;
+    t.isHandInProgress = true;
+    return t;
+}
+
 }  // namespace pellox::testing

@@ -13,30 +13,10 @@ using E = EngineEvent;
 using A = PlayerActionType;
 using Stake = UncalledBet::Stake;
 
-struct Seat {
-    std::int64_t contributed;
-    bool allIn = false;
-    bool folded = false;
-    std::vector<Card> hole = {};
-};
-
 // A river table with these contributions, shown down; the dealer in seat 2.
-TableState shownDown(const std::vector<Seat>& seats, const std::string& board,
+TableState shownDown(const std::vector<RiverSeat>& seats, const std::string& board,
                      std::vector<EngineEvent>& events) {
-    TableState t = makeTable(std::vector<std::int64_t>(seats.size(), 1000));
-    for (std::size_t i = 0; i < seats.size(); ++i) {
-        Player& p = t.players[i];
-        p.totalContribution = seats[i].contributed;
-        p.stack = seats[i].allIn ? 0 : 1000;
-        p.isAllIn = seats[i].allIn;
-        p.hasFolded = seats[i].folded;
-        p.holeCards = seats[i].hole;
-    }
-    t.board = cards(board);
-    t.street = Street::river;
-    t.dealerSeatIndex = 2;
-    t.isHandInProgress = true;
-    return PokerEngine::showdown(t, events);
+    return PokerEngine::showdown(riverTable(seats, cards(board), 2), events);
 }
 
 E act(const std::string& id, A type, std::int64_t putIn) {

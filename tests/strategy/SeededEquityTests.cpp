@@ -162,6 +162,21 @@ TEST(SeededEquityTests, BoardsOfOneAndTwoCardsGiveThePinnedShares) {
     }
 }
 
+// A generator and a callable over the same states give the same estimate and draw alike.
+void expectBothSourcesAgree(const std::vector<Card>& hole, const char* board,
+                            const std::vector<std::vector<Combo>>& ranges, std::uint32_t seed,
+                            std::size_t opponents, std::int64_t samples = 2000) {
+    SeededRNG seeded(seed);
+    SeededRNG wrapped(seed);
+    auto callable = [&wrapped] { return wrapped.next(); };
+    RangeEquitySampler fromGenerator(hole, cards(board), ranges, seeded);
+    RangeEquitySampler fromCallable(hole, cards(board), ranges, callable);
+    fromGenerator.sample(0, samples);
+    fromCallable.sample(0, samples);
+    EXPECT_EQ(fromGenerator.winShare(), fromCallable.winShare()) << board << " | " << opponents;
+    EXPECT_EQ(seeded.s, wrapped.s) << board << " | " << opponents;
+}
+
 // A seeded generator is drawn from a buffer filled ahead, any other source one draw at a time: both must
 // deal the same cards and leave the generator at the same state.
 TEST(SeededEquityTests, GeneratorAndCallableOverTheSameStatesGiveTheSameEstimates) {
@@ -199,15 +214,7 @@ TEST(SeededEquityTests, GeneratorAndCallableOverTheSameStatesGiveTheSameEstimate
         const Combo blocked{cards("Jc")[0], cards("Js")[0]};
         ranges[0].push_back(blocked);
         ranges.push_back({blocked});
-        SeededRNG seeded(2024);
-        SeededRNG wrapped(2024);
-        auto callable = [&wrapped] { return wrapped.next(); };
-        RangeEquitySampler fromGenerator(hole, cards(board), ranges, seeded);
-        RangeEquitySampler fromCallable(hole, cards(board), ranges, callable);
-        fromGenerator.sample(0, 3000);
-        fromCallable.sample(0, 3000);
-        EXPECT_EQ(fromGenerator.winShare(), fromCallable.winShare()) << board;
-        EXPECT_EQ(seeded.s, wrapped.s) << board;
+        expectBothSourcesAgree(hole, board, ranges, 2024, ranges.size(), 3000);
     }
 }
 
@@ -225,15 +232,7 @@ TEST(SeededEquityTests, ComboOfOneCardTwiceEstimatesAlikeFromEitherSource) {
             std::vector<std::vector<Combo>> ranges{withTwice, OpponentRange::combosOf("AKs", dead),
                                                    OpponentRange::combosOf("T9s", dead)};
             ranges.resize(opponents);
-            SeededRNG seeded(5);
-            SeededRNG wrapped(5);
-            auto callable = [&wrapped] { return wrapped.next(); };
-            RangeEquitySampler fromGenerator(hole, cards(board), ranges, seeded);
-            RangeEquitySampler fromCallable(hole, cards(board), ranges, callable);
-            fromGenerator.sample(0, 2000);
-            fromCallable.sample(0, 2000);
-            EXPECT_EQ(fromGenerator.winShare(), fromCallable.winShare()) << board << " | " << opponents;
-            EXPECT_EQ(seeded.s, wrapped.s) << board << " | " << opponents;
+            expectBothSourcesAgree(hole, board, ranges, 5, opponents);
         }
     }
 }
@@ -249,15 +248,7 @@ TEST(SeededEquityTests, EveryCountOfOpponentsEstimatesAsTheGeneralLoop) {
         std::vector<std::vector<Combo>> ranges;
         for (std::size_t opponents = 1; opponents <= 7; ++opponents) {
             ranges.push_back(OpponentRange::combosOf(classes[opponents - 1], dead));
-            SeededRNG seeded(77);
-            SeededRNG wrapped(77);
-            auto callable = [&wrapped] { return wrapped.next(); };
-            RangeEquitySampler fromGenerator(hole, cards(board), ranges, seeded);
-            RangeEquitySampler fromCallable(hole, cards(board), ranges, callable);
-            fromGenerator.sample(0, 2000);
-            fromCallable.sample(0, 2000);
-            EXPECT_EQ(fromGenerator.winShare(), fromCallable.winShare()) << board << " | " << opponents;
-            EXPECT_EQ(seeded.s, wrapped.s) << board << " | " << opponents;
+            expectBothSourcesAgree(hole, board, ranges, 77, opponents);
         }
     }
 }

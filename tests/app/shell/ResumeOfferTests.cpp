@@ -18,19 +18,7 @@ using testing::midHandSnapshot;
 
 using testing::snapshotKey;
 
-struct Rig {
-    std::shared_ptr<InMemoryStore> store = std::make_shared<InMemoryStore>();
-    SettingsStore settings;
-    StatsStore stats;
-    GameSession session{settings, stats};
-    SessionSnapshotStore snapshots{store};
-
-    Rig() {
-        settings.load(store);
-        stats.load(store);
-        settings.guideMode.set(GuideMode::off);
-    }
-
+struct Rig : testing::SessionOnAStore {
     // Plays the current hand to its end with a human who folds.
     void finishHand() {
         for (int i = 0; i < 200 && session.table()->isHandInProgress; ++i) {

@@ -22,6 +22,22 @@ namespace pellox::app::testing {
 
 inline const std::string snapshotKey = "pellox-poker-session-snapshot";
 
+// A game session over stores loaded from one in-memory store, the guide off, and the snapshot store beside
+// them on the same store.
+struct SessionOnAStore {
+    std::shared_ptr<InMemoryStore> store = std::make_shared<InMemoryStore>();
+    SettingsStore settings;
+    StatsStore stats;
+    GameSession session{settings, stats};
+    SessionSnapshotStore snapshots{store};
+
+    SessionOnAStore() {
+        settings.load(store);
+        stats.load(store);
+        settings.guideMode.set(GuideMode::off);
+    }
+};
+
 // Runs what is queued and deletes what was handed to deleteLater().
 inline void settle() {
     for (int i = 0; i < 3; ++i) {

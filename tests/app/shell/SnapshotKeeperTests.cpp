@@ -17,19 +17,8 @@ namespace {
 using testing::snapshotKey;
 
 // The keeper over a store of its own; update() is called where the event loop would call it.
-struct Rig {
-    std::shared_ptr<InMemoryStore> store = std::make_shared<InMemoryStore>();
-    SettingsStore settings;
-    StatsStore stats;
-    GameSession session{settings, stats};
-    SessionSnapshotStore snapshots{store};
+struct Rig : testing::SessionOnAStore {
     SnapshotKeeper keeper{session, snapshots};
-
-    Rig() {
-        settings.load(store);
-        stats.load(store);
-        settings.guideMode.set(GuideMode::off);
-    }
 
     std::optional<SessionSnapshot> stored() const { return snapshots.load(); }
 };

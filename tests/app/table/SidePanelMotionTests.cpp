@@ -9,6 +9,7 @@
 
 #include "GuideFixtures.hpp"
 #include "ManualAnimationClock.hpp"
+#include "OnThePanel.hpp"
 #include "kit/HoverButton.hpp"
 #include "kit/Spring.hpp"
 #include "kit/TextBlock.hpp"
@@ -26,6 +27,7 @@ namespace {
 
 using namespace fixtures;
 using testing::ManualAnimationClock;
+using testing::OnThePanel;
 using testing::runningAnimations;
 using testing::settleMs;
 
@@ -33,29 +35,9 @@ void dropLeftovers() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// A column the piece stands in, shown, with motion on.
-template <typename View>
-struct Holder {
-    AppContext context;
-    QWidget column;
-    View* view;
-
-    template <typename... Args>
-    explicit Holder(Args&&... args) {
-        context.setReduceMotion(false);
-        auto* layout = new QVBoxLayout(&column);
-        view = new View(context, std::forward<Args>(args)..., &column);
-        layout->addWidget(view);
-        layout->addStretch();
-        column.resize(340, 420);
-        column.show();
-        QCoreApplication::processEvents();
-    }
-};
-
 TEST(PreActionPanelMotion, ANewChoiceSpringsTheColoursOverAndCrossFadesTheHeader) {
     ManualAnimationClock clock;
-    Holder<PreActionPanelView> h([](std::optional<PreAction>) {});
+    OnThePanel<PreActionPanelView> h(true, [](std::optional<PreAction>) {});
     const Palette& p = h.context.palette();
     const Spring spring{0.2, 0.85};
     HoverButton* checkFold = h.view->option(PreAction::checkFold);
@@ -88,7 +70,7 @@ TEST(PreActionPanelMotion, ANewChoiceSpringsTheColoursOverAndCrossFadesTheHeader
 
 TEST(PreActionPanelMotion, UnderReduceMotionTheChoiceIsThereAtOnce) {
     ManualAnimationClock clock;
-    Holder<PreActionPanelView> h([](std::optional<PreAction>) {});
+    OnThePanel<PreActionPanelView> h(true, [](std::optional<PreAction>) {});
     h.context.setReduceMotion(true);
     h.view->setSelected(PreAction::check);
     EXPECT_EQ(h.view->option(PreAction::check)->fill(), h.context.palette().accent);
@@ -98,7 +80,7 @@ TEST(PreActionPanelMotion, UnderReduceMotionTheChoiceIsThereAtOnce) {
 
 TEST(StrategyOverlayMotion, TheCardComesUpFromTheBottomAndGoesBackDownFading) {
     ManualAnimationClock clock;
-    Holder<StrategyOverlayView> h;
+    OnThePanel<StrategyOverlayView> h(true);
     const Spring spring{0.25, 0.85};
     ASSERT_TRUE(h.view->isHidden());
     h.view->setAdvice(facingBetAdvice());
@@ -131,7 +113,7 @@ TEST(StrategyOverlayMotion, TheCardComesUpFromTheBottomAndGoesBackDownFading) {
 
 TEST(StrategyOverlayMotion, ANewHeadlineCrossFadesTheCardAndTheSameOneChangesNothing) {
     ManualAnimationClock clock;
-    Holder<StrategyOverlayView> h;
+    OnThePanel<StrategyOverlayView> h(true);
     h.context.setReduceMotion(true);
     h.view->setAdvice(preflopAdvice());
     h.context.setReduceMotion(false);
@@ -150,7 +132,7 @@ TEST(StrategyOverlayMotion, ANewHeadlineCrossFadesTheCardAndTheSameOneChangesNot
 
 TEST(HandReportCardMotion, TheNetResultCountsToANewReportsOnlyWhileTheCardIsOnScreen) {
     ManualAnimationClock clock;
-    Holder<HandReportCardView> h;
+    OnThePanel<HandReportCardView> h(true);
     const Spring spring{0.25, 0.85};
     h.view->setReport(cleanWin(), true, false);
     EXPECT_EQ(h.view->netText()->text(), "+$85");
@@ -181,7 +163,7 @@ ActionLogStreet preflop(std::vector<ActionLogEntry> entries) {
 
 TEST(ActionTickerMotion, TheStripFadesInCrossFadesToANewTextAndFadesOut) {
     ManualAnimationClock clock;
-    Holder<ActionTickerView> h;
+    OnThePanel<ActionTickerView> h(true);
     const Spring spring{0.2, 0.85};
     QWidget* strip = h.view->strip();
     h.view->setLog({preflop({{0, "Maniac Mo posted the small blind $5", false}})});

@@ -8,10 +8,13 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <functional>
+#include <utility>
 
 #include "FramePixels.hpp"
 #include "GuideFixtures.hpp"
 #include "ManualAnimationClock.hpp"
+#include "OnThePanel.hpp"
 #include "TableTestSupport.hpp"
 #include "kit/Spring.hpp"
 #include "kit/Transition.hpp"
@@ -32,34 +35,10 @@ using testing::composed;
 using testing::Layer;
 using testing::ManualAnimationClock;
 using testing::meanDifference;
+using testing::OnThePanel;
 using testing::PaintedStage;
 using testing::ScreenRig;
 using testing::settleMs;
-
-// A column on the panel's colour holding the piece, shown; motion is off until the test turns it on.
-template <typename View>
-struct OnThePanel {
-    AppContext context;
-    PaintedStage column{context.palette().feltDark};
-    View* view;
-
-    template <typename... Args>
-    explicit OnThePanel(Args&&... args) {
-        auto* layout = new QVBoxLayout(&column);
-        view = new View(context, std::forward<Args>(args)..., &column);
-        layout->addWidget(view);
-        layout->addStretch();
-        column.resize(340, 420);
-        column.show();
-        QCoreApplication::processEvents();
-    }
-    QColor panel() const { return column.backdrop(); }
-    QImage frame() { return column.grab().toImage(); }
-    // `widget`'s place in the column.
-    QRect placeOf(const QWidget& widget) const {
-        return QRect(widget.mapTo(&column, QPoint(0, 0)), widget.size());
-    }
-};
 
 QImage picture(QWidget& widget) {
     return pictureOf(widget).toImage();
@@ -69,9 +48,36 @@ double leavingOpacity(const QWidget& widget, const QWidget& stage) {
     return qobject_cast<TransitionEffect*>(leavingPicture(widget, stage)->graphicsEffect())->opacity();
 }
 
+// A third of the way through `piece`'s cross-fade on `stage` (begun by `change`), the frame is the new look
+// fading in over the old one fading out, on the panel's colour; not the old look alone. Gives the frame and
+// the piece's place in it.
+template <typename View>
+std::pair<QImage, QRect> crossFadeThirdWay(ManualAnimationClock& clock, OnThePanel<View>& h, QWidget& piece,
+                                           const QWidget& stage, const Spring& spring,
+                                           const std::function<void()>& change) {
+    const QImage old = picture(piece);
+    h.context.setReduceMotion(false);
+    change();
+    clock.advance(settleMs(spring) / 3);
+    const double out = leavingOpacity(piece, stage), in = enteringEffect(piece)->opacity();
+    EXPECT_GT(out, 0.05);
+    EXPECT_GT(in, 0.05);
+    const QImage halfway = h.frame();
+    clock.advance(settleMs(spring));
+    const QImage fresh = picture(piece);
+
+    const QRect area = h.placeOf(piece);
+    const QPointF at = area.topLeft();
+    const QImage expected = composed(halfway.size(), h.panel(), {{fresh, at, in}, {old, at, out}});
+    const QImage oldAlone = composed(halfway.size(), h.panel(), {{old, at, in}, {old, at, out}});
+    EXPECT_LT(meanDifference(halfway, expected, area), 1.0);
+    EXPECT_GT(meanDifference(halfway, oldAlone, area), 3 * meanDifference(halfway, expected, area) + 0.5);
+    return {halfway, area};
+}
+
 TEST(SidePanelPixels, TheStrategyOverlayComesUpShowingTheNewAdviceOnThePanelsColour) {
     ManualAnimationClock clock;
-    OnThePanel<StrategyOverlayView> h;
+    OnThePanel<StrategyOverlayView> h(false);
     const Spring spring{0.25, 0.85};
     // The last decision's advice, gone since: the card still holds it while hidden.
     h.context.setReduceMotion(true);
@@ -105,7 +111,7 @@ TEST(SidePanelPixels, TheStrategyOverlayComesUpShowingTheNewAdviceOnThePanelsCol
 
 TEST(SidePanelPixels, TheTickerFadesItsNewTextInAsTheOldOneFadesOut) {
     ManualAnimationClock clock;
-    OnThePanel<ActionTickerView> h;
+    OnThePanel<ActionTickerView> h(false);
     const Spring spring{0.2, 0.85};
     const auto street = [](std::vector<ActionLogEntry> entries) {
         return ActionLogStreet{"preflop", "Preflop", {}, std::move(entries)};
@@ -114,51 +120,19 @@ TEST(SidePanelPixels, TheTickerFadesItsNewTextInAsTheOldOneFadesOut) {
     h.view->setLog({street({{0, "Maniac Mo posted the small blind $5", false}})});
     QCoreApplication::processEvents();
     QAbstractButton* strip = h.view->strip();
-    const QImage old = picture(*strip);
-    h.context.setReduceMotion(false);
-
-    h.view->setLog(
-        {street({{0, "Maniac Mo posted the small blind $5", false}, {1, "You posted $10", true}})});
-    clock.advance(settleMs(spring) / 3);
-    const double out = leavingOpacity(*strip, h.column), in = enteringEffect(*strip)->opacity();
-    ASSERT_GT(out, 0.05);
-    ASSERT_GT(in, 0.05);
-    const QImage halfway = h.frame();
-    clock.advance(settleMs(spring));
-    const QImage fresh = picture(*strip);
-
-    const QRect area = h.placeOf(*strip);
-    const QPointF at = area.topLeft();
-    const QImage expected = composed(halfway.size(), h.panel(), {{fresh, at, in}, {old, at, out}});
-    const QImage oldAlone = composed(halfway.size(), h.panel(), {{old, at, in}, {old, at, out}});
-    EXPECT_LT(meanDifference(halfway, expected, area), 1.0);
-    EXPECT_GT(meanDifference(halfway, oldAlone, area), 3 * meanDifference(halfway, expected, area) + 0.5);
+    const auto [halfway, area] = crossFadeThirdWay(clock, h, *strip, h.column, spring, [&] {
+        h.view->setLog(
+            {street({{0, "Maniac Mo posted the small blind $5", false}, {1, "You posted $10", true}})});
+    });
     EXPECT_EQ(halfway.pixelColor(area.topLeft() + QPoint(1, 1)), h.panel());
 }
 
 TEST(SidePanelPixels, ThePreActionHeaderCrossesToTheChoiceWithoutABarBehindIt) {
     ManualAnimationClock clock;
-    OnThePanel<PreActionPanelView> h([](std::optional<PreAction>) {});
-    const Spring spring{0.2, 0.85};
+    OnThePanel<PreActionPanelView> h(false, [](std::optional<PreAction>) {});
     QLabel* header = h.view->header();
-    const QImage old = picture(*header);
-    h.context.setReduceMotion(false);
-
-    h.view->setSelected(PreAction::checkFold);
-    clock.advance(settleMs(spring) / 3);
-    const double out = leavingOpacity(*header, *h.view), in = enteringEffect(*header)->opacity();
-    ASSERT_GT(out, 0.05);
-    ASSERT_GT(in, 0.05);
-    const QImage halfway = h.frame();
-    clock.advance(settleMs(spring));
-    const QImage fresh = picture(*header);
-
-    const QRect area = h.placeOf(*header);
-    const QPointF at = area.topLeft();
-    const QImage expected = composed(halfway.size(), h.panel(), {{fresh, at, in}, {old, at, out}});
-    const QImage oldAlone = composed(halfway.size(), h.panel(), {{old, at, in}, {old, at, out}});
-    EXPECT_LT(meanDifference(halfway, expected, area), 1.0);
-    EXPECT_GT(meanDifference(halfway, oldAlone, area), 3 * meanDifference(halfway, expected, area) + 0.5);
+    const auto [halfway, area] = crossFadeThirdWay(clock, h, *header, *h.view, Spring{0.2, 0.85},
+                                                   [&] { h.view->setSelected(PreAction::checkFold); });
     // The label draws no background: its ends show the panel.
     EXPECT_EQ(halfway.pixelColor(area.topLeft() + QPoint(1, 1)), h.panel());
     EXPECT_EQ(halfway.pixelColor(area.bottomRight() - QPoint(1, 1)), h.panel());
