@@ -93,11 +93,11 @@ class GradeRing : public QWidget {
 }  // namespace
 
 SessionSummaryView::SessionSummaryView(const AppContext& context, const SessionSummary& summary,
-                                       GameMode mode, std::function<void()> onPlayAgain,
+                                       GameMode mode, GuideMode guide, std::function<void()> onPlayAgain,
                                        std::function<void()> onMainMenu, QWidget* parent)
     : QWidget(parent),
       context_(context),
-      model_(SessionSummaryModel::make(summary, mode, QLocale())),
+      model_(SessionSummaryModel::make(summary, mode, guide, QLocale())),
       onPlayAgain_(std::move(onPlayAgain)),
       onMainMenu_(std::move(onMainMenu)) {
     setMinimumSize(idealWidth, idealHeight);
@@ -168,8 +168,7 @@ QWidget* SessionSummaryView::accuracy(QWidget* parent) {
     auto* layout = column(box, accuracySpacing);
     if (!model_.accuracy) {
         layout->addWidget(text(box, tr("No decisions graded"), scaledFont(17, FontWeight::bold), p.text));
-        layout->addWidget(
-            text(box, tr("Turn the guide on to have your play graded."), scaledFont(13), p.textMuted));
+        layout->addWidget(text(box, q(model_.noGradesHint), scaledFont(13), p.textMuted));
         return box;
     }
     const SummaryAccuracy& a = *model_.accuracy;

@@ -445,7 +445,7 @@ void TableScreen::presentSummary(bool showing) {
     if (sheet_) return;
     sheet_ = new SessionSummarySheet(
         context_, session_.sessionSummary(), session_.mode().value_or(GameMode::cash),
-        [this] { playAgain(); }, [this] { leaveTable(); }, this);
+        settings_.guideMode.get(), [this] { playAgain(); }, [this] { leaveTable(); }, this);
     sheet_->open();
 }
 
