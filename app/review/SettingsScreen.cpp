@@ -168,10 +168,7 @@ SettingsScreen::SettingsScreen(AppContext& context, SettingsStore& settings, Sta
     centringLayout->addWidget(content, formMaximumWidth);
     centringLayout->addStretch(1);
 
-    QScrollArea* scroll = makeScrollPage(this);
-    scroll->setWidget(centring);
-    scroll->setStyleSheet(
-        QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"));
+    QScrollArea* scroll = makeScrollPage(this, centring);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll);

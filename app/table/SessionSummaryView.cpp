@@ -9,6 +9,7 @@
 #include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
 #include "kit/Painting.hpp"
+#include "kit/ScrollPage.hpp"
 #include "kit/TextBlock.hpp"
 #include "rules/GameMode.hpp"
 #include "session/SessionSummary.hpp"
@@ -121,11 +122,6 @@ void SessionSummaryView::build() {
     delete layout();
     qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
     auto* outer = column(this, 0);
-    auto* scroll = new QScrollArea(this);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->viewport()->setAutoFillBackground(false);
     scrollContent_ = new QWidget;
     auto* centring = new QHBoxLayout(scrollContent_);
     centring->setContentsMargins(0, 0, 0, 0);
@@ -143,12 +139,9 @@ void SessionSummaryView::build() {
     centring->addStretch(1);
     centring->addWidget(card, 1000);
     centring->addStretch(1);
-    scroll->setWidget(scrollContent_);
-    scrollContent_->setAutoFillBackground(false);
-    outer->addWidget(scroll);
-    // The sheet's default: Return plays again and Tab goes on to the main menu; the scroll area needs no
-    // stop.
-    scroll->setFocusPolicy(Qt::NoFocus);
+    // No name: the scroll area is no stop. The sheet's default: Return plays again and Tab goes on to the
+    // main menu.
+    outer->addWidget(makeScrollPage(this, scrollContent_));
     playAgain_->setFocus(Qt::OtherFocusReason);
     update();
 }
