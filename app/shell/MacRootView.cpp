@@ -275,16 +275,22 @@ void MacRootView::replaceRoot() {
     rootScreen_ = screen;
 }
 
+// A built page still on the path, in its order, stays as it is (a replay kept by History stays at its step);
+// the others go and the missing ones are built.
 void MacRootView::syncPushedPages() {
     const auto& path = state_.path();
-    std::size_t common = 0;
-    while (common < builtPath_.size() && common < path.size() && builtPath_[common] == path[common])
-        ++common;
-    while (builtPath_.size() > common) {
-        discard(stack_->widget(stack_->count() - 1));
-        builtPath_.pop_back();
+    std::vector<QWidget*> built;
+    for (int i = 1; i < stack_->count(); ++i)
+        built.push_back(stack_->widget(i));
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < built.size(); ++i) {
+        if (kept < path.size() && builtPath_[i] == path[kept])
+            ++kept;
+        else
+            discard(built[i]);
     }
-    for (std::size_t i = common; i < path.size(); ++i) {
+    builtPath_.assign(path.begin(), path.begin() + static_cast<std::ptrdiff_t>(kept));
+    for (std::size_t i = kept; i < path.size(); ++i) {
         const Destination destination = RootNavigation::destination(path[i], stats_.handHistory());
         stack_->addWidget(build(destination.screen, destination.record));
         builtPath_.push_back(path[i]);

@@ -29,7 +29,8 @@ class RootNavigation {
     const std::vector<Route>& path() const noexcept { return path_; }
     bool isPlaying() const noexcept { return isPlaying_; }
 
-    // A change of the selection (none included) pops to the root, except a change to History.
+    // A change of the selection (none included) pops to the root, except that a change to History keeps
+    // the replays pushed (opened from a History page pushed elsewhere).
     void select(std::optional<Section> section);
     // The menu's request: that section, at its root.
     void request(Section section);
