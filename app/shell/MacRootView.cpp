@@ -216,6 +216,10 @@ QWidget* MacRootView::build(Screen screen, const HandRecord* record) {
     }
     if (page->windowTitle().isEmpty())
         page->setWindowTitle(QString::fromStdString(navigationTitle(screen, record)));
+    // Entering a page puts the keys on the page itself; a screen reader names it as the header or the
+    // sidebar does.
+    if (page->accessibleName().isEmpty())
+        page->setAccessibleName(QString::fromStdString(pageName(screen, record)));
     return page;
 }
 
@@ -255,11 +259,13 @@ void MacRootView::leaveTable() {
 }
 
 void MacRootView::sync() {
+    // Asked before a page goes: hiding the page that has the keys hands them on, often to the sidebar.
+    const bool keysInSidebar = sidebar_->hasFocus();
     if (!rootPage_ || rootScreen_ != state_.rootScreen()) replaceRoot();
     syncPushedPages();
     stack_->setCurrentIndex(stack_->count() - 1);
     // The new page takes the keys, unless they are moving through the sidebar.
-    if (QWidget* page = currentPage(); page && !sidebar_->hasFocus()) page->setFocus(Qt::OtherFocusReason);
+    if (QWidget* page = currentPage(); page && !keysInSidebar) page->setFocus(Qt::OtherFocusReason);
     syncHeader();
     syncSidebar();
 }

@@ -93,4 +93,15 @@ std::string navigationTitle(Screen screen, const HandRecord* record) {
     return {};
 }
 
+std::string pageName(Screen screen, const HandRecord* record) {
+    switch (screen) {
+        case Screen::home:
+            return "Pellox Poker";
+        case Screen::table:
+            return std::string(title(Section::table));
+        default:
+            return navigationTitle(screen, record);
+    }
+}
+
 }  // namespace pellox::app

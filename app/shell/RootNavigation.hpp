@@ -55,5 +55,8 @@ class RootNavigation {
 
 // The title over a page of the stack; empty for the Table section, which has none.
 std::string navigationTitle(Screen screen, const HandRecord* record = nullptr);
+// What a screen reader calls the page: its title; the Table section's pages, which have none, are called by
+// the home screen's heading and by the section.
+std::string pageName(Screen screen, const HandRecord* record = nullptr);
 
 }  // namespace pellox::app

@@ -132,6 +132,9 @@ TEST(RootNavigation, DestinationsAndTheirTitles) {
     EXPECT_EQ(RootNavigation::destination(Route::ranges(), {}).screen, Screen::ranges);
     EXPECT_EQ(navigationTitle(Screen::ranges), "Preflop Ranges");
     EXPECT_EQ(navigationTitle(Screen::home), "");
+    EXPECT_EQ(pageName(Screen::home), "Pellox Poker");
+    EXPECT_EQ(pageName(Screen::table), "Table");
+    EXPECT_EQ(pageName(found.screen, found.record), "Hand 11");
 }
 
 TEST(RootNavigation, ReplayFindsTheNewestRecordWithTheId) {
