@@ -1,5 +1,6 @@
 #include "kit/ScrollPage.hpp"
 
+#include <QApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QScrollArea>
@@ -56,6 +57,20 @@ class ScrollRing : public QWidget {
     QScrollArea* area_;
 };
 
+// A control inside the area that takes the keys is scrolled into view, also when they come from outside
+// the area (Tab from the sidebar wraps round to the top of a page scrolled down), which the area's own Tab
+// handling does not see. A click does not scroll: the control would move from under the pointer.
+void scrollFocusIntoView(QScrollArea* area) {
+    QWidget* page = area;
+    QObject::connect(qApp, &QApplication::focusChanged, area, [area, page](QWidget*, QWidget* now) {
+        // Only focus coming into the area is followed, which never happens while the area is being destroyed
+        // (the focus that leaves a dying area goes to no widget): until then it is touched as a plain widget.
+        if (!now || !page->isAncestorOf(now) || QGuiApplication::mouseButtons() != Qt::NoButton) return;
+        if (QWidget* content = area->widget(); content && content->isAncestorOf(now))
+            area->ensureWidgetVisible(now);
+    });
+}
+
 }  // namespace
 
 QScrollArea* makeScrollPage(QWidget* parent, const QString& stopName) {
@@ -64,6 +79,7 @@ QScrollArea* makeScrollPage(QWidget* parent, const QString& stopName) {
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->viewport()->setAutoFillBackground(false);
+    scrollFocusIntoView(scroll);
     if (stopName.isEmpty()) {
         // An area that scrolls its focused child into view needs no stop of its own, which would be an
         // invisible, unnamed one.

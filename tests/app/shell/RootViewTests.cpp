@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
@@ -53,6 +54,28 @@ QPushButton* alertButton(QMessageBox* alert, const QString& text) {
     return nullptr;
 }
 
+void storeAHand(PelloxPokerApp& app) {
+    SeededRNG rng(4);
+    const auto record = samples::realisticHand(17, rng);
+    app.stats().record(samples::outcomeOf(record), record);
+}
+
+// Home, its History link, then the newest hand's row: a replay pushed over a pushed History page.
+HandReplayScreen* replayOpenedThroughTheHistoryLink(MacRootView& root) {
+    root.selectSection(Section::table);
+    auto* home = qobject_cast<HomeScreen*>(root.currentPage());
+    if (!home) return nullptr;
+    QTest::mouseClick(home->quickLink(1), Qt::LeftButton);
+    settle();
+    auto* history = qobject_cast<HistoryScreen*>(root.currentPage());
+    if (!history) return nullptr;
+    QListView* list = history->list();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(0, 0)).center());
+    settle();
+    return qobject_cast<HandReplayScreen*>(root.currentPage());
+}
+
 struct Launched {
     AppRig rig;
     PelloxPokerApp* app = nullptr;
@@ -100,19 +123,27 @@ TEST(RootView, EachSectionShowsItsScreenAndNoSelectionShowsTheTable) {
     EXPECT_TRUE(shows<HomeScreen>(l.root->currentPage()));
 }
 
-TEST(RootView, AQuickLinkPushesItsScreenHistoryKeepsItOtherSectionsPopIt) {
+TEST(RootView, AQuickLinkPushesItsScreenHistoryKeepsOnlyAReplayOtherSectionsPopIt) {
     Launched l;
+    storeAHand(*l.app);
     auto* home = qobject_cast<HomeScreen*>(l.root->currentPage());
     ASSERT_NE(home, nullptr);
-    QTest::mouseClick(home->quickLink(3), Qt::LeftButton);
+    QTest::mouseClick(home->quickLink(0), Qt::LeftButton);
     settle();
-    EXPECT_TRUE(shows<SettingsScreen>(l.root->currentPage()));
+    EXPECT_TRUE(shows<StatsScreen>(l.root->currentPage()));
     EXPECT_EQ(l.root->state().section(), Section::table) << "the sidebar stays on the Table section";
     EXPECT_TRUE(l.root->backButton()->isVisible());
-    EXPECT_EQ(l.root->titleLabel()->text(), "Settings");
+    EXPECT_EQ(l.root->titleLabel()->text(), "Stats");
 
     clickRow(*l.root, 2);
-    EXPECT_TRUE(shows<SettingsScreen>(l.root->currentPage())) << "History keeps the pushed page";
+    EXPECT_TRUE(shows<HistoryScreen>(l.root->currentPage())) << "History shows History, not the pushed page";
+    EXPECT_TRUE(l.root->state().path().empty());
+    EXPECT_FALSE(l.root->backButton()->isVisible());
+
+    QPointer<HandReplayScreen> replay = replayOpenedThroughTheHistoryLink(*l.root);
+    ASSERT_NE(replay, nullptr);
+    clickRow(*l.root, 2);
+    EXPECT_EQ(l.root->currentPage(), replay.data()) << "the replay opened from History stays, as it was";
     EXPECT_TRUE(shows<HistoryScreen>(l.root->rootPage()));
 
     clickRow(*l.root, 1);
@@ -302,17 +333,15 @@ TEST(RootView, TheResumeQuestionWaitsForTheOnboardingSheet) {
 namespace pellox::app {
 namespace {
 
-TEST(RootView, ChoosingHistoryThroughAccessibilityKeepsThePushedPageAsAClickDoes) {
+TEST(RootView, ChoosingHistoryThroughAccessibilityKeepsAPushedReplayAsAClickDoes) {
     Launched l;
-    auto* home = qobject_cast<HomeScreen*>(l.root->currentPage());
-    ASSERT_NE(home, nullptr);
-    QTest::mouseClick(home->quickLink(3), Qt::LeftButton);
-    settle();
-    ASSERT_TRUE(shows<SettingsScreen>(l.root->currentPage()));
+    storeAHand(*l.app);
+    QPointer<HandReplayScreen> replay = replayOpenedThroughTheHistoryLink(*l.root);
+    ASSERT_NE(replay, nullptr);
     chooseSidebarRow(l.root->sidebar(), "History");
     settle();
     EXPECT_EQ(l.root->state().section(), Section::history);
-    EXPECT_TRUE(shows<SettingsScreen>(l.root->currentPage())) << "History keeps the pushed page";
+    EXPECT_EQ(l.root->currentPage(), replay.data()) << "History keeps the replay";
     chooseSidebarRow(l.root->sidebar(), "Stats");
     settle();
     EXPECT_TRUE(shows<StatsScreen>(l.root->currentPage()));
