@@ -15,6 +15,7 @@
 #include "review/HandReplayScreen.hpp"
 #include "review/HistoryScreen.hpp"
 #include "review/RangeChartScreen.hpp"
+#include "review/RangeGridView.hpp"
 #include "review/SettingsScreen.hpp"
 #include "review/StatsScreen.hpp"
 #include "rules/Json.hpp"
@@ -23,6 +24,7 @@
 #include "shell/MissingRecordView.hpp"
 #include "shell/OnboardingScreen.hpp"
 #include "shell/OnboardingSheet.hpp"
+#include "shell/RangesWindow.hpp"
 #include "store/SampleHands.hpp"
 #include "store/StatsStore.hpp"
 #include "table/TableScreen.hpp"
@@ -395,6 +397,55 @@ TEST(RootView, TheResumeQuestionFollowsTheTextSize) {
     ScaledFont::setTextScale(before);
     EXPECT_DOUBLE_EQ(sizes[2], 2 * sizes[0]);
     EXPECT_DOUBLE_EQ(sizes[3], 2 * sizes[1]);
+}
+
+// Choosing a hand, choosing another and clearing the choice leave every cell of the range grid where it was,
+// in the Ranges section and in the ranges window, at each text size: the read's card takes no room from the
+// grid, so the next click lands on the hand it is aimed at.
+TEST(RootView, TheRangeCellsStayUnderThePointerAsTheReadChanges) {
+    struct Restore {
+        double before = ScaledFont::textScale();
+        ~Restore() { ScaledFont::setTextScale(before); }
+    } restore;
+    for (double scale : {1.0, 1.5, 2.0}) {
+        ScaledFont::setTextScale(scale);
+        Launched l;
+        clickRow(*l.root, 3);
+        l.app->openRanges();
+        settle();
+        auto* section = qobject_cast<RangeChartScreen*>(l.root->currentPage());
+        ASSERT_NE(section, nullptr);
+        const auto text = [](const QRectF& r) {
+            return QStringLiteral("%1,%2 %3x%4")
+                .arg(r.x())
+                .arg(r.y())
+                .arg(r.width())
+                .arg(r.height())
+                .toStdString();
+        };
+        for (RangeChartScreen* screen : {section, l.app->rangesWindow()->screen()}) {
+            auto* grid = screen->findChild<RangeGridView*>();
+            const auto cells = [grid] {
+                std::vector<QRectF> placed;
+                for (int i = 0; i < RangeGridView::cellCount; ++i)
+                    placed.push_back(grid->cellRect(i).translated(grid->mapTo(grid->window(), QPointF())));
+                return placed;
+            };
+            const auto unchosen = cells();
+            for (const QString& hand :
+                 {QStringLiteral("AKs"), QStringLiteral("A2s"), QStringLiteral("A2s")}) {
+                int at = 0;
+                while (RangeGridView::label(at) != hand)
+                    ++at;
+                QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(at).center().toPoint());
+                settle();
+                const auto now = cells();
+                EXPECT_TRUE(now == unchosen) << "at " << scale << "x after " << hand.toStdString() << ", AA "
+                                             << text(unchosen[0]) << " became " << text(now[0]);
+            }
+            EXPECT_FALSE(screen->selected()) << "the second click on A2s cleared it";
+        }
+    }
 }
 
 }  // namespace
