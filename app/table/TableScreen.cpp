@@ -33,6 +33,7 @@
 #include "table/TableOverlay.hpp"
 #include "table/TablePacingTask.hpp"
 #include "table/TableView.hpp"
+#include "table/TableViewModel.hpp"
 #include "theme/AppContext.hpp"
 #include "theme/Palette.hpp"
 
@@ -228,7 +229,9 @@ void TableScreen::shortcut(int key) {
         return;
     }
     // The human acts on a street only once the felt shows its cards.
-    if (!task_->pacing().streetShown(felt_->landedBoardCount())) return;
+    if (!TableViewModel::streetLanded(session_.table(), task_->pacing().revealedBoardCount(),
+                                      felt_->landedBoardCount()))
+        return;
     const auto which = key == Qt::Key_F   ? TableControls::ShortcutKey::f
                        : key == Qt::Key_C ? TableControls::ShortcutKey::c
                                           : TableControls::ShortcutKey::a;
@@ -261,7 +264,7 @@ void TableScreen::refresh() {
     if (focusedPiece && focusedPiece != pieceFor(area)) oweFocus();
     refreshActionArea(area, spring);
     // The card takes the report before it comes, so it comes with its amount rather than counting to it.
-    refreshGuide(pacing.streetShown(landed));
+    refreshGuide(TableViewModel::streetLanded(table, pacing.revealedBoardCount(), landed));
     place(*reportCard_, reportShown, Transition::move(Transition::Edge::top), spring);
     refreshOverlays();
     handOnFocus(focusedPiece != nullptr);
