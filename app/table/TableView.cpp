@@ -187,10 +187,6 @@ std::int64_t TableView::landedBoardCount() const {
     return scene().landedBoard;
 }
 
-bool TableView::awardShown() const {
-    return scene().awardShown;
-}
-
 TableView::Cluster TableView::cluster(const Scene& scene) const {
     Cluster c;
     const double s = scene.layout.scale;

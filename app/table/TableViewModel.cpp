@@ -77,12 +77,6 @@ QString TableViewModel::winnerText(const Winner& winner, const TableState& table
     return text;
 }
 
-std::optional<std::int64_t> TableViewModel::winnerAmount(const std::optional<TableState>& table,
-                                                         std::string_view playerId) {
-    if (!table) return std::nullopt;
-    return winnerAmount(UncalledBet::winnersAsWon(*table), playerId);
-}
-
 std::optional<std::int64_t> TableViewModel::winnerAmount(const std::vector<Winner>& won,
                                                          std::string_view playerId) {
     for (const Winner& w : won)

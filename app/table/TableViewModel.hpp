@@ -39,9 +39,7 @@ struct TableViewModel {
     static std::optional<QString> bannerText(const std::optional<TableState>& table, std::int64_t revealed,
                                              std::string_view humanId);
     static QString winnerText(const Winner& winner, const TableState& table, std::string_view humanId);
-    static std::optional<std::int64_t> winnerAmount(const std::optional<TableState>& table,
-                                                    std::string_view playerId);
-    // The same, of winners already taken as won (UncalledBet::winnersAsWon).
+    // Of winners already taken as won (UncalledBet::winnersAsWon).
     static std::optional<std::int64_t> winnerAmount(const std::vector<Winner>& won,
                                                     std::string_view playerId);
     static QString potText(std::int64_t potTotal);
