@@ -6,6 +6,7 @@
 #include "Gallery.hpp"
 #include "TableTestSupport.hpp"
 #include "kit/TextBlock.hpp"
+#include "rules/UncalledBet.hpp"
 #include "table/ActionTickerView.hpp"
 #include "table/HandReportCardView.hpp"
 #include "table/PlayerSeatView.hpp"
@@ -39,14 +40,14 @@ std::optional<TableState> shownDown(std::vector<Winner> winners) {
 PlayerSeatView seatOf(const std::optional<TableState>& t, std::string_view id) {
     return PlayerSeatView{.player = *t->player(id),
                           .revealHoleCards = true,
-                          .winnerAmount = TableViewModel::winnerAmount(t, id),
+                          .winnerAmount = TableViewModel::winnerAmount(UncalledBet::winnersAsWon(*t), id),
                           .cardsLanded = 2};
 }
 
 TEST(UncalledBetOnTheFelt, AReturnIsNoWinOnBannerBadgeOrSpokenSeat) {
     const auto lost = shownDown({{"bot-1", 2810, "Two Pair"}, {"human", 95, "Pair"}});
     EXPECT_EQ(TableViewModel::bannerText(lost, 5, "human"), QStringLiteral("Mia wins $2810 (Two Pair)"));
-    EXPECT_EQ(TableViewModel::winnerAmount(lost, "bot-1"), 2810);
+    EXPECT_EQ(seatOf(lost, "bot-1").winnerText(), QStringLiteral("+$2810"));
     const PlayerSeatView human = seatOf(lost, "human");
     EXPECT_EQ(human.winnerAmount, std::nullopt);
     EXPECT_EQ(human.border(Palette::cardRoom()), (PlayerSeatView::Border{Palette::cardRoom().border, 1}));
