@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 
+#include "kit/AccessibleNotice.hpp"
 #include "kit/AccessibleRole.hpp"
 
 namespace pellox::app {
@@ -15,8 +16,12 @@ class ChoiceBoxAccessible : public QAccessibleWidget {
   public:
     ChoiceBoxAccessible(QComboBox* box, QAccessible::Role role) : QAccessibleWidget(box, role) {}
 
+    // The choice is also the description, unless the box has one of its own: the desktop's accessibility bus
+    // carries no value for a combo box, a description as text.
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value) return box()->currentText();
+        if (t == QAccessible::Description && box()->accessibleDescription().isEmpty())
+            return box()->currentText();
         return QAccessibleWidget::text(t);
     }
 
@@ -75,6 +80,10 @@ QAccessibleInterface* choiceBoxFactory(const QString&, QObject* object) {
 
 void makeChoiceBoxAccessible(QComboBox* box) {
     claimAccessibleRole<ChoiceBoxAccessible>(box, choiceBoxFactory, roleProperty, QAccessible::ComboBox);
+    QObject::connect(box, &QComboBox::currentIndexChanged, box, [box] {
+        QAccessibleEvent described(box, QAccessible::DescriptionChanged);
+        sendAccessibleNotice(described);
+    });
 }
 
 }  // namespace pellox::app

@@ -1,5 +1,6 @@
 #include "kit/ScrollPage.hpp"
 
+#include <QApplication>
 #include <QEvent>
 #include <QPainter>
 #include <QScrollArea>
@@ -30,6 +31,20 @@ class ScrollRing : public QWidget {
     }
 };
 
+// A control inside the area that takes the keys is scrolled into view, also when they come from outside
+// the area (Tab from the sidebar wraps round to the top of a page scrolled down), which the area's own Tab
+// handling does not see. A click does not scroll: the control would move from under the pointer.
+void scrollFocusIntoView(QScrollArea* area) {
+    QWidget* page = area;
+    QObject::connect(qApp, &QApplication::focusChanged, area, [area, page](QWidget*, QWidget* now) {
+        // Only focus coming into the area is followed, which never happens while the area is being destroyed
+        // (the focus that leaves a dying area goes to no widget): until then it is touched as a plain widget.
+        if (!now || !page->isAncestorOf(now) || QGuiApplication::mouseButtons() != Qt::NoButton) return;
+        if (QWidget* content = area->widget(); content && content->isAncestorOf(now))
+            area->ensureWidgetVisible(now);
+    });
+}
+
 // The page keeps its ring in step from its own event handler, not from a filter: a filter would also see the
 // focus the page gives up while it is being destroyed, once it is no longer a scroll area.
 class ScrollPage final : public QScrollArea {
@@ -40,6 +55,7 @@ class ScrollPage final : public QScrollArea {
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setAutoFillBackground(false);
         viewport()->setAutoFillBackground(false);
+        scrollFocusIntoView(this);
         if (stopName.isEmpty()) {
             // An area that scrolls its focused child into view needs no stop of its own, which would be an
             // invisible, unnamed one.

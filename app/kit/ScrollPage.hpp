@@ -10,9 +10,10 @@ namespace pellox::app {
 // background showing through the area, its viewport and the content, which it takes (none yet when the
 // screen puts its content in later with setScrollPageContent).
 //
-// Without a name it is no focus stop of its own: Tab goes from control to control inside it and the area
-// scrolls each one into view. A screen with nothing to focus inside names it instead: it is then a stop of
-// that name, ringed while it has the keys, and the arrows and Page Up and Down scroll it.
+// Without a name it is no focus stop of its own: Tab goes from control to control inside it. A control
+// inside that takes the keys, from wherever they come, is scrolled into view; one clicked stays put. A
+// screen with nothing to focus inside names the area instead: it is then a stop of that name, ringed while
+// it has the keys, and the arrows and Page Up and Down scroll it.
 QScrollArea* makeScrollPage(QWidget* parent, QWidget* content, const QString& stopName = {});
 
 // Puts `content` in a page made by makeScrollPage in place of the one it held (which is deleted), the

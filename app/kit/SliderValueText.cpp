@@ -5,6 +5,8 @@
 #include <QAccessibleWidget>
 #include <QSlider>
 
+#include "kit/AccessibleNotice.hpp"
+
 namespace pellox::app {
 
 namespace {
@@ -49,11 +51,11 @@ void setAccessibleValueText(QSlider* slider, const QString& text) {
     QAccessible::installFactory(valueTextSliderFactory);
     const bool changed = slider->property(valueTextProperty).toString() != text;
     slider->setProperty(valueTextProperty, text);
-    if (changed && QAccessible::isActive()) {
+    if (changed) {
         QAccessibleValueChangeEvent event(slider, slider->value());
-        QAccessible::updateAccessibility(&event);
+        sendAccessibleNotice(event);
         QAccessibleEvent described(slider, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&described);
+        sendAccessibleNotice(described);
     }
 }
 

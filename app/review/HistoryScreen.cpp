@@ -1,5 +1,6 @@
 #include "review/HistoryScreen.hpp"
 
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
@@ -96,6 +97,12 @@ void HistoryScreen::open(const QModelIndex& index) {
     const QVariant id = index.data(HistoryListModel::RecordIdRole);
     if (!id.isValid() || !openRecord_) return;
     openRecord_(id.toString().toStdString());
+}
+
+// The page given the keys hands them to its list, whose current row is the one last opened, so coming back
+// from a replay finds it. (A focus proxy would take the filter out of the Tab order.)
+void HistoryScreen::focusInEvent(QFocusEvent* event) {
+    list_->setFocus(event->reason());
 }
 
 void HistoryScreen::recolor() {

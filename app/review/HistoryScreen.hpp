@@ -39,6 +39,7 @@ class HistoryScreen : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
   private:
     void open(const QModelIndex& index);

@@ -119,7 +119,7 @@ int RangeChartScreen::gridSide(QSize room, int chrome, int standardChrome) {
 int RangeChartScreen::chromeHeightAt(double textScale) const {
     const int pickers = 2 * SegmentedControl::heightAt(textScale) + pickerSpacing;
     return 2 * screenPadding + 3 * blockSpacing + pickers + RangeLegendView::heightAt(textScale) +
-           detail_->heightAt(textScale);
+           RangeDetailView::heightAt(textScale);
 }
 
 bool RangeChartScreen::eventFilter(QObject* watched, QEvent* event) {

@@ -7,6 +7,7 @@
 #include "kit/Fonts.hpp"
 #include "kit/OneAccessibleElement.hpp"
 #include "kit/Painting.hpp"
+#include "kit/TextFit.hpp"
 #include "theme/AppContext.hpp"
 #include "theme/Palette.hpp"
 
@@ -20,6 +21,7 @@ constexpr qreal lineSpacing = 3;
 constexpr qreal headlineSpacing = 8;
 constexpr qreal badgePaddingX = 8;
 constexpr qreal badgePaddingY = 2;
+constexpr qreal hintMinimumScale = 0.6;
 
 // At the given text scale, the screens' own by default.
 QFont placeholderFont(double scale = ScaledFont::textScale()) {
@@ -35,10 +37,30 @@ QFont strengthFont(double scale = ScaledFont::textScale()) {
     return fixedFont(13 * scale);
 }
 
+qreal headlineHeight(double textScale) {
+    const qreal badge = QFontMetricsF(badgeFont(textScale)).height() + 2 * badgePaddingY;
+    return std::max(QFontMetricsF(labelFont(textScale)).height(), badge);
+}
+
+// The panel's height, with or without its strength line.
+qreal readHeight(double textScale, bool withStrength) {
+    qreal height = 2 * panelPadding + headlineHeight(textScale);
+    if (withStrength) height += lineSpacing + QFontMetricsF(strengthFont(textScale)).height();
+    return height;
+}
+
+qreal hintLineHeight(double textScale) {
+    return QFontMetricsF(placeholderFont(textScale)).height();
+}
+
 }  // namespace
 
 QString RangeDetailView::placeholderText() {
     return QStringLiteral("Click a hand for its strength read.");
+}
+
+QString RangeDetailView::keysText() {
+    return QStringLiteral("Or use the arrow keys, then Return or Space.");
 }
 
 RangeDetailView::RangeDetailView(const AppContext& context, QWidget* parent)
@@ -51,26 +73,17 @@ RangeDetailView::RangeDetailView(const AppContext& context, QWidget* parent)
 
 void RangeDetailView::setDetail(std::optional<Detail> detail) {
     detail_ = std::move(detail);
-    QString spoken = placeholderText();
+    QString spoken = placeholderText() + QLatin1Char(' ') + keysText();
     if (detail_) {
         spoken = detail_->label + QStringLiteral(", ") + detail_->badgeText;
         if (detail_->strengthLine) spoken += QStringLiteral(", ") + *detail_->strengthLine;
     }
     setAccessibleName(spoken);
-    updateGeometry();
     update();
 }
 
-qreal RangeDetailView::headlineHeight(double textScale) const {
-    const qreal badge = QFontMetricsF(badgeFont(textScale)).height() + 2 * badgePaddingY;
-    return std::max(QFontMetricsF(labelFont(textScale)).height(), badge);
-}
-
-int RangeDetailView::heightAt(double textScale) const {
-    if (!detail_) return static_cast<int>(std::ceil(QFontMetricsF(placeholderFont(textScale)).height()));
-    qreal height = 2 * panelPadding + headlineHeight(textScale);
-    if (detail_->strengthLine) height += lineSpacing + QFontMetricsF(strengthFont(textScale)).height();
-    return static_cast<int>(std::ceil(height));
+int RangeDetailView::heightAt(double textScale) {
+    return static_cast<int>(std::ceil(std::max(2 * hintLineHeight(textScale), readHeight(textScale, true))));
 }
 
 QSize RangeDetailView::sizeHint() const {
@@ -88,14 +101,14 @@ void RangeDetailView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     if (!detail_) {
-        painter.setFont(placeholderFont());
-        painter.setPen(palette.textMuted);
-        painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, placeholderText());
+        paintHint(painter);
         return;
     }
-    fillRoundedRect(painter, rect(), panelRadius, palette.panel);
-    const QRectF content = QRectF(rect()).adjusted(panelPadding, panelPadding, -panelPadding, -panelPadding);
-    const qreal headline = headlineHeight(ScaledFont::textScale());
+    const double scale = ScaledFont::textScale();
+    const QRectF panel(0, 0, width(), readHeight(scale, detail_->strengthLine.has_value()));
+    fillRoundedRect(painter, panel, panelRadius, palette.panel);
+    const QRectF content = panel.adjusted(panelPadding, panelPadding, -panelPadding, -panelPadding);
+    const qreal headline = headlineHeight(scale);
 
     painter.setFont(labelFont());
     painter.setPen(palette.text);
@@ -116,6 +129,16 @@ void RangeDetailView::paintEvent(QPaintEvent*) {
     const QRectF line(content.left(), content.top() + headline + lineSpacing, content.width(),
                       QFontMetricsF(strengthFont()).height());
     painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, *detail_->strengthLine);
+}
+
+// Two lines in the middle of the room the read takes, each shrunk to the width when it must be.
+void RangeDetailView::paintHint(QPainter& painter) const {
+    const qreal line = hintLineHeight(ScaledFont::textScale());
+    const qreal top = (height() - 2 * line) / 2;
+    painter.setPen(context_.palette().textMuted);
+    const QFont font = placeholderFont();
+    drawFittedText(painter, QRectF(0, top, width(), line), placeholderText(), font, hintMinimumScale);
+    drawFittedText(painter, QRectF(0, top + line, width(), line), keysText(), font, hintMinimumScale);
 }
 
 }  // namespace pellox::app

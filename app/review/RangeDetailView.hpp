@@ -4,12 +4,15 @@
 #include <QWidget>
 #include <optional>
 
+class QPainter;
+
 namespace pellox::app {
 
 class AppContext;
 
 // The strength read of the selected hand class: the class, a badge with the chart's action and the Chen
-// formula tier on a panel, or a hint while nothing is selected.
+// formula tier on a panel, or a hint while nothing is selected. It keeps one height, the tallest of what it
+// can show, so that a choice never moves what stands around it.
 class RangeDetailView : public QWidget {
     Q_OBJECT
   public:
@@ -23,14 +26,16 @@ class RangeDetailView : public QWidget {
     };
 
     static QString placeholderText();
+    // Said after the placeholder, on a line of its own: the grid's keys.
+    static QString keysText();
 
     explicit RangeDetailView(const AppContext& context, QWidget* parent = nullptr);
 
     void setDetail(std::optional<Detail> detail);
     const std::optional<Detail>& detail() const noexcept { return detail_; }
 
-    // The strip's height for what it shows now, at a text scale.
-    int heightAt(double textScale) const;
+    // The strip's height at a text scale, whatever it shows.
+    static int heightAt(double textScale);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return {0, sizeHint().height()}; }
@@ -40,7 +45,7 @@ class RangeDetailView : public QWidget {
 
   private:
     QRectF badgeRect(const QPointF& topLeft) const;
-    qreal headlineHeight(double textScale) const;
+    void paintHint(QPainter& painter) const;
 
     const AppContext& context_;
     std::optional<Detail> detail_;

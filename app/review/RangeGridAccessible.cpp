@@ -6,6 +6,7 @@
 #include <QWindow>
 #include <array>
 
+#include "kit/AccessibleNotice.hpp"
 #include "review/RangeGridView.hpp"
 
 namespace pellox::app {
@@ -123,10 +124,16 @@ QAccessibleInterface* rangeGridFactory(const QString& className, QObject* object
 }  // namespace
 
 void announceFocusedCell(RangeGridView* grid) {
-    if (!QAccessible::isActive() || !grid->hasFocus()) return;
+    if (!grid->hasFocus()) return;
     QAccessibleEvent event(grid, QAccessible::Focus);
     event.setChild(grid->currentIndex());
-    QAccessible::updateAccessibility(&event);
+    sendAccessibleNotice(event);
+}
+
+void announceCellRead(RangeGridView* grid, int index) {
+    QAccessibleEvent event(grid, QAccessible::DescriptionChanged);
+    event.setChild(index);
+    sendAccessibleNotice(event);
 }
 
 void installRangeGridAccessibility() {

@@ -11,4 +11,7 @@ void installRangeGridAccessibility();
 // Tells a screen reader which cell has the keyboard, when the grid has it.
 void announceFocusedCell(RangeGridView* grid);
 
+// Tells a screen reader that a cell's read (its description) changed.
+void announceCellRead(RangeGridView* grid, int index);
+
 }  // namespace pellox::app

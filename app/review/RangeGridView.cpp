@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
+#include <utility>
 
 #include "kit/Fonts.hpp"
 #include "kit/KitControl.hpp"
@@ -65,8 +66,12 @@ void RangeGridView::setSelected(const std::optional<QString>& label) {
     update();
 }
 
+// A screen reader hears the read as it appears on the selected cell, and the cell that lost it falls silent.
 void RangeGridView::setSelectedRead(const QString& read) {
-    selectedRead_ = read;
+    const std::optional<int> before = std::exchange(readCell_, selectedIndex_);
+    const bool reworded = std::exchange(selectedRead_, read) != read;
+    if (before && before != selectedIndex_) announceCellRead(this, *before);
+    if (selectedIndex_ && (reworded || before != selectedIndex_)) announceCellRead(this, *selectedIndex_);
 }
 
 void RangeGridView::setCurrentIndex(int index) {
@@ -201,7 +206,10 @@ void RangeGridView::keyPressEvent(QKeyEvent* event) {
 void RangeGridView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update();
-    announceFocusedCell(this);
+    // Qt tells of the grid itself once the focus has landed, after this returns; the cell is told after it,
+    // so that it is what a screen reader says last.
+    QMetaObject::invokeMethod(
+        this, [this] { announceFocusedCell(this); }, Qt::QueuedConnection);
 }
 
 void RangeGridView::focusOutEvent(QFocusEvent* event) {

@@ -88,6 +88,7 @@ class RangeGridView : public QWidget {
     std::optional<int> pressedIndex_;
     int current_ = 0;
     QString selectedRead_;
+    std::optional<int> readCell_;  // the cell a screen reader was last told holds the read
 };
 
 }  // namespace pellox::app

@@ -216,6 +216,10 @@ QWidget* MacRootView::build(Screen screen, const HandRecord* record) {
     }
     if (page->windowTitle().isEmpty())
         page->setWindowTitle(QString::fromStdString(navigationTitle(screen, record)));
+    // Entering a page puts the keys on the page itself; a screen reader names it as the header or the
+    // sidebar does.
+    if (page->accessibleName().isEmpty())
+        page->setAccessibleName(QString::fromStdString(pageName(screen, record)));
     return page;
 }
 
@@ -255,11 +259,13 @@ void MacRootView::leaveTable() {
 }
 
 void MacRootView::sync() {
+    // Asked before a page goes: hiding the page that has the keys hands them on, often to the sidebar.
+    const bool keysInSidebar = sidebar_->hasFocus();
     if (!rootPage_ || rootScreen_ != state_.rootScreen()) replaceRoot();
     syncPushedPages();
     stack_->setCurrentIndex(stack_->count() - 1);
     // The new page takes the keys, unless they are moving through the sidebar.
-    if (QWidget* page = currentPage(); page && !sidebar_->hasFocus()) page->setFocus(Qt::OtherFocusReason);
+    if (QWidget* page = currentPage(); page && !keysInSidebar) page->setFocus(Qt::OtherFocusReason);
     syncHeader();
     syncSidebar();
 }
@@ -275,16 +281,22 @@ void MacRootView::replaceRoot() {
     rootScreen_ = screen;
 }
 
+// A built page still on the path, in its order, stays as it is (a replay kept by History stays at its step);
+// the others go and the missing ones are built.
 void MacRootView::syncPushedPages() {
     const auto& path = state_.path();
-    std::size_t common = 0;
-    while (common < builtPath_.size() && common < path.size() && builtPath_[common] == path[common])
-        ++common;
-    while (builtPath_.size() > common) {
-        discard(stack_->widget(stack_->count() - 1));
-        builtPath_.pop_back();
+    std::vector<QWidget*> built;
+    for (int i = 1; i < stack_->count(); ++i)
+        built.push_back(stack_->widget(i));
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < built.size(); ++i) {
+        if (kept < path.size() && builtPath_[i] == path[kept])
+            ++kept;
+        else
+            discard(built[i]);
     }
-    for (std::size_t i = common; i < path.size(); ++i) {
+    builtPath_.assign(path.begin(), path.begin() + static_cast<std::ptrdiff_t>(kept));
+    for (std::size_t i = kept; i < path.size(); ++i) {
         const Destination destination = RootNavigation::destination(path[i], stats_.handHistory());
         stack_->addWidget(build(destination.screen, destination.record));
         builtPath_.push_back(path[i]);

@@ -9,7 +9,10 @@ namespace pellox::app {
 void RootNavigation::select(std::optional<Section> section) {
     if (section == section_) return;
     section_ = section;
-    if (section != Section::history) path_.clear();
+    // History keeps only its own pages, the replays opened from it; every other pushed page goes.
+    std::erase_if(path_, [&](const Route& route) {
+        return section != Section::history || route.kind != Route::Kind::handReplay;
+    });
 }
 
 void RootNavigation::request(Section section) {
@@ -88,6 +91,17 @@ std::string navigationTitle(Screen screen, const HandRecord* record) {
             return "Replay";
     }
     return {};
+}
+
+std::string pageName(Screen screen, const HandRecord* record) {
+    switch (screen) {
+        case Screen::home:
+            return "Pellox Poker";
+        case Screen::table:
+            return std::string(title(Section::table));
+        default:
+            return navigationTitle(screen, record);
+    }
 }
 
 }  // namespace pellox::app

@@ -29,7 +29,8 @@ class RootNavigation {
     const std::vector<Route>& path() const noexcept { return path_; }
     bool isPlaying() const noexcept { return isPlaying_; }
 
-    // A change of the selection (none included) pops to the root, except a change to History.
+    // A change of the selection (none included) pops to the root, except that a change to History keeps
+    // the replays pushed (opened from a History page pushed elsewhere).
     void select(std::optional<Section> section);
     // The menu's request: that section, at its root.
     void request(Section section);
@@ -54,5 +55,8 @@ class RootNavigation {
 
 // The title over a page of the stack; empty for the Table section, which has none.
 std::string navigationTitle(Screen screen, const HandRecord* record = nullptr);
+// What a screen reader calls the page: its title; the Table section's pages, which have none, are called by
+// the home screen's heading and by the section.
+std::string pageName(Screen screen, const HandRecord* record = nullptr);
 
 }  // namespace pellox::app

@@ -9,6 +9,7 @@
 #include "rules/UncalledBet.hpp"
 #include "session/GameSession.hpp"
 #include "store/SettingsStore.hpp"
+#include "table/TableViewModel.hpp"
 
 namespace pellox::app {
 
@@ -169,13 +170,11 @@ bool TablePacing::showsPreActions() const {
     return human && human->holeCards.size() == 2 && !human->hasFolded && !human->isAllIn;
 }
 
-bool TablePacing::streetShown(std::int64_t landedBoard) const {
-    return revealedBoardCount() >= boardLength() && landedBoard >= boardLength();
-}
-
 ActionArea TablePacing::actionArea(std::int64_t landedBoard) const {
     if (session_.humanLegalActions() && session_.isHumanTurn())
-        return streetShown(landedBoard) ? ActionArea::actionBar : ActionArea::empty;
+        return TableViewModel::streetLanded(session_.table(), revealedBoardCount(), landedBoard)
+                   ? ActionArea::actionBar
+                   : ActionArea::empty;
     if (pacingStep(0).phase == PacingPhase::handOver) return ActionArea::nextHand;
     if (showsPreActions()) return ActionArea::preActions;
     return ActionArea::empty;

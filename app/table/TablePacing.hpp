@@ -103,9 +103,7 @@ class TablePacing {
     AnimationTimings animationTimings() const;
 
     bool showsPreActions() const;
-    // The felt shows the street's cards: all of the board revealed, and the felt tells that `landedBoard`
-    // of its cards have come in and come to rest. Until then the human does not act on the street.
-    bool streetShown(std::int64_t landedBoard) const;
+    // `landedBoard`: the board's first cards the felt shows at rest. The bar waits for the street's cards.
     ActionArea actionArea(std::int64_t landedBoard) const;
     bool motionless() const noexcept { return reduceMotion_ || frozen_; }
 

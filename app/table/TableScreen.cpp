@@ -33,6 +33,7 @@
 #include "table/TableOverlay.hpp"
 #include "table/TablePacingTask.hpp"
 #include "table/TableView.hpp"
+#include "table/TableViewModel.hpp"
 #include "theme/AppContext.hpp"
 #include "theme/Palette.hpp"
 
@@ -189,7 +190,6 @@ QWidget* TableScreen::buildHeader() {
 
 QWidget* TableScreen::buildActionArea() {
     auto* area = new QWidget(this);
-    actionArea_ = area;
     auto* column = new QVBoxLayout(area);
     column->setContentsMargins(padding, 0, padding, padding);
     column->setSpacing(0);
@@ -224,7 +224,9 @@ void TableScreen::shortcut(int key) {
         return;
     }
     // The human acts on a street only once the felt shows its cards.
-    if (!task_->pacing().streetShown(felt_->landedBoardCount())) return;
+    if (!TableViewModel::streetLanded(session_.table(), task_->pacing().revealedBoardCount(),
+                                      felt_->landedBoardCount()))
+        return;
     const auto which = key == Qt::Key_F   ? TableControls::ShortcutKey::f
                        : key == Qt::Key_C ? TableControls::ShortcutKey::c
                                           : TableControls::ShortcutKey::a;
@@ -234,7 +236,7 @@ void TableScreen::shortcut(int key) {
 }
 
 void TableScreen::refresh() {
-    const bool panelHadFocus = holdsFocus(*actionArea_) || holdsFocus(*reportCard_);
+    QWidget* const focusedPiece = pieceHoldingFocus();
     const TablePacing& pacing = task_->pacing();
     const auto& table = session_.table();
     header_->setTitle(fromStd(TableControls::headerTitle(session_.mode(), table ? table->handNumber : 0)));
@@ -253,34 +255,59 @@ void TableScreen::refresh() {
     humanTurn_ = humanTurn;
     barShown_ = barShown;
     reportShown_ = reportShown;
+    // Focus going out with its piece waits on the screen rather than run on along the window's chain.
+    if (focusedPiece && focusedPiece != pieceFor(area)) oweFocus();
     refreshActionArea(area, spring);
     // The card takes the report before it comes, so it comes with its amount rather than counting to it.
-    refreshGuide(pacing.streetShown(landed));
+    refreshGuide(TableViewModel::streetLanded(table, pacing.revealedBoardCount(), landed));
     place(*reportCard_, reportShown, Transition::move(Transition::Edge::top), spring);
     refreshOverlays();
-    handOnFocus(panelHadFocus);
+    handOnFocus(focusedPiece != nullptr);
 }
 
-bool TableScreen::holdsFocus(const QWidget& piece) {
-    QWidget* focused = QApplication::focusWidget();
-    return focused && focused->isVisible() && (focused == &piece || piece.isAncestorOf(focused));
+std::array<QWidget*, 3> TableScreen::actionPieces() const {
+    return {actionBar_, nextHandSlot_, preActions_};
 }
 
-// Focus that stood on a piece of the side panel that went away moves on to the piece in its place, not to
-// wherever the window's focus chain drops it. Nothing may come in its place at once (a fold leaves the area
-// empty until the hand is over): then it is owed, as long as nobody moves focus meanwhile.
-void TableScreen::handOnFocus(bool panelHadFocus) {
-    if (panelHadFocus && !holdsFocus(*actionArea_)) {
-        focusOwed_ = true;
-        focusDroppedAt_ = QApplication::focusWidget();
+QWidget* TableScreen::pieceFor(ActionArea area) const {
+    switch (area) {
+        case ActionArea::actionBar:
+            return actionBar_;
+        case ActionArea::nextHand:
+            return nextHandSlot_;
+        case ActionArea::preActions:
+            return preActions_;
+        case ActionArea::empty:
+            return nullptr;
     }
+    return nullptr;
+}
+
+QWidget* TableScreen::pieceHoldingFocus() const {
+    QWidget* focused = QApplication::focusWidget();
+    if (!focused || !focused->isVisible()) return nullptr;
+    for (QWidget* piece : actionPieces())
+        if (piece->isAncestorOf(focused)) return piece;
+    return nullptr;
+}
+
+void TableScreen::oweFocus() {
+    focusOwed_ = true;
+    setFocus(Qt::OtherFocusReason);
+}
+
+// Focus that stood on a piece of the action area that went away moves on to the piece in its place, not to
+// wherever the window's focus chain drops it (the sidebar, whose arrow keys change the section). Nothing
+// may come in its place at once (a fold leaves the area empty until the hand is over): then the screen
+// holds it, owed to the next piece, as long as nobody moves it meanwhile.
+void TableScreen::handOnFocus(bool pieceHadFocus) {
+    if (pieceHadFocus && !pieceHoldingFocus() && QApplication::focusWidget() != this) oweFocus();
     if (!focusOwed_) return;
-    if (QApplication::focusWidget() != focusDroppedAt_) {
+    if (QApplication::focusWidget() != this) {
         focusOwed_ = false;
         return;
     }
-    for (QWidget* piece :
-         {static_cast<QWidget*>(actionBar_), nextHandSlot_, static_cast<QWidget*>(preActions_)}) {
+    for (QWidget* piece : actionPieces()) {
         if (piece->isHidden()) continue;
         if (QWidget* control = firstControl(*piece)) {
             control->setFocus(Qt::OtherFocusReason);

@@ -9,6 +9,7 @@
 // question before leaving a hand and the session summary while the screen shows it.
 #include <QPointer>
 #include <QWidget>
+#include <array>
 #include <functional>
 
 namespace pellox {
@@ -93,8 +94,12 @@ class TableScreen : public QWidget {
     void place(QWidget& widget, bool shown, const Transition& transition, const Spring* spring);
     void refreshGuide(bool streetShown);
     void refreshOverlays();
-    static bool holdsFocus(const QWidget& piece);
-    void handOnFocus(bool panelHadFocus);
+    std::array<QWidget*, 3> actionPieces() const;
+    QWidget* pieceFor(ActionArea area) const;
+    // The piece of the action area in which the focused control stands, or none.
+    QWidget* pieceHoldingFocus() const;
+    void oweFocus();
+    void handOnFocus(bool pieceHadFocus);
     void setShowingSummary(bool showing);
     void presentSummary(bool showing);
 
@@ -120,10 +125,8 @@ class TableScreen : public QWidget {
     NextHandButton* nextHand_ = nullptr;
     QWidget* nextHandSlot_ = nullptr;  // the button carries its hover highlight; the slot its transition
     QWidget* sidePanel_ = nullptr;
-    QWidget* actionArea_ = nullptr;
-    // Focus left a piece that went away and waits for the next piece of the action area.
+    // Focus left a piece that went away; the screen holds it for the next piece of the action area.
     bool focusOwed_ = false;
-    QPointer<QWidget> focusDroppedAt_;
     PreActionPanelView* preActions_ = nullptr;
     QPointer<TableOverlay> busted_;
     QPointer<TableOverlay> tournamentComplete_;

@@ -79,6 +79,7 @@ struct TableView::Scene {
     HandKey hand;
     std::int64_t pot = 0;
     std::int64_t landedBoard = 0;
+    bool streetLanded = true;
     bool holeCardsTurn = false;  // the bots' hole cards face up at the hand's end
     bool awardShown = true;
     std::vector<Winner> won;  // as won, once the award is shown
@@ -175,6 +176,7 @@ TableView::Scene TableView::scene() const {
     s.pot = session_.potTotal();
     s.landedBoard = std::min(static_cast<std::int64_t>(motion_->landedCards()),
                              static_cast<std::int64_t>(s.board.size()));
+    s.streetLanded = TableViewModel::streetLanded(table, revealed_, s.landedBoard);
     s.holeCardsTurn = TableViewModel::holeCardsTurn(table, revealed_, s.landedBoard);
     s.awardShown = TableViewModel::awardShown(table, revealed_, s.landedBoard, motion_->showdownTurned());
     if (table && s.awardShown) s.won = UncalledBet::winnersAsWon(*table);
@@ -183,10 +185,6 @@ TableView::Scene TableView::scene() const {
 
 std::int64_t TableView::landedBoardCount() const {
     return scene().landedBoard;
-}
-
-bool TableView::awardShown() const {
-    return scene().awardShown;
 }
 
 TableView::Cluster TableView::cluster(const Scene& scene) const {
@@ -257,9 +255,7 @@ TableView::Cluster TableView::cluster(const Scene& scene) const {
 // Like the action bar, the seat folds only on a street whose cards the felt shows.
 bool TableView::humanMayFold(const Scene& scene) const {
     const auto legal = session_.humanLegalActions();
-    const auto& table = session_.table();
-    return session_.isHumanTurn() && legal && legal->canFold && table &&
-           scene.landedBoard >= static_cast<std::int64_t>(table->board.size());
+    return session_.isHumanTurn() && legal && legal->canFold && session_.table() && scene.streetLanded;
 }
 
 PlayerSeatView TableView::seatView(const Scene& scene, std::size_t k) const {

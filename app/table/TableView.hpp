@@ -66,8 +66,6 @@ class TableView : public QWidget {
     const FeltMotion& motion() const noexcept { return *motion_; }
     // How many of the board's first cards the felt shows at rest: revealed, come in and settled.
     std::int64_t landedBoardCount() const;
-    // The pot's award is on the felt; at a showdown only once the board has landed and the cards turned.
-    bool awardShown() const;
     // Tests: seconds from a clock of their own instead of the felt's monotonic one.
     void setClock(std::function<double()> clock);
 

@@ -77,12 +77,6 @@ QString TableViewModel::winnerText(const Winner& winner, const TableState& table
     return text;
 }
 
-std::optional<std::int64_t> TableViewModel::winnerAmount(const std::optional<TableState>& table,
-                                                         std::string_view playerId) {
-    if (!table) return std::nullopt;
-    return winnerAmount(UncalledBet::winnersAsWon(*table), playerId);
-}
-
 std::optional<std::int64_t> TableViewModel::winnerAmount(const std::vector<Winner>& won,
                                                          std::string_view playerId) {
     for (const Winner& w : won)
@@ -116,15 +110,21 @@ std::int64_t TableViewModel::cardsLanded(const HandKey& dealt, std::int64_t deal
                          [&](const DealStep& s) { return s.seatIndex == seatIndex; });
 }
 
+bool TableViewModel::streetLanded(const std::optional<TableState>& table, std::int64_t revealed,
+                                  std::int64_t landedBoard) {
+    const auto board = table ? static_cast<std::int64_t>(table->board.size()) : 0;
+    return revealed >= board && landedBoard >= board;
+}
+
 bool TableViewModel::holeCardsTurn(const std::optional<TableState>& table, std::int64_t revealed,
                                    std::int64_t landedBoard) {
-    return handShownOver(table, revealed) && landedBoard >= static_cast<std::int64_t>(table->board.size());
+    return table && !table->isHandInProgress && streetLanded(table, revealed, landedBoard);
 }
 
 bool TableViewModel::awardShown(const std::optional<TableState>& table, std::int64_t revealed,
                                 std::int64_t landedBoard, bool holeCardsTurned) {
     if (!table || table->isHandInProgress || table->street != Street::showdown) return true;
-    return holeCardsTurn(table, revealed, landedBoard) && holeCardsTurned;
+    return streetLanded(table, revealed, landedBoard) && holeCardsTurned;
 }
 
 std::int64_t TableViewModel::chipsAwarded(const std::optional<TableState>& table, std::string_view playerId) {

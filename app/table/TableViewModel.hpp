@@ -39,9 +39,7 @@ struct TableViewModel {
     static std::optional<QString> bannerText(const std::optional<TableState>& table, std::int64_t revealed,
                                              std::string_view humanId);
     static QString winnerText(const Winner& winner, const TableState& table, std::string_view humanId);
-    static std::optional<std::int64_t> winnerAmount(const std::optional<TableState>& table,
-                                                    std::string_view playerId);
-    // The same, of winners already taken as won (UncalledBet::winnersAsWon).
+    // Of winners already taken as won (UncalledBet::winnersAsWon).
     static std::optional<std::int64_t> winnerAmount(const std::vector<Winner>& won,
                                                     std::string_view playerId);
     static QString potText(std::int64_t potTotal);
@@ -53,8 +51,12 @@ struct TableViewModel {
     static std::int64_t cardsLanded(const HandKey& dealt, std::int64_t dealtCount, const HandKey& current,
                                     const std::vector<DealStep>& steps, std::int64_t seatIndex);
 
-    // The end of a hand as the felt plays it: the board's cards land, then the hole cards turn face up, then
-    // the pot's award comes. `landedBoard` counts the board's first cards the felt shows at rest.
+    // The street's cards have landed: the whole board is revealed and `landedBoard`, the board's first cards
+    // the felt shows at rest, covers it. Until then nobody sees the street and the human does not act on it.
+    static bool streetLanded(const std::optional<TableState>& table, std::int64_t revealed,
+                             std::int64_t landedBoard);
+    // The end of a hand as the felt plays it: the street's cards land, then the hole cards turn face up, then
+    // the pot's award comes.
     static bool holeCardsTurn(const std::optional<TableState>& table, std::int64_t revealed,
                               std::int64_t landedBoard);
     // The award is shown at once when nobody had to show down (all folded); at a showdown only once the hole

@@ -33,7 +33,7 @@ class EventStakes {
 
 }  // namespace
 
-std::optional<UncalledBet> UncalledBet::atShowdown(std::span<const Stake> stakes) {
+std::optional<UncalledBet> UncalledBet::fromStakes(std::span<const Stake> stakes) {
     const Stake* top = nullptr;
     std::int64_t others = 0;  // the highest contribution of anybody but the top
     for (const Stake& s : stakes) {
@@ -49,39 +49,40 @@ std::optional<UncalledBet> UncalledBet::atShowdown(std::span<const Stake> stakes
 }
 
 std::optional<UncalledBet> UncalledBet::of(const TableState& table) {
-    if (table.isHandInProgress || table.street != Street::showdown) return std::nullopt;
+    if (table.isHandInProgress || !table.winners) return std::nullopt;
     std::vector<Stake> stakes;
     stakes.reserve(table.players.size());
     for (const Player& p : table.players)
         stakes.push_back({p.id, p.totalContribution, p.hasFolded});
-    return atShowdown(stakes);
+    return fromStakes(stakes);
 }
 
 std::optional<UncalledBet> UncalledBet::of(std::span<const EngineEvent> events) {
     EventStakes stakes;
-    bool shownDown = false;
+    bool settled = false;
     for (const EngineEvent& e : events) {
         if (const auto* blind = e.as<EngineEvent::BlindPosted>()) {
             stakes.add(blind->playerId, blind->amount);
         } else if (const auto* action = e.as<EngineEvent::ActionTaken>()) {
             stakes.add(action->playerId, action->amountPutIn);
             if (action->resolvedType == PlayerActionType::fold) stakes.fold(action->playerId);
-        } else if (e.is<EngineEvent::ShowdownRevealed>()) {
-            shownDown = true;
+        } else if (e.is<EngineEvent::PotAwarded>()) {
+            settled = true;
         }
     }
-    return shownDown ? atShowdown(stakes.all()) : std::nullopt;
+    return settled ? fromStakes(stakes.all()) : std::nullopt;
 }
 
-std::optional<std::size_t> UncalledBet::awardIndex(std::span<const EngineEvent> events) {
+std::optional<UncalledBet::Award> UncalledBet::award(std::span<const EngineEvent> events) {
     const auto bet = of(events);
     if (!bet) return std::nullopt;
     for (std::size_t i = events.size(); i-- > 0;) {
         const auto* award = events[i].as<EngineEvent::PotAwarded>();
         if (award == nullptr) continue;
-        // The engine awards the bet alone, last; anything else is no return of this bet.
-        if (award->playerId == bet->playerId && award->amount == bet->amount) return i;
-        return std::nullopt;
+        // The engine hands the bet back last: alone after a showdown, inside the whole pot when everybody
+        // folded. An award too small to hold it is no return of this bet.
+        if (award->playerId != bet->playerId || award->amount < bet->amount) return std::nullopt;
+        return Award{i, bet->amount, award->amount - bet->amount};
     }
     return std::nullopt;
 }

@@ -29,7 +29,7 @@ struct PendingAward {
 
 class Builder {
   public:
-    Builder(const PlayerNameSource& name, std::optional<std::size_t> uncalledAward)
+    Builder(const PlayerNameSource& name, std::optional<UncalledBet::Award> uncalledAward)
         : name_(name), uncalledAward_(uncalledAward) {
         streets_.push_back({"preflop", "Preflop", {}, {}});
     }
@@ -102,19 +102,17 @@ class Builder {
 
     void on(const EngineEvent::PotAwarded& e) {
         openResult();
-        if (uncalledAward_ && static_cast<std::int64_t>(*uncalledAward_) == index_) {
-            // Handed back, not won: a line of its own that no award joins.
-            pending_.reset();
-            return addLine(e.playerId, uncalledBetText(dollars(e.amount), name(e.playerId)));
+        if (!uncalledAward_ || static_cast<std::int64_t>(uncalledAward_->index) != index_)
+            return addWon(e.playerId, e.amount);
+        // Handed back, not won: a line of its own after what the award won, which no award joins. When
+        // the award also won chips, its event has a line already, so the return takes an id of its own.
+        std::int64_t id = index_;
+        if (uncalledAward_->won > 0) {
+            addWon(e.playerId, uncalledAward_->won);
+            id = -1 - index_;
         }
-        if (pending_ && pending_->playerId == e.playerId) {
-            pending_->amount = saturatingAdd(pending_->amount, e.amount);
-            streets_[pending_->street].entries[pending_->entry].text = wonText(e.playerId, pending_->amount);
-            return;
-        }
-        addLine(e.playerId, wonText(e.playerId, e.amount));
-        pending_ =
-            PendingAward{e.playerId, e.amount, streets_.size() - 1, streets_.back().entries.size() - 1};
+        pending_.reset();
+        addLine(e.playerId, uncalledBetText(dollars(uncalledAward_->returned), name(e.playerId)), id);
     }
 
     void on(const EngineEvent::PlayerEliminated& e) {
@@ -123,14 +121,25 @@ class Builder {
         addLine(e.playerId, name(e.playerId) + " was eliminated");
     }
 
+    void addWon(const std::string& playerId, std::int64_t amount) {
+        if (pending_ && pending_->playerId == playerId) {
+            pending_->amount = saturatingAdd(pending_->amount, amount);
+            streets_[pending_->street].entries[pending_->entry].text = wonText(playerId, pending_->amount);
+            return;
+        }
+        addLine(playerId, wonText(playerId, amount));
+        pending_ = PendingAward{playerId, amount, streets_.size() - 1, streets_.back().entries.size() - 1};
+    }
+
     std::string wonText(const std::string& playerId, std::int64_t amount) {
         return name(playerId) + " won " + dollars(amount);
     }
 
     std::string name(const std::string& playerId) const { return name_(playerId); }
 
-    void addLine(const std::string& playerId, std::string text) {
-        streets_.back().entries.push_back({index_, std::move(text), playerId == humanPlayerId});
+    void addLine(const std::string& playerId, std::string text) { addLine(playerId, std::move(text), index_); }
+    void addLine(const std::string& playerId, std::string text, std::int64_t id) {
+        streets_.back().entries.push_back({id, std::move(text), playerId == humanPlayerId});
     }
 
     void openResult() {
@@ -140,7 +149,7 @@ class Builder {
     }
 
     const PlayerNameSource& name_;
-    std::optional<std::size_t> uncalledAward_;  // the event that hands back a bet nobody matched
+    std::optional<UncalledBet::Award> uncalledAward_;  // the award that hands back a bet nobody matched
     std::vector<ActionLogStreet> streets_;
     std::map<std::string, std::int64_t> contributions_;
     bool resultOpen_ = false;
@@ -153,7 +162,7 @@ class Builder {
 
 std::vector<ActionLogStreet> ActionLog::build(const std::vector<EngineEvent>& events,
                                               const PlayerNameSource& name) {
-    Builder builder(name, UncalledBet::awardIndex(events));
+    Builder builder(name, UncalledBet::award(events));
     for (std::size_t i = 0; i < events.size(); ++i)
         builder.apply(events[i], static_cast<std::int64_t>(i));
     return std::move(builder).finish();

@@ -29,7 +29,7 @@ std::string streetTitle(const std::map<Street, std::string>& titles, Street stre
 // Each card's symbol text, joined by one space.
 std::string cardsText(const std::vector<Card>& cards);
 
-// A bet nobody matched, handed back at a showdown: the player's own chips, never told as a win.
+// A bet nobody matched, handed back: the player's own chips, never told as a win.
 std::string uncalledBetText(std::string_view amount, std::string_view name);
 
 }  // namespace pellox

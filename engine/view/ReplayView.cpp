@@ -117,13 +117,17 @@ struct Narrator {
     }
 };
 
-// The caption of event `step`; the award that hands back a bet nobody matched is told as a return.
+// The caption of event `step`; the award that hands back a bet nobody matched tells the return apart from
+// what it won.
 std::string captionOf(const ReplayHand& hand, std::size_t step) {
     const EngineEvent& event = hand.events[step];
     const auto* award = event.as<EngineEvent::PotAwarded>();
-    if (award != nullptr && UncalledBet::awardIndex(hand.events) == step)
-        return uncalledBetText(std::to_string(award->amount), hand.playerName(award->playerId));
-    return ReplayView::narration(event, hand.playerName);
+    const auto uncalled = award != nullptr ? UncalledBet::award(hand.events) : std::nullopt;
+    if (!uncalled || uncalled->index != step) return ReplayView::narration(event, hand.playerName);
+    std::string returned = uncalledBetText(std::to_string(uncalled->returned), hand.playerName(award->playerId));
+    if (uncalled->won == 0) return returned;
+    const EngineEvent won(EngineEvent::PotAwarded{award->playerId, uncalled->won, award->potIndex});
+    return ReplayView::narration(won, hand.playerName) + " \u00b7 " + returned;
 }
 
 }  // namespace

@@ -8,6 +8,10 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QWidget>
+#include <string>
+#include <vector>
+
+#include "kit/AccessibleNotice.hpp"
 
 namespace pellox::app::testing {
 
@@ -52,5 +56,29 @@ inline QString accessibleText(QObject* object, QAccessible::Text text) {
     QAccessibleInterface* iface = accessibleOf(object);
     return iface ? iface->text(text) : QString();
 }
+
+// What a screen reader would be told while this lives, in order: each focus with the focused element's name
+// ("focus AKs: raise") and each changed description with the element's name and its new description
+// ("description AKs: raise = AKs, RAISE, ...").
+struct HeardNotices {
+    std::vector<std::string> heard;
+
+    HeardNotices() {
+        observeAccessibleNotices([this](QAccessibleEvent& event) {
+            QAccessibleInterface* element = event.accessibleInterface();
+            const auto text = [element](QAccessible::Text t) {
+                return element ? element->text(t).toStdString() : std::string();
+            };
+            if (event.type() == QAccessible::Focus)
+                heard.push_back("focus " + text(QAccessible::Name));
+            else if (event.type() == QAccessible::DescriptionChanged)
+                heard.push_back("description " + text(QAccessible::Name) + " = " +
+                                text(QAccessible::Description));
+        });
+    }
+    ~HeardNotices() { observeAccessibleNotices({}); }
+    HeardNotices(const HeardNotices&) = delete;
+    HeardNotices& operator=(const HeardNotices&) = delete;
+};
 
 }  // namespace pellox::app::testing

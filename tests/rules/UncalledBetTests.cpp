@@ -1,5 +1,7 @@
 #include "rules/UncalledBet.hpp"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "rules/PokerEngine.hpp"
@@ -51,7 +53,7 @@ TEST(UncalledBet, TheBiggerStackThatLosesOnlyGetsHisOwnChipsBack) {
 
     const auto events = handOf(showdown);
     EXPECT_EQ(UncalledBet::of(events), bet);
-    ASSERT_EQ(UncalledBet::awardIndex(events), events.size() - 1);
+    EXPECT_EQ(UncalledBet::award(events), (UncalledBet::Award{events.size() - 1, 200, 0}));
     EXPECT_EQ(events.back(), E(E::PotAwarded{"p1", 200, 2}));
 }
 
@@ -78,21 +80,53 @@ TEST(UncalledBet, ASplitKeepsBothWinnersWithoutTheReturnedChip) {
               (std::vector<Winner>{{"p0", 51, "Straight"}, {"p1", 50, "Straight"}}));
 }
 
-TEST(UncalledBet, AnUncontestedWinIsAWinOfEverything) {
-    TableState t = makeTable({1000, 1000, 1000});
-    t.players[0].totalContribution = 300;
-    t.players[0].holeCards = cards("2c 7d");
-    t.players[1].totalContribution = 20;
-    t.players[1].hasFolded = true;
-    t.isHandInProgress = true;
-    std::vector<EngineEvent> award;
-    const TableState s = PokerEngine::awardUncontested(t, "p0", award);
-    EXPECT_EQ(UncalledBet::of(s), std::nullopt);
-    EXPECT_EQ(UncalledBet::winnersAsWon(s), *s.winners);
-    const std::vector<EngineEvent> events{E::BlindPosted{"p1", BlindKind::small, 20},
-                                          act("p0", A::raise, 300), act("p1", A::fold, 0), award.front()};
-    EXPECT_EQ(UncalledBet::of(events), std::nullopt);
-    EXPECT_EQ(UncalledBet::awardIndex(events), std::nullopt);
+// A hand played from the start on three seats of 1500: the actions in turn, until the hand is settled.
+struct Played {
+    TableState table;
+    std::vector<EngineEvent> events;
+};
+
+Played play(const std::vector<PlayerAction>& actions) {
+    EngineResult step = startUnshuffled(makeTable({1500, 1500, 1500}));
+    Played p{step.state, step.events};
+    for (const PlayerAction& a : actions) {
+        step = PokerEngine::applyAction(a, toAct(p.table), p.table);
+        p.table = step.state;
+        p.events.insert(p.events.end(), step.events.begin(), step.events.end());
+    }
+    EXPECT_FALSE(p.table.isHandInProgress);
+    return p;
+}
+
+// Folded to: the chips beyond the next-highest contribution come back inside the one award of the whole
+// pot; the winner wins the rest. The engine's winners and events keep the whole pot.
+TEST(UncalledBet, AHandFoldedToReturnsTheBetInsideItsOneAward) {
+    const PlayerAction fold{A::fold, std::nullopt};
+    struct Case {
+        const char* name;
+        std::vector<PlayerAction> actions;
+        std::int64_t pot, returned;
+    };
+    const std::vector<Case> hands{
+        {"a shove folded to", {{A::allIn, std::nullopt}, fold, fold}, 1515, 1490},
+        {"a raise folded to", {{A::raise, 30}, fold, fold}, 45, 20},
+        {"a big-blind walk", {fold, fold}, 15, 5},
+    };
+    for (const Case& c : hands) {
+        SCOPED_TRACE(c.name);
+        const Played p = play(c.actions);
+        ASSERT_TRUE(p.table.winners);
+        ASSERT_EQ(p.table.winners->size(), 1u);
+        const Winner& winner = p.table.winners->front();
+        ASSERT_EQ(winner.amount, c.pot);
+        const UncalledBet bet{winner.playerId, c.returned};
+        EXPECT_EQ(UncalledBet::of(p.table), bet);
+        EXPECT_EQ(UncalledBet::of(p.events), bet);
+        EXPECT_EQ(UncalledBet::award(p.events),
+                  (UncalledBet::Award{p.events.size() - 1, c.returned, c.pot - c.returned}));
+        EXPECT_EQ(UncalledBet::winnersAsWon(p.table),
+                  (std::vector<Winner>{{winner.playerId, c.pot - c.returned, "Opponents folded"}}));
+    }
 }
 
 // Chips above everybody else's are no return once their owner folded: they go to those still in.
@@ -105,15 +139,15 @@ TEST(UncalledBet, NoReturnWhenTheTopIsFoldedOrShared) {
     EXPECT_EQ(UncalledBet::winnersAsWon(t), *t.winners);
 
     const std::vector<Stake> shared{{"a", 300, false}, {"b", 300, false}, {"c", 100, true}};
-    EXPECT_EQ(UncalledBet::atShowdown(shared), std::nullopt);
-    EXPECT_EQ(UncalledBet::atShowdown({}), std::nullopt);
+    EXPECT_EQ(UncalledBet::fromStakes(shared), std::nullopt);
+    EXPECT_EQ(UncalledBet::fromStakes({}), std::nullopt);
     // A folded second contribution still caps the return: its chips are won, not handed back.
     const std::vector<Stake> foldedSecond{{"a", 100, false}, {"b", 300, true}, {"c", 500, false}};
-    EXPECT_EQ(UncalledBet::atShowdown(foldedSecond), (UncalledBet{"c", 200}));
+    EXPECT_EQ(UncalledBet::fromStakes(foldedSecond), (UncalledBet{"c", 200}));
 }
 
-// While the hand runs, or when the events break off before a showdown, nothing has been handed back.
-TEST(UncalledBet, NothingIsHandedBackBeforeAShowdown) {
+// While the hand runs, or when the events break off before its award, nothing has been handed back.
+TEST(UncalledBet, NothingIsHandedBackBeforeTheHandIsSettled) {
     std::vector<EngineEvent> showdown;
     TableState t =
         shownDown({{100, true, false, cards("As Ah")}, {300, true, false, cards("Kh Qc")}, {20, false, true}},
@@ -121,14 +155,17 @@ TEST(UncalledBet, NothingIsHandedBackBeforeAShowdown) {
     t.isHandInProgress = true;
     EXPECT_EQ(UncalledBet::of(t), std::nullopt);
     const auto events = handOf(showdown);
-    const std::vector<EngineEvent> beforeShowdown(events.begin(), events.begin() + 6);
-    EXPECT_EQ(UncalledBet::of(beforeShowdown), std::nullopt);
+    const auto firstAward =
+        std::find_if(events.begin(), events.end(), [](const E& e) { return e.is<E::PotAwarded>(); });
+    const std::vector<EngineEvent> beforeTheAward(events.begin(), firstAward);
+    ASSERT_TRUE(beforeTheAward.back().is<E::ShowdownRevealed>());
+    EXPECT_EQ(UncalledBet::of(beforeTheAward), std::nullopt);
 
     // An award that is not the bet's own (a hand-edited record) is not taken for it.
     auto edited = events;
     edited.back() = E::PotAwarded{"p1", 150, 2};
     EXPECT_EQ(UncalledBet::of(edited), (UncalledBet{"p1", 200}));
-    EXPECT_EQ(UncalledBet::awardIndex(edited), std::nullopt);
+    EXPECT_EQ(UncalledBet::award(edited), std::nullopt);
     EXPECT_EQ(UncalledBet::winnersAsWon({{"p1", 150, "Pair"}}, UncalledBet{"p1", 200}),
               std::vector<Winner>{});
 }

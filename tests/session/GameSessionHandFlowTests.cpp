@@ -170,13 +170,12 @@ TEST(GameSessionHandFlow, AllInForExactlyTheCallCountsAsACallEverywhere) {
     EXPECT_EQ(histories.at("human").preflopAction, RangeAction::call);
 }
 
-// Records stamped by the system clock come back from the statistics document exactly as they were made.
-// The human shoves 1000 into a bot's 300 and loses: the engine hands back the 700 nobody matched as a pot of
-// its own and the record keeps it so, while what the human reads tells the bot's win and a return.
-TEST(GameSessionHandFlow, AShoveOverAShortCallerThatLosesIsReadAsALoss) {
-    SessionRig rig;
+// The human shoves 1000 into a bot's 300. Called, he loses: the engine hands back the 700 nobody matched as a
+// pot of its own. Folded to, he wins the pot in one award, 980 of it his own chips. The records keep the
+// engine's winners and events, while what the human reads tells a return apart from a win.
+const HandRecord& shoveAtAShortStack(SessionRig& rig, std::int32_t gameRngState) {
     auto snapshot = snapshotOf(tableBetweenHands(GameMode::cash, {1000, 300}, 0));
-    snapshot.gameRngState = 3;  // deals the bot the better hand, and the bot calls
+    snapshot.gameRngState = gameRngState;
     rig.session.restore(snapshot);
     rig.session.startHand();
     for (int step = 0; step < 20 && rig.session.table()->isHandInProgress; ++step) {
@@ -185,21 +184,38 @@ TEST(GameSessionHandFlow, AShoveOverAShortCallerThatLosesIsReadAsALoss) {
         else
             rig.session.playBotTurn();
     }
-    ASSERT_EQ(rig.session.table()->street, Street::showdown);
-    ASSERT_EQ(rig.stats.handHistory().size(), 1u);
+    EXPECT_EQ(rig.stats.handHistory().size(), 1u);
     const HandRecord& record = rig.stats.handHistory().front();
-    EXPECT_EQ(record.humanNet, -300);
-    EXPECT_EQ(record.winners, (std::vector<Winner>{{"bot-0", 600, "Pair"}, {"human", 700, "Pair"}}));
     EXPECT_EQ(record.events, rig.session.currentHandEvents());
-    EXPECT_EQ(record.events.end()[-2], EngineEvent(EngineEvent::PotAwarded{"bot-0", 600, 0}));
-    EXPECT_EQ(record.events.back(), EngineEvent(EngineEvent::PotAwarded{"human", 700, 1}));
-
-    EXPECT_EQ(rig.session.handReport()->resultLine, "Bot 0 won with Pair");
-    EXPECT_EQ(ActionLogStreet::flattenedTexts(rig.session.actionLog(), 2),
-              "Bot 0 won $600 \u2022 Uncalled $700 returned to You");
-    EXPECT_EQ(ReplayView(record, 1 << 20).caption, "Uncalled 700 returned to You");
+    return record;
 }
 
+TEST(GameSessionHandFlow, AShoveReadsAsWhatItWonAndWhatCameBack) {
+    SessionRig called;
+    const HandRecord& lost = shoveAtAShortStack(called, 3);  // deals the bot the better hand, and it calls
+    ASSERT_EQ(called.session.table()->street, Street::showdown);
+    EXPECT_EQ(lost.humanNet, -300);
+    EXPECT_EQ(lost.winners, (std::vector<Winner>{{"bot-0", 600, "Pair"}, {"human", 700, "Pair"}}));
+    EXPECT_EQ(lost.events.end()[-2], EngineEvent(EngineEvent::PotAwarded{"bot-0", 600, 0}));
+    EXPECT_EQ(lost.events.back(), EngineEvent(EngineEvent::PotAwarded{"human", 700, 1}));
+    EXPECT_EQ(called.session.handReport()->resultLine, "Bot 0 won with Pair");
+    EXPECT_EQ(ActionLogStreet::flattenedTexts(called.session.actionLog(), 2),
+              "Bot 0 won $600 \u2022 Uncalled $700 returned to You");
+    EXPECT_EQ(ReplayView(lost, 1 << 20).caption, "Uncalled 700 returned to You");
+
+    SessionRig foldedTo;
+    const HandRecord& won = shoveAtAShortStack(foldedTo, 2);  // the bot folds its big blind of 20
+    ASSERT_EQ(foldedTo.session.table()->street, Street::preflop);
+    EXPECT_EQ(won.humanNet, 20);
+    EXPECT_EQ(won.winners, (std::vector<Winner>{{"human", 1020, "Opponents folded"}}));
+    EXPECT_EQ(won.events.back(), EngineEvent(EngineEvent::PotAwarded{"human", 1020, 0}));
+    EXPECT_EQ(foldedTo.session.handReport()->resultLine, "You won the pot");
+    EXPECT_EQ(ActionLogStreet::flattenedTexts(foldedTo.session.actionLog(), 2),
+              "You won $40 \u2022 Uncalled $980 returned to You");
+    EXPECT_EQ(ReplayView(won, 1 << 20).caption, "You win 40 \u00b7 Uncalled 980 returned to You");
+}
+
+// Records stamped by the system clock come back from the statistics document exactly as they were made.
 TEST(GameSessionHandFlow, RecordsStampedByTheSystemClockSurviveASave) {
     auto store = std::make_shared<InMemoryStore>();
     SettingsStore settings;

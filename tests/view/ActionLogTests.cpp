@@ -54,9 +54,10 @@ TEST(ActionLogBuild, HandWonWithoutShowdown) {
          "Flop",
          {c(Rank::ace, Suit::spades), c(Rank::king, Suit::diamonds), c(Rank::ten, Suit::hearts)},
          {{8, "You checked", true}, {9, "Ann bet $40", false}, {10, "You folded", true}}},
-        {"result", "Result", {}, {{11, "Ann won $100", false}}}};
+        // Ann's 40 that nobody called come back inside the one award of the pot: a line of their own.
+        {"result", "Result", {}, {{11, "Ann won $60", false}, {-12, "Uncalled $40 returned to Ann", false}}}};
     EXPECT_EQ(log, expected);
-    EXPECT_EQ(ActionLogStreet::totalEntryCount(log), 8);
+    EXPECT_EQ(ActionLogStreet::totalEntryCount(log), 9);
 }
 
 TEST(ActionLogBuild, EmptyAndBlindsOnly) {
@@ -180,6 +181,14 @@ TEST(ActionLogBuild, AnUnmatchedBetHandedBackIsAReturnNotAWin) {
     // Won as well: the return keeps its own line instead of swelling the win.
     const auto won = ActionLog::build(shoveOverAShortCall("human"), names);
     EXPECT_EQ(ActionLogStreet::flattenedTexts(won, 2), "You won $2810 \u2022 Uncalled $95 returned to You");
+
+    // A walk: the big blind's 5 that the small blind did not match are his own.
+    const auto walk = ActionLog::build({E::BlindPosted{"bot-1", BlindKind::small, 5},
+                                        E::BlindPosted{"human", BlindKind::big, 10},
+                                        act("bot-1", PlayerActionType::fold, 0), E::PotAwarded{"human", 15, 0}},
+                                       names);
+    EXPECT_EQ(walk.back().entries, (std::vector<ActionLogEntry>{{3, "You won $10", true},
+                                                                {-4, "Uncalled $5 returned to You", true}}));
 }
 
 TEST(ActionLogBuild, HugeAmountsSaturate) {
@@ -193,8 +202,8 @@ TEST(ActionLogBuild, HugeAmountsSaturate) {
 
 TEST(ActionLogTicker, KeepsTheLastEntries) {
     const auto log = ActionLog::build(foldedHand(), names);
-    EXPECT_EQ(ActionLogStreet::flattenedTexts(log, 2), "You folded \u2022 Ann won $100");
-    EXPECT_EQ(ActionLogStreet::flattenedTexts(log, 1), "Ann won $100");
+    EXPECT_EQ(ActionLogStreet::flattenedTexts(log, 2), "Ann won $60 \u2022 Uncalled $40 returned to Ann");
+    EXPECT_EQ(ActionLogStreet::flattenedTexts(log, 1), "Uncalled $40 returned to Ann");
     EXPECT_EQ(ActionLogStreet::flattenedTexts(log, 0), std::nullopt);
     EXPECT_EQ(ActionLogStreet::flattenedTexts(log, -3), std::nullopt);
     EXPECT_EQ(ActionLogStreet::flattenedTexts(log, 100)->rfind(

@@ -60,14 +60,16 @@ struct PlayedHands {
     int hands = 0;
     int showdowns = 0;
     int uncalledBets = 0;
+    int foldedTo = 0;
 };
 
-// The settled table and the stored events agree on the bet handed back unmatched: the last pot, awarded
-// alone and last, to its only eligible player; what the others won is all the rest.
+// The settled table and the stored events agree on the bet handed back unmatched. After a showdown it is the
+// last pot, awarded alone and last, to its only eligible player; when everybody folded it lies inside the
+// one award of the whole pot. What the others won is all the rest.
 void expectOneUncalledBet(const HandRecord& stored, const TableState& table, PlayedHands& tally) {
     const auto bet = UncalledBet::of(table);
     EXPECT_EQ(UncalledBet::of(stored.events), bet);
-    const auto award = UncalledBet::awardIndex(stored.events);
+    const auto award = UncalledBet::award(stored.events);
     std::int64_t won = 0, settled = 0;
     for (const Winner& w : UncalledBet::winnersAsWon(table))
         won += w.amount;
@@ -79,13 +81,22 @@ void expectOneUncalledBet(const HandRecord& stored, const TableState& table, Pla
         return;
     }
     tally.uncalledBets += 1;
+    ASSERT_TRUE(award);
+    EXPECT_EQ(award->returned, bet->amount);
+    EXPECT_EQ(won + bet->amount, settled);
+    const auto* awarded = stored.events[award->index].as<EngineEvent::PotAwarded>();
+    ASSERT_NE(awarded, nullptr);
+    EXPECT_EQ(awarded->playerId, bet->playerId);
+    EXPECT_EQ(awarded->amount, award->returned + award->won);
+    if (table.street != Street::showdown) {
+        tally.foldedTo += 1;
+        EXPECT_EQ(award->index, stored.events.size() - 1);
+        return;
+    }
     ASSERT_FALSE(table.pots.empty());
     EXPECT_EQ(table.pots.back(), (Pot{bet->amount, {bet->playerId}}));
-    ASSERT_TRUE(award);
-    const auto potIndex = static_cast<std::int64_t>(table.pots.size()) - 1;
-    EXPECT_EQ(stored.events[*award],
-              EngineEvent(EngineEvent::PotAwarded{bet->playerId, bet->amount, potIndex}));
-    EXPECT_EQ(won + bet->amount, settled);
+    EXPECT_EQ(award->won, 0);
+    EXPECT_EQ(awarded->potIndex, static_cast<std::int64_t>(table.pots.size()) - 1);
 }
 
 void playHands(std::uint32_t seed, std::size_t seatCount, bool bots, PlayedHands& tally) {
@@ -158,7 +169,8 @@ TEST(ReplayViewHands, ReplayReproducesEverySeededHand) {
     }
     EXPECT_GT(tally.hands, 100);
     EXPECT_GT(tally.showdowns, 20);
-    EXPECT_GT(tally.uncalledBets, 0);
+    EXPECT_GT(tally.uncalledBets, tally.foldedTo);
+    EXPECT_GT(tally.foldedTo, 0);
 }
 
 }  // namespace

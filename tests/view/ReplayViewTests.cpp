@@ -114,6 +114,17 @@ TEST(ReplayViewFrames, AnUnmatchedBetHandedBackIsCaptionedAsAReturn) {
     const HandRecord won = shoveOverAShortCall("human");
     EXPECT_EQ(ReplayView(won, 21).caption, "You win 1900");
     EXPECT_EQ(ReplayView(won, 22).caption, "Uncalled 50 returned to You");
+
+    // Folded to on the river: the 100 Ann did not call come back inside the award of the whole pot.
+    HandRecord foldedTo = showdownHand();
+    foldedTo.events.resize(17);
+    foldedTo.events.push_back(act("human", PlayerActionType::bet, 100));
+    foldedTo.events.push_back(act("bot-1", PlayerActionType::fold, 0));
+    foldedTo.events.push_back(E::PotAwarded{"human", 240, 0});
+    const ReplayView end(foldedTo, 19);
+    EXPECT_EQ(end.caption, "You win 140 \u00b7 Uncalled 100 returned to You");
+    EXPECT_EQ(end.seats[0].stack, 1070);
+    EXPECT_EQ(end.potSize, 0);
 }
 
 TEST(ReplayViewFrames, StepsAreClamped) {

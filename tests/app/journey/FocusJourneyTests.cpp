@@ -1,6 +1,7 @@
-// The keyboard through every screen of the main window and the ranges window: each Tab stop is named and
-// shows that it has the keys, the sidebar keeps the arrows, a history row opens by its accessible action,
-// Escape goes back from a replay and closes the ranges window.
+// The keyboard through every screen of the main window and the ranges window: each Tab stop is named, in
+// view and shows that it has the keys, a page entered has a name, the sidebar keeps the arrows, a history row
+// opens by its accessible action, Escape and Back from a replay bring the keys to the row opened, and Escape
+// closes the ranges window.
 #include <QAccessible>
 #include <QListView>
 #include <QListWidget>
@@ -9,11 +10,13 @@
 
 #include "AccessibleActions.hpp"
 #include "JourneySupport.hpp"
+#include "kit/Fonts.hpp"
 #include "kit/KitControl.hpp"
 #include "kit/SegmentedControl.hpp"
 #include "review/HandReplayScreen.hpp"
 #include "review/HistoryScreen.hpp"
 #include "review/RangeChartScreen.hpp"
+#include "review/SettingsScreen.hpp"
 #include "review/StatsScreen.hpp"
 #include "shell/OnboardingSheet.hpp"
 #include "shell/RangesWindow.hpp"
@@ -59,24 +62,41 @@ QImage picture(QWidget* w) {
     return w->grab().toImage();
 }
 
-// Tab from the sidebar round the window back to it: every stop is named, and looks different with the keys
-// on it than with the keys elsewhere.
+// Whether the widget lies whole within every scroll area around it.
+bool inView(QWidget* w) {
+    for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+        if (auto* area = qobject_cast<QScrollArea*>(p);
+            area &&
+            !area->viewport()->rect().contains(QRect(w->mapTo(area->viewport(), QPoint()), w->size())))
+            return false;
+    return true;
+}
+
+QString nameOf(QWidget* w) {
+    return w ? testing::accessibleText(w, QAccessible::Name) : QString();
+}
+
+// Tab from the sidebar round the window back to it, twice (the second round enters a page the first left
+// scrolled down): every stop is named and in view, and looks different with the keys on it than elsewhere.
 void everyStopIsNamedAndShowsItsFocus(Keyboard& k, const char* screen) {
     SCOPED_TRACE(screen);
     k.sidebar()->setFocus(Qt::TabFocusReason);
     std::vector<QWidget*> stops;
-    for (int i = 0; i < 40; ++i) {
-        k.key(Qt::Key_Tab);
-        QWidget* focused = QApplication::focusWidget();
-        ASSERT_NE(focused, nullptr);
-        if (focused == k.sidebar()) break;
-        stops.push_back(focused);
+    for (int round = 0; round < 2; ++round) {
+        for (int i = 0; i < 40; ++i) {
+            k.key(Qt::Key_Tab);
+            QWidget* focused = QApplication::focusWidget();
+            ASSERT_NE(focused, nullptr);
+            if (focused == k.sidebar()) break;
+            EXPECT_TRUE(inView(focused)) << nameOf(focused).toStdString() << " is out of view";
+            if (round == 0) stops.push_back(focused);
+        }
     }
     ASSERT_FALSE(stops.empty());
     for (QWidget* stop : stops) {
         stop->setFocus(Qt::TabFocusReason);
         settle();
-        const QString name = testing::accessibleText(stop, QAccessible::Name);
+        const QString name = nameOf(stop);
         EXPECT_FALSE(name.isEmpty()) << stop->metaObject()->className() << " has no name";
         const QImage focused = picture(stop);
         k.sidebar()->setFocus(Qt::TabFocusReason);
@@ -115,6 +135,28 @@ TEST(FocusJourney, EveryStopOfEveryScreenIsNamedAndShowsItsFocus) {
     everyStopIsNamedAndShowsItsFocus(k, "ranges");
     k.j.selectSection(Section::settings);
     everyStopIsNamedAndShowsItsFocus(k, "settings");
+
+    // The longest pages at the smallest window, in a larger text too.
+    const double scale = ScaledFont::textScale();
+    for (double larger : {1.0, 2.0}) {
+        ScaledFont::setTextScale(larger);
+        k.j.selectSection(Section::table);
+        everyStopIsNamedAndShowsItsFocus(k, larger > 1 ? "home, 2x" : "home");
+        k.j.selectSection(Section::settings);
+        everyStopIsNamedAndShowsItsFocus(k, larger > 1 ? "settings, 2x" : "settings, small window");
+    }
+    ScaledFont::setTextScale(scale);
+
+    {  // focus that comes with a click leaves the page where it is, under the pointer
+        auto* area = visible<SettingsScreen>(k.j.page())->findChild<QScrollArea*>();
+        QWidget* erase = visible<SettingsScreen>(k.j.page())->eraseButton();
+        area->verticalScrollBar()->setValue(0);
+        ASSERT_FALSE(inView(erase));
+        QTest::mousePress(area->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
+        erase->setFocus(Qt::MouseFocusReason);
+        EXPECT_EQ(area->verticalScrollBar()->value(), 0);
+        QTest::mouseRelease(area->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
+    }
 }
 
 // The arrows move through the sidebar's sections and the keys stay there; a history row opens by its
@@ -154,8 +196,20 @@ TEST(FocusJourney, TheSidebarKeepsTheArrowsAndEscapeGoesBackFromAReplay) {
     k.key(Qt::Key_Escape);
     EXPECT_NE(visible<HistoryScreen>(k.j.page()), nullptr) << "Escape goes back";
     EXPECT_TRUE(k.j.root().state().path().empty());
+    EXPECT_EQ(QApplication::focusWidget(), list) << "the keys come back to the list";
+    EXPECT_EQ(list->currentIndex().row(), 1) << "on the row opened";
     k.key(Qt::Key_Escape);
     EXPECT_EQ(k.j.root().state().section(), Section::history) << "at a section's root Escape does nothing";
+
+    // Return on a row: the keys on the replay, named for it; Back brings them to the row again.
+    k.key(Qt::Key_Down);
+    k.key(Qt::Key_Return);
+    ASSERT_NE(visible<HandReplayScreen>(k.j.page()), nullptr);
+    EXPECT_EQ(nameOf(QApplication::focusWidget()),
+              QStringLiteral("Hand %1").arg(k.app->stats().handHistory()[2].handNumber));
+    click(k.j.root().backButton());
+    EXPECT_EQ(QApplication::focusWidget(), list);
+    EXPECT_EQ(list->currentIndex().row(), 2);
 
     // The keys on a history row: a ring on it, and the row a screen reader hears as focused.
     list->setFocus(Qt::TabFocusReason);
@@ -172,6 +226,11 @@ TEST(FocusJourney, TheSidebarKeepsTheArrowsAndEscapeGoesBackFromAReplay) {
     k.sidebar()->setFocus(Qt::TabFocusReason);
     settle();
     EXPECT_NE(list->viewport()->grab(row).toImage(), withKeys) << "the row shows that it has the keys";
+
+    list->setFocus(Qt::TabFocusReason);
+    k.key(Qt::Key_Comma, Qt::ControlModifier);
+    ASSERT_NE(visible<SettingsScreen>(k.j.page()), nullptr);
+    EXPECT_EQ(nameOf(QApplication::focusWidget()), "Settings") << "Ctrl+, gives the keys to a named page";
 }
 
 // The ranges window opens on the chosen position without a ring until a key is pressed, and Escape or

@@ -97,6 +97,9 @@ TEST(Journey, AScreenReaderUserGoesFromOnboardingToTheSummaryWithoutAMouse) {
     ASSERT_NE(home, nullptr);
     ASSERT_TRUE(operateAccessibly(home->modeCard(GameMode::cash)));
     ASSERT_NE(j.table(), nullptr);
+    // The table holds the keys for F, C, A and Space between the user's actions, under its name.
+    EXPECT_EQ(j.app->mainWindow().focusWidget(), j.table());
+    EXPECT_EQ(accessibleText(j.table(), QAccessible::Name), "Table");
     j.table()->pacingTask().setJitter([] { return 0.0; });
     j.activate();
 
@@ -148,6 +151,8 @@ TEST(Journey, AScreenReaderUserGoesFromOnboardingToTheSummaryWithoutAMouse) {
     EXPECT_EQ(visibleWindow<SessionSummarySheet>(), nullptr);
     EXPECT_FALSE(j.session().table());
     EXPECT_NE(visible<HomeScreen>(j.page()), nullptr);
+    EXPECT_EQ(accessibleText(j.app->mainWindow().focusWidget(), QAccessible::Name), "Pellox Poker")
+        << "the keys on the home screen, named by its heading";
 
     // The erase question opens on Cancel: Return right away keeps the history.
     const auto hands = app.stats().handHistory().size();

@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "AccessibleActions.hpp"
 #include "Gallery.hpp"
 #include "kit/Fonts.hpp"
 #include "kit/SegmentedControl.hpp"
@@ -103,7 +104,8 @@ TEST_F(RangeChartScreenTest, ClickingAClassShowsItsStrengthAndClickingAgainClear
     screen.resize(620, 720);
     screen.show();
     EXPECT_FALSE(detail(screen)->detail());
-    EXPECT_EQ(detail(screen)->accessibleName(), "Click a hand for its strength read.");
+    EXPECT_EQ(detail(screen)->accessibleName(),
+              "Click a hand for its strength read. Or use the arrow keys, then Return or Space.");
 
     clickCell(screen, "AKs");
     ASSERT_EQ(screen.selected(), "AKs");
@@ -250,8 +252,8 @@ struct RangeKeys : RangeChartScreenTest {
         screen.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
     }
-    void key(Qt::Key k) {
-        QTest::keyClick(QApplication::focusWidget(), k);
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), k, modifiers);
         QApplication::processEvents();
     }
     QColor pixelNearTheEdge(int index) {
@@ -261,13 +263,19 @@ struct RangeKeys : RangeChartScreenTest {
     }
 };
 
-// Tab reaches the grid as one stop; the arrows move among the classes with a ring that shows; Return and
-// Space read the focused class as a click does; a screen reader hears which cell has the keyboard.
+// Tab reaches the grid as one stop; the arrows, the keypad's too, move among the classes with a ring that
+// shows; Return, Enter and Space read the focused class as a click does; a screen reader hears which cell has
+// the keyboard, after the grid itself, and the read as it appears.
 TEST_F(RangeKeys, TheArrowsMoveAmongTheClassesAndReturnShowsTheRead) {
     picker(screen, "Situation")->segment(2)->setFocus(Qt::TabFocusReason);
-    key(Qt::Key_Tab);
+    testing::HeardNotices notices;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), grid(screen)) << "Tab reaches the grid";
     EXPECT_EQ(grid(screen)->currentIndex(), 0);
+    // Qt tells of the grid as the focus lands; the cell must come after it to be heard last.
+    EXPECT_TRUE(notices.heard.empty()) << notices.heard.front();
+    QApplication::processEvents();
+    EXPECT_EQ(notices.heard, std::vector<std::string>{"focus AA: raise"});
 
     const QColor unfocusedKK = pixelNearTheEdge(14);
     key(Qt::Key_Right);
@@ -276,7 +284,7 @@ TEST_F(RangeKeys, TheArrowsMoveAmongTheClassesAndReturnShowsTheRead) {
     key(Qt::Key_Left);
     key(Qt::Key_Up);
     key(Qt::Key_Right);
-    key(Qt::Key_Down);
+    key(Qt::Key_Down, Qt::KeypadModifier);
     EXPECT_EQ(grid(screen)->currentIndex(), 14) << "KK, the arrows stopping at the grid's edge";
     EXPECT_NE(pixelNearTheEdge(14), unfocusedKK) << "the focused cell shows its ring";
     EXPECT_FALSE(screen.selected()) << "moving reads nothing yet";
@@ -289,6 +297,7 @@ TEST_F(RangeKeys, TheArrowsMoveAmongTheClassesAndReturnShowsTheRead) {
 
     key(Qt::Key_Return);
     ASSERT_EQ(screen.selected(), "KK");
+    EXPECT_EQ(notices.heard.back(), "description KK: raise = KK, RAISE, Chen Formula strength: Premium");
     EXPECT_TRUE(cells->child(14)->state().selected);
     QAccessibleInterface* read = QAccessible::queryAccessibleInterface(detail(screen));
     EXPECT_EQ(read->role(), QAccessible::StaticText);
@@ -299,8 +308,8 @@ TEST_F(RangeKeys, TheArrowsMoveAmongTheClassesAndReturnShowsTheRead) {
     key(Qt::Key_Right);
     key(Qt::Key_Space);
     EXPECT_EQ(screen.selected(), "KQs");
-    key(Qt::Key_Space);
-    EXPECT_FALSE(screen.selected()) << "Space again clears it, as a second click does";
+    key(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_FALSE(screen.selected()) << "Enter clears it, as a second click does";
 
     key(Qt::Key_Tab);
     EXPECT_NE(QApplication::focusWidget(), grid(screen)) << "one stop: Tab leaves the grid";

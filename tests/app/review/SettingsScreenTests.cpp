@@ -366,12 +366,15 @@ TEST(SettingsScreen, ThePickerAndTheSteppersSayWhatTheyAreAndWhatTheyHold) {
     EXPECT_EQ(theme->role(), QAccessible::ComboBox);
     EXPECT_EQ(theme->text(QAccessible::Name), "Theme");
     EXPECT_EQ(theme->text(QAccessible::Value), "Card Room");
+    EXPECT_EQ(theme->text(QAccessible::Description), "Card Room") << "where the desktop's bus carries text";
     ASSERT_NE(theme->actionInterface(), nullptr);
     const QStringList actions = theme->actionInterface()->actionNames();
     EXPECT_TRUE(actions.contains(QAccessibleActionInterface::increaseAction()));
     EXPECT_FALSE(actions.contains(QAccessibleActionInterface::decreaseAction()))
         << "nothing before the first";
+    testing::HeardNotices notices;
     theme->actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
+    EXPECT_EQ(notices.heard, std::vector<std::string>{"description Theme = Club Green"});
     EXPECT_EQ(rig.settings.tableTheme.get(), TableTheme::clubGreen);
     EXPECT_EQ(rig.reloaded().tableTheme, TableTheme::clubGreen) << "saved at once";
     EXPECT_EQ(theme->text(QAccessible::Value), "Club Green");

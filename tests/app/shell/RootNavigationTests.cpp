@@ -54,12 +54,17 @@ TEST(RootNavigation, RootScreenFollowsSectionAndPlaying) {
     EXPECT_EQ(nav.rootScreen(), Screen::home);
 }
 
-TEST(RootNavigation, HistoryKeepsAPushedPageEveryOtherSectionPopsToTheRoot) {
+TEST(RootNavigation, HistoryKeepsAPushedReplayEveryOtherPageGoes) {
     RootNavigation nav;
     nav.push(Route::settings());
     nav.select(Section::history);
-    EXPECT_EQ(nav.path(), std::vector<Route>{Route::settings()});
+    EXPECT_TRUE(nav.path().empty()) << "History shows History, not another section's page";
+    nav.select(Section::table);
+    nav.push(Route::history());
     nav.push(Route::handReplay("x"));
+    nav.push(Route::stats());
+    nav.select(Section::history);
+    EXPECT_EQ(nav.path(), std::vector<Route>{Route::handReplay("x")});
     for (std::optional<Section> s : {std::optional{Section::stats}, std::optional<Section>{}}) {
         nav.select(Section::history);
         nav.push(Route::stats());
@@ -127,6 +132,9 @@ TEST(RootNavigation, DestinationsAndTheirTitles) {
     EXPECT_EQ(RootNavigation::destination(Route::ranges(), {}).screen, Screen::ranges);
     EXPECT_EQ(navigationTitle(Screen::ranges), "Preflop Ranges");
     EXPECT_EQ(navigationTitle(Screen::home), "");
+    EXPECT_EQ(pageName(Screen::home), "Pellox Poker");
+    EXPECT_EQ(pageName(Screen::table), "Table");
+    EXPECT_EQ(pageName(found.screen, found.record), "Hand 11");
 }
 
 TEST(RootNavigation, ReplayFindsTheNewestRecordWithTheId) {

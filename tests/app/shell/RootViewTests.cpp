@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
@@ -14,6 +15,7 @@
 #include "review/HandReplayScreen.hpp"
 #include "review/HistoryScreen.hpp"
 #include "review/RangeChartScreen.hpp"
+#include "review/RangeGridView.hpp"
 #include "review/SettingsScreen.hpp"
 #include "review/StatsScreen.hpp"
 #include "rules/Json.hpp"
@@ -22,6 +24,7 @@
 #include "shell/MissingRecordView.hpp"
 #include "shell/OnboardingScreen.hpp"
 #include "shell/OnboardingSheet.hpp"
+#include "shell/RangesWindow.hpp"
 #include "store/SampleHands.hpp"
 #include "store/StatsStore.hpp"
 #include "table/TableScreen.hpp"
@@ -51,6 +54,28 @@ QPushButton* alertButton(QMessageBox* alert, const QString& text) {
     for (QAbstractButton* b : alert->buttons())
         if (b->text() == text) return qobject_cast<QPushButton*>(b);
     return nullptr;
+}
+
+void storeAHand(PelloxPokerApp& app) {
+    SeededRNG rng(4);
+    const auto record = samples::realisticHand(17, rng);
+    app.stats().record(samples::outcomeOf(record), record);
+}
+
+// Home, its History link, then the newest hand's row: a replay pushed over a pushed History page.
+HandReplayScreen* replayOpenedThroughTheHistoryLink(MacRootView& root) {
+    root.selectSection(Section::table);
+    auto* home = qobject_cast<HomeScreen*>(root.currentPage());
+    if (!home) return nullptr;
+    QTest::mouseClick(home->quickLink(1), Qt::LeftButton);
+    settle();
+    auto* history = qobject_cast<HistoryScreen*>(root.currentPage());
+    if (!history) return nullptr;
+    QListView* list = history->list();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(list->model()->index(0, 0)).center());
+    settle();
+    return qobject_cast<HandReplayScreen*>(root.currentPage());
 }
 
 struct Launched {
@@ -100,19 +125,27 @@ TEST(RootView, EachSectionShowsItsScreenAndNoSelectionShowsTheTable) {
     EXPECT_TRUE(shows<HomeScreen>(l.root->currentPage()));
 }
 
-TEST(RootView, AQuickLinkPushesItsScreenHistoryKeepsItOtherSectionsPopIt) {
+TEST(RootView, AQuickLinkPushesItsScreenHistoryKeepsOnlyAReplayOtherSectionsPopIt) {
     Launched l;
+    storeAHand(*l.app);
     auto* home = qobject_cast<HomeScreen*>(l.root->currentPage());
     ASSERT_NE(home, nullptr);
-    QTest::mouseClick(home->quickLink(3), Qt::LeftButton);
+    QTest::mouseClick(home->quickLink(0), Qt::LeftButton);
     settle();
-    EXPECT_TRUE(shows<SettingsScreen>(l.root->currentPage()));
+    EXPECT_TRUE(shows<StatsScreen>(l.root->currentPage()));
     EXPECT_EQ(l.root->state().section(), Section::table) << "the sidebar stays on the Table section";
     EXPECT_TRUE(l.root->backButton()->isVisible());
-    EXPECT_EQ(l.root->titleLabel()->text(), "Settings");
+    EXPECT_EQ(l.root->titleLabel()->text(), "Stats");
 
     clickRow(*l.root, 2);
-    EXPECT_TRUE(shows<SettingsScreen>(l.root->currentPage())) << "History keeps the pushed page";
+    EXPECT_TRUE(shows<HistoryScreen>(l.root->currentPage())) << "History shows History, not the pushed page";
+    EXPECT_TRUE(l.root->state().path().empty());
+    EXPECT_FALSE(l.root->backButton()->isVisible());
+
+    QPointer<HandReplayScreen> replay = replayOpenedThroughTheHistoryLink(*l.root);
+    ASSERT_NE(replay, nullptr);
+    clickRow(*l.root, 2);
+    EXPECT_EQ(l.root->currentPage(), replay.data()) << "the replay opened from History stays, as it was";
     EXPECT_TRUE(shows<HistoryScreen>(l.root->rootPage()));
 
     clickRow(*l.root, 1);
@@ -302,17 +335,15 @@ TEST(RootView, TheResumeQuestionWaitsForTheOnboardingSheet) {
 namespace pellox::app {
 namespace {
 
-TEST(RootView, ChoosingHistoryThroughAccessibilityKeepsThePushedPageAsAClickDoes) {
+TEST(RootView, ChoosingHistoryThroughAccessibilityKeepsAPushedReplayAsAClickDoes) {
     Launched l;
-    auto* home = qobject_cast<HomeScreen*>(l.root->currentPage());
-    ASSERT_NE(home, nullptr);
-    QTest::mouseClick(home->quickLink(3), Qt::LeftButton);
-    settle();
-    ASSERT_TRUE(shows<SettingsScreen>(l.root->currentPage()));
+    storeAHand(*l.app);
+    QPointer<HandReplayScreen> replay = replayOpenedThroughTheHistoryLink(*l.root);
+    ASSERT_NE(replay, nullptr);
     chooseSidebarRow(l.root->sidebar(), "History");
     settle();
     EXPECT_EQ(l.root->state().section(), Section::history);
-    EXPECT_TRUE(shows<SettingsScreen>(l.root->currentPage())) << "History keeps the pushed page";
+    EXPECT_EQ(l.root->currentPage(), replay.data()) << "History keeps the replay";
     chooseSidebarRow(l.root->sidebar(), "Stats");
     settle();
     EXPECT_TRUE(shows<StatsScreen>(l.root->currentPage()));
@@ -366,6 +397,55 @@ TEST(RootView, TheResumeQuestionFollowsTheTextSize) {
     ScaledFont::setTextScale(before);
     EXPECT_DOUBLE_EQ(sizes[2], 2 * sizes[0]);
     EXPECT_DOUBLE_EQ(sizes[3], 2 * sizes[1]);
+}
+
+// Choosing a hand, choosing another and clearing the choice leave every cell of the range grid where it was,
+// in the Ranges section and in the ranges window, at each text size: the read's card takes no room from the
+// grid, so the next click lands on the hand it is aimed at.
+TEST(RootView, TheRangeCellsStayUnderThePointerAsTheReadChanges) {
+    struct Restore {
+        double before = ScaledFont::textScale();
+        ~Restore() { ScaledFont::setTextScale(before); }
+    } restore;
+    for (double scale : {1.0, 1.5, 2.0}) {
+        ScaledFont::setTextScale(scale);
+        Launched l;
+        clickRow(*l.root, 3);
+        l.app->openRanges();
+        settle();
+        auto* section = qobject_cast<RangeChartScreen*>(l.root->currentPage());
+        ASSERT_NE(section, nullptr);
+        const auto text = [](const QRectF& r) {
+            return QStringLiteral("%1,%2 %3x%4")
+                .arg(r.x())
+                .arg(r.y())
+                .arg(r.width())
+                .arg(r.height())
+                .toStdString();
+        };
+        for (RangeChartScreen* screen : {section, l.app->rangesWindow()->screen()}) {
+            auto* grid = screen->findChild<RangeGridView*>();
+            const auto cells = [grid] {
+                std::vector<QRectF> placed;
+                for (int i = 0; i < RangeGridView::cellCount; ++i)
+                    placed.push_back(grid->cellRect(i).translated(grid->mapTo(grid->window(), QPointF())));
+                return placed;
+            };
+            const auto unchosen = cells();
+            for (const QString& hand :
+                 {QStringLiteral("AKs"), QStringLiteral("A2s"), QStringLiteral("A2s")}) {
+                int at = 0;
+                while (RangeGridView::label(at) != hand)
+                    ++at;
+                QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(at).center().toPoint());
+                settle();
+                const auto now = cells();
+                EXPECT_TRUE(now == unchosen) << "at " << scale << "x after " << hand.toStdString() << ", AA "
+                                             << text(unchosen[0]) << " became " << text(now[0]);
+            }
+            EXPECT_FALSE(screen->selected()) << "the second click on A2s cleared it";
+        }
+    }
 }
 
 }  // namespace

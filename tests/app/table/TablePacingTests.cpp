@@ -141,19 +141,15 @@ TEST(TablePacing, TheActionBarWaitsForTheStreetsCardsToLand) {
     PacingRig r;
     r.session().startCashGame(3, 8);
     ASSERT_TRUE(playUntil(r.session(), [&] { return r.session().isHumanTurn(); }));
-    EXPECT_TRUE(r.pacing.streetShown(0)) << "no board to land preflop";
-    EXPECT_EQ(r.pacing.actionArea(0), ActionArea::actionBar);
+    EXPECT_EQ(r.pacing.actionArea(0), ActionArea::actionBar) << "no board to land preflop";
     ASSERT_TRUE(playUntil(r.session(), [&] { return r.boardLength() >= 3 && r.session().isHumanTurn(); }));
     const std::int64_t n = r.boardLength();
-    EXPECT_FALSE(r.pacing.streetShown(n));
     EXPECT_EQ(r.pacing.actionArea(n), ActionArea::empty);
     while (r.pacing.revealedBoardCount() < n - 1)
         r.pacing.revealOneMoreCard();
-    EXPECT_FALSE(r.pacing.streetShown(n - 1));
+    EXPECT_EQ(r.pacing.actionArea(n), ActionArea::empty) << "its last card not yet revealed";
     r.pacing.revealOneMoreCard();
-    EXPECT_FALSE(r.pacing.streetShown(n - 1)) << "its last card still on its way in";
-    EXPECT_EQ(r.pacing.actionArea(n - 1), ActionArea::empty);
-    EXPECT_TRUE(r.pacing.streetShown(n));
+    EXPECT_EQ(r.pacing.actionArea(n - 1), ActionArea::empty) << "its last card still on its way in";
     EXPECT_EQ(r.pacing.actionArea(n), ActionArea::actionBar);
 }
 

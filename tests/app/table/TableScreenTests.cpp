@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QLayout>
+#include <QListWidget>
 #include <QTest>
 #include <algorithm>
 #include <set>
@@ -595,12 +596,18 @@ TEST(TableScreen, SpacePressesTheFocusedButtonAndDealsOnWithoutOne) {
 }
 
 // A keyboard user acts from the bar; the bar goes, and focus follows to what comes in its place (the
-// pre-actions, Next Hand, the next decision's bar), hand after hand, never along the window's focus chain.
+// pre-actions, Next Hand, the next decision's bar), hand after hand, never along the window's focus chain to
+// the sidebar, whose arrow keys change the section. A fold leaves nothing in the bar's place until the hand
+// is over: the table holds the focus meanwhile and hands it to Next Hand, unless the user has moved it.
 TEST(TableScreen, FocusMovesOnToWhatReplacesTheActionBar) {
+    int sidebarFocused = 0;
     ScreenRig r;
+    QListWidget* sidebar = r.besideSidebar();
     r.session().startCashGame(3, 502);
     r.open();
     activate(r);
+    QObject::connect(qApp, &QApplication::focusChanged, sidebar,
+                     [&](QWidget*, QWidget* now) { sidebarFocused += now == sidebar ? 1 : 0; });
     auto* bar = r.screen->findChild<ActionBarView*>();
     auto* preActions = r.screen->findChild<PreActionPanelView*>();
     QWidget* nextHand = r.screen->findChild<NextHandButton*>()->parentWidget();
@@ -632,6 +639,53 @@ TEST(TableScreen, FocusMovesOnToWhatReplacesTheActionBar) {
         }
     }
     EXPECT_GT(decisions, hands);
+    EXPECT_EQ(sidebarFocused, 0) << "from piece to piece";
+
+    // Folds by F, by Return on the focused Fold, by Fold's accessible action; then by F once more, after
+    // which the user Tabs on before the hand is over.
+    const std::function<void(HoverButton*)> folds[] = {
+        [](HoverButton* fold) { QTest::keyClick(fold, Qt::Key_F); },
+        [](HoverButton* fold) { QTest::keyClick(fold, Qt::Key_Return); },
+        [](HoverButton* fold) { ASSERT_TRUE(testing::operateAccessibly(fold)); },
+        [](HoverButton* fold) { QTest::keyClick(fold, Qt::Key_F); },
+    };
+    const auto onTheTable = [&] {
+        QWidget* focused = QApplication::focusWidget();
+        return focused == r.screen.get() || r.screen->isAncestorOf(focused);
+    };
+    // Two others still in, so the hand goes on after the fold.
+    const auto foldButton = [&]() -> HoverButton* {
+        const auto& players = r.session().table()->players;
+        const auto others = std::count_if(players.begin(), players.end(),
+                                          [](const Player& p) { return p.id != "human" && !p.hasFolded; });
+        return bar->isVisible() && others >= 2 ? visibleButton<HoverButton>(*bar, "Fold") : nullptr;
+    };
+    for (std::size_t way = 0; way < std::size(folds); ++way) {
+        HoverButton* fold = nullptr;
+        ASSERT_TRUE(
+            r.driveUntil([&] { return (fold = foldButton()) != nullptr; }, [&] { clickCheckOrCall(r); }));
+        sidebarFocused = 0;
+        fold->setFocus(Qt::TabFocusReason);
+        folds[way](fold);
+        r.settle();
+        ASSERT_TRUE(r.session().table()->player("human")->hasFolded) << "fold " << way;
+        QWidget* moved = nullptr;
+        if (way + 1 == std::size(folds)) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            moved = QApplication::focusWidget();
+            ASSERT_NE(moved, r.screen.get());
+        }
+        ASSERT_TRUE(r.driveUntil([&] {
+            EXPECT_TRUE(onTheTable()) << "fold " << way;
+            return nextHand->isVisible();
+        }));
+        if (moved) {
+            EXPECT_EQ(QApplication::focusWidget(), moved) << "the user's move is kept";
+        } else {
+            EXPECT_TRUE(focusIn(nextHand)) << "fold " << way;
+        }
+        EXPECT_EQ(sidebarFocused, 0) << "fold " << way;
+    }
 }
 
 // Tab goes round the screen's controls in the human's turn: each stop is named, none is an invisible one.

@@ -44,6 +44,8 @@ inline bool handOver(const GameSession& session) {
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QListWidget>
 #include <QTest>
 #include <memory>
 
@@ -79,6 +81,8 @@ struct ScreenRig {
     SessionRig rig;
     RecordingFeedback feedback{rig.settings, QStringLiteral("/nonexistent")};
     AppContext context{&rig.settings, &feedback};
+    // When the screen stands beside a sidebar (besideSidebar()): its window, which outlives the screen.
+    std::unique_ptr<QWidget> window;
     std::unique_ptr<TableScreen> screen;
     std::vector<int> exits;
     // Off for a test of the timers themselves.
@@ -94,10 +98,28 @@ struct ScreenRig {
         screen->pacingTask().setJitter([] { return 0.0; });
         screen->pacingTask().pacingTimer().holdDelayedRuns(holdsDelayedRuns);
         screen->pacingTask().preActionTimer().holdDelayedRuns(holdsDelayedRuns);
-        screen->resize(size);
-        screen->show();
+        if (window) {
+            window->layout()->addWidget(screen.get());
+            window->resize(size);
+            window->show();
+        } else {
+            screen->resize(size);
+            screen->show();
+        }
         settle();
         return *screen;
+    }
+
+    // Before open(): the screen comes beside a list of the sections, first in the window's focus chain, as
+    // the root view shows it.
+    QListWidget* besideSidebar() {
+        window = std::make_unique<QWidget>();
+        auto* row = new QHBoxLayout(window.get());
+        auto* sidebar = new QListWidget(window.get());
+        sidebar->setAccessibleName(QStringLiteral("Sections"));
+        sidebar->addItems({QStringLiteral("Table"), QStringLiteral("Stats")});
+        row->addWidget(sidebar);
+        return sidebar;
     }
 
     GameSession& session() { return rig.session; }

@@ -1,6 +1,7 @@
 // The felt's seating, board, banner and deal as values.
 #include <gtest/gtest.h>
 
+#include "rules/UncalledBet.hpp"
 #include "table/TableViewModel.hpp"
 
 namespace pellox::app {
@@ -79,8 +80,8 @@ TEST(TableViewModel, TheBannerWaitsForTheEndOfTheHandAndNamesEveryWinner) {
     EXPECT_EQ(TableViewModel::bannerText(t, 3, "human"), QStringLiteral("Bot 1 wins $12500"))
         << "ungrouped, as the stacks are";
     t->winners = std::vector<Winner>{{"bot-1", 15, std::nullopt}};
-    EXPECT_EQ(TableViewModel::winnerAmount(t, "bot-1"), 15);
-    EXPECT_FALSE(TableViewModel::winnerAmount(t, "human"));
+    EXPECT_EQ(TableViewModel::winnerAmount(UncalledBet::winnersAsWon(*t), "bot-1"), 15);
+    EXPECT_FALSE(TableViewModel::winnerAmount(UncalledBet::winnersAsWon(*t), "human"));
     t->winners = std::vector<Winner>{};
     EXPECT_FALSE(TableViewModel::bannerText(t, 3, "human"));
     EXPECT_FALSE(TableViewModel::bannerText(std::nullopt, 0, "human"));

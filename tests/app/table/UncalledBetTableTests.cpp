@@ -1,11 +1,12 @@
-// A bet nobody matched comes back to its owner at the showdown: the table tells it as his own chips returned,
-// never as a win, in the banner, the winner badge, the seat's spoken text, the ticker, the report and the
-// sound.
+// A bet nobody matched comes back to its owner, at a showdown or when everybody folds: the table tells it as
+// his own chips returned, never as a win, in the banner, the winner badge, the seat's spoken text, the
+// ticker, the report and the sound.
 #include <gtest/gtest.h>
 
 #include "Gallery.hpp"
 #include "TableTestSupport.hpp"
 #include "kit/TextBlock.hpp"
+#include "rules/UncalledBet.hpp"
 #include "table/ActionTickerView.hpp"
 #include "table/HandReportCardView.hpp"
 #include "table/PlayerSeatView.hpp"
@@ -39,14 +40,14 @@ std::optional<TableState> shownDown(std::vector<Winner> winners) {
 PlayerSeatView seatOf(const std::optional<TableState>& t, std::string_view id) {
     return PlayerSeatView{.player = *t->player(id),
                           .revealHoleCards = true,
-                          .winnerAmount = TableViewModel::winnerAmount(t, id),
+                          .winnerAmount = TableViewModel::winnerAmount(UncalledBet::winnersAsWon(*t), id),
                           .cardsLanded = 2};
 }
 
 TEST(UncalledBetOnTheFelt, AReturnIsNoWinOnBannerBadgeOrSpokenSeat) {
     const auto lost = shownDown({{"bot-1", 2810, "Two Pair"}, {"human", 95, "Pair"}});
     EXPECT_EQ(TableViewModel::bannerText(lost, 5, "human"), QStringLiteral("Mia wins $2810 (Two Pair)"));
-    EXPECT_EQ(TableViewModel::winnerAmount(lost, "bot-1"), 2810);
+    EXPECT_EQ(seatOf(lost, "bot-1").winnerText(), QStringLiteral("+$2810"));
     const PlayerSeatView human = seatOf(lost, "human");
     EXPECT_EQ(human.winnerAmount, std::nullopt);
     EXPECT_EQ(human.border(Palette::cardRoom()), (PlayerSeatView::Border{Palette::cardRoom().border, 1}));
@@ -59,19 +60,30 @@ TEST(UncalledBetOnTheFelt, AReturnIsNoWinOnBannerBadgeOrSpokenSeat) {
     EXPECT_TRUE(seatOf(won, "human").accessibilityDescription().contains(QStringLiteral("won $2810")));
 }
 
-// A seeded hand on the screen: the human shoves 1000 into a bot's 300 and loses.
-TEST(UncalledBetOnTheFelt, ALostShoveReadsAsALossAllOverTheTable) {
+// A seeded hand on the screen: the human shoves 1000 into a bot's 300.
+struct Shove {
     ScreenRig r;
-    auto snapshot =
-        pellox::testing::snapshotOf(pellox::testing::tableBetweenHands(GameMode::cash, {1000, 300}, 0));
-    snapshot.gameRngState = 3;  // deals the bot the better hand, and the bot calls
-    r.session().restore(snapshot);
-    r.open();
-    ASSERT_TRUE(r.driveUntil([&] { return r.session().table()->handNumber == 1 && r.handShownOver(); },
-                             [&] { r.session().submitHumanAction(PlayerActionType::allIn); }));
-    ASSERT_EQ(r.rig.stats.handHistory().size(), 1u);
-    ASSERT_EQ(r.rig.stats.handHistory().front().humanNet, -300);
+    explicit Shove(std::int32_t gameRngState) {
+        auto snapshot =
+            pellox::testing::snapshotOf(pellox::testing::tableBetweenHands(GameMode::cash, {1000, 300}, 0));
+        snapshot.gameRngState = gameRngState;
+        r.session().restore(snapshot);
+        r.open();
+        EXPECT_TRUE(r.driveUntil([&] { return r.session().table()->handNumber == 1 && r.handShownOver(); },
+                                 [&] { r.session().submitHumanAction(PlayerActionType::allIn); }));
+        EXPECT_EQ(r.rig.stats.handHistory().size(), 1u);
+    }
+    QString banner() {
+        return TableViewModel::bannerText(r.session().table(), r.screen->pacing().revealedBoardCount(), "human")
+            .value_or(QString());
+    }
+    long wins() const { return std::count(r.feedback.played.begin(), r.feedback.played.end(), Sfx::win); }
+};
 
+TEST(UncalledBetOnTheFelt, ALostShoveReadsAsALossAllOverTheTable) {
+    Shove called(3);  // deals the bot the better hand, and the bot calls
+    ScreenRig& r = called.r;
+    ASSERT_EQ(r.rig.stats.handHistory().front().humanNet, -300);
     const TableView& felt = r.screen->tableView();
     ASSERT_EQ(felt.seatCount(), 2);
     EXPECT_FALSE(felt.seatDescription(0).contains(QStringLiteral("won")));
@@ -79,8 +91,22 @@ TEST(UncalledBetOnTheFelt, ALostShoveReadsAsALossAllOverTheTable) {
     EXPECT_EQ(r.screen->handReportCard()->resultText()->text(), QStringLiteral("Bot 0 won with Pair"));
     EXPECT_EQ(r.screen->actionTicker()->recentText(),
               QStringLiteral("Bot 0 won $600 \u2022 Uncalled $700 returned to You"));
-    EXPECT_EQ(std::count(r.feedback.played.begin(), r.feedback.played.end(), Sfx::win), 0);
+    EXPECT_EQ(called.wins(), 0);
     gallery::shoot("table-uncalled-bet", *r.screen, r.rig.settings);
+}
+
+// Folded to: the 980 nobody called are the human's own; he wins the bot's 20 and his matching 20.
+TEST(UncalledBetOnTheFelt, AShoveFoldedToWinsOnlyWhatWasMatched) {
+    Shove foldedTo(2);
+    ScreenRig& r = foldedTo.r;
+    ASSERT_EQ(r.rig.stats.handHistory().front().humanNet, 20);
+    EXPECT_EQ(foldedTo.banner(), QStringLiteral("You win $40"));
+    EXPECT_TRUE(r.screen->tableView().seatDescription(0).contains(QStringLiteral("won $40")));
+    EXPECT_EQ(r.screen->actionTicker()->recentText(),
+              QStringLiteral("You won $40 \u2022 Uncalled $980 returned to You"));
+    EXPECT_EQ(r.screen->handReportCard()->resultText()->text(), QStringLiteral("You won the pot"));
+    EXPECT_EQ(foldedTo.wins(), 1);
+    gallery::shoot("table-folded-to", *r.screen, r.rig.settings);
 }
 
 }  // namespace
