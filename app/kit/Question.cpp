@@ -32,21 +32,27 @@ void Question::setTextSize(QMessageBox* box, double size) {
         title->setFont(scaledFont(size, FontWeight::bold));
 }
 
-QPushButton* Question::addDestructive(QMessageBox* box, const QString& text, const QColor& danger) {
-    QPushButton* button = box->addButton(text, QMessageBox::DestructiveRole);
-    button->setAutoDefault(false);
-    QPalette colors = button->palette();
+QMessageBox* Question::confirm(QWidget* parent, const QString& title, const QString& message,
+                               const QString& action, const QString& cancel, const QColor& danger,
+                               std::function<void()> confirmed) {
+    QMessageBox* box = make(parent, title, message);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // A push button in a dialog is the default while it has the keys (auto-default), so a focused action
+    // takes Return; with the keys elsewhere Return goes back to Cancel.
+    QPushButton* confirming = box->addButton(action, QMessageBox::DestructiveRole);
+    QPalette colors = confirming->palette();
     colors.setColor(QPalette::ButtonText, danger);
-    button->setPalette(colors);
-    return button;
-}
-
-QPushButton* Question::addCancel(QMessageBox* box, const QString& text) {
-    QPushButton* button = box->addButton(text, QMessageBox::RejectRole);
-    box->setDefaultButton(button);
-    box->setEscapeButton(button);
-    button->setFocus(Qt::OtherFocusReason);
-    return button;
+    confirming->setPalette(colors);
+    QPushButton* cancelling = box->addButton(cancel, QMessageBox::RejectRole);
+    box->setDefaultButton(cancelling);
+    box->setEscapeButton(cancelling);
+    cancelling->setFocus(Qt::OtherFocusReason);
+    QObject::connect(box, &QMessageBox::buttonClicked, box,
+                     [confirming, confirmed = std::move(confirmed)](QAbstractButton* clicked) {
+                         if (clicked == confirming && confirmed) confirmed();
+                     });
+    box->open();
+    return box;
 }
 
 }  // namespace pellox::app

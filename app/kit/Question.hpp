@@ -1,9 +1,9 @@
 #pragma once
 #include <QString>
+#include <functional>
 
 class QColor;
 class QMessageBox;
-class QPushButton;
 class QWidget;
 
 namespace pellox::app {
@@ -14,11 +14,11 @@ namespace Question {
 
 QMessageBox* make(QWidget* parent, const QString& title, const QString& message);
 
-// The button that erases or resets: its text in the danger colour, never the default.
-QPushButton* addDestructive(QMessageBox* box, const QString& text, const QColor& danger);
-
-// The way out: the question opens on it, and Return and Escape answer it.
-QPushButton* addCancel(QMessageBox* box, const QString& text);
+// A question that confirms an action that cannot be taken back, opened at once without blocking; it deletes
+// itself once answered. It opens on `cancel`, which Return and Escape answer and which does nothing;
+// `action`, its text in `danger`, calls `confirmed`, by a click, Space, or Return once it has the keys.
+QMessageBox* confirm(QWidget* parent, const QString& title, const QString& message, const QString& action,
+                     const QString& cancel, const QColor& danger, std::function<void()> confirmed);
 
 // The box's own font for its text at `size`, the title bold.
 void setTextSize(QMessageBox* box, double size);

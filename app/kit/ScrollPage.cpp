@@ -12,49 +12,23 @@ namespace {
 
 constexpr qreal ringRadius = 6;
 
-// The ring of a scroll area that has the keys, drawn over its viewport (the content covers the viewport,
-// so the area cannot draw it itself); it lets the mouse through.
+// The ring of a scroll page that has the keys, drawn over its viewport (the content covers the viewport, so
+// the page cannot draw it itself); it lets the mouse through.
 class ScrollRing : public QWidget {
   public:
-    explicit ScrollRing(QScrollArea* area) : QWidget(area), area_(area) {
+    explicit ScrollRing(QWidget* page) : QWidget(page) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
         hide();
-        area->installEventFilter(this);
     }
 
   protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        switch (event->type()) {
-            case QEvent::FocusIn:
-            case QEvent::FocusOut:
-            case QEvent::KeyPress:
-            case QEvent::Resize:
-            case QEvent::PaletteChange:
-                sync();
-                break;
-            default:
-                break;
-        }
-        return false;
-    }
-
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
-        KitControl::paintFocusRing(painter, rect(), ringRadius, area_->palette().color(QPalette::Highlight));
+        KitControl::paintFocusRing(painter, rect(), ringRadius,
+                                   parentWidget()->palette().color(QPalette::Highlight));
     }
-
-  private:
-    void sync() {
-        setGeometry(area_->viewport()->geometry());
-        const bool shown = KitControl::showsFocus(area_);
-        setVisible(shown);
-        if (shown) raise();
-        update();
-    }
-
-    QScrollArea* area_;
 };
 
 // A control inside the area that takes the keys is scrolled into view, also when they come from outside
@@ -71,25 +45,70 @@ void scrollFocusIntoView(QScrollArea* area) {
     });
 }
 
+// The page keeps its ring in step from its own event handler, not from a filter: a filter would also see the
+// focus the page gives up while it is being destroyed, once it is no longer a scroll area.
+class ScrollPage final : public QScrollArea {
+  public:
+    ScrollPage(QWidget* parent, const QString& stopName) : QScrollArea(parent) {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setAutoFillBackground(false);
+        viewport()->setAutoFillBackground(false);
+        scrollFocusIntoView(this);
+        if (stopName.isEmpty()) {
+            // An area that scrolls its focused child into view needs no stop of its own, which would be an
+            // invisible, unnamed one.
+            setFocusPolicy(Qt::NoFocus);
+            return;
+        }
+        setFocusPolicy(Qt::StrongFocus);
+        setAccessibleName(stopName);
+        ring_ = new ScrollRing(this);
+    }
+
+  protected:
+    bool event(QEvent* event) override {
+        const bool handled = QScrollArea::event(event);
+        switch (event->type()) {
+            case QEvent::FocusIn:
+            case QEvent::FocusOut:
+            case QEvent::KeyPress:
+            case QEvent::Resize:
+            case QEvent::PaletteChange:
+                syncRing();
+                break;
+            default:
+                break;
+        }
+        return handled;
+    }
+
+  private:
+    void syncRing() {
+        if (!ring_) return;
+        ring_->setGeometry(viewport()->geometry());
+        const bool shown = KitControl::showsFocus(this);
+        ring_->setVisible(shown);
+        if (shown) ring_->raise();
+        ring_->update();
+    }
+
+    ScrollRing* ring_ = nullptr;
+};
+
 }  // namespace
 
-QScrollArea* makeScrollPage(QWidget* parent, const QString& stopName) {
-    auto* scroll = new QScrollArea(parent);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->viewport()->setAutoFillBackground(false);
-    scrollFocusIntoView(scroll);
-    if (stopName.isEmpty()) {
-        // An area that scrolls its focused child into view needs no stop of its own, which would be an
-        // invisible, unnamed one.
-        scroll->setFocusPolicy(Qt::NoFocus);
-        return scroll;
-    }
-    scroll->setFocusPolicy(Qt::StrongFocus);
-    scroll->setAccessibleName(stopName);
-    new ScrollRing(scroll);
-    return scroll;
+QScrollArea* makeScrollPage(QWidget* parent, QWidget* content, const QString& stopName) {
+    auto* page = new ScrollPage(parent, stopName);
+    if (content) setScrollPageContent(page, content);
+    return page;
+}
+
+void setScrollPageContent(QScrollArea* page, QWidget* content) {
+    page->setWidget(content);
+    // setWidget() turns the content's own fill on.
+    content->setAutoFillBackground(false);
 }
 
 }  // namespace pellox::app

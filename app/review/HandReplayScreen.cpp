@@ -79,10 +79,7 @@ HandReplayScreen::HandReplayScreen(AppContext& context, const HandRecord& record
     column->addWidget(buildTransport());
     column->addStretch(1);
 
-    QScrollArea* scroll = makeScrollPage(this);
-    scroll->setWidget(content);
-    scroll->setStyleSheet(
-        QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"));
+    QScrollArea* scroll = makeScrollPage(this, content);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll);

@@ -30,7 +30,7 @@ RangeChartScreen::RangeChartScreen(AppContext& context, std::optional<QString> s
                                    QWidget* parent)
     : QWidget(parent),
       app_(context),
-      scroll_(makeScrollPage(this)),
+      scroll_(makeScrollPage(this, nullptr)),
       positionPicker_(
           new SegmentedControl(context, QStringLiteral("Position"),
                                {QStringLiteral("Early"), QStringLiteral("Middle"), QStringLiteral("Late"),
@@ -63,8 +63,7 @@ RangeChartScreen::RangeChartScreen(AppContext& context, std::optional<QString> s
     for (QWidget* block :
          std::initializer_list<QWidget*>{positionPicker_, situationPicker_, grid_, legend_, detail_})
         block->setParent(content);
-    scroll_->setWidget(content);
-    content->setAutoFillBackground(false);  // the felt behind shows through
+    setScrollPageContent(scroll_, content);
     scroll_->installEventFilter(this);
     auto* frame = new QVBoxLayout(this);
     frame->setContentsMargins(0, 0, 0, 0);

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -169,10 +168,7 @@ SettingsScreen::SettingsScreen(AppContext& context, SettingsStore& settings, Sta
     centringLayout->addWidget(content, formMaximumWidth);
     centringLayout->addStretch(1);
 
-    QScrollArea* scroll = makeScrollPage(this);
-    scroll->setWidget(centring);
-    scroll->setStyleSheet(
-        QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"));
+    QScrollArea* scroll = makeScrollPage(this, centring);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll);
@@ -367,41 +363,22 @@ ToggleSwitch* SettingsScreen::streetToggle(Street street) const {
 
 // --- Dialogs
 
-namespace {
-
-// Each question opens on Cancel, so a second Return (or Escape) keeps everything.
-QMessageBox* confirmation(QWidget* parent, const QString& title, const QString& message,
-                          const QString& action, const QColor& danger, std::function<void()> confirmed) {
-    QMessageBox* box = Question::make(parent, title, message);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    QPushButton* destructive = Question::addDestructive(box, action, danger);
-    Question::addCancel(box, QStringLiteral("Cancel"));
-    QObject::connect(box, &QMessageBox::buttonClicked, box,
-                     [destructive, confirmed](QAbstractButton* button) {
-                         if (button == destructive) confirmed();
-                     });
-    return box;
-}
-
-}  // namespace
-
 void SettingsScreen::askToErase() {
     if (eraseDialog_) return;
-    eraseDialog_ = confirmation(this, QStringLiteral("Erase all training stats and hand history?"),
-                                QStringLiteral("This cannot be undone."), QStringLiteral("Erase"),
-                                context_.palette().danger, [this] { stats_.eraseAll(); });
+    eraseDialog_ =
+        Question::confirm(this, QStringLiteral("Erase all training stats and hand history?"),
+                          QStringLiteral("This cannot be undone."), QStringLiteral("Erase"),
+                          QStringLiteral("Cancel"), context_.palette().danger, [this] { stats_.eraseAll(); });
     connect(eraseDialog_, &QDialog::finished, this, [this] { eraseDialog_ = nullptr; });
-    eraseDialog_->open();
 }
 
 void SettingsScreen::askToRestore() {
     if (restoreDialog_) return;
-    restoreDialog_ = confirmation(this, QStringLiteral("Restore all settings to their defaults?"),
-                                  QStringLiteral("Your stats and hand history are not affected."),
-                                  QStringLiteral("Restore"), context_.palette().danger,
-                                  [this] { settings_.restoreDefaults(); });
+    restoreDialog_ = Question::confirm(this, QStringLiteral("Restore all settings to their defaults?"),
+                                       QStringLiteral("Your stats and hand history are not affected."),
+                                       QStringLiteral("Restore"), QStringLiteral("Cancel"),
+                                       context_.palette().danger, [this] { settings_.restoreDefaults(); });
     connect(restoreDialog_, &QDialog::finished, this, [this] { restoreDialog_ = nullptr; });
-    restoreDialog_->open();
 }
 
 // --- Showing the stores

@@ -244,7 +244,7 @@ StatsScreen::StatsScreen(AppContext& context, StatsStore& stats, bool startsAtLe
       context_(context),
       stats_(stats),
       startsAtLeaks_(startsAtLeaks),
-      scroll_(makeScrollPage(this, QStringLiteral("Stats"))),
+      scroll_(makeScrollPage(this, nullptr, QStringLiteral("Stats"))),
       refresh_(new RefreshCoalescer([this] { rebuild(); }, this)),
       accuracy_(new AnimatedNumber(0, this)) {
     setWindowTitle(QStringLiteral("Stats"));
@@ -263,8 +263,7 @@ StatsScreen::~StatsScreen() = default;
 void StatsScreen::rebuild() {
     const int offset = scroll_->verticalScrollBar()->value();
     QWidget* page = content(context_, stats_.stats());
-    scroll_->setWidget(page);
-    page->setAutoFillBackground(false);  // the scroll area turns it on; the screen paints the felt behind
+    setScrollPageContent(scroll_, page);
     page->layout()->activate();
     scroll_->verticalScrollBar()->setValue(offset);
     accuracyFigure_ = page->findChild<QLabel*>(QStringLiteral("accuracy"));

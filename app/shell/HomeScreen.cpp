@@ -188,9 +188,7 @@ HomeScreen::HomeScreen(AppContext& context, GameSession& session, SettingsStore&
       onStart_(std::move(onStart)),
       push_(std::move(push)),
       opponents_(model::defaultOpponents) {
-    QScrollArea* scroll = makeScrollPage(this);
-    scroll->setWidget(buildContent());
-    scroll->widget()->setAutoFillBackground(false);
+    QScrollArea* scroll = makeScrollPage(this, buildContent());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll);

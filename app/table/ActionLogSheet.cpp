@@ -58,15 +58,12 @@ ActionLogSheet::ActionLogSheet(const AppContext& context, std::vector<ActionLogS
     column->addWidget(toolbar);
 
     // Nothing in the list takes the keys: the list is a stop of its own, scrolled by the arrows and pages.
-    QScrollArea* scroll = makeScrollPage(this, tr("This Hand"));
-    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     content_ = new QWidget;
     rows_ = new QVBoxLayout(content_);
     rows_->setContentsMargins(contentPadding, contentPadding, contentPadding, contentPadding);
     rows_->setSpacing(contentSpacing);
-    scroll->setWidget(content_);
-    // The scroll area fills its widget with the window colour; the sheet's feltDark shows through instead.
-    content_->setAutoFillBackground(false);
+    QScrollArea* scroll = makeScrollPage(this, content_, tr("This Hand"));
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     column->addWidget(scroll, 1);
 
     connect(&context_, &AppContext::paletteChanged, this, &ActionLogSheet::rebuild);

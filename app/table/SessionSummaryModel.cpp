@@ -8,6 +8,7 @@
 #include "kit/MoneyText.hpp"
 #include "rules/GameMode.hpp"
 #include "session/SessionSummary.hpp"
+#include "store/GuideMode.hpp"
 #include "view/HandReport.hpp"
 
 namespace pellox::app {
@@ -50,16 +51,24 @@ PaletteRole accuracyColor(double accuracy) {
     return PaletteRole::danger;
 }
 
+std::string noGradesHint(GuideMode guide) {
+    return guide == GuideMode::off ? "Turn the guide on to have your play graded."
+                                   : "No decision came up for the guide to grade.";
+}
+
 std::string weakestStreetLine(const StreetAccuracy& street) {
     return fmt::format("{}: {}% across {} decisions", streetName(street.street),
                        wholePercent(street.accuracy), street.graded);
 }
 
-SessionSummaryModel SessionSummaryModel::make(const SessionSummary& summary, GameMode mode,
+SessionSummaryModel SessionSummaryModel::make(const SessionSummary& summary, GameMode mode, GuideMode guide,
                                               const QLocale& locale) {
     SessionSummaryModel model;
     model.modeText = mode == GameMode::tournament ? "Tournament" : "Cash game";
-    if (auto accuracy = summary.accuracy()) model.accuracy = accuracyOf(summary, *accuracy);
+    if (auto accuracy = summary.accuracy())
+        model.accuracy = accuracyOf(summary, *accuracy);
+    else
+        model.noGradesHint = app::noGradesHint(guide);
     model.handsValue = fmt::format("{}", summary.handsPlayed);
     model.handsCaption = summary.handsPlayed == 1 ? "Hand played" : "Hands played";
     model.netText = moneyText(summary.netChips, MoneySign::awayFromZero, &locale).toStdString();

@@ -8,11 +8,11 @@
 namespace pellox::app {
 
 SessionSummarySheet::SessionSummarySheet(const AppContext& context, const SessionSummary& summary,
-                                         GameMode mode, std::function<void()> onPlayAgain,
+                                         GameMode mode, GuideMode guide, std::function<void()> onPlayAgain,
                                          std::function<void()> onMainMenu, QWidget* parent)
     : HeldSheet(parent),
-      view_(new SessionSummaryView(context, summary, mode, std::move(onPlayAgain), std::move(onMainMenu),
-                                   this)) {
+      view_(new SessionSummaryView(context, summary, mode, guide, std::move(onPlayAgain),
+                                   std::move(onMainMenu), this)) {
     setWindowTitle(tr("Session Summary"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

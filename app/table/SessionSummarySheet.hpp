@@ -6,6 +6,7 @@
 namespace pellox {
 struct SessionSummary;
 enum class GameMode;
+enum class GuideMode;
 }  // namespace pellox
 
 namespace pellox::app {
@@ -19,7 +20,7 @@ class SessionSummarySheet : public HeldSheet {
     Q_OBJECT
   public:
     SessionSummarySheet(const AppContext& context, const SessionSummary& summary, GameMode mode,
-                        std::function<void()> onPlayAgain, std::function<void()> onMainMenu,
+                        GuideMode guide, std::function<void()> onPlayAgain, std::function<void()> onMainMenu,
                         QWidget* parent = nullptr);
 
     SessionSummaryView* view() const noexcept { return view_; }

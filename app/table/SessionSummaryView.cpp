@@ -9,6 +9,7 @@
 #include "kit/Fonts.hpp"
 #include "kit/HoverButton.hpp"
 #include "kit/Painting.hpp"
+#include "kit/ScrollPage.hpp"
 #include "kit/TextBlock.hpp"
 #include "rules/GameMode.hpp"
 #include "session/SessionSummary.hpp"
@@ -93,11 +94,11 @@ class GradeRing : public QWidget {
 }  // namespace
 
 SessionSummaryView::SessionSummaryView(const AppContext& context, const SessionSummary& summary,
-                                       GameMode mode, std::function<void()> onPlayAgain,
+                                       GameMode mode, GuideMode guide, std::function<void()> onPlayAgain,
                                        std::function<void()> onMainMenu, QWidget* parent)
     : QWidget(parent),
       context_(context),
-      model_(SessionSummaryModel::make(summary, mode, QLocale())),
+      model_(SessionSummaryModel::make(summary, mode, guide, QLocale())),
       onPlayAgain_(std::move(onPlayAgain)),
       onMainMenu_(std::move(onMainMenu)) {
     setMinimumSize(idealWidth, idealHeight);
@@ -121,11 +122,6 @@ void SessionSummaryView::build() {
     delete layout();
     qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
     auto* outer = column(this, 0);
-    auto* scroll = new QScrollArea(this);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->viewport()->setAutoFillBackground(false);
     scrollContent_ = new QWidget;
     auto* centring = new QHBoxLayout(scrollContent_);
     centring->setContentsMargins(0, 0, 0, 0);
@@ -143,12 +139,9 @@ void SessionSummaryView::build() {
     centring->addStretch(1);
     centring->addWidget(card, 1000);
     centring->addStretch(1);
-    scroll->setWidget(scrollContent_);
-    scrollContent_->setAutoFillBackground(false);
-    outer->addWidget(scroll);
-    // The sheet's default: Return plays again and Tab goes on to the main menu; the scroll area needs no
-    // stop.
-    scroll->setFocusPolicy(Qt::NoFocus);
+    // No name: the scroll area is no stop. The sheet's default: Return plays again and Tab goes on to the
+    // main menu.
+    outer->addWidget(makeScrollPage(this, scrollContent_));
     playAgain_->setFocus(Qt::OtherFocusReason);
     update();
 }
@@ -168,8 +161,7 @@ QWidget* SessionSummaryView::accuracy(QWidget* parent) {
     auto* layout = column(box, accuracySpacing);
     if (!model_.accuracy) {
         layout->addWidget(text(box, tr("No decisions graded"), scaledFont(17, FontWeight::bold), p.text));
-        layout->addWidget(
-            text(box, tr("Turn the guide on to have your play graded."), scaledFont(13), p.textMuted));
+        layout->addWidget(text(box, q(model_.noGradesHint), scaledFont(13), p.textMuted));
         return box;
     }
     const SummaryAccuracy& a = *model_.accuracy;

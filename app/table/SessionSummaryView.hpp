@@ -7,6 +7,7 @@
 namespace pellox {
 struct SessionSummary;
 enum class GameMode;
+enum class GuideMode;
 }  // namespace pellox
 
 namespace pellox::app {
@@ -24,7 +25,7 @@ class SessionSummaryView : public QWidget {
     static constexpr int idealHeight = 560;
 
     SessionSummaryView(const AppContext& context, const SessionSummary& summary, GameMode mode,
-                       std::function<void()> onPlayAgain, std::function<void()> onMainMenu,
+                       GuideMode guide, std::function<void()> onPlayAgain, std::function<void()> onMainMenu,
                        QWidget* parent = nullptr);
     ~SessionSummaryView() override;
 

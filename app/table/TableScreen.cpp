@@ -158,12 +158,7 @@ QWidget* TableScreen::buildSidePanel() {
 
     // No stop of its own: nothing in the guide column takes the keys (Space and Next Hand do what a click on
     // the report card does).
-    QScrollArea* scroll = makeScrollPage(panel);
-    scroll->setWidget(buildGuideColumn(scroll));
-    // The scroll area fills itself and, in setWidget(), its content with the window's colour; the panel's
-    // colour shows through both instead.
-    scroll->widget()->setAutoFillBackground(false);
-    scroll->setAutoFillBackground(false);
+    QScrollArea* scroll = makeScrollPage(panel, buildGuideColumn(nullptr));
     column->addWidget(scroll, 1);
     column->addWidget(buildActionArea());
     return panel;
@@ -472,7 +467,7 @@ void TableScreen::presentSummary(bool showing) {
     if (sheet_) return;
     sheet_ = new SessionSummarySheet(
         context_, session_.sessionSummary(), session_.mode().value_or(GameMode::cash),
-        [this] { playAgain(); }, [this] { leaveTable(); }, this);
+        settings_.guideMode.get(), [this] { playAgain(); }, [this] { leaveTable(); }, this);
     sheet_->open();
 }
 

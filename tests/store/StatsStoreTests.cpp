@@ -10,6 +10,7 @@
 #include "store/SampleHands.hpp"
 #include "store/SessionTestValues.hpp"
 #include "store/StatsStore.hpp"
+#include "store/WriteCountingStore.hpp"
 
 namespace pellox {
 namespace {
@@ -17,6 +18,7 @@ namespace {
 constexpr const char* key = "pellox-poker-stats";
 
 using test::Recorder;
+using test::WriteCountingStore;
 
 std::vector<HandRecord> hands(int count, std::uint32_t seed = 1) {
     SeededRNG rng(seed);
@@ -162,39 +164,6 @@ TEST(StatsStoreTests, DamagedOrNewerHistoryIsKeptBeforeItIsReplaced) {
         EXPECT_EQ(store->storage.size(), 3u) << "kept once";
     }
 }
-
-// Counts the writes a store that replaces a whole file per change would make.
-class WriteCountingStore final : public KeyValueStore {
-  public:
-    InMemoryStore values;
-    int writes = 0;
-
-    std::optional<std::string> string(std::string_view k) const override { return values.string(k); }
-    void set(std::string value, std::string_view k) override {
-        values.set(std::move(value), k);
-        changed();
-    }
-    void remove(std::string_view k) override {
-        values.remove(k);
-        changed();
-    }
-
-  protected:
-    void beginBatch() override { ++depth_; }
-    void endBatch() override {
-        if (--depth_ == 0 && std::exchange(pending_, false)) ++writes;
-    }
-
-  private:
-    void changed() {
-        if (depth_ > 0)
-            pending_ = true;
-        else
-            ++writes;
-    }
-    int depth_ = 0;
-    bool pending_ = false;
-};
 
 // An observer that removes the stored copy of the hand on seeing its record: one write holds both, so no
 // crash can leave the hand recorded and still stored.

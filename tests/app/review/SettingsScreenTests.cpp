@@ -272,7 +272,7 @@ double pixelSizeOfLabel(QMessageBox* box, const char* name) {
 
 // Each question that wipes something opens on Cancel: Return (or Escape) right after it opened keeps
 // everything; the destructive button is drawn in the danger colour, the title bold.
-TEST(SettingsScreen, TheEraseAndRestoreQuestionsOpenOnCancelSoReturnKeepsEverything) {
+TEST(SettingsScreen, TheEraseAndRestoreQuestionsOpenOnCancelAndReturnTakesTheFocusedButton) {
     SettingsRig rig;
     SettingsScreen& screen = *rig.screen;
     screen.window()->activateWindow();
@@ -315,6 +315,24 @@ TEST(SettingsScreen, TheEraseAndRestoreQuestionsOpenOnCancelSoReturnKeepsEveryth
     EXPECT_FALSE(screen.confirmingDefaultsReset());
     EXPECT_EQ(rig.settings.makeSnapshot(), settingsBefore) << "Return cancels";
     EXPECT_EQ(rig.reloaded(), settingsBefore);
+
+    // Tab from Cancel to the action: Return takes the focused button.
+    const auto tabToActionAndReturn = [&](QMessageBox* box, const char* action) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), buttonNamed(box, action));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QApplication::processEvents();
+    };
+    erase = ask(screen.eraseButton(), &SettingsScreen::eraseDialog, "Erase");
+    ASSERT_NE(erase, nullptr);
+    tabToActionAndReturn(erase, "Erase");
+    EXPECT_FALSE(screen.confirmingStatsReset());
+    EXPECT_TRUE(rig.stats->handHistory().empty()) << "Return on a focused Erase erases";
+    restore = ask(screen.restoreButton(), &SettingsScreen::restoreDialog, "Restore");
+    ASSERT_NE(restore, nullptr);
+    tabToActionAndReturn(restore, "Restore");
+    EXPECT_FALSE(screen.confirmingDefaultsReset());
+    EXPECT_EQ(rig.settings.guideMode.get(), GuideMode::show) << "Return on a focused Restore restores";
 }
 
 // The questions follow the text size as the screens do.

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTest>
+#include <memory>
 
 #include "Gallery.hpp"
 #include "review/AccuracyBar.hpp"
@@ -158,6 +160,19 @@ TEST_F(StatsScreenTest, StartsWithTheLeaksCardCentred) {
     fromTop.show();
     QApplication::processEvents();
     EXPECT_EQ(fromTop.scrollArea()->verticalScrollBar()->value(), 0);
+}
+
+// The page is a stop of its own: the screen, deleted while the page has the keys, lets them go.
+TEST_F(StatsScreenTest, IsDeletedWithTheKeysOnIt) {
+    QWidget window;
+    auto screen = std::make_unique<StatsScreen>(context, store, false, &window);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    screen->scrollArea()->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(screen->scrollArea()->hasFocus());
+    screen.reset();
+    EXPECT_EQ(QApplication::focusWidget(), nullptr);
 }
 
 int baselineIn(const QLabel& label, const QWidget& ancestor) {

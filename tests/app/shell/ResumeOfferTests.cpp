@@ -10,6 +10,7 @@
 #include "store/InMemoryStore.hpp"
 #include "store/SettingsStore.hpp"
 #include "store/StatsStore.hpp"
+#include "store/WriteCountingStore.hpp"
 
 namespace pellox::app {
 namespace {
@@ -114,7 +115,8 @@ TEST(ResumeOffer, AStoredHandThatIsTheNewestRecordIsNotOffered) {
     EXPECT_TRUE(offerResume(false, rig.session, rig.snapshots));
 }
 
-// Each unreadable hand is kept under a name of its own.
+// Each unreadable hand is kept under a name of its own, kept and removed in one write: a crash between the
+// two would keep it twice.
 TEST(ResumeOffer, ASecondUnreadableHandIsKeptBesideTheFirst) {
     Rig rig;
     rig.store->set("{first", snapshotKey);
@@ -124,6 +126,14 @@ TEST(ResumeOffer, ASecondUnreadableHandIsKeptBesideTheFirst) {
     EXPECT_EQ(rig.store->string(snapshotKey + ".unreadable"), "{first");
     EXPECT_EQ(rig.store->string(snapshotKey + ".unreadable-2"), "{second");
     EXPECT_FALSE(rig.store->string(snapshotKey));
+
+    auto file = std::make_shared<test::WriteCountingStore>();
+    file->values.set("{third", snapshotKey);
+    SessionSnapshotStore snapshots(file);
+    EXPECT_FALSE(offerResume(false, rig.session, snapshots));
+    EXPECT_EQ(file->writes, 1);
+    EXPECT_EQ(file->string(snapshotKey + ".unreadable"), "{third");
+    EXPECT_FALSE(file->string(snapshotKey));
 }
 
 TEST(ResumeOffer, QuittingMidHandStoresTheHandAndBetweenHandsRemovesIt) {

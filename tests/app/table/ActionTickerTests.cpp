@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QtTest/QTest>
 #include <set>
@@ -94,6 +95,22 @@ TEST(ActionLogSheet, EmptyLogSaysNothingHappened) {
     for (auto* t : textsOf(sheet))
         texts << t->text();
     EXPECT_EQ(texts, QStringList({"This Hand", "Nothing has happened yet this hand."}));
+}
+
+// A window system that makes a sheet closed at once the active window only after it has closed leaves the
+// keys on the list as the sheet deletes it. The offscreen platform takes the keys from a window as it hides,
+// so the focused list is deleted itself here.
+TEST(ActionLogSheet, ItsListIsDeletedWithTheKeysOnIt) {
+    AppContext context;
+    ActionLogSheet sheet(context, {});
+    sheet.show();
+    sheet.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&sheet));
+    auto* list = sheet.findChild<QScrollArea*>();
+    list->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(list->hasFocus());
+    delete list;
+    EXPECT_EQ(sheet.findChild<QScrollArea*>(), nullptr);
 }
 
 TEST(ActionLogSheet, StreetsCardsAndEntriesInTheirLooks) {

@@ -4,6 +4,7 @@
 
 #include "rules/GameMode.hpp"
 #include "session/SessionSummary.hpp"
+#include "store/GuideMode.hpp"
 #include "table/SessionSummaryModel.hpp"
 
 namespace pellox::app {
@@ -29,47 +30,56 @@ TEST(SessionSummaryModel, GradeColourAndPercentOfTheAccuracy) {
                           {14, 20, "B", PaletteRole::accent, 70},   {1, 2, "C", PaletteRole::danger, 50},
                           {2, 5, "F", PaletteRole::danger, 40},     {5, 8, "C", PaletteRole::danger, 63}};
     for (const auto& c : cases) {
-        const auto m = SessionSummaryModel::make(graded(c.agreed, c.total), GameMode::cash, english);
+        const auto m =
+            SessionSummaryModel::make(graded(c.agreed, c.total), GameMode::cash, GuideMode::show, english);
         ASSERT_TRUE(m.accuracy);
         EXPECT_EQ(m.accuracy->grade, c.grade) << c.agreed << "/" << c.total;
         EXPECT_EQ(m.accuracy->color, c.color) << c.agreed << "/" << c.total;
         EXPECT_EQ(m.accuracy->percent, c.percent) << c.agreed << "/" << c.total;
     }
-    const auto m = SessionSummaryModel::make(graded(5, 8), GameMode::cash, english);
+    const auto m = SessionSummaryModel::make(graded(5, 8), GameMode::cash, GuideMode::show, english);
     EXPECT_EQ(m.accuracy->matchedText, "63% matched the guide");
     EXPECT_EQ(m.accuracy->decisionsText, "5 of 8 decisions");
 }
 
-TEST(SessionSummaryModel, NoGradesShowsNoRingAndNoWeakestStreet) {
+TEST(SessionSummaryModel, NoGradesShowsNoRingAndNoWeakestStreetAndSaysWhy) {
     SessionSummary s;
     s.handsPlayed = 12;
     s.netChips = 300;
-    const auto m = SessionSummaryModel::make(s, GameMode::tournament, english);
+    const auto m = SessionSummaryModel::make(s, GameMode::tournament, GuideMode::off, english);
     EXPECT_FALSE(m.accuracy);
     EXPECT_FALSE(m.weakestStreetLine);
     EXPECT_EQ(m.modeText, "Tournament");
     EXPECT_EQ(m.handsValue, "12");
+    EXPECT_EQ(m.noGradesHint, "Turn the guide on to have your play graded.");
+    // A guide that is on grades every decision: none came up.
+    for (GuideMode on : {GuideMode::show, GuideMode::gradeOnly})
+        EXPECT_EQ(SessionSummaryModel::make(s, GameMode::tournament, on, english).noGradesHint,
+                  "No decision came up for the guide to grade.");
+    EXPECT_EQ(SessionSummaryModel::make(graded(1, 2), GameMode::cash, GuideMode::off, english).noGradesHint,
+              "");
 }
 
 TEST(SessionSummaryModel, HandsCaptionAndNetChipsGroupedByTheLocale) {
     SessionSummary s;
     s.handsPlayed = 1;
-    auto m = SessionSummaryModel::make(s, GameMode::cash, english);
+    auto m = SessionSummaryModel::make(s, GameMode::cash, GuideMode::show, english);
     EXPECT_EQ(m.handsCaption, "Hand played");
     EXPECT_EQ(m.modeText, "Cash game");
     EXPECT_EQ(m.netText, "$0");
     EXPECT_EQ(m.netColor, PaletteRole::text);
     s.handsPlayed = 0;
     s.netChips = 1250;
-    m = SessionSummaryModel::make(s, GameMode::cash, english);
+    m = SessionSummaryModel::make(s, GameMode::cash, GuideMode::show, english);
     EXPECT_EQ(m.handsCaption, "Hands played");
     EXPECT_EQ(m.netText, "+$1,250");
     EXPECT_EQ(m.netColor, PaletteRole::success);
     s.netChips = -40;
-    EXPECT_EQ(SessionSummaryModel::make(s, GameMode::cash, english).netColor, PaletteRole::danger);
+    EXPECT_EQ(SessionSummaryModel::make(s, GameMode::cash, GuideMode::show, english).netColor,
+              PaletteRole::danger);
     // The hands value is never grouped.
     s.handsPlayed = 1500;
-    EXPECT_EQ(SessionSummaryModel::make(s, GameMode::cash, english).handsValue, "1500");
+    EXPECT_EQ(SessionSummaryModel::make(s, GameMode::cash, GuideMode::show, english).handsValue, "1500");
 }
 
 TEST(SessionSummaryModel, WeakestStreetNeedsSixDecisions) {
@@ -78,9 +88,9 @@ TEST(SessionSummaryModel, WeakestStreetNeedsSixDecisions) {
     GradedDecision wrong;
     wrong.street = Street::flop;
     s.record(0, std::vector<GradedDecision>(5, wrong));
-    EXPECT_FALSE(SessionSummaryModel::make(s, GameMode::cash, english).weakestStreetLine);
+    EXPECT_FALSE(SessionSummaryModel::make(s, GameMode::cash, GuideMode::show, english).weakestStreetLine);
     s.record(0, {wrong});
-    EXPECT_EQ(SessionSummaryModel::make(s, GameMode::cash, english).weakestStreetLine,
+    EXPECT_EQ(SessionSummaryModel::make(s, GameMode::cash, GuideMode::show, english).weakestStreetLine,
               "Flop: 0% across 6 decisions");
     EXPECT_EQ(weakestStreetLine({StreetKey::flop, 5.0 / 12.0, 12}), "Flop: 42% across 12 decisions");
     EXPECT_EQ(weakestStreetLine({StreetKey::river, 0.625, 8}), "River: 63% across 8 decisions");

@@ -10,6 +10,7 @@
 #include "kit/MoneyText.hpp"
 #include "rules/GameMode.hpp"
 #include "session/SessionTestSupport.hpp"
+#include "store/GuideMode.hpp"
 #include "table/SessionSummarySheet.hpp"
 #include "table/SessionSummaryView.hpp"
 #include "theme/AppContext.hpp"
@@ -24,7 +25,7 @@ TEST(SessionSummaryView, FiguresOfAGradedSession) {
     AppContext context;
     SessionSummary s = fixtures::summary(14, 1250, 8, 5);
     s.byStreet[StreetKey::flop] = {12, 5};
-    SessionSummaryView view(context, s, GameMode::cash, {}, {});
+    SessionSummaryView view(context, s, GameMode::cash, GuideMode::show, {}, {});
     EXPECT_EQ(view.texts(), QStringList({"Session Summary", "Cash game", "63% matched the guide",
                                          "5 of 8 decisions", "14", "Hands played", "+$1,250", "Net chips",
                                          "Weakest street", "Flop: 42% across 12 decisions"}));
@@ -34,7 +35,8 @@ TEST(SessionSummaryView, FiguresOfAGradedSession) {
 
 TEST(SessionSummaryView, NoGradesShowsTheHintInsteadOfTheRing) {
     AppContext context;
-    SessionSummaryView view(context, fixtures::summary(1, -40, 0, 0), GameMode::tournament, {}, {});
+    SessionSummaryView view(context, fixtures::summary(1, -40, 0, 0), GameMode::tournament, GuideMode::off,
+                            {}, {});
     EXPECT_EQ(view.texts(), QStringList({"Session Summary", "Tournament", "No decisions graded",
                                          "Turn the guide on to have your play graded.", "1", "Hand played",
                                          "-$40", "Net chips"}));
@@ -46,8 +48,8 @@ TEST(SessionSummaryView, EachButtonCallsItsActionOnce) {
     int mainMenu = 0;
     QWidget window;
     auto* view = new SessionSummaryView(
-        context, fixtures::summary(3, 0, 0, 0), GameMode::cash, [&] { ++playAgain; }, [&] { ++mainMenu; },
-        &window);
+        context, fixtures::summary(3, 0, 0, 0), GameMode::cash, GuideMode::show, [&] { ++playAgain; },
+        [&] { ++mainMenu; }, &window);
     window.show();
     QTest::mouseClick(view->playAgainButton(), Qt::LeftButton);
     EXPECT_EQ(playAgain, 1);
@@ -64,8 +66,8 @@ struct OpenSheet {
     SessionSummarySheet* sheet;
     OpenSheet() {
         window.show();
-        sheet =
-            new SessionSummarySheet(context, fixtures::summary(3, 0, 0, 0), GameMode::cash, {}, {}, &window);
+        sheet = new SessionSummarySheet(context, fixtures::summary(3, 0, 0, 0), GameMode::cash,
+                                        GuideMode::show, {}, {}, &window);
         sheet->open();
     }
 };
@@ -109,7 +111,7 @@ TEST(SessionSummaryView, FiguresOfAPlayedSession) {
     ASSERT_GE(s.handsPlayed, 3);
     ASSERT_GE(s.decisionsGraded, 1);
     AppContext context;
-    SessionSummaryView view(context, s, GameMode::cash, {}, {});
+    SessionSummaryView view(context, s, GameMode::cash, GuideMode::show, {}, {});
     const QLocale systemLocale;
     const QStringList texts = view.texts();
     EXPECT_TRUE(texts.contains(QString("%1 of %2 decisions").arg(s.decisionsAgreed).arg(s.decisionsGraded)));
@@ -122,7 +124,7 @@ TEST(SessionSummaryGallery, CashAndTournament) {
     const auto shoot = [](const QString& name, SessionSummary s, GameMode mode) {
         gallery::shootEach(name, QSize(460, 560), [=](AppContext& c) {
             auto sheet = std::make_unique<SessionSummarySheet>(
-                c, s, mode, [] {}, [] {});
+                c, s, mode, GuideMode::off, [] {}, [] {});
             sheet->show();
             fixtures::withoutHoverEffects(*sheet);
             return sheet;

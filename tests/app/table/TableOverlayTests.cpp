@@ -108,9 +108,9 @@ TEST(ExitConfirmation, LeaveCallsBackKeepPlayingAndEscapeDoNot) {
     EXPECT_EQ(left, 1);
 }
 
-// Return right after the question opened keeps playing; the text follows the screens' text size, the title
-// bold, as every other question's.
-TEST(ExitConfirmation, ReturnKeepsPlayingAndTheTextFollowsTheTextSize) {
+// Return right after the question opened keeps playing, and leaves once Tab has put the keys on "Leave"; the
+// text follows the screens' text size, the title bold, as every other question's.
+TEST(ExitConfirmation, ReturnKeepsPlayingUnlessLeaveHasTheKeysAndTheTextFollowsTheTextSize) {
     const double before = ScaledFont::textScale();
     std::vector<double> titles, messages;
     for (double scale : {1.0, 2.0}) {
@@ -132,6 +132,19 @@ TEST(ExitConfirmation, ReturnKeepsPlayingAndTheTextFollowsTheTextSize) {
     ScaledFont::setTextScale(before);
     EXPECT_DOUBLE_EQ(titles[1], 2 * titles[0]);
     EXPECT_DOUBLE_EQ(messages[1], 2 * messages[0]);
+
+    // Tab from "Keep playing" to "Leave": Return takes the focused button.
+    QWidget screen;
+    screen.show();
+    int left = 0;
+    QPointer<QMessageBox> box = ExitConfirmation::open(&screen, Qt::red, [&] { ++left; });
+    box->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(box));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), buttonNamed(*box, "Leave"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(!box);
+    EXPECT_EQ(left, 1);
 }
 
 TEST(TableControlsGallery, Overlays) {

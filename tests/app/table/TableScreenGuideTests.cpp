@@ -209,6 +209,9 @@ TEST(TableScreenGuide, ExitDuringAHandAsksAndLeaveForfeitsIntoTheSummary) {
     ASSERT_TRUE(screen.summarySheet());
     EXPECT_TRUE(screen.summarySheet()->isVisible());
     EXPECT_TRUE(r.screen->showingSummary());
+    // Left before the first decision, with the guide on: nothing to grade, and no call to turn it on.
+    EXPECT_TRUE(
+        screen.summarySheet()->view()->texts().contains("No decision came up for the guide to grade."));
     // Play is blocked and the hand left as it stood.
     const auto events = r.session().currentHandEvents();
     EXPECT_FALSE(r.step());
@@ -233,8 +236,9 @@ TEST(TableScreenGuide, ExitBetweenHandsShowsTheSummaryAtOnce) {
     const QStringList texts = screen.summarySheet()->view()->texts();
     EXPECT_TRUE(texts.contains("Cash game"));
     EXPECT_TRUE(texts.contains("Hand played"));
-    EXPECT_EQ(screen.summarySheet()->view()->model(),
-              SessionSummaryModel::make(r.session().sessionSummary(), GameMode::cash, QLocale()));
+    EXPECT_EQ(
+        screen.summarySheet()->view()->model(),
+        SessionSummaryModel::make(r.session().sessionSummary(), GameMode::cash, GuideMode::show, QLocale()));
 }
 
 TEST(TableScreenGuide, OutOfChipsOffersRebuyAndPlayGoesOn) {
@@ -326,7 +330,8 @@ TEST(TableScreenGuide, ATournamentPlayedToItsEndShowsStandingsThenTheSummary) {
     ASSERT_TRUE(screen.summarySheet());
     EXPECT_TRUE(screen.summarySheet()->view()->texts().contains("Tournament"));
     EXPECT_EQ(screen.summarySheet()->view()->model(),
-              SessionSummaryModel::make(r.session().sessionSummary(), GameMode::tournament, QLocale()));
+              SessionSummaryModel::make(r.session().sessionSummary(), GameMode::tournament, GuideMode::show,
+                                        QLocale()));
 
     // Play again: a fresh tournament with as many bots, the overlays and the sheet gone.
     QTest::mouseClick(screen.summarySheet()->view()->playAgainButton(), Qt::LeftButton);
