@@ -50,7 +50,8 @@ ActionLogSheet::ActionLogSheet(const AppContext& context, std::vector<ActionLogS
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     auto* close = new QPushButton(tr("Close"), this);
-    close->setAutoDefault(false);
+    // The sheet's one button: focused, or with the keys in the list, Return closes as the desktop's dialogs do.
+    close->setAutoDefault(true);
     PointerHover::attach(close, context_);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     auto* toolbar = new ModalButtons({close}, this);

@@ -69,7 +69,7 @@ TEST(ActionTickerView, RecentTextIsTheLastTwoEntriesOfTheHand) {
     EXPECT_TRUE(ticker.strip()->isHidden());
 }
 
-TEST(ActionTickerView, ClickOpensTheSheetWhichOutlivesTheStrip) {
+TEST(ActionTickerView, ClickOpensTheSheetWhichOutlivesTheStripAndItsFocusedCloseTakesReturn) {
     AppContext context;
     QWidget window;
     auto* ticker = new ActionTickerView(context, &window);
@@ -84,7 +84,11 @@ TEST(ActionTickerView, ClickOpensTheSheetWhichOutlivesTheStrip) {
     EXPECT_TRUE(ticker->strip()->isHidden());
     EXPECT_TRUE(ticker->showingDetail());
     EXPECT_TRUE(ticker->sheet()->log().empty());
-    ticker->sheet()->reject();
+    auto* close = ticker->sheet()->findChild<QAbstractButton*>();
+    ASSERT_TRUE(close);
+    ASSERT_EQ(close->text(), "Close");
+    close->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(close, Qt::Key_Return);
     EXPECT_FALSE(ticker->showingDetail());
 }
 
