@@ -18,6 +18,7 @@
 #include "store/InMemoryStore.hpp"
 #include "store/SettingsStore.hpp"
 #include "store/StatsStore.hpp"
+#include "store/WriteCountingStore.hpp"
 #include "view/PacingStep.hpp"
 
 namespace pellox::testing {
@@ -48,27 +49,13 @@ class ManualAdviceScheduler final : public AdviceScheduler {
     }
 };
 
-// Counts writes, so a test can tell how often a store saved.
-class CountingStore final : public KeyValueStore {
-  public:
-    InMemoryStore inner;
-    int writes = 0;
-
-    std::optional<std::string> string(std::string_view key) const override { return inner.string(key); }
-    void set(std::string value, std::string_view key) override {
-        ++writes;
-        inner.set(std::move(value), key);
-    }
-    void remove(std::string_view key) override { inner.remove(key); }
-};
-
 inline Date fixedDate() {
     return referenceDate + std::chrono::seconds(800'000'000);
 }
 
 // The stores and a session over them; the stores are loaded, so every save writes.
 struct SessionRig {
-    std::shared_ptr<CountingStore> store = std::make_shared<CountingStore>();
+    std::shared_ptr<test::WriteCountingStore> store = std::make_shared<test::WriteCountingStore>();
     SettingsStore settings;
     StatsStore stats;
     std::shared_ptr<ManualAdviceScheduler> scheduler = std::make_shared<ManualAdviceScheduler>();
