@@ -6,6 +6,7 @@
 #include <QtTest/QTest>
 #include <set>
 
+#include "AccessibleActions.hpp"
 #include "Gallery.hpp"
 #include "GuideFixtures.hpp"
 #include "TestCards.hpp"
@@ -20,8 +21,8 @@
 namespace pellox::app {
 namespace {
 
-using testing::HeadlessDriver;
-using testing::SessionRig;
+using pellox::testing::HeadlessDriver;
+using pellox::testing::SessionRig;
 
 ActionLogStreet street(std::string id, std::string label, std::vector<Card> cards,
                        std::vector<ActionLogEntry> entries) {
@@ -89,6 +90,11 @@ TEST(ActionTickerView, ClickOpensTheSheetWhichOutlivesTheStripAndItsFocusedClose
     ASSERT_EQ(close->text(), "Close");
     close->setFocus(Qt::TabFocusReason);
     QTest::keyClick(close, Qt::Key_Return);
+    EXPECT_FALSE(ticker->showingDetail());
+    // A screen reader presses it as well.
+    QTest::mouseClick(ticker->strip(), Qt::LeftButton);
+    ASSERT_TRUE(ticker->showingDetail());
+    ASSERT_TRUE(app::testing::operateAccessibly(ticker->sheet()->findChild<QAbstractButton*>()));
     EXPECT_FALSE(ticker->showingDetail());
 }
 
